@@ -1,0 +1,38 @@
+# Native build: the core under AddressSanitizer and UBSan, its unit tests, the command-line tool,
+# the fuzz targets (with clang) and the benchmarks.
+option(GM_SANITIZE "Build the native core and tests with ASan and UBSan" ON)
+if(GM_SANITIZE)
+    set(GM_SANITIZER_FLAGS -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+    target_compile_options(gm_core PUBLIC ${GM_SANITIZER_FLAGS})
+    target_link_options(gm_core PUBLIC ${GM_SANITIZER_FLAGS})
+endif()
+
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+file(GLOB_RECURSE UNIT_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.cpp)
+add_executable(unit_tests ${UNIT_TEST_SOURCES})
+target_compile_options(unit_tests PRIVATE ${PROJECT_WARNINGS})
+target_link_libraries(unit_tests PRIVATE gm_core GTest::gtest_main)
+target_include_directories(unit_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/unit)
+gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60)
+
+if(CLI_SOURCES)
+    add_executable(mousecfg ${CLI_SOURCES})
+    target_compile_options(mousecfg PRIVATE ${PROJECT_WARNINGS})
+    target_link_libraries(mousecfg PRIVATE gm_core)
+endif()
+
+file(GLOB BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*.cpp)
+foreach(bench_source ${BENCH_SOURCES})
+    get_filename_component(bench_name ${bench_source} NAME_WE)
+    add_executable(${bench_name} ${bench_source})
+    target_compile_options(${bench_name} PRIVATE ${PROJECT_WARNINGS})
+    target_link_libraries(${bench_name} PRIVATE gm_core)
+endforeach()
+
+file(GLOB_RECURSE CLI_TEST_SCRIPTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/cli/*.sh)
+foreach(cli_test ${CLI_TEST_SCRIPTS})
+    get_filename_component(cli_test_name ${cli_test} NAME_WE)
+    add_test(NAME cli.${cli_test_name} COMMAND bash ${cli_test} $<TARGET_FILE:mousecfg>)
+endforeach()

@@ -1,0 +1,68 @@
+# Windows x86-64 build (MinGW-w64): the shell, the program in its hardware and emulated flavours,
+# mousecfg.exe and the tests that run under Wine.
+set(GM_WIN_FLAGS -municode -DUNICODE -D_UNICODE -DWIN32_LEAN_AND_MEAN -DNOMINMAX -D_WIN32_WINNT=0x0601)
+set(GM_STATIC_LINK -static -static-libgcc -static-libstdc++)
+target_compile_options(gm_core PUBLIC -DUNICODE -D_UNICODE)
+
+# The shell: every win/ folder. The entry point and the two device back ends are linked per program.
+file(GLOB_RECURSE SHELL_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*/win/*.cpp)
+list(FILTER SHELL_SOURCES EXCLUDE REGEX "/app_main\\.cpp$|_backend\\.cpp$")
+set(GM_SYSTEM_LIBS gdiplus msimg32 comctl32 comdlg32 shell32 shlwapi setupapi hid ole32 uuid winmm)
+
+add_library(gm_shell STATIC ${SHELL_SOURCES})
+target_compile_options(gm_shell PRIVATE ${PROJECT_WARNINGS})
+target_compile_options(gm_shell PUBLIC ${GM_WIN_FLAGS})
+target_link_libraries(gm_shell PUBLIC gm_core ${GM_SYSTEM_LIBS})
+
+set(GM_EXE_NAME "Krello_Marrowin²")
+set(GM_RESOURCE_FILE ${CMAKE_SOURCE_DIR}/res/app.rc)
+
+# One program per device back end: the hardware build talks to the mouse over HID, the emulated
+# build to MouseEmulator. They live in separate folders because each keeps its own data files.
+function(gm_add_program target backend_source output_dir)
+    add_executable(${target} WIN32 ${CMAKE_SOURCE_DIR}/src/app/win/app_main.cpp ${backend_source}
+                                   ${GM_RESOURCE_FILE})
+    target_compile_options(${target} PRIVATE ${PROJECT_WARNINGS})
+    target_link_libraries(${target} PRIVATE gm_shell)
+    target_link_options(${target} PRIVATE ${GM_STATIC_LINK} -municode)
+    set_target_properties(${target} PROPERTIES OUTPUT_NAME ${GM_EXE_NAME}
+                          RUNTIME_OUTPUT_DIRECTORY ${output_dir})
+endfunction()
+
+if(EXISTS ${CMAKE_SOURCE_DIR}/src/device/win/hardware_backend.cpp)
+    gm_add_program(gm_program ${CMAKE_SOURCE_DIR}/src/device/win/hardware_backend.cpp ${CMAKE_BINARY_DIR}/program)
+endif()
+if(EXISTS ${CMAKE_SOURCE_DIR}/src/device/win/emulated_backend.cpp)
+    gm_add_program(gm_program_emulated ${CMAKE_SOURCE_DIR}/src/device/win/emulated_backend.cpp
+                   ${CMAKE_BINARY_DIR}/emulated)
+endif()
+
+if(CLI_SOURCES)
+    add_executable(mousecfg ${CLI_SOURCES})
+    target_compile_options(mousecfg PRIVATE ${PROJECT_WARNINGS})
+    target_link_libraries(mousecfg PRIVATE gm_shell)
+    target_link_options(mousecfg PRIVATE ${GM_STATIC_LINK} -municode)
+endif()
+
+# GoogleTest from Debian's source package, cross-compiled.
+set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+file(GLOB_RECURSE WIN_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*.cpp)
+if(WIN_TEST_SOURCES)
+    add_executable(win_tests ${WIN_TEST_SOURCES})
+    target_compile_options(win_tests PRIVATE ${PROJECT_WARNINGS})
+    target_link_libraries(win_tests PRIVATE gm_shell gtest_main)
+    target_link_options(win_tests PRIVATE ${GM_STATIC_LINK})
+    add_test(NAME win_tests COMMAND win_tests)
+endif()
+
+# End-to-end scenarios: shell scripts that drive the built programs under Wine on the X display
+# that the test command provides.
+file(GLOB E2E_SCRIPTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.test.sh)
+foreach(e2e_script ${E2E_SCRIPTS})
+    get_filename_component(e2e_name ${e2e_script} NAME_WE)
+    add_test(NAME e2e.${e2e_name} COMMAND bash ${e2e_script} ${CMAKE_BINARY_DIR})
+    set_tests_properties(e2e.${e2e_name} PROPERTIES RUN_SERIAL TRUE TIMEOUT 600)
+endforeach()

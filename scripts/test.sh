@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Builds and runs every test tier: native unit tests under ASan and UBSan, the command-line tool's
+# tests, a brief run of each fuzz target, the Windows tests under Wine and the end-to-end scenarios
+# on a virtual display. Screenshots and logs go to artifacts/.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+
+bash scripts/install-deps.sh
+mkdir -p artifacts
+
+echo "== native build and tests"
+bash scripts/build.sh native
+ctest --test-dir build/native --output-on-failure -j "$(nproc)"
+
+if [ -f tests/fuzz/CMakeLists.txt ]; then
+    echo "== fuzz targets (brief)"
+    bash scripts/fuzz.sh 20
+fi
+
+echo "== Windows build"
+bash scripts/build.sh windows
+
+echo "== Windows and end-to-end tests under Wine"
+source scripts/wine-env.sh
+export GM_ARTIFACTS="$root/artifacts"
+ctest --test-dir build/win --output-on-failure

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Maps the Chinese font names the program asks for ("黑体", "宋体", SimHei, SimSun) to the installed
+# WenQuanYi Zen Hei, so Chinese pages render with real glyphs in the Wine prefix.
+set -euo pipefail
+reg_file=$(mktemp --suffix=.reg)
+{
+    printf 'Windows Registry Editor Version 5.00\r\n\r\n'
+    printf '[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
+    for name in "黑体" "宋体" "SimHei" "SimSun" "新宋体" "NSimSun" "Microsoft YaHei"; do
+        printf '"%s"="WenQuanYi Zen Hei"\r\n' "$name"
+    done
+    printf '\r\n'
+} | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$reg_file"
+wine regedit "$reg_file" >/dev/null 2>&1
+wineserver -w
+rm -f "$reg_file"
