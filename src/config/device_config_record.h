@@ -61,7 +61,9 @@ struct MacroSlot {
     std::array<uint8_t, 2> loopCountBigEndian;
     std::array<uint8_t, kMacroEventStreamSize> events;
 
-    uint16_t loopCount() const { return static_cast<uint16_t>(loopCountBigEndian[0] << 8 | loopCountBigEndian[1]); }
+    uint16_t loopCount() const {
+        return static_cast<uint16_t>(loopCountBigEndian[0] << 8 | loopCountBigEndian[1]);
+    }
     void setLoopCount(uint16_t count) {
         loopCountBigEndian[0] = static_cast<uint8_t>(count >> 8);
         loopCountBigEndian[1] = static_cast<uint8_t>(count & 0xFF);

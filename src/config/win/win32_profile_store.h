@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "config/profile_store.h"
+
+// The ProfileStore of the Windows build: GetPrivateProfileStringW, WritePrivateProfileStringW and
+// GetPrivateProfileSectionNamesW on one file. Before the first write to a file that does not exist
+// yet it creates the file with a UTF-16LE byte-order mark, so Windows keeps the file in Unicode and
+// labels in any language survive.
+class Win32ProfileStore : public ProfileStore {
+public:
+    explicit Win32ProfileStore(std::wstring path);
+
+    std::wstring readString(const std::wstring& section, const std::wstring& key) override;
+    void writeString(const std::wstring& section, const std::wstring& key,
+                     const std::wstring& value) override;
+    void deleteKey(const std::wstring& section, const std::wstring& key) override;
+    void deleteSection(const std::wstring& section) override;
+    std::vector<std::wstring> sectionNames() override;
+
+private:
+    void createUnicodeFileIfMissing();
+
+    std::wstring path_;
+};
