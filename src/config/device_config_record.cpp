@@ -2,8 +2,8 @@
 
 namespace {
 
-constexpr SlotBytes kDefaultFunctions = {kLeftClick, kRightClick,  kMidClick,   kForward,
-                                         kBackward,  kDpiSwitch,   kDpiSwitch,  kUnassigned,
+constexpr SlotBytes kDefaultFunctions = {kLeftClick,  kRightClick, kMidClick,   kForward,
+                                         kBackward,   kDpiSwitch,  kDpiSwitch,  kUnassigned,
                                          kUnassigned, kUnassigned, kUnassigned, kUnassigned};
 constexpr std::size_t kFirstDpiSwitchSlot = 5;
 constexpr std::size_t kSecondDpiSwitchSlot = 6;

@@ -1,0 +1,11 @@
+#include "config/data_paths.h"
+
+DataPaths dataPathsFromModulePath(const std::wstring& exePath) {
+    const std::wstring folder = exeFolder(exePath);
+    return DataPaths{exePath, folder + L"config.bin", folder + L"record.ini", folder + L"str.ini"};
+}
+
+std::wstring exeFolder(const std::wstring& exePath) {
+    const std::size_t separator = exePath.find_last_of(L"\\/");
+    return separator == std::wstring::npos ? std::wstring() : exePath.substr(0, separator + 1);
+}
