@@ -1,0 +1,91 @@
+#include "lang/maker_web_address.h"
+#include "lang/text_table.h"
+
+namespace {
+
+constexpr TextEntry kSimplifiedChineseEntries[] = {
+    {TextKey::BasicSettings, L"基本设置"},
+    {TextKey::AdvancedSettings, L"高级设置"},
+    {TextKey::Ok, L"确定"},
+    {TextKey::Apply, L"应用"},
+    {TextKey::Cancel, L"取消"},
+    {TextKey::MakerWebAddress, kMakerWebAddress},
+    {TextKey::KeySetting, L"按键设置"},
+    {TextKey::ReportRateSetting, L"报告率设置"},
+    {TextKey::DpiSetting, L"DPI设置"},
+    {TextKey::KeyDefault, L"按键恢复"},
+    {TextKey::DpiEffectTitle, L"DPI显示特效"},
+    {TextKey::ModeLabel, L"模式"},
+    {TextKey::ParameterLabel, L"参数"},
+    {TextKey::EffectLabel, L"特效"},
+    {TextKey::LeftClick, L"左键"},
+    {TextKey::RightClick, L"右键"},
+    {TextKey::MidClick, L"中键"},
+    {TextKey::Forward, L"前进方向键"},
+    {TextKey::Backward, L"后退方向键"},
+    {TextKey::TripleClick, L"三连发"},
+    {TextKey::DpiSwitch, L"DPI切换"},
+    {TextKey::RgbOnOff, L"RGB打开/关闭"},
+    {TextKey::Windows, L"Windows"},
+    {TextKey::Multimedia, L"多媒体"},
+    {TextKey::FireKey, L"火力键"},
+    {TextKey::SingleKey, L"单键"},
+    {TextKey::ComboKey, L"组合键"},
+    {TextKey::MacroKey, L"宏"},
+    {TextKey::KeyOff, L"按键关闭"},
+    {TextKey::LeftKeyRequired, L"左键功能必须选择！"},
+    {TextKey::ModeOff, L"关闭模式"},
+    {TextKey::ModeStandard, L"标准模式"},
+    {TextKey::ModeRespiration, L"呼吸模式"},
+    {TextKey::ModeNeon, L"霓虹模式"},
+    {TextKey::EffectNone, L"关闭"},
+    {TextKey::EffectRgb, L"RGB特效"},
+    {TextKey::EffectRgbFlash, L"RGB闪烁"},
+    {TextKey::EffectRgbFixed, L"RGB常亮"},
+    {TextKey::Rate1000Notice, L"报告率切换到1000HZ"},
+    {TextKey::Rate500Notice, L"报告率切换到500HZ"},
+    {TextKey::Rate250Notice, L"报告率切换到250HZ"},
+    {TextKey::Rate125Notice, L"报告率切换到125HZ"},
+    // The stage's DPI label follows directly, without a blank.
+    {TextKey::DpiStage1Notice, L"DPI切换到第一段"},
+    {TextKey::DpiStage2Notice, L"DPI切换到第二段"},
+    {TextKey::DpiStage3Notice, L"DPI切换到第三段"},
+    {TextKey::DpiStage4Notice, L"DPI切换到第四段"},
+    {TextKey::KeyMatrixNotice1, L"切换到按键组1"},
+    {TextKey::KeyMatrixNotice2, L"切换到按键组2"},
+    {TextKey::MacroKeyNotice, L"切换到宏"},
+    {TextKey::Exit, L"退出"},
+    {TextKey::MouseNotFound, L"系统没有检测到游戏鼠标！"},
+    {TextKey::MouseFound, L"系统检测到游戏鼠标。"},
+    {TextKey::MouseSpeed, L"鼠标速度"},
+    {TextKey::ScrollingSpeed, L"滚轮速度"},
+    {TextKey::DoubleClickSpeed, L"双击速度"},
+    {TextKey::EnhancePointerPrecision, L"提高指针精确度"},
+    {TextKey::ScrollOneScreen, L"一次滚动一个屏幕"},
+    {TextKey::PointerDefault, L"恢复默认"},
+    {TextKey::MacroSetting, L"宏设置"},
+    {TextKey::SelectMacroTitle, L"选择宏"},
+    {TextKey::KeyPressSequence, L"按键顺序"},
+    {TextKey::RecordOption, L"录制选项"},
+    {TextKey::MacroName, L"宏名称"},
+    {TextKey::StartRecording, L"开始录制"},
+    {TextKey::StopRecording, L"停止录制"},
+    {TextKey::LoopTimes, L"循环次数"},
+    {TextKey::InsertMouseEventButton, L"插入一个鼠标事件"},
+    {TextKey::New, L"新建"},
+    {TextKey::Delete, L"删除"},
+    {TextKey::Confirm, L"确认"},
+    {TextKey::MacroNameBlank, L"宏名称为空"},
+    {TextKey::MacroNameExists, L"宏名称已存在"},
+    {TextKey::PressCtrlBreak, L"按Ctrl+Break可以停止录制"},
+    {TextKey::NotRecording, L"没有开始录制,点击停止录制按钮没有意义！"},
+};
+
+constexpr TextTable kSimplifiedChineseTable = makeTextTable(kSimplifiedChineseEntries);
+static_assert(isCompleteTextTable(kSimplifiedChineseTable), "every key needs a Simplified Chinese text");
+
+} // namespace
+
+const TextTable& simplifiedChineseTextTable() {
+    return kSimplifiedChineseTable;
+}
