@@ -4,11 +4,9 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "assign/consumer_usages.h"
+#include "assign/matrix_entries.h"
 #include "config/device_config_record.h"
-
-// One key-matrix entry: a type byte and three parameter bytes, in the order sent to the mouse.
-// Read as a 32-bit number it is little-endian (type byte lowest).
-using KeyMatrixEntry = std::array<uint8_t, 4>;
 
 inline constexpr std::size_t kKeyMatrixEntryCount = 16;
 inline constexpr std::size_t kKeyMatrixSize = kKeyMatrixEntryCount * sizeof(KeyMatrixEntry);
@@ -16,20 +14,14 @@ inline constexpr std::size_t kKeyMatrixSize = kKeyMatrixEntryCount * sizeof(KeyM
 using KeyMatrix = std::array<KeyMatrixEntry, kKeyMatrixEntryCount>;
 static_assert(sizeof(KeyMatrix) == 64);
 
-inline uint32_t entryAsDword(const KeyMatrixEntry& entry) {
-    return static_cast<uint32_t>(entry[0]) | static_cast<uint32_t>(entry[1]) << 8 |
-           static_cast<uint32_t>(entry[2]) << 16 | static_cast<uint32_t>(entry[3]) << 24;
-}
+// Button slots that reach the key matrix (slots 8 to 11 are kept in the record only).
+inline constexpr std::size_t kMatrixSlotCount = 8;
 
-// The entry of one button slot of the given key mode's assignment set.
+// The entry of one button slot of the given key mode's assignment set. A slot past the end of the
+// set gives the empty entry.
 KeyMatrixEntry EncodeButtonFunction(const DeviceConfigRecord& record, KeyMode keyMode, std::size_t slot);
 
 // Key matrix 1 for the active key mode: slots 0 to 7 (slots 3 and 4 exchanged), the two fixed
-// entries 14 and 15, zeros elsewhere.
+// entries 14 and 15, zeros elsewhere. The active mode is the one the assignment lists edit: set B
+// for key mode byte 1, set A for any other value.
 KeyMatrix BuildKeyMatrix(const DeviceConfigRecord& record);
-
-// Low byte of the consumer-control usage of a multimedia list item (0 outside the list).
-uint8_t MultimediaUsage(std::size_t item);
-
-// Low byte of the usage of a Windows-function list item (0 outside the list).
-uint8_t WindowsUsage(std::size_t item);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "config/device_config_record.h"
+#include "device/device_event.h"
 #include "lang/language.h"
 
 // What the main window shows in a notification-area balloon when the mouse reports that one of its
@@ -14,15 +15,6 @@ struct DeviceNotice {
     std::wstring text;
     unsigned timeoutMs;
 };
-
-// Device event codes as they arrive with the device-event window message.
-inline constexpr unsigned kEventReportRate = 5;
-inline constexpr unsigned kEventDpiStage = 7;
-inline constexpr unsigned kEventKeyMatrix = 8;
-inline constexpr unsigned kEventMacroKey = 9;
-// Codes the program itself sends with the same message when the mouse appears or disappears.
-inline constexpr unsigned kEventMouseFound = 14;
-inline constexpr unsigned kEventMouseNotFound = 15;
 
 // The balloon for one event code and value, or nothing when the pair carries no notice. The DPI-stage
 // notice names the DPI of the stage's position in the record, read in the table of the sensor type.

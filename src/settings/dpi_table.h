@@ -5,9 +5,14 @@
 #include <string>
 #include <vector>
 
-// DPI stage codes the mouse expects for a position on the DPI scale, by sensor type. Unknown sensor
-// types get code 0 for every position.
+inline constexpr uint8_t kDpiStageDisabledBit = 0x80;
+
+// DPI stage code the mouse expects for a position on the DPI scale, by sensor type. Unknown sensor
+// types, and positions past the end of the sensor's table, get code 0.
 uint8_t dpiStageCode(uint8_t sensorType, uint8_t position);
+
+// The stage byte of the DPI data: the stage code with bit 7 set when the stage is disabled.
+uint8_t dpiStageByte(uint8_t sensorType, uint8_t position, bool enabled);
 
 // The DPI text of a position as the mouse's sensor knows it (sensor types 0 to 3); empty for another
 // sensor type or a position past the end of its table. Used in the DPI-stage notices.
