@@ -1,0 +1,42 @@
+#include "app/main_window_state.h"
+
+namespace {
+
+constexpr unsigned kLeftButtonUp = 0x0202;
+constexpr unsigned kLeftButtonDoubleClick = 0x0203;
+constexpr unsigned kRightButtonUp = 0x0205;
+
+} // namespace
+
+bool MainWindowState::takeStartupHide() {
+    if (startupHideCount <= 0) {
+        return false;
+    }
+    --startupHideCount;
+    return true;
+}
+
+TrayRequest trayRequest(unsigned mouseMessage) {
+    switch (mouseMessage) {
+    case kLeftButtonUp:
+    case kLeftButtonDoubleClick:
+        return TrayRequest::OpenWindow;
+    case kRightButtonUp:
+        return TrayRequest::OpenMenu;
+    default:
+        return TrayRequest::None;
+    }
+}
+
+OpenWindowSteps planOpenWindow(MainWindowState& state, bool deviceConnected) {
+    OpenWindowSteps steps;
+    if (!deviceConnected) {
+        steps.mouseAbsentNotice = true;
+    } else if (state.revertPending) {
+        state.revertPending = false;
+        steps.rebuildShownPage = state.pages.activePage != Page::None;
+    } else {
+        steps.buildBasicPage = !state.pages.basicPageInitialised;
+    }
+    return steps;
+}

@@ -1,0 +1,340 @@
+#include "app/page_paint.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+
+#include "app/page_control_layout.h"
+#include "settings/dpi_table.h"
+
+namespace {
+
+constexpr Rect kPageTitleRect{105, 51, 320, 99};
+constexpr Rect kWebLinkRect{260, 629, 450, 645};
+constexpr int kDropdownNumberWidth = 20;
+constexpr int kDpiColumns = 4;
+constexpr int kDpiPositionsMax = 12;
+constexpr int kSliderSegments = 11;
+
+struct ButtonImages {
+    SkinImage normal;
+    SkinImage over;
+};
+
+std::optional<ButtonImages> buttonImages(HotArea area) {
+    switch (area) {
+    case HotArea::Ok:
+    case HotArea::Apply:
+    case HotArea::Cancel:
+    case HotArea::KeyDefault:
+    case HotArea::PointerDefault:
+    case HotArea::NewMacro:
+    case HotArea::DeleteMacro:
+    case HotArea::ConfirmMacro:
+    case HotArea::ModeA:
+    case HotArea::ModeB:
+        return ButtonImages{SkinImage::ButtonNormal, SkinImage::ButtonOver};
+    case HotArea::Skins:
+        return ButtonImages{SkinImage::SkinsNormal, SkinImage::SkinsOver};
+    case HotArea::Minimise:
+        return ButtonImages{SkinImage::MinimiseNormal, SkinImage::MinimiseOver};
+    case HotArea::Close:
+        return ButtonImages{SkinImage::CloseNormal, SkinImage::CloseOver};
+    case HotArea::BasicPageButton:
+        return ButtonImages{SkinImage::PreviousPageNormal, SkinImage::PreviousPageOver};
+    case HotArea::AdvancedPageButton:
+        return ButtonImages{SkinImage::NextPageNormal, SkinImage::NextPageOver};
+    case HotArea::AssignmentHeader:
+        return ButtonImages{SkinImage::DropdownNormal, SkinImage::DropdownOver};
+    default:
+        break;
+    }
+    return std::nullopt;
+}
+
+std::optional<TextKey> captionKey(HotArea area) {
+    switch (area) {
+    case HotArea::Ok:
+        return TextKey::Ok;
+    case HotArea::Apply:
+        return TextKey::Apply;
+    case HotArea::Cancel:
+        return TextKey::Cancel;
+    case HotArea::KeyDefault:
+        return TextKey::KeyDefault;
+    case HotArea::PointerDefault:
+        return TextKey::PointerDefault;
+    case HotArea::NewMacro:
+        return TextKey::New;
+    case HotArea::DeleteMacro:
+        return TextKey::Delete;
+    case HotArea::ConfirmMacro:
+        return TextKey::Confirm;
+    default:
+        break;
+    }
+    return std::nullopt;
+}
+
+class PagePainter {
+public:
+    explicit PagePainter(const PagePaintInput& input) : input_(input) {}
+
+    std::vector<PaintElement> take() { return std::move(elements_); }
+
+    void image(SkinImage image, Point at) { elements_.push_back(ImageElement{image, at}); }
+    void text(std::wstring text, Rect rect, TextAlign align, FontRole font = FontRole::Normal) {
+        elements_.push_back(TextElement{std::move(text), rect, font, align});
+    }
+    void text(TextKey key, Rect rect, TextAlign align, FontRole font = FontRole::Normal) {
+        text(input_.text(key), rect, align, font);
+    }
+
+    void buttonImage(HotArea area, uint8_t index = 0, bool over = false) {
+        const std::optional<ButtonImages> images = buttonImages(area);
+        if (images) {
+            image(over ? images->over : images->normal, hotAreaRect(area, index).topLeft());
+        }
+    }
+
+    void caption(HotArea area) {
+        if (area == HotArea::ModeA || area == HotArea::ModeB) {
+            text(area == HotArea::ModeA ? L"Mode A" : L"Mode B", hotAreaRect(area), TextAlign::Centre);
+        } else if (const std::optional<TextKey> key = captionKey(area)) {
+            text(*key, hotAreaRect(area), TextAlign::Centre);
+        }
+    }
+
+    // The button number and the label of the assigned function, both left-aligned and cut at the
+    // header's right edge.
+    void dropdownTexts(uint8_t button) {
+        const Rect header = hotAreaRect(HotArea::AssignmentHeader, button);
+        const int split = header.left + kDropdownNumberWidth;
+        text(std::to_wstring(button), {header.left, header.top, split, header.bottom}, TextAlign::Left);
+        const std::size_t slot = button - 1u;
+        const std::wstring label =
+            slot < input_.buttonLabels.size() ? input_.buttonLabels[slot] : std::wstring{};
+        text(label, {split, header.top, header.right, header.bottom}, TextAlign::Left);
+    }
+
+    void frameImages() {
+        for (HotArea area : {HotArea::Minimise, HotArea::Close, HotArea::Skins, HotArea::Ok, HotArea::Apply,
+                             HotArea::Cancel}) {
+            buttonImage(area);
+        }
+    }
+
+    void pageButtonImages() {
+        buttonImage(HotArea::BasicPageButton);
+        buttonImage(HotArea::AdvancedPageButton);
+    }
+
+    void frameCaptions() {
+        for (HotArea area : {HotArea::Ok, HotArea::Apply, HotArea::Cancel}) {
+            caption(area);
+        }
+    }
+
+    const PagePaintInput& input() const { return input_; }
+
+private:
+    const PagePaintInput& input_;
+    std::vector<PaintElement> elements_;
+};
+
+// Which report-rate segment (1..4) a stored report interval selects; 0 for an unknown code.
+uint8_t reportRateSegment(uint8_t intervalCode) {
+    switch (intervalCode) {
+    case 8:
+        return 1;
+    case 4:
+        return 2;
+    case 2:
+        return 3;
+    case 1:
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+int dpiPositionCount(uint8_t sensorType) {
+    return std::min(static_cast<int>(dpiScaleLabels(sensorType).size()), kDpiPositionsMax);
+}
+
+void paintBasicLabels(PagePainter& painter) {
+    static constexpr std::array<const wchar_t*, 4> kRateLabels{L"125", L"250", L"500", L"1000"};
+    for (uint8_t segment = 1; segment <= 4; ++segment) {
+        const Rect rate = hotAreaRect(HotArea::ReportRateSegment, segment);
+        painter.text(kRateLabels[segment - 1u], {rate.left, rate.bottom + 2, rate.right, rate.bottom + 16},
+                     TextAlign::Centre);
+    }
+    // Row labels stand 60 pixels left of the first swatch and the first check box, right-aligned.
+    const Rect swatch = hotAreaRect(HotArea::DpiColourSwatch, 1);
+    painter.text(L"Color", {swatch.left - 130, swatch.top, swatch.left - 60, swatch.bottom},
+                 TextAlign::Right);
+    const Rect box = hotAreaRect(HotArea::DpiStageCheckBox, 1);
+    painter.text(L"Select", {box.left - 130, box.top, box.left - 60, box.bottom}, TextAlign::Right);
+    static constexpr std::array kLightingLabels{TextKey::ModeLabel, TextKey::ParameterLabel,
+                                                TextKey::EffectLabel};
+    for (uint8_t list = 1; list <= 3; ++list) {
+        const Rect header = hotAreaRect(HotArea::LightingHeader, list);
+        painter.text(kLightingLabels[list - 1u],
+                     {header.left - 100, header.top, header.left - 4, header.bottom}, TextAlign::Right);
+    }
+    for (uint8_t stage = 1; stage <= 4; ++stage) {
+        const Rect stageBox = hotAreaRect(HotArea::DpiStageCheckBox, stage);
+        painter.text(std::to_wstring(stage),
+                     {stageBox.left, stageBox.bottom + 2, stageBox.right, stageBox.bottom + 16},
+                     TextAlign::Centre);
+    }
+}
+
+// The check boxes and scales of the four DPI stages, and the scale's values left of the first
+// column. A stage that is on lights positions 1 up to its step; a stage that is off is all dark.
+// Positions past the sensor's scale are not drawn.
+void paintDpiStages(PagePainter& painter) {
+    const PagePaintInput& input = painter.input();
+    const int positions = dpiPositionCount(input.sensorType);
+    for (uint8_t stage = 1; stage <= kDpiColumns; ++stage) {
+        const bool enabled = input.record.dpiStageEnabled[stage - 1u] != 0;
+        painter.image(enabled ? SkinImage::CheckBoxTicked : SkinImage::CheckBoxEmpty,
+                      hotAreaRect(HotArea::DpiStageCheckBox, stage).topLeft());
+        const int lit = enabled ? input.record.dpiPosition[stage - 1u] + 1 : 0;
+        for (int position = 1; position <= positions; ++position) {
+            painter.image(
+                position <= lit ? SkinImage::DpiLevelLight : SkinImage::DpiLevelDark,
+                hotAreaRect(HotArea::DpiLevelCell, stage, static_cast<uint8_t>(position)).topLeft());
+        }
+    }
+    const std::vector<std::wstring>& values = dpiScaleLabels(input.sensorType);
+    for (int position = 1; position <= positions; ++position) {
+        const Rect cell = hotAreaRect(HotArea::DpiLevelCell, 1, static_cast<uint8_t>(position));
+        painter.text(values[position - 1], {cell.left - 60, cell.top, cell.left - 4, cell.bottom},
+                     TextAlign::Right);
+    }
+}
+
+void paintKeyModes(PagePainter& painter) {
+    const bool modeB = painter.input().record.keyMode == static_cast<uint8_t>(KeyMode::ModeB);
+    painter.buttonImage(HotArea::ModeA, 0, !modeB);
+    painter.caption(HotArea::ModeA);
+    painter.buttonImage(HotArea::ModeB, 0, modeB);
+    painter.caption(HotArea::ModeB);
+}
+
+// The lit segments of a pointer scale: segments 1 up to the value, never past the scale.
+int litSegments(int value) {
+    return std::clamp(value, 0, kSliderSegments);
+}
+
+void paintPointerSettings(PagePainter& painter) {
+    const DeviceConfigRecord& record = painter.input().record;
+    const std::array<int, 3> values{record.pointerSpeedPosition, record.scrollLines,
+                                    record.doubleClickPosition};
+    for (uint8_t slider = 1; slider <= 3; ++slider) {
+        const int lit = litSegments(values[slider - 1u]);
+        for (uint8_t segment = 1; segment <= kSliderSegments; ++segment) {
+            painter.image(segment <= lit ? SkinImage::SliderLight : SkinImage::SliderDark,
+                          hotAreaRect(HotArea::PointerSliderSegment, slider, segment).topLeft());
+        }
+    }
+    painter.image(record.enhancePointerPrecision ? SkinImage::CheckBoxTicked : SkinImage::CheckBoxEmpty,
+                  hotAreaRect(HotArea::PrecisionCheckBox).topLeft());
+    painter.image(record.scrollOneScreen ? SkinImage::CheckBoxTicked : SkinImage::CheckBoxEmpty,
+                  hotAreaRect(HotArea::OneScreenCheckBox).topLeft());
+}
+
+void paintAdvancedLabels(PagePainter& painter) {
+    painter.text(TextKey::StartRecording, {765, 227, 874, 260}, TextAlign::CentreWrapped);
+    painter.text(TextKey::StopRecording, {765, 263, 874, 296}, TextAlign::CentreWrapped);
+    const Rect precision = hotAreaRect(HotArea::PrecisionCheckBox);
+    painter.text(TextKey::EnhancePointerPrecision,
+                 {precision.right + 8, precision.top, 300, precision.bottom}, TextAlign::Left);
+    const Rect oneScreen = hotAreaRect(HotArea::OneScreenCheckBox);
+    painter.text(TextKey::ScrollOneScreen, {oneScreen.right + 8, oneScreen.top, 300, oneScreen.bottom},
+                 TextAlign::Left);
+    for (uint8_t slider = 1; slider <= 3; ++slider) {
+        for (uint8_t segment = 1; segment <= kSliderSegments; ++segment) {
+            const Rect cell = hotAreaRect(HotArea::PointerSliderSegment, slider, segment);
+            painter.text(std::to_wstring(segment), {cell.left, cell.bottom + 2, cell.right, cell.bottom + 16},
+                         TextAlign::Centre);
+        }
+    }
+    painter.text(TextKey::MacroName, kMacroNameLabelRect, TextAlign::Left);
+    painter.text(TextKey::LoopTimes, kLoopTimesLabelRect, TextAlign::Left);
+}
+
+} // namespace
+
+std::vector<PaintElement> basicPagePaint(const PagePaintInput& input) {
+    PagePainter painter(input);
+    painter.image(SkinImage::BasicPage, {0, 0});
+    painter.frameImages();
+    painter.buttonImage(HotArea::KeyDefault);
+    painter.pageButtonImages();
+    for (uint8_t button = 1; button <= 7; ++button) {
+        painter.buttonImage(HotArea::AssignmentHeader, button);
+    }
+    for (uint8_t segment = 1; segment <= 4; ++segment) {
+        painter.image(SkinImage::ReportRateDark, hotAreaRect(HotArea::ReportRateSegment, segment).topLeft());
+    }
+    painter.text(TextKey::BasicSettings, kPageTitleRect, TextAlign::Left, FontRole::Title);
+    painter.text(TextKey::KeySetting, {259, 160, 364, 181}, TextAlign::Left);
+    painter.text(TextKey::ReportRateSetting, {505, 161, 657, 182}, TextAlign::Left);
+    painter.text(TextKey::DpiSetting, {504, 275, 609, 296}, TextAlign::Left);
+    painter.text(TextKey::DpiEffectTitle, {704, 275, 809, 296}, TextAlign::Left);
+    painter.text(TextKey::MakerWebAddress, kWebLinkRect, TextAlign::Centre);
+    painter.frameCaptions();
+    painter.caption(HotArea::KeyDefault);
+    for (uint8_t button = 1; button <= 7; ++button) {
+        painter.dropdownTexts(button);
+    }
+    paintKeyModes(painter);
+    paintBasicLabels(painter);
+    if (const uint8_t selected = reportRateSegment(input.record.reportIntervalCode)) {
+        painter.image(SkinImage::ReportRateLight,
+                      hotAreaRect(HotArea::ReportRateSegment, selected).topLeft());
+    }
+    paintDpiStages(painter);
+    return painter.take();
+}
+
+std::vector<PaintElement> advancedPagePaint(const PagePaintInput& input) {
+    PagePainter painter(input);
+    painter.image(SkinImage::AdvancedPage, {0, 0});
+    painter.frameImages();
+    painter.buttonImage(HotArea::PointerDefault);
+    painter.pageButtonImages();
+    for (HotArea area : {HotArea::NewMacro, HotArea::DeleteMacro, HotArea::ConfirmMacro}) {
+        painter.buttonImage(area);
+    }
+    painter.text(TextKey::AdvancedSettings, kPageTitleRect, TextAlign::Left, FontRole::Title);
+    painter.text(TextKey::MouseSpeed, {39, 160, 177, 181}, TextAlign::Centre);
+    painter.text(TextKey::ScrollingSpeed, {39, 310, 177, 331}, TextAlign::Centre);
+    painter.text(TextKey::DoubleClickSpeed, {39, 460, 216, 481}, TextAlign::Centre);
+    painter.text(TextKey::MacroSetting, {469, 160, 613, 181}, TextAlign::Centre);
+    painter.text(TextKey::SelectMacroTitle, {457, 196, 592, 220}, TextAlign::Centre);
+    painter.text(TextKey::KeyPressSequence, {591, 196, 726, 220}, TextAlign::Centre);
+    painter.text(TextKey::RecordOption, {725, 196, 875, 220}, TextAlign::Centre);
+    painter.text(TextKey::MakerWebAddress, kWebLinkRect, TextAlign::Centre);
+    painter.frameCaptions();
+    for (HotArea area :
+         {HotArea::PointerDefault, HotArea::NewMacro, HotArea::DeleteMacro, HotArea::ConfirmMacro}) {
+        painter.caption(area);
+    }
+    paintAdvancedLabels(painter);
+    paintPointerSettings(painter);
+    return painter.take();
+}
+
+std::vector<PaintElement> buttonPaint(const HotAreaEntry& button, bool over, const PagePaintInput& input) {
+    PagePainter painter(input);
+    painter.buttonImage(button.area, button.index, over);
+    if (button.area == HotArea::AssignmentHeader) {
+        painter.dropdownTexts(button.index);
+    } else {
+        painter.caption(button.area);
+    }
+    return painter.take();
+}
