@@ -1,22 +1,24 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <functional>
+#include <vector>
 
 #include "assign/key_matrix.h"
 
 namespace {
 
-using Fill = std::function<void(AssignmentSet&, SlotBytes& dpiChoices, std::size_t slot)>;
+// One assignment array of a set and the value a case puts into the encoded slot.
+struct FieldValue {
+    SlotBytes AssignmentSet::*field;
+    uint8_t value;
+};
 
 struct EncodingCase {
     const char* name;
     uint8_t functionIndex;
-    Fill fill;
+    std::vector<FieldValue> fields;
+    uint8_t dpiChoice; // the slot's DPI switch choice; 0 leaves the noise in place
     KeyMatrixEntry expected;
 };
-
-void noFields(AssignmentSet&, SlotBytes&, std::size_t) {}
 
 // Every array of every slot holds a distinct, recognisable value so that reading the wrong field or
 // the wrong slot shows up in the entry.
@@ -29,118 +31,67 @@ DeviceConfigRecord noisyRecord() {
     return record;
 }
 
+using S = AssignmentSet;
+
 const EncodingCase kCases[] = {
-    {"LeftClick", kLeftClick, noFields, {0x01, 0x00, 0xF0, 0x00}},
-    {"RightClick", kRightClick, noFields, {0x01, 0x00, 0xF1, 0x00}},
-    {"MidClick", kMidClick, noFields, {0x01, 0x00, 0xF2, 0x00}},
-    {"Forward", kForward, noFields, {0x01, 0x00, 0xF4, 0x00}},
-    {"Backward", kBackward, noFields, {0x01, 0x00, 0xF3, 0x00}},
+    {"LeftClick", kLeftClick, {}, 0, {0x01, 0x00, 0xF0, 0x00}},
+    {"RightClick", kRightClick, {}, 0, {0x01, 0x00, 0xF1, 0x00}},
+    {"MidClick", kMidClick, {}, 0, {0x01, 0x00, 0xF2, 0x00}},
+    {"Forward", kForward, {}, 0, {0x01, 0x00, 0xF4, 0x00}},
+    {"Backward", kBackward, {}, 0, {0x01, 0x00, 0xF3, 0x00}},
     {"TripleClickIgnoresFireFields",
      kTripleClick,
-     [](AssignmentSet& s, SlotBytes&, std::size_t n) {
-         s.fireKeyCode[n] = 0x04;
-         s.fireKeySpeed[n] = 9;
-         s.fireKeyTimes[n] = 7;
-     },
+     {{&S::fireKeyCode, 0x04}, {&S::fireKeySpeed, 9}, {&S::fireKeyTimes, 7}},
+     0,
      {0x0A, 0xF0, 0x22, 0x03}},
-    {"DpiUp",
-     kDpiSwitch,
-     [](AssignmentSet&, SlotBytes& c, std::size_t n) { c[n] = 1; },
-     {0x07, 0x00, 0x01, 0x00}},
-    {"DpiDown",
-     kDpiSwitch,
-     [](AssignmentSet&, SlotBytes& c, std::size_t n) { c[n] = 2; },
-     {0x07, 0x00, 0x02, 0x00}},
-    {"DpiLoop",
-     kDpiSwitch,
-     [](AssignmentSet&, SlotBytes& c, std::size_t n) { c[n] = 3; },
-     {0x07, 0x00, 0x03, 0x00}},
-    {"ShiftDpi",
-     kDpiSwitch,
-     [](AssignmentSet&, SlotBytes& c, std::size_t n) { c[n] = 4; },
-     {0x07, 0x00, 0x04, 0x01}},
-    {"RgbOnOff", kRgbOnOff, noFields, {0x08, 0x00, 0x03, 0x00}},
+    {"DpiUp", kDpiSwitch, {}, 1, {0x07, 0x00, 0x01, 0x00}},
+    {"DpiDown", kDpiSwitch, {}, 2, {0x07, 0x00, 0x02, 0x00}},
+    {"DpiLoop", kDpiSwitch, {}, 3, {0x07, 0x00, 0x03, 0x00}},
+    {"ShiftDpi", kDpiSwitch, {}, 4, {0x07, 0x00, 0x04, 0x01}},
+    {"RgbOnOff", kRgbOnOff, {}, 0, {0x08, 0x00, 0x03, 0x00}},
     {"WindowsCalculator",
      kWindowsFunction,
-     [](AssignmentSet& s, SlotBytes&, std::size_t n) {
-         s.windowsItem[n] = 2;
-         s.windowsUsageLow[n] = 0x92;
-         s.windowsUsageHigh[n] = 1;
-     },
+     {{&S::windowsItem, 2}, {&S::windowsUsageLow, 0x92}, {&S::windowsUsageHigh, 1}},
+     0,
      {0x03, 0x00, 0x92, 0x01}},
-    {"WindowsBrowserFavorites",
+    {"WindowsFavorites",
      kWindowsFunction,
-     [](AssignmentSet& s, SlotBytes&, std::size_t n) {
-         s.windowsUsageLow[n] = 0x2A;
-         s.windowsUsageHigh[n] = 2;
-     },
+     {{&S::windowsUsageLow, 0x2A}, {&S::windowsUsageHigh, 2}},
+     0,
      {0x03, 0x00, 0x2A, 0x02}},
     {"MultimediaMute",
      kMultimedia,
-     [](AssignmentSet& s, SlotBytes&, std::size_t n) {
-         s.multimediaItem[n] = 4;
-         s.multimediaUsage[n] = 0xE2;
-     },
+     {{&S::multimediaItem, 4}, {&S::multimediaUsage, 0xE2}},
+     0,
      {0x03, 0x00, 0xE2, 0x00}},
     {"FireKey",
      kFireKey,
-     [](AssignmentSet& s, SlotBytes&, std::size_t n) {
-         s.fireKeyItem[n] = 12;
-         s.fireKeyCode[n] = 0x2C;
-         s.fireKeySpeed[n] = 5;
-         s.fireKeyTimes[n] = 255;
-     },
+     {{&S::fireKeyItem, 12}, {&S::fireKeyCode, 0x2C}, {&S::fireKeySpeed, 5}, {&S::fireKeyTimes, 255}},
+     0,
      {0x0A, 0x2C, 0x05, 0xFF}},
-    {"FireKeyMouseButton",
+    {"FireMouseButton",
      kFireKey,
-     [](AssignmentSet& s, SlotBytes&, std::size_t n) {
-         s.fireKeyCode[n] = 0xF6;
-         s.fireKeySpeed[n] = 100;
-         s.fireKeyTimes[n] = 0;
-     },
+     {{&S::fireKeyCode, 0xF6}, {&S::fireKeySpeed, 100}, {&S::fireKeyTimes, 0}},
+     0,
      {0x0A, 0xF6, 0x64, 0x00}},
-    {"SingleKey",
-     kSingleKey,
-     [](AssignmentSet& s, SlotBytes&, std::size_t n) { s.singleKeyCode[n] = 0x1D; },
-     {0x00, 0x00, 0x1D, 0x00}},
-    {"SingleKeyUnknownName",
-     kSingleKey,
-     [](AssignmentSet& s, SlotBytes&, std::size_t n) { s.singleKeyCode[n] = 0; },
-     {0x00, 0x00, 0x00, 0x00}},
+    {"SingleKey", kSingleKey, {{&S::singleKeyCode, 0x1D}}, 0, {0x00, 0x00, 0x1D, 0x00}},
+    {"SingleKeyUnknownName", kSingleKey, {{&S::singleKeyCode, 0}}, 0, {0x00, 0x00, 0x00, 0x00}},
     {"ComboKey",
      kComboKey,
-     [](AssignmentSet& s, SlotBytes&, std::size_t n) {
-         s.comboModifiers[n] = 0x01;
-         s.comboFirstKey[n] = 0x06;
-         s.comboSecondKey[n] = 0x19;
-     },
+     {{&S::comboModifiers, 0x01}, {&S::comboFirstKey, 0x06}, {&S::comboSecondKey, 0x19}},
+     0,
      {0x00, 0x01, 0x06, 0x19}},
     {"ComboKeyEmpty",
      kComboKey,
-     [](AssignmentSet& s, SlotBytes&, std::size_t n) {
-         s.comboModifiers[n] = 0;
-         s.comboFirstKey[n] = 0;
-         s.comboSecondKey[n] = 0;
-     },
+     {{&S::comboModifiers, 0}, {&S::comboFirstKey, 0}, {&S::comboSecondKey, 0}},
+     0,
      {0x00, 0x00, 0x00, 0x00}},
-    {"FirstMacro",
-     kMacroKey,
-     [](AssignmentSet& s, SlotBytes&, std::size_t n) {
-         s.macroNumber[n] = 0;
-         s.macroRepeatMode[n] = 2;
-     },
-     {0x09, 0x02, 0x01, 0x00}},
-    {"LastMacro",
-     kMacroKey,
-     [](AssignmentSet& s, SlotBytes&, std::size_t n) {
-         s.macroNumber[n] = 11;
-         s.macroRepeatMode[n] = 0;
-     },
-     {0x09, 0x00, 0x0C, 0x00}},
-    {"KeyOff", kKeyOff, noFields, {0x00, 0x00, 0x00, 0x00}},
-    {"Unassigned", kUnassigned, noFields, {0x00, 0x00, 0x00, 0x00}},
-    {"DamagedIndex16", 16, noFields, {0x00, 0x00, 0x00, 0x00}},
-    {"DamagedIndex255", 255, noFields, {0x00, 0x00, 0x00, 0x00}},
+    {"FirstMacro", kMacroKey, {{&S::macroNumber, 0}, {&S::macroRepeatMode, 2}}, 0, {0x09, 0x02, 0x01, 0x00}},
+    {"LastMacro", kMacroKey, {{&S::macroNumber, 11}, {&S::macroRepeatMode, 0}}, 0, {0x09, 0x00, 0x0C, 0x00}},
+    {"KeyOff", kKeyOff, {}, 0, {0x00, 0x00, 0x00, 0x00}},
+    {"Unassigned", kUnassigned, {}, 0, {0x00, 0x00, 0x00, 0x00}},
+    {"DamagedIndex16", 16, {}, 0, {0x00, 0x00, 0x00, 0x00}},
+    {"DamagedIndex255", 255, {}, 0, {0x00, 0x00, 0x00, 0x00}},
 };
 
 class ButtonFunctionEncoding : public testing::TestWithParam<EncodingCase> {};
@@ -154,7 +105,12 @@ TEST_P(ButtonFunctionEncoding, GivesTheExactEntryInEitherKeyMode) {
             AssignmentSet& set = modeB ? record.setB : record.setA;
             SlotBytes& choices = modeB ? record.dpiSubChoiceB : record.dpiSubChoiceA;
             set.functionIndex[slot] = c.functionIndex;
-            c.fill(set, choices, slot);
+            for (const FieldValue& f : c.fields) {
+                (set.*f.field)[slot] = f.value;
+            }
+            if (c.dpiChoice != 0) {
+                choices[slot] = c.dpiChoice;
+            }
             EXPECT_EQ(EncodeButtonFunction(record, mode, slot), c.expected)
                 << "mode " << static_cast<int>(mode) << " slot " << slot;
         }

@@ -73,17 +73,4 @@ TEST(KeyMatrixBuild, PlacesEachSlotInItsEntry) {
     EXPECT_EQ(BuildKeyMatrix(record), expected);
 }
 
-TEST(KeyMatrixBuild, AllZeroRecordIsLeftClicksThenFixedEntries) {
-    const DeviceConfigRecord record{};
-    const KeyMatrix matrix = BuildKeyMatrix(record);
-    for (std::size_t k = 0; k < kMatrixSlotCount; ++k) {
-        EXPECT_EQ(entryAsDword(matrix[k]), 0x00F00001u) << "entry " << k;
-    }
-    for (std::size_t k = kMatrixSlotCount; k < 14; ++k) {
-        EXPECT_EQ(matrix[k], kEmptyEntry) << "entry " << k;
-    }
-    EXPECT_EQ(entryAsDword(matrix[14]), 0x00F70001u);
-    EXPECT_EQ(entryAsDword(matrix[15]), 0x00F80001u);
-}
-
 } // namespace

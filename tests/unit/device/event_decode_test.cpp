@@ -44,11 +44,4 @@ TEST(DeviceEventDecode, ReportsToEvents) {
     }
 }
 
-TEST(DeviceEventDecode, ShortReadNeverLooksPastTheBytesRead) {
-    // A buffer whose tail still holds an earlier event must not be decoded when only two bytes came in.
-    const uint8_t buffer[] = {0x06, 0x07, 0x00, 0x02};
-    EXPECT_FALSE(decodeDeviceEvent(std::span<const uint8_t>(buffer, 2)).has_value());
-    EXPECT_TRUE(decodeDeviceEvent(std::span<const uint8_t>(buffer, 4)).has_value());
-}
-
 } // namespace

@@ -104,13 +104,6 @@ TEST(InterfaceSelection, CollectionsWithoutTheNeededReportsAreSkipped) {
     EXPECT_FALSE(r.commandInterface.has_value());
 }
 
-TEST(InterfaceSelection, NoMouseListedIsNotFound) {
-    const SearchRun r = run({{withIds(kKeyboard, 0x046D, 0xC31C)}});
-    EXPECT_TRUE(r.steps.empty());
-    EXPECT_EQ(r.state, SearchState::Searching);
-    EXPECT_FALSE(r.commandInterface.has_value());
-}
-
 TEST(InterfaceSelection, FailedOpenEndsTheSearchWithoutTheMouse) {
     struct Case {
         std::vector<Listed> list;
@@ -138,17 +131,6 @@ TEST(InterfaceSelection, NothingMoreIsOpenedOnceTheSearchHasEnded) {
     EXPECT_EQ(search.examine(kEvent), Skip);
     EXPECT_EQ(search.opened(true), SearchState::Found);
     EXPECT_FALSE(search.eventInterface().has_value());
-}
-
-TEST(InterfaceSelection, OpenedWithoutAPendingActionChangesNothing) {
-    InterfaceSearch search;
-    EXPECT_EQ(search.examine(kKeyboard), Skip);
-    EXPECT_EQ(search.opened(true), SearchState::Searching);
-    EXPECT_FALSE(search.commandInterface().has_value());
-    EXPECT_EQ(search.examine(kEvent), OpenEvent);
-    EXPECT_EQ(search.opened(true), SearchState::Searching);
-    EXPECT_EQ(search.opened(true), SearchState::Searching);
-    EXPECT_FALSE(search.commandInterface().has_value());
 }
 
 } // namespace

@@ -70,22 +70,13 @@ TEST(DpiTable, StageBytesMarkDisabledStages) {
         uint8_t expected;
     };
     const Case cases[] = {
+        // Sensor 1, stages at positions 4, 7, 0, 0 with the second one off: 05 A5 01 01.
         {1, 4, true, 0x05}, {1, 7, false, 0xA5}, {1, 0, true, 0x01},  {0, 11, false, 0xA8},
         {2, 7, true, 0x2A}, {5, 3, true, 0x00},  {5, 3, false, 0x80}, {3, 9, false, 0x80},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(dpiStageByte(c.sensorType, c.position, c.enabled), c.expected)
             << "sensor " << int{c.sensorType} << " position " << int{c.position} << " enabled " << c.enabled;
-    }
-}
-
-TEST(DpiTable, StageBytesOfFourStagesOfSensorOne) {
-    const uint8_t positions[] = {4, 7, 0, 0};
-    const uint8_t enables[] = {1, 0, 1, 1};
-    const uint8_t expected[] = {0x05, 0xA5, 0x01, 0x01};
-    for (std::size_t stage = 0; stage < 4; ++stage) {
-        EXPECT_EQ(dpiStageByte(1, positions[stage], enables[stage] != 0), expected[stage])
-            << "stage " << stage;
     }
 }
 
