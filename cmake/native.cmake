@@ -36,3 +36,5 @@ foreach(cli_test ${CLI_TEST_SCRIPTS})
     get_filename_component(cli_test_name ${cli_test} NAME_WE)
     add_test(NAME cli.${cli_test_name} COMMAND bash ${cli_test} $<TARGET_FILE:mousecfg>)
 endforeach()
+
+add_test(NAME skins.check COMMAND python3 ${CMAKE_SOURCE_DIR}/skins/check_skins.py)

@@ -66,3 +66,12 @@ foreach(e2e_script ${E2E_SCRIPTS})
     add_test(NAME e2e.${e2e_name} COMMAND bash ${e2e_script} ${CMAKE_BINARY_DIR})
     set_tests_properties(e2e.${e2e_name} PROPERTIES RUN_SERIAL TRUE TIMEOUT 600)
 endforeach()
+
+# The skins, rendered from their drawing sources into Skins/ of the build folder.
+file(GLOB_RECURSE SKIN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/skins/*.py
+     ${CMAKE_SOURCE_DIR}/src/app/page_control_layout.h)
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/Skins/.rendered
+                   COMMAND python3 ${CMAKE_SOURCE_DIR}/skins/render_skins.py --out ${CMAKE_BINARY_DIR}
+                   COMMAND ${CMAKE_COMMAND} -E touch ${CMAKE_BINARY_DIR}/Skins/.rendered
+                   DEPENDS ${SKIN_SOURCES} COMMENT "Rendering skins" VERBATIM)
+add_custom_target(skins ALL DEPENDS ${CMAKE_BINARY_DIR}/Skins/.rendered)

@@ -1,9 +1,9 @@
 """Fixed pixel geometry of the main window and the dialogs that the skin images are drawn for.
 
 Rectangles are (left, top, right, bottom) in client pixels, right and bottom exclusive. The page
-rectangles are normally read from the program's own hot-area tables (src/app/page_layout*); the
-tables in this file are the fallback while those do not exist, and the only source for the dialogs,
-the window size and the places where the skin alone draws something (macro name and loop fields).
+rectangles are read from the program's own hot-area tables (src/app/*_areas.cpp) and child-control
+layout (src/app/page_control_layout.h); the page tables in this file are only the fallback while
+those do not exist. The dialog rectangles and the window sizes live here alone.
 """
 
 import pathlib
@@ -68,11 +68,10 @@ ADVANCED = (
 # Where the skin prepares a bed for the two macro edits and their captions; the page builder places
 # MacroNameEdit (150) and LoopTimesEdit (149) on these fields.
 MACRO_FIELDS = [
-    ("MacroNameLabel", (735, 298, 875, 314)),
-    ("MacroNameEdit", (738, 316, 872, 333)),
-    ("LoopTimesLabel", (735, 337, 875, 353)),
-    ("LoopTimesEdit", (738, 355, 872, 372)),
-    ("InsertMouseEventLabel", (735, 381, 875, 399)),
+    ("MacroNameLabel", (735, 300, 874, 316)),
+    ("MacroNameEdit", (735, 318, 854, 336)),
+    ("LoopTimesLabel", (735, 342, 874, 358)),
+    ("LoopTimesEdit", (735, 360, 854, 378)),
 ]
 
 DIALOG_COMMON = [("DialogClose", (352, 6, 370, 24)), ("DialogOk", (166, 253, 271, 274)),
@@ -101,8 +100,10 @@ DIALOGS = {
 
 # -- the program's own tables ----------------------------------------------------------------------
 
-_ENTRY = re.compile(r"\{\s*HotArea::(\w+)\s*,\s*\{\s*(-?\d+)\s*,\s*(-?\d+)\s*,\s*(-?\d+)\s*,\s*(-?\d+)\s*\}\s*\}")
-_TABLE = re.compile(r"(\w+)\s*(?:\[[^\]]*\])?\s*(?:=\s*)?\{\s*$")
+_ENTRY = re.compile(r"\{\s*HotArea::(\w+)\s*,\s*\{\s*(-?\d+)\s*,\s*(-?\d+)\s*,\s*(-?\d+)\s*,\s*(-?\d+)\s*\}"
+                    r"\s*(?:,\s*(\d+)\s*)?(?:,\s*(\d+)\s*)?\}")
+_TABLE = re.compile(r"(\w+)\s*(?:\[[^\]]*\])?\s*(?:=\s*)?\{\{?\s*$")
+_CONTROL = re.compile(r"Rect\s+k(\w+?)Rect\s*\{\s*(-?\d+)\s*,\s*(-?\d+)\s*,\s*(-?\d+)\s*,\s*(-?\d+)\s*\}")
 
 
 def _page_of(name):
@@ -114,7 +115,8 @@ def _page_of(name):
 
 
 def parse_cpp_tables(paths):
-    """Reads `{HotArea::Name, {l, t, r, b}},` lines grouped by the table (or file) they stand in."""
+    """Reads `{HotArea::Name, {l, t, r, b}[, index[, subIndex]]},` lines grouped by the page their
+    table (or file) belongs to; an index is appended to the name ("DpiLevelCell2.5")."""
     pages = {"common": [], "basic": [], "advanced": []}
     for path in paths:
         current = _page_of(path.stem)
@@ -125,18 +127,38 @@ def parse_cpp_tables(paths):
             for match in _ENTRY.finditer(line):
                 if current is None:
                     continue
-                name = match.group(1)
-                rect = tuple(int(v) for v in match.groups()[1:])
-                pages[current].append((name, rect))
+                name, index, sub = match.group(1), match.group(6), match.group(7)
+                if index:
+                    name += index + ("." + sub if sub else "")
+                pages[current].append((name, tuple(int(v) for v in match.groups()[1:5])))
     return pages
+
+
+def _program_sources():
+    app = REPO / "src" / "app"
+    return sorted(p for p in list(app.glob("*.cpp")) + list(app.glob("*.h")) if "HotArea::" in p.read_text(
+        encoding="utf-8", errors="replace") and _page_of(p.stem))
 
 
 def page_areas():
     """Hot areas per page ("common", "basic", "advanced") and where they came from."""
-    sources = sorted((REPO / "src" / "app").glob("page_layout*.h")) + sorted(
-        (REPO / "src" / "app").glob("page_layout*.cpp"))
+    sources = _program_sources()
     if sources:
         parsed = parse_cpp_tables(sources)
         if parsed["basic"] and parsed["advanced"] and parsed["common"]:
+            controls = [(name, rect) for name, rect in control_rects().items()
+                        if name.startswith(("MacroName", "LoopTimes"))]
+            parsed["advanced"] += controls
             return parsed, "program tables: " + ", ".join(str(p.relative_to(REPO)) for p in sources)
     return {"common": COMMON, "basic": BASIC, "advanced": ADVANCED + MACRO_FIELDS}, "skins/layout.py"
+
+
+def control_rects():
+    """Child-control rectangles of the main window (name -> rect), from the program's layout header,
+    else the fields this file proposes."""
+    rects = dict(MACRO_FIELDS)
+    header = REPO / "src" / "app" / "page_control_layout.h"
+    if header.exists():
+        for match in _CONTROL.finditer(header.read_text(encoding="utf-8", errors="replace")):
+            rects[match.group(1)] = tuple(int(v) for v in match.groups()[1:])
+    return rects

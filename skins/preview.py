@@ -3,6 +3,8 @@ normal state, English texts in the skin's text colour) so a skin can be judged w
 
 from PIL import Image, ImageDraw, ImageFont
 
+from layout import control_rects
+
 FONT = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"
 BOLD = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"
 
@@ -120,11 +122,11 @@ def advanced(folder, text_colour):
         c.text((x, 528, x + 105, 549), caption)
     c.text((765, 227, 874, 260), "Start Recording", size=10)
     c.text((765, 263, 874, 296), "Stop Recording", size=10)
-    c.text((735, 298, 875, 314), "Macro Name", size=10)
-    c.text((738, 316, 872, 333), "Macro1", size=10)
-    c.text((735, 337, 875, 353), "Loop Times", size=10)
-    c.text((738, 355, 872, 372), "1", size=10)
-    c.text((735, 381, 875, 399), "Insert A Mouse Event", size=10)
+    controls = control_rects()
+    c.text(controls["MacroNameLabel"], "Macro Name", align="left", size=10)
+    c.text(controls["MacroNameEdit"], "Macro1", size=10)
+    c.text(controls["LoopTimesLabel"], "Loop Times", align="left", size=10)
+    c.text(controls["LoopTimesEdit"], "1", size=10)
     c.fill((735, 402, 839, 416), (0, 0, 0))
     for i, name in enumerate(("Macro1", "Reload", "Combo")):
         c.text((466, 224 + 16 * i, 590, 240 + 16 * i), name, align="left", size=10)

@@ -4,11 +4,11 @@ Every hot area of a page sits on something drawn here (a panel, a well, a plate 
 click always lands on a visible element; the program draws its own buttons and texts on top.
 """
 
-from layout import WINDOW_SIZE
+from layout import WINDOW_SIZE, control_rects
 from skinkit import glyphs, illustrations
 from skinkit.canvas import Canvas, mix
-from skinkit.surfaces import (backdrop, dropdown_bed, panel, section_rule, title_marker, title_strip, well,
-                              window_frame, wordmark)
+from skinkit.surfaces import (backdrop, dropdown_bed, panel, plate, section_rule, title_marker, title_strip,
+                              well, window_frame, wordmark)
 
 W, H = WINDOW_SIZE
 
@@ -29,9 +29,9 @@ def main_canvas(theme):
 def _page_frame(theme, active_tab):
     """What both pages share: title-strip plates, the header band with the tabs, and the footer."""
     c = _chrome(theme)
-    for plate in ((698, 2, 722, 26), (822, 2, 871, 26)):
-        c.rect(plate, fill=(0, 0, 0, 70), **theme.corners(6))
-        c.frame(plate, (255, 255, 255, 18), 1, **theme.corners(6))
+    for cluster in ((698, 2, 722, 26), (822, 2, 871, 26)):
+        c.rect(cluster, fill=(0, 0, 0, 70), **theme.corners(6))
+        c.frame(cluster, (255, 255, 255, 18), 1, **theme.corners(6))
 
     panel(c, theme, (8, 44, 880, 104))
     for tab in ((10, 50, 58, 98), (56, 50, 104, 98)):
@@ -44,11 +44,9 @@ def _page_frame(theme, active_tab):
     c.rect((640, 79, 866, 80), gradient=((*theme.muted, 0), (*theme.muted, 90)), horizontal=True)
 
     # Footer: web link pill and the tray under OK / Apply / Cancel.
-    link = (256, 626, 454, 648)
-    c.rect(link, fill=(0, 0, 0, 60), **theme.corners(11 if not theme.cut_corners else 5))
-    c.frame(link, (255, 255, 255, 22), 1, **theme.corners(11 if not theme.cut_corners else 5))
+    plate(c, theme, (256, 626, 454, 648), corner=11 if not theme.cut_corners else 5)
     glyphs.globe(c, theme.muted, (268, 637))
-    well(c, theme, (558, 619, 879, 648), corner=5, fill=mix(theme.well, theme.panel[1], 0.4))
+    plate(c, theme, (557, 618, 880, 649), corner=6)
     return c
 
 
@@ -127,10 +125,12 @@ def advanced_page(theme):
 
     _record_button(c, theme, (735, 229, 764, 258), recording=True)
     _record_button(c, theme, (735, 265, 764, 294), recording=False)
-    for box in ((736, 314, 874, 335), (736, 353, 874, 374)):
-        well(c, theme, box, corner=3, fill=(0, 0, 0))
+    controls = control_rects()
+    for name in ("MacroNameEdit", "LoopTimesEdit"):
+        l, t, r, b = controls[name]
+        well(c, theme, (l - 2, t - 2, r + 2, b + 2), corner=3, fill=(0, 0, 0))
     dropdown_bed(c, theme, (735, 402, 854, 416), 15)
-    well(c, theme, (509, 524, 830, 553), corner=5, fill=mix(theme.well, theme.panel[1], 0.4))
+    well(c, theme, (509, 524, 830, 553), corner=5)
     return c.result(opaque=True)
 
 

@@ -8,7 +8,7 @@ from skinkit.canvas import mix
 def carbon_tile(base):
     """An 8 x 8 twill weave, two shades of the base colour."""
     tile = Image.new("RGBA", (8, 8), (0, 0, 0, 0))
-    light = (min(base[0] + 14, 255), min(base[1] + 13, 255), min(base[2] + 14, 255), 255)
+    light = (min(base[0] + 10, 255), min(base[1] + 9, 255), min(base[2] + 10, 255), 255)
     dark = (base[0], base[1], base[2], 255)
     for y in range(8):
         for x in range(8):
@@ -64,6 +64,14 @@ def panel(c, theme, box, corner=None):
                theme.accent, 1.5)
         c.line([(r - ch - 18, b - 0.7), (r - ch, b - 0.7), (r - 0.7, b - ch), (r - 0.7, b - ch - 8)],
                theme.accent_dark, 1.5)
+
+
+def plate(c, theme, box, corner=5):
+    """A raised tray on the bare backdrop, e.g. under the OK, Apply and Cancel buttons."""
+    shape = theme.corners(corner)
+    c.shadow(box, shape.get("radius", 0), 2, theme.shadow, offset=(0, 1), chamfer=shape.get("chamfer", 0))
+    c.rect(box, gradient=theme.panel, **shape)
+    c.frame(box, theme.panel_border, 1, **shape)
 
 
 def well(c, theme, box, corner=3, fill=None, border=None):
