@@ -38,3 +38,4 @@ foreach(cli_test ${CLI_TEST_SCRIPTS})
 endforeach()
 
 add_test(NAME skins.check COMMAND python3 ${CMAKE_SOURCE_DIR}/skins/check_skins.py)
+add_test(NAME packaging.factory_files COMMAND python3 ${CMAKE_SOURCE_DIR}/packaging/test_make_factory_config.py)
