@@ -71,7 +71,7 @@ endforeach()
 file(GLOB_RECURSE SKIN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/skins/*.py
      ${CMAKE_SOURCE_DIR}/src/app/page_control_layout.h)
 add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/Skins/.rendered
-                   COMMAND python3 ${CMAKE_SOURCE_DIR}/skins/render_skins.py --out ${CMAKE_BINARY_DIR}
+                   COMMAND /usr/bin/python3 ${CMAKE_SOURCE_DIR}/skins/render_skins.py --out ${CMAKE_BINARY_DIR}
                    COMMAND ${CMAKE_COMMAND} -E touch ${CMAKE_BINARY_DIR}/Skins/.rendered
                    DEPENDS ${SKIN_SOURCES} COMMENT "Rendering skins" VERBATIM)
 add_custom_target(skins ALL DEPENDS ${CMAKE_BINARY_DIR}/Skins/.rendered)
