@@ -1,12 +1,13 @@
 ; Installer of the gaming mouse setting program. Built by scripts/make-dist.sh with
 ;   makensis -INPUTCHARSET UTF8 -DDIST=<dist folder> -DOUTFILE=<setup.exe> -DSKINS_NSH=<skin list> installer.nsi
-; It installs the program with its data files and skins, asks for the interface language and writes
-; it to str.ini ("Lan"), and removes everything it installed (plus the files the program creates
+; It installs the program with its data files and skins, asks for the interface language (a silent
+; install takes /LAN=EN|GER|CHS|CHT) and writes it to str.ini ("Lan"), and removes everything it installed (plus the files the program creates
 ; beside itself) when uninstalled.
 
-Unicode true
+; The program is x86-64 only, and so is its installer (a native 64-bit view of files and registry).
+Target amd64-unicode
 !include "LogicLib.nsh"
-!include "x64.nsh"
+!include "FileFunc.nsh"
 
 !define PRODUCT "Krello Marrowin²"
 !define EXE "Krello_Marrowin².exe"
@@ -33,8 +34,11 @@ UninstPage instfiles
 Var LanguageCode
 
 Function .onInit
-    ${If} ${RunningX64}
-        SetRegView 64
+    ; A silent install takes the language from /LAN=EN|GER|CHS|CHT (English without it).
+    ${If} ${Silent}
+        ${GetParameters} $0
+        ${GetOptions} $0 "/LAN=" $LanguageCode
+        Return
     ${EndIf}
     ; The language chosen here is the installer's and the program's interface language.
     Push ""
@@ -55,6 +59,9 @@ Function .onInit
 FunctionEnd
 
 Function SetLanguageCode
+    ${If} $LanguageCode != ""
+        Return
+    ${EndIf}
     ${Select} $LANGUAGE
         ${Case} ${LANG_GERMAN}
             StrCpy $LanguageCode "GER"
@@ -68,6 +75,7 @@ Function SetLanguageCode
 FunctionEnd
 
 Section "Program"
+    SetShellVarContext all
     SetOutPath "$INSTDIR"
     File "${DIST}\${EXE}"
     !if /FileExists "${DIST}\mousecfg.exe"
@@ -95,13 +103,8 @@ Section "Program"
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
 SectionEnd
 
-Function un.onInit
-    ${If} ${RunningX64}
-        SetRegView 64
-    ${EndIf}
-FunctionEnd
-
 Section "Uninstall"
+    SetShellVarContext all
     Delete /REBOOTOK "$INSTDIR\${EXE}"
     Delete "$INSTDIR\mousecfg.exe"
     Delete "$INSTDIR\config.bin"
