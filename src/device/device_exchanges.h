@@ -1,0 +1,30 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+
+#include "device/device_image.h"
+#include "device/transport.h"
+
+// One exchange per command of the mouse's command set, each followed by the pause the mouse
+// needs after it. Read exchanges store the reply in the device image where the reply's own
+// number says; a reply naming a set, block or slot that does not exist is dropped. Each returns
+// whether the transport got all of its reports through.
+
+inline constexpr std::chrono::milliseconds kCommandPause{2};
+
+bool setReportRate(Transport& transport, uint8_t reportIntervalCode);
+bool readSensorSettings(Transport& transport, DeviceImage& image);
+bool writeSensorSettings(Transport& transport, const DeviceImage& image);
+bool readLightingEffect(Transport& transport, DeviceImage& image);
+bool writeLightingEffect(Transport& transport, const DeviceImage& image);
+bool readLedParameterSet(Transport& transport, DeviceImage& image, uint8_t setNumber);
+bool writeLedParameterSet(Transport& transport, const DeviceImage& image, uint8_t setNumber);
+bool readColorBlock(Transport& transport, DeviceImage& image, uint8_t blockNumber);
+bool writeColorBlock(Transport& transport, DeviceImage& image, uint8_t blockNumber);
+bool writeDpiStages(Transport& transport, DeviceImage& image);
+// `matrixNumber` counts from 1.
+bool writeKeyMatrix(Transport& transport, DeviceImage& image, uint8_t matrixNumber);
+// `slotNumber` counts from 1.
+bool writeMacroSlot(Transport& transport, DeviceImage& image, uint8_t slotNumber);
+bool readMacroSlot(Transport& transport, DeviceImage& image, uint8_t slotNumber);

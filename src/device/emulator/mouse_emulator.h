@@ -1,0 +1,86 @@
+#pragma once
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <mutex>
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "device/device_command.h"
+#include "device/emulator/emulator_faults.h"
+#include "device/emulator/mouse_firmware_state.h"
+#include "device/hid_port.h"
+
+// A model of the mouse's firmware behind its command interface: it keeps the sensor settings,
+// lighting, colour blocks, DPI data, key matrices and macro slots that commands write, and
+// answers every read from that state. It also stands in for the event interface, queueing the
+// event reports its buttons would send. It can be told to misbehave (EmulatorFaults).
+//
+// The command interface is used from one thread; plugging, unplugging and device events may be
+// used from others.
+class MouseEmulator : public HidPort {
+public:
+    static constexpr uint16_t kFeatureLength = 9;
+    static constexpr uint16_t kDataReportLength = 33;
+    static constexpr uint16_t kEventReportLength = 8;
+    static constexpr uint8_t kEventReportId = 6;
+
+    explicit MouseEmulator(uint8_t sensorType = 0);
+
+    bool setFeature(std::span<const uint8_t> report) override;
+    bool getFeature(std::span<uint8_t> report) override;
+    bool writeOutput(std::span<const uint8_t> report) override;
+    bool readInput(std::span<uint8_t> report, std::chrono::milliseconds timeout) override;
+
+    uint16_t featureLength() const override { return faults_.featureLength.value_or(kFeatureLength); }
+    uint16_t inputLength() const override { return faults_.inputLength.value_or(kDataReportLength); }
+    uint16_t outputLength() const override { return faults_.outputLength.value_or(kDataReportLength); }
+
+    const MouseFirmwareState& state() const { return state_; }
+    MouseFirmwareState& state() { return state_; }
+
+    void setFaults(const EmulatorFaults& faults) { faults_ = faults; }
+
+    // Plugging in starts a fresh firmware with the given sensor; unplugging makes every call fail.
+    void plugIn(uint8_t sensorType);
+    void unplug();
+    bool pluggedIn() const { return pluggedIn_; }
+
+    // Reports seen on the command interface since the mouse was plugged in.
+    std::size_t reportCount() const { return reportCount_; }
+
+    // Event interface: the mouse sends the event report 06 code 00 value (zero-padded).
+    void queueDeviceEvent(uint8_t code, uint8_t value);
+    // Waits at most `timeout` for the next event report; false when none came or the mouse is gone.
+    bool readDeviceEvent(std::span<uint8_t> report, std::chrono::milliseconds timeout);
+
+private:
+    struct PendingWrite {
+        DeviceCommand frame;
+        std::vector<uint8_t> data;
+    };
+
+    bool countReport();
+    void executeWrite(const DeviceCommand& frame);
+    void commitData(const DeviceCommand& frame, std::span<const uint8_t> data);
+    void prepareReply(const DeviceCommand& request);
+    void prepareDataReply(DeviceCommand reply, std::span<const uint8_t> data);
+    uint8_t replyNumber(uint8_t requested) const;
+
+    MouseFirmwareState state_;
+    EmulatorFaults faults_;
+    std::atomic<bool> pluggedIn_{true};
+    std::size_t reportCount_ = 0;
+    std::optional<PendingWrite> pendingWrite_;
+    std::optional<DeviceCommand> pendingReply_;
+    std::deque<std::vector<uint8_t>> inputReports_;
+
+    std::mutex eventMutex_;
+    std::condition_variable eventArrived_;
+    std::deque<std::vector<uint8_t>> eventReports_;
+};

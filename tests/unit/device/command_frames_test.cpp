@@ -1,0 +1,61 @@
+#include <gtest/gtest.h>
+
+#include "device/command_frames.h"
+#include "device/recording_pacer.h"
+#include "device/transport.h"
+#include "scripted_hid_port.h"
+
+namespace {
+
+using Report = std::vector<uint8_t>;
+
+// The feature report each command goes out in, checksum as the mouse checks it.
+TEST(CommandFrames, EachCommandGoesOutAsItsGoldenReport) {
+    struct Case {
+        const char* name;
+        DeviceCommand frame;
+        Report report;
+    };
+    const Case cases[] = {
+        {"report rate 500 Hz", reportRateFrame(0x02), {0x00, 0x01, 0x02, 0x00, 0x00, 0x00, 0x00, 0x00, 0xFC}},
+        {"sensor settings",
+         sensorSettingsWriteFrame({0x01, 0x01, 0x11, 0x42}),
+         {0x00, 0x03, 0x01, 0x01, 0x11, 0x42, 0x00, 0x00, 0xA7}},
+        {"LED set 0",
+         ledParameterSetWriteFrame(0, {0x02, 0xFA, 0x03}),
+         {0x00, 0x07, 0x00, 0x02, 0xFA, 0x03, 0x00, 0x00, 0xF9}},
+        {"lighting effect",
+         lightingEffectWriteFrame({0x02, 0x05, 0x03}),
+         {0x00, 0x0D, 0x02, 0x05, 0x03, 0x00, 0x00, 0x00, 0xE8}},
+        {"colour block 1", colorBlockWriteFrame(1), {0x00, 0x10, 0x01, 0x18, 0x00, 0x00, 0x00, 0x00, 0xD6}},
+        {"DPI stages", dpiStagesWriteFrame(), {0x00, 0x11, 0x04, 0x08, 0x00, 0x00, 0x00, 0x00, 0xE2}},
+        {"key matrix 3", keyMatrixWriteFrame(3), {0x00, 0x12, 0x03, 0x40, 0x00, 0x00, 0x00, 0x00, 0xAA}},
+        {"macro slot 12", macroSlotWriteFrame(12), {0x00, 0x13, 0x0C, 0x80, 0x00, 0x00, 0x00, 0x00, 0x60}},
+        {"read sensor",
+         readFrame(kReadSensorSettings),
+         {0x00, 0x83, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x7C}},
+        {"read LED set 1",
+         readFrame(kReadLedParameterSet, 1),
+         {0x00, 0x87, 0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x77}},
+        {"read effect",
+         readFrame(kReadLightingEffect),
+         {0x00, 0x8D, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x72}},
+        {"read colour block 0",
+         readFrame(kReadColorBlock, 0),
+         {0x00, 0x90, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x6F}},
+        {"read macro slot 5",
+         readFrame(kReadMacroSlot, 5),
+         {0x00, 0x93, 0x05, 0x00, 0x00, 0x00, 0x00, 0x00, 0x67}},
+    };
+    for (const Case& c : cases) {
+        ScriptedHidPort port;
+        RecordingPacer pacer;
+        Transport transport(port, pacer);
+        DeviceCommand frame = c.frame;
+        transport.sendCommand(frame);
+        ASSERT_EQ(port.featuresSent.size(), 1u) << c.name;
+        EXPECT_EQ(port.featuresSent[0], c.report) << c.name;
+    }
+}
+
+} // namespace
