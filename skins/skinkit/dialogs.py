@@ -75,7 +75,7 @@ def fire_key(theme):
     dropdown_bed(c, theme, (49, 69, 132, 85), 15, fill=CONTROL_GREY)
     for top in (120, 170):
         _sunken(c, theme, (50, top, 131, top + 14))
-    c.rect((12, 186, 380, 248), fill=(0, 0, 0, 45), **theme.corners(5))
+    c.rect((12, 188, 380, 244), fill=(0, 0, 0, 45), **theme.corners(5))
     _picture(c, theme, "crosshair", (296, 110), 2.3)
     return c.result(opaque=True)
 

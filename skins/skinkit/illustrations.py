@@ -1,7 +1,5 @@
 """Larger decorative pictures: the mouse with its numbered buttons and the lighting glow."""
 
-import math
-
 from skinkit.canvas import mix
 
 
@@ -91,27 +89,31 @@ def _callout(c, theme, number, anchor, label):
     c.text((lx, ly + 0.5), str(number), theme.text, 10, bold=True, anchor="mm")
 
 
-def light_bar(c, theme, box):
-    """An RGB light guide with its glow: the lighting effects of the mouse."""
-    l, t, r, b = box
-    hues = [(255, 48, 64), (255, 170, 40), (80, 220, 90), (40, 180, 255), (150, 80, 255), (255, 48, 160)]
-    steps = 36
-    width = (r - l) / steps
-    mid = (t + b) / 2
+HUES = [(255, 48, 64), (255, 170, 40), (80, 220, 90), (40, 180, 255), (150, 80, 255), (255, 48, 160),
+        (255, 48, 64)]
+
+
+def _hue(t):
+    position = t * (len(HUES) - 1)
+    k = min(int(position), len(HUES) - 2)
+    return mix(HUES[k], HUES[k + 1], position - k)
+
+
+def light_ring(c, theme, centre, radius):
+    """A glowing RGB ring: the lighting effects of the mouse."""
+    x, y = centre
+    c.ellipse((x - radius - 10, y - radius - 10, x + radius + 10, y + radius + 10), fill=(*theme.well, 160))
+    steps = 48
     for i in range(steps):
-        position = i / (steps - 1) * (len(hues) - 1)
-        k = min(int(position), len(hues) - 2)
-        colour = mix(hues[k], hues[k + 1], position - k)
-        x = l + i * width
-        c.shadow((x, mid - 2, x + width, mid + 2), 0, 7, (*colour, 70))
+        start = i * 360 / steps
+        colour = _hue(i / steps)
+        c.arc((x - radius - 3, y - radius - 3, x + radius + 3, y + radius + 3), start, start + 360 / steps + 1,
+              (*colour, 60), 9)
     for i in range(steps):
-        position = i / (steps - 1) * (len(hues) - 1)
-        k = min(int(position), len(hues) - 2)
-        colour = mix(hues[k], hues[k + 1], position - k)
-        x = l + i * width
-        c.rect((x, mid - 2.5, x + width + 0.6, mid + 2.5), fill=mix(colour, (255, 255, 255), 0.25))
-    # LED points along a faint wave underneath.
-    for i in range(9):
-        x = l + 8 + i * (r - l - 16) / 8
-        y = b - 6 + 4 * math.sin(i * 0.9)
-        c.ellipse((x - 1.6, y - 1.6, x + 1.6, y + 1.6), fill=(*theme.muted, 200))
+        start = i * 360 / steps
+        colour = mix(_hue(i / steps), (255, 255, 255), 0.2)
+        c.arc((x - radius, y - radius, x + radius, y + radius), start, start + 360 / steps + 1, colour, 3)
+    c.ellipse((x - radius + 10, y - radius + 10, x + radius - 10, y + radius - 10),
+              outline=(*theme.panel_border, 200), width=1)
+    inner = radius - 22
+    c.shadow((x - inner, y - inner, x + inner, y + inner), inner, 8, (*theme.accent, 50))

@@ -55,10 +55,7 @@ def basic_page(theme):
 
     # Mouse picture with the numbered buttons.
     panel(c, theme, (8, 148, 234, 612))
-    illustrations.mouse(c, theme, 121, 214)
-    section_rule(c, theme, 24, 218, 520)
-    for i, y in enumerate((548, 568, 588)):
-        c.rect((30, y, 30 + 150 - i * 36, y + 4), fill=(*theme.muted, 60), **theme.corners(2))
+    illustrations.mouse(c, theme, 121, 250)
 
     # Key setting: seven headers, mode switch, default.
     panel(c, theme, (240, 148, 476, 612))
@@ -89,8 +86,8 @@ def basic_page(theme):
     title_marker(c, theme, (704, 275, 809, 296))
     for top in (330, 360, 390):
         dropdown_bed(c, theme, (767, top, 851, top + 14), 16)
-    section_rule(c, theme, 708, 868, 474)
-    illustrations.light_bar(c, theme, (716, 512, 860, 566))
+    section_rule(c, theme, 708, 868, 440)
+    illustrations.light_ring(c, theme, (788, 526), 44)
     return c.result(opaque=True)
 
 
