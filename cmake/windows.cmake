@@ -17,6 +17,20 @@ target_link_libraries(gm_shell PUBLIC gm_core ${GM_SYSTEM_LIBS})
 set(GM_EXE_NAME "Krello_Marrowin²")
 set(GM_RESOURCE_FILE ${CMAKE_SOURCE_DIR}/res/app.rc)
 
+# The program icon is rendered from its SVG source at build time; the resource script finds it,
+# the manifest and the resource identifiers through these include folders.
+set(GM_ICON_FILE ${CMAKE_BINARY_DIR}/res/app.ico)
+add_custom_command(OUTPUT ${GM_ICON_FILE}
+                   COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/res
+                   COMMAND bash ${CMAKE_SOURCE_DIR}/res/make_icon.sh ${CMAKE_SOURCE_DIR}/res/app_icon.svg
+                           ${GM_ICON_FILE}
+                   DEPENDS ${CMAKE_SOURCE_DIR}/res/app_icon.svg ${CMAKE_SOURCE_DIR}/res/make_icon.sh
+                   VERBATIM)
+set_source_files_properties(${GM_RESOURCE_FILE} PROPERTIES
+    OBJECT_DEPENDS "${GM_ICON_FILE};${CMAKE_SOURCE_DIR}/res/app.manifest;${CMAKE_SOURCE_DIR}/src/app/win/resource_ids.h"
+    INCLUDE_DIRECTORIES "${CMAKE_SOURCE_DIR}/res;${CMAKE_BINARY_DIR}/res")
+add_custom_target(gm_icon DEPENDS ${GM_ICON_FILE})
+
 # One program per device back end: the hardware build talks to the mouse over HID, the emulated
 # build to MouseEmulator. They live in separate folders because each keeps its own data files.
 function(gm_add_program target backend_source output_dir)
@@ -27,6 +41,7 @@ function(gm_add_program target backend_source output_dir)
     target_link_options(${target} PRIVATE ${GM_STATIC_LINK} -municode)
     set_target_properties(${target} PROPERTIES OUTPUT_NAME ${GM_EXE_NAME}
                           RUNTIME_OUTPUT_DIRECTORY ${output_dir})
+    add_dependencies(${target} gm_icon)
 endfunction()
 
 if(EXISTS ${CMAKE_SOURCE_DIR}/src/device/win/hardware_backend.cpp)
@@ -56,6 +71,17 @@ if(WIN_TEST_SOURCES)
     target_link_libraries(win_tests PRIVATE gm_shell gtest_main)
     target_link_options(win_tests PRIVATE ${GM_STATIC_LINK})
     add_test(NAME win_tests COMMAND win_tests)
+endif()
+
+# The end-to-end driver: finds the program's windows, posts notification-icon clicks, reads and
+# chooses menu items and waits for the program to end.
+file(GLOB E2E_DRIVER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/driver/*.cpp)
+if(E2E_DRIVER_SOURCES)
+    add_executable(e2e_driver ${E2E_DRIVER_SOURCES})
+    target_compile_options(e2e_driver PRIVATE ${PROJECT_WARNINGS} ${GM_WIN_FLAGS})
+    target_include_directories(e2e_driver PRIVATE ${CMAKE_SOURCE_DIR}/src)
+    target_link_libraries(e2e_driver PRIVATE shell32)
+    target_link_options(e2e_driver PRIVATE ${GM_STATIC_LINK} -municode)
 endif()
 
 # End-to-end scenarios: shell scripts that drive the built programs under Wine on the X display

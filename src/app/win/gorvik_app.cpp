@@ -1,0 +1,55 @@
+#include "app/win/gorvik_app.h"
+
+#include <commctrl.h>
+#include <objidl.h>
+
+#include <gdiplus.h>
+
+#include "app/win/app_messages.h"
+#include "app/win/gorvik_dlg.h"
+#include "app/win/resource_ids.h"
+#include "ui/win/modal_loop.h"
+
+namespace {
+
+// The main window is a dialog of its own class: a copy of the system dialog class under the name
+// the dialog template asks for.
+bool registerMainWindowClass(HINSTANCE instance) {
+    WNDCLASSW windowClass{};
+    if (!GetClassInfoW(nullptr, WC_DIALOG, &windowClass)) {
+        return false;
+    }
+    windowClass.hInstance = instance;
+    windowClass.lpszClassName = kMainWindowClass;
+    return RegisterClassW(&windowClass) != 0;
+}
+
+} // namespace
+
+int CGorvikApp::run() {
+    initInstance();
+    return exitInstance();
+}
+
+bool CGorvikApp::initInstance() {
+    INITCOMMONCONTROLSEX controls{sizeof(controls), 0xFF};
+    InitCommonControlsEx(&controls);
+
+    if (!registerMainWindowClass(instance_)) {
+        return false;
+    }
+
+    Gdiplus::GdiplusStartupInput gdiplusInput;
+    Gdiplus::GdiplusStartup(&gdiplusToken_, &gdiplusInput, nullptr);
+
+    CGorvikDlg mainWindow(instance_);
+    runModalDialog(mainWindow, instance_, IDD_MAIN_WINDOW);
+    return false;
+}
+
+int CGorvikApp::exitInstance() {
+    if (gdiplusToken_ != 0) {
+        Gdiplus::GdiplusShutdown(gdiplusToken_);
+    }
+    return 0;
+}

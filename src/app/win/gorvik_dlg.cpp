@@ -1,0 +1,192 @@
+#include "app/win/gorvik_dlg.h"
+
+#include "app/ui_state.h"
+#include "app/win/app_messages.h"
+#include "app/win/resource_ids.h"
+#include "config/win/module_path.h"
+#include "device/device_notice.h"
+#include "ui/win/bitmap_copy.h"
+
+CGorvikDlg::CGorvikDlg(HINSTANCE instance)
+    : instance_(instance), appIcon_(LoadIconW(instance, MAKEINTRESOURCEW(IDI_APP_ICON))),
+      taskbarCreatedMessage_(RegisterWindowMessageW(L"TaskbarCreated")),
+      applicationTitle_(applicationTitle(currentModulePath())) {}
+
+INT_PTR CGorvikDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        return onInitDialog();
+    case WM_PAINT:
+        return onPaint();
+    case WM_QUERYDRAGICON:
+        return onQueryDragIcon();
+    case WM_ERASEBKGND:
+        return onEraseBackground(reinterpret_cast<HDC>(wParam));
+    case WM_NCPAINT:
+        return onNcPaint();
+    case kTrayIconMessage:
+        return onTrayIcon(lParam);
+    case kDeviceEventMessage:
+        return onDeviceEvent(wParam, lParam);
+    case WM_COMMAND:
+        return onCommand(wParam);
+    case WM_CLOSE:
+        return onClose();
+    case WM_DESTROY:
+        return onDestroy();
+    default:
+        if (message == taskbarCreatedMessage_ && message != 0) {
+            return onTaskbarCreated();
+        }
+        return FALSE;
+    }
+}
+
+bool CGorvikDlg::preTranslateMessage(MSG& message) {
+    if (message.message == WM_KEYDOWN && (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE)) {
+        // Enter and Escape never end the window, they only hide it.
+        hide();
+        return true;
+    }
+    return false;
+}
+
+INT_PTR CGorvikDlg::onPaint() {
+    if (!IsIconic(hwnd())) {
+        return FALSE;
+    }
+    PaintDc dc(hwnd());
+    SendMessageW(hwnd(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.get()), 0);
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    const int x = (client.right - GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (client.bottom - GetSystemMetrics(SM_CYICON) + 1) / 2;
+    DrawIcon(dc.get(), x, y, appIcon_);
+    return result(0);
+}
+
+INT_PTR CGorvikDlg::onQueryDragIcon() {
+    return reinterpret_cast<INT_PTR>(appIcon_);
+}
+
+INT_PTR CGorvikDlg::onEraseBackground(HDC dc) {
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    copyBitmapToDc(dc, backgroundBitmap_.get(), client);
+    return result(TRUE);
+}
+
+INT_PTR CGorvikDlg::onNcPaint() {
+    if (!state_.takeStartupHide()) {
+        return FALSE;
+    }
+    hide();
+    return result(0);
+}
+
+INT_PTR CGorvikDlg::onTrayIcon(LPARAM mouseMessage) {
+    switch (trayRequest(static_cast<unsigned>(mouseMessage))) {
+    case TrayRequest::OpenWindow:
+        openFromTray();
+        break;
+    case TrayRequest::OpenMenu:
+        showTrayMenu();
+        break;
+    case TrayRequest::None:
+        break;
+    }
+    return result(0);
+}
+
+INT_PTR CGorvikDlg::onDeviceEvent(WPARAM code, LPARAM value) {
+    const std::optional<DeviceNotice> notice =
+        deviceNotice(static_cast<unsigned>(code), static_cast<unsigned>(value), config_.record,
+                     deviceLink_.sensorType, texts_);
+    if (notice && trayIcon_) {
+        trayIcon_->showBalloon(notice->title, notice->text, notice->timeoutMs);
+    }
+    return result(0);
+}
+
+INT_PTR CGorvikDlg::onCommand(WPARAM wParam) {
+    if (LOWORD(wParam) == kTrayExitCommand) {
+        exitProgram();
+    }
+    return FALSE;
+}
+
+INT_PTR CGorvikDlg::onClose() {
+    hide();
+    return result(0);
+}
+
+INT_PTR CGorvikDlg::onDestroy() {
+    cleanUp();
+    return FALSE;
+}
+
+INT_PTR CGorvikDlg::onTaskbarCreated() {
+    // Explorer started again and knows no icons: put ours back.
+    if (trayIcon_) {
+        trayIcon_->add();
+    }
+    return result(0);
+}
+
+void CGorvikDlg::openFromTray() {
+    const OpenWindowSteps steps = planOpenWindow(state_, deviceLink_.deviceConnected);
+    if (steps.mouseAbsentNotice) {
+        SendMessageW(hwnd(), kDeviceEventMessage, kEventMouseNotFound, 0);
+        return;
+    }
+    if (steps.rebuildShownPage) {
+        rebuildShownPage();
+    }
+    if (steps.buildBasicPage) {
+        buildBasicSettingsPage();
+    }
+    // Where the system paints the frame of a shown window only once, a start-up hide still left
+    // would hide the window the user has just opened.
+    state_.startupHideCount = 0;
+    SetForegroundWindow(hwnd());
+    ShowWindow(hwnd(), SW_SHOW);
+}
+
+void CGorvikDlg::showTrayMenu() {
+    UniqueMenu menu(CreatePopupMenu());
+    if (!menu) {
+        return;
+    }
+    AppendMenuW(menu.get(), MF_STRING, kTrayExitCommand, texts_[TextKey::Exit].c_str());
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    SetForegroundWindow(hwnd());
+    TrackPopupMenu(menu.get(), TPM_BOTTOMALIGN | TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, hwnd(), nullptr);
+}
+
+void CGorvikDlg::hide() {
+    ShowWindow(hwnd(), SW_HIDE);
+}
+
+void CGorvikDlg::cleanUp() {
+    if (backend_) {
+        backend_->closeHandles();
+    }
+    const HANDLE wakeEvent = deviceLink_.readerWakeEvent.exchange(nullptr);
+    if (wakeEvent != nullptr && wakeEvent != INVALID_HANDLE_VALUE) {
+        CloseHandle(wakeEvent);
+    }
+    if (trayIcon_) {
+        trayIcon_->remove();
+    }
+}
+
+void CGorvikDlg::exitProgram() {
+    // The reader thread is left waiting; ending the process ends it.
+    cleanUp();
+    ExitProcess(0);
+}
+
+void CGorvikDlg::showMessage(const std::wstring& text) {
+    MessageBoxW(hwnd(), text.c_str(), applicationTitle_.c_str(), MB_OK);
+}

@@ -1,0 +1,164 @@
+#include <windows.h>
+
+#include <dbt.h>
+
+#include "app/ui_state.h"
+#include "app/win/app_messages.h"
+#include "app/win/gorvik_dlg.h"
+#include "app/win/main_window_handle.h"
+#include "config/config_file.h"
+#include "config/win/module_path.h"
+#include "config/win/win32_profile_store.h"
+#include "device/device_notice.h"
+#include "lang/font_choice.h"
+#include "skin/skin_paths.h"
+#include "skin/win/png_image.h"
+
+namespace {
+
+// The interface class of every HID collection.
+constexpr GUID kHidInterfaceClass = {
+    0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
+
+DWORD WINAPI readerThreadMain(void* backend) {
+    static_cast<DeviceBackend*>(backend)->eventReaderLoop();
+    return 0;
+}
+
+HFONT createFont(const FontSpec& spec) {
+    return CreateFontW(spec.height, 0, 0, 0, spec.weight, FALSE, FALSE, FALSE, 0, OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, kFontPitchAndFamily, spec.face.c_str());
+}
+
+} // namespace
+
+BOOL CGorvikDlg::onInitDialog() {
+    endIfAlreadyRunning();
+    SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(appIcon_));
+    SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIcon_));
+    const LONG_PTR exStyle = GetWindowLongPtrW(hwnd(), GWL_EXSTYLE);
+    SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, (exStyle & ~WS_EX_APPWINDOW) | WS_EX_TOOLWINDOW);
+    mainWindowHandle = hwnd();
+    addTrayIcon();
+    searchForMouse();
+    if (!createReaderWakeEvent()) {
+        showMessage(L"CreateEvent failed.");
+        return FALSE;
+    }
+    startReaderThread();
+    if (!registerForDeviceNotifications()) {
+        showMessage(L"RegisterDeviceNotification failed!!!");
+        return FALSE;
+    }
+    loadConfiguration();
+    loadLanguageAndSettings();
+    loadMainImage();
+    publishUiState();
+    createFonts();
+    if (deviceLink_.deviceConnected) {
+        buildBasicSettingsPage();
+    }
+    return TRUE;
+}
+
+void CGorvikDlg::endIfAlreadyRunning() {
+    // The mutex is never closed: it marks the running instance for as long as the process lives.
+    CreateMutexW(nullptr, FALSE, kSingleInstanceMutex);
+    if (GetLastError() == ERROR_ALREADY_EXISTS) {
+        ExitProcess(0);
+    }
+}
+
+void CGorvikDlg::addTrayIcon() {
+    trayIcon_.emplace(hwnd(), appIcon_, L"Gaming Mouse Setting");
+    trayIcon_->add();
+    // The program runs elevated; let Explorer's restart notice through so the icon can come back.
+    ChangeWindowMessageFilterEx(hwnd(), taskbarCreatedMessage_, MSGFLT_ALLOW, nullptr);
+}
+
+void CGorvikDlg::searchForMouse() {
+    backend_ = createDeviceBackend(deviceLink_, hwnd());
+    if (backend_->findDevice()) {
+        deviceLink_.deviceConnected = true;
+    } else {
+        SendMessageW(hwnd(), kDeviceEventMessage, kEventMouseNotFound, 0);
+        deviceLink_.deviceConnected = false;
+    }
+}
+
+bool CGorvikDlg::createReaderWakeEvent() {
+    const HANDLE event = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    deviceLink_.readerWakeEvent = event;
+    return event != nullptr;
+}
+
+void CGorvikDlg::startReaderThread() {
+    // Parked until the mouse is there: the first arrival resumes it once.
+    readerThread_.reset(
+        CreateThread(nullptr, 0, &readerThreadMain, backend_.get(), CREATE_SUSPENDED, nullptr));
+    if (readerThread_ && deviceLink_.deviceConnected) {
+        ResumeThread(readerThread_.get());
+    }
+}
+
+bool CGorvikDlg::registerForDeviceNotifications() {
+    DEV_BROADCAST_DEVICEINTERFACE_W filter{};
+    filter.dbcc_size = sizeof(filter);
+    filter.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
+    filter.dbcc_classguid = kHidInterfaceClass;
+    deviceNotification_.reset(RegisterDeviceNotificationW(hwnd(), &filter, DEVICE_NOTIFY_WINDOW_HANDLE));
+    return deviceNotification_.valid();
+}
+
+void CGorvikDlg::loadConfiguration() {
+    paths_ = dataPathsFromModulePath(currentModulePath());
+    const ConfigFileResult loaded = loadConfigFile(config_, paths_);
+    if (loaded.showsMessage()) {
+        MessageBoxW(hwnd(), loaded.messageText().c_str(), loaded.messageCaption(applicationTitle_).c_str(),
+                    MB_OK);
+    }
+    config_.takeSnapshot();
+}
+
+void CGorvikDlg::loadLanguageAndSettings() {
+    Win32ProfileStore settingsFile(paths_.settingsPath);
+    uiState().languageCode = readLanguageCode(settingsFile);
+    texts_ = UiTexts(languageFromCode(uiState().languageCode));
+    readSettings(settingsFile, texts_.settingsSection(), settings_);
+}
+
+void CGorvikDlg::loadMainImage() {
+    uiState().skinFolderPath = skinFolderPath(exeFolder(paths_.exePath), settings_.skinName);
+    std::optional<PngImage> mainImage =
+        PngImage::load(skinImagePath(uiState().skinFolderPath, SkinImage::Main));
+    const int width = mainImage ? mainImage->width() : 0;
+    const int height = mainImage ? mainImage->height() : 0;
+    // Without a frame the client area is the image; the template's centring keeps the position.
+    SetWindowPos(hwnd(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
+    if (mainImage) {
+        backgroundBitmap_.reset(mainImage->detach());
+    }
+}
+
+void CGorvikDlg::publishUiState() {
+    UiState& shared = uiState();
+    shared.uiTextColor = {colorComponent(settings_.red), colorComponent(settings_.green),
+                          colorComponent(settings_.blue)};
+    shared.skinName = settings_.skinName;
+}
+
+void CGorvikDlg::createFonts() {
+    // GetVersion answers as the manifest lets it: without a supportedOS list Windows 8.1 and later
+    // report 6.2.
+    const DWORD version = GetVersion();
+    const MainWindowFonts fonts =
+        chooseMainWindowFonts(uiState().languageCode, LOBYTE(LOWORD(version)), HIBYTE(LOWORD(version)));
+    normalFont_.reset(createFont(fonts.normal));
+    titleFont_.reset(createFont(fonts.title));
+}
+
+// The pages are not part of this window yet: with no page built there is nothing to build or
+// rebuild, and activePage stays None.
+void CGorvikDlg::buildBasicSettingsPage() {}
+
+void CGorvikDlg::rebuildShownPage() {}

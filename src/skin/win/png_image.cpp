@@ -1,0 +1,101 @@
+#include "skin/win/png_image.h"
+
+#include <objidl.h>
+
+#include <gdiplus.h>
+
+#include <cstring>
+#include <mutex>
+
+namespace {
+
+// GDI+ started on first use and shut down when the last loader is done with it.
+class GdiplusUse {
+public:
+    GdiplusUse() {
+        std::lock_guard lock(mutex());
+        if (users()++ == 0) {
+            Gdiplus::GdiplusStartupInput input;
+            Gdiplus::GdiplusStartup(&token(), &input, nullptr);
+        }
+    }
+    GdiplusUse(const GdiplusUse&) = delete;
+    GdiplusUse& operator=(const GdiplusUse&) = delete;
+    ~GdiplusUse() {
+        std::lock_guard lock(mutex());
+        if (--users() == 0) {
+            Gdiplus::GdiplusShutdown(token());
+        }
+    }
+
+private:
+    static std::mutex& mutex() {
+        static std::mutex instance;
+        return instance;
+    }
+    static int& users() {
+        static int count = 0;
+        return count;
+    }
+    static ULONG_PTR& token() {
+        static ULONG_PTR value = 0;
+        return value;
+    }
+};
+
+// A 32-bit top-down DIB section of the given size and a pointer to its pixels.
+UniqueBitmap createDibSection(int width, int height, void** bits) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return UniqueBitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0));
+}
+
+} // namespace
+
+void premultiplyPixels(uint8_t* bgra, size_t pixelCount) {
+    for (size_t pixel = 0; pixel < pixelCount; ++pixel) {
+        uint8_t* channels = bgra + pixel * 4;
+        const unsigned alpha = channels[3];
+        for (int colour = 0; colour < 3; ++colour) {
+            channels[colour] = static_cast<uint8_t>(channels[colour] * alpha / 255);
+        }
+    }
+}
+
+std::optional<PngImage> PngImage::load(const std::wstring& path) {
+    GdiplusUse gdiplus;
+    Gdiplus::Bitmap source(path.c_str());
+    if (source.GetLastStatus() != Gdiplus::Ok) {
+        return std::nullopt;
+    }
+    const int width = static_cast<int>(source.GetWidth());
+    const int height = static_cast<int>(source.GetHeight());
+    const bool hasAlpha = Gdiplus::IsAlphaPixelFormat(source.GetPixelFormat()) != FALSE;
+
+    Gdiplus::Rect area(0, 0, width, height);
+    Gdiplus::BitmapData pixels{};
+    if (source.LockBits(&area, Gdiplus::ImageLockModeRead, PixelFormat32bppARGB, &pixels) != Gdiplus::Ok) {
+        return std::nullopt;
+    }
+    void* bits = nullptr;
+    UniqueBitmap bitmap = createDibSection(width, height, &bits);
+    if (bitmap) {
+        auto* target = static_cast<uint8_t*>(bits);
+        const auto* row = static_cast<const uint8_t*>(pixels.Scan0);
+        const size_t rowBytes = static_cast<size_t>(width) * 4;
+        for (int y = 0; y < height; ++y) {
+            std::memcpy(target + rowBytes * y, row + static_cast<ptrdiff_t>(pixels.Stride) * y, rowBytes);
+        }
+        premultiplyPixels(target, static_cast<size_t>(width) * height);
+    }
+    source.UnlockBits(&pixels);
+    if (!bitmap) {
+        return std::nullopt;
+    }
+    return PngImage(std::move(bitmap), width, height, hasAlpha);
+}

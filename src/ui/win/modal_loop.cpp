@@ -1,0 +1,32 @@
+#include "ui/win/modal_loop.h"
+
+namespace {
+
+bool belongsToDialog(HWND dialog, HWND target) {
+    return target != nullptr && (target == dialog || IsChild(dialog, target));
+}
+
+} // namespace
+
+bool routeDialogMessage(Dialog& dialog, MSG& message) {
+    const HWND window = dialog.hwnd();
+    if (window == nullptr || !belongsToDialog(window, message.hwnd)) {
+        return false;
+    }
+    return dialog.preTranslateMessage(message) || IsDialogMessageW(window, &message);
+}
+
+bool runModalDialog(Dialog& dialog, HINSTANCE instance, int templateId) {
+    const HWND window = dialog.create(instance, templateId);
+    if (window == nullptr) {
+        return false;
+    }
+    MSG message{};
+    while (IsWindow(window) && GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (!routeDialogMessage(dialog, message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    return true;
+}

@@ -1,0 +1,105 @@
+#pragma once
+
+#include <windows.h>
+
+#include <utility>
+
+// Owners for the Win32 handles the shell creates: each closes or deletes its handle exactly once,
+// can be moved but not copied, and hands the handle back with release() when ownership moves on.
+template <typename Handle, typename Traits>
+class ScopedHandle {
+public:
+    ScopedHandle() = default;
+    explicit ScopedHandle(Handle handle) : handle_(handle) {}
+    ScopedHandle(const ScopedHandle&) = delete;
+    ScopedHandle& operator=(const ScopedHandle&) = delete;
+    ScopedHandle(ScopedHandle&& other) noexcept : handle_(other.release()) {}
+    ScopedHandle& operator=(ScopedHandle&& other) noexcept {
+        reset(other.release());
+        return *this;
+    }
+    ~ScopedHandle() { reset(); }
+
+    Handle get() const { return handle_; }
+    bool valid() const { return Traits::isValid(handle_); }
+    explicit operator bool() const { return valid(); }
+
+    Handle release() { return std::exchange(handle_, Traits::invalid()); }
+    void reset(Handle handle = Traits::invalid()) {
+        Handle old = std::exchange(handle_, handle);
+        if (Traits::isValid(old)) {
+            Traits::close(old);
+        }
+    }
+
+private:
+    Handle handle_ = Traits::invalid();
+};
+
+// Kernel objects that report failure as NULL (events, mutexes, threads).
+struct KernelHandleTraits {
+    static HANDLE invalid() { return nullptr; }
+    static bool isValid(HANDLE handle) { return handle != nullptr && handle != INVALID_HANDLE_VALUE; }
+    static void close(HANDLE handle) { CloseHandle(handle); }
+};
+using UniqueHandle = ScopedHandle<HANDLE, KernelHandleTraits>;
+
+template <typename GdiHandle>
+struct GdiObjectTraits {
+    static GdiHandle invalid() { return nullptr; }
+    static bool isValid(GdiHandle handle) { return handle != nullptr; }
+    static void close(GdiHandle handle) { DeleteObject(handle); }
+};
+using UniqueBitmap = ScopedHandle<HBITMAP, GdiObjectTraits<HBITMAP>>;
+using UniqueFont = ScopedHandle<HFONT, GdiObjectTraits<HFONT>>;
+using UniqueBrush = ScopedHandle<HBRUSH, GdiObjectTraits<HBRUSH>>;
+
+// A DC made with CreateCompatibleDC.
+struct MemoryDcTraits {
+    static HDC invalid() { return nullptr; }
+    static bool isValid(HDC dc) { return dc != nullptr; }
+    static void close(HDC dc) { DeleteDC(dc); }
+};
+using UniqueMemoryDc = ScopedHandle<HDC, MemoryDcTraits>;
+
+struct MenuTraits {
+    static HMENU invalid() { return nullptr; }
+    static bool isValid(HMENU menu) { return menu != nullptr; }
+    static void close(HMENU menu) { DestroyMenu(menu); }
+};
+using UniqueMenu = ScopedHandle<HMENU, MenuTraits>;
+
+struct DeviceNotifyTraits {
+    static HDEVNOTIFY invalid() { return nullptr; }
+    static bool isValid(HDEVNOTIFY notify) { return notify != nullptr; }
+    static void close(HDEVNOTIFY notify) { UnregisterDeviceNotification(notify); }
+};
+using UniqueDeviceNotify = ScopedHandle<HDEVNOTIFY, DeviceNotifyTraits>;
+
+// Selects a GDI object into a DC for one scope and puts the previous one back.
+class ScopedSelect {
+public:
+    ScopedSelect(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+    ScopedSelect(const ScopedSelect&) = delete;
+    ScopedSelect& operator=(const ScopedSelect&) = delete;
+    ~ScopedSelect() { SelectObject(dc_, previous_); }
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
+
+// The DC of a window for one WM_PAINT.
+class PaintDc {
+public:
+    explicit PaintDc(HWND window) : window_(window) { dc_ = BeginPaint(window_, &paint_); }
+    PaintDc(const PaintDc&) = delete;
+    PaintDc& operator=(const PaintDc&) = delete;
+    ~PaintDc() { EndPaint(window_, &paint_); }
+    HDC get() const { return dc_; }
+
+private:
+    HWND window_;
+    PAINTSTRUCT paint_{};
+    HDC dc_;
+};
