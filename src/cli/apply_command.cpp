@@ -1,0 +1,84 @@
+#include "cli/apply_command.h"
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <ostream>
+
+#include "cli/config_file_reader.h"
+#include "cli/device_port_factory.h"
+#include "device/apply_configuration.h"
+#include "device/connection_exchange.h"
+#include "device/emulator/mouse_emulator.h"
+#include "device/precise_pacer.h"
+#include "device/tracing_hid_port.h"
+#include "device/tracing_pacer.h"
+
+namespace {
+
+// The tool only talks to the mouse: the record and the labels stay where they are.
+class NoSaving : public ApplySaveSteps {
+public:
+    void saveRecord() override {}
+    void saveButtonLabels() override {}
+};
+
+} // namespace
+
+int runApply(const ApplyOptions& options, std::ostream& out, std::ostream& err) {
+    DeviceConfigRecord record{};
+    std::string error;
+    if (!readConfigFile(options.configPath, record, error)) {
+        err << "mousecfg: " << error << "\n";
+        return 1;
+    }
+
+    std::unique_ptr<HidPort> mouse;
+    if (options.emulate) {
+        mouse = std::make_unique<MouseEmulator>(options.sensorType);
+    } else {
+        mouse = openDeviceCommandPort(error);
+        if (!mouse) {
+            err << "mousecfg: " << error << "\n";
+            return 1;
+        }
+    }
+
+    std::ofstream traceFile;
+    if (options.tracePath) {
+        const std::string& path = *options.tracePath;
+        traceFile.open(std::filesystem::path(std::u8string(path.begin(), path.end())), std::ios::trunc);
+        if (!traceFile) {
+            err << "mousecfg: cannot write the trace to " << path << "\n";
+            return 1;
+        }
+    }
+    WireTraceSink sink = [&traceFile](const std::string& line) {
+        if (traceFile.is_open()) {
+            traceFile << line << '\n';
+        }
+    };
+
+    TracingHidPort port(*mouse, sink);
+    PrecisePacer waiting;
+    TracingPacer pacer(waiting, sink);
+    Transport transport(port, pacer);
+    DeviceImage image;
+    NoSaving noSaving;
+
+    bool delivered = connectionExchange(transport, image);
+    const uint8_t sensorType = image.sensor.sensorType;
+    delivered = applyConfiguration(transport, record, sensorType, image, noSaving) && delivered;
+    traceFile.close();
+    if (options.tracePath && traceFile.fail()) {
+        err << "mousecfg: the trace could not be written completely to " << *options.tracePath << "\n";
+        return 1;
+    }
+    if (!delivered) {
+        err << "mousecfg: the mouse did not take every report; its configuration may be incomplete\n";
+        return 1;
+    }
+    out << "Applied " << options.configPath << " to the " << (options.emulate ? "emulated " : "")
+        << "mouse (sensor type " << unsigned{sensorType} << ")\n";
+    return 0;
+}

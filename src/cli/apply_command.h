@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstdint>
+#include <iosfwd>
+#include <optional>
+#include <string>
+
+// `mousecfg apply CONFIG (--emulate | --device) [--sensor N] [--trace FILE]`.
+struct ApplyOptions {
+    std::string configPath;
+    bool emulate = false;
+    uint8_t sensorType = 0; // the emulated mouse's sensor
+    std::optional<std::string> tracePath;
+};
+
+// Runs the connection exchange and the device steps of Apply; no file but the trace is written.
+// Returns the exit code: 0 done, 1 on any failure (one line on `err`).
+int runApply(const ApplyOptions& options, std::ostream& out, std::ostream& err);

@@ -1,0 +1,112 @@
+#include "cli/command_line.h"
+
+#include <charconv>
+#include <ostream>
+
+#include "cli/apply_command.h"
+#include "cli/config_file_reader.h"
+#include "cli/config_summary.h"
+#include "cli/key_matrix_listing.h"
+
+namespace {
+
+constexpr int kSuccess = 0;
+constexpr int kFailure = 1;
+constexpr int kUsageError = 2;
+
+constexpr const char* kUsage = "usage: mousecfg show CONFIG | matrix CONFIG | "
+                               "apply CONFIG (--emulate | --device) [--sensor N] [--trace FILE]";
+
+int usageError(std::ostream& err, const std::string& problem) {
+    err << "mousecfg: " << problem << "; " << kUsage << "\n";
+    return kUsageError;
+}
+
+bool parseSensorType(const std::string& text, uint8_t& sensorType) {
+    unsigned value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc{} || end != text.data() + text.size() || value > 0xFF) {
+        return false;
+    }
+    sensorType = static_cast<uint8_t>(value);
+    return true;
+}
+
+// Runs `print` on the record of the config.bin in arguments[1] (the only argument after the command).
+template <typename Printer>
+int withConfig(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+               Printer print) {
+    if (arguments.size() != 2) {
+        return usageError(err, arguments[0] + " takes exactly one CONFIG");
+    }
+    DeviceConfigRecord record{};
+    std::string error;
+    if (!readConfigFile(arguments[1], record, error)) {
+        err << "mousecfg: " << error << "\n";
+        return kFailure;
+    }
+    out << print(record);
+    return kSuccess;
+}
+
+int applyCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    ApplyOptions options;
+    bool configSeen = false;
+    bool deviceChosen = false;
+    bool sensorGiven = false;
+    for (std::size_t i = 1; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        const bool hasValue = i + 1 < arguments.size();
+        if (argument == "--emulate" || argument == "--device") {
+            if (deviceChosen) {
+                return usageError(err, "choose one of --emulate and --device");
+            }
+            deviceChosen = true;
+            options.emulate = argument == "--emulate";
+        } else if (argument == "--sensor") {
+            if (!hasValue || !parseSensorType(arguments[++i], options.sensorType)) {
+                return usageError(err, "--sensor needs a number from 0 to 255");
+            }
+            sensorGiven = true;
+        } else if (argument == "--trace") {
+            if (!hasValue) {
+                return usageError(err, "--trace needs a FILE");
+            }
+            options.tracePath = arguments[++i];
+        } else if (argument.rfind("--", 0) == 0 || configSeen) {
+            return usageError(err, "unexpected argument " + argument);
+        } else {
+            options.configPath = argument;
+            configSeen = true;
+        }
+    }
+    if (!configSeen) {
+        return usageError(err, "apply needs a CONFIG");
+    }
+    if (!deviceChosen) {
+        return usageError(err, "apply needs --emulate or --device");
+    }
+    if (sensorGiven && !options.emulate) {
+        return usageError(err, "--sensor only applies to the emulated mouse");
+    }
+    return runApply(options, out, err);
+}
+
+} // namespace
+
+int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    if (arguments.empty()) {
+        return usageError(err, "no command");
+    }
+    const std::string& command = arguments[0];
+    if (command == "show") {
+        return withConfig(arguments, out, err, configSummary);
+    }
+    if (command == "matrix") {
+        return withConfig(arguments, out, err, keyMatrixListing);
+    }
+    if (command == "apply") {
+        return applyCommand(arguments, out, err);
+    }
+    return usageError(err, "unknown command " + command);
+}
