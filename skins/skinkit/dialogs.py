@@ -19,7 +19,7 @@ def _frame(theme, glyph):
     backdrop(c, theme, (0, 0, W, H))
     c.rect((1, 31, W - 1, H - 1), gradient=(mix(theme.panel[0], theme.backdrop[0], 0.3), theme.backdrop[1]))
     title_strip(c, theme, W, height=30)
-    getattr(glyphs, glyph)(c, theme.icon, (34, 15), 0.6)
+    getattr(glyphs, glyph)(c, theme.icon, (46, 15), 0.6)
     c.rect((348, 3, 374, 27), fill=(0, 0, 0, 70), **theme.corners(6))
     well(c, theme, (162, 249, 379, 278), corner=5, fill=mix(theme.well, theme.panel[1], 0.4))
     window_frame(c, theme, W, H)
