@@ -4,6 +4,8 @@
 struct Point {
     int x = 0;
     int y = 0;
+
+    constexpr bool operator==(const Point&) const = default;
 };
 
 // A pixel rectangle whose right and bottom edges are exclusive: it holds the points with

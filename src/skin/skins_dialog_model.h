@@ -39,6 +39,7 @@ struct SkinsDialogClick {
 struct SkinSelection {
     bool destroyList = false; // the list closes
     bool showName = false;    // the name control shows `choice().skinName` and repaints
+    bool operator==(const SkinSelection&) const = default;
 };
 
 // The choices of the skins dialog: which skin folder and which text colour. Nothing leaves the

@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include "app/commit_plan.h"
+#include "app/page_switch.h"
+
+namespace {
+
+struct CommitCase {
+    const char* name;
+    ClickAction action;
+    CommitPlan plan;
+};
+
+const CommitCase kCommitCases[] = {
+    {"ok", ClickAction::Ok, {true, true, true, false, false, true}},
+    {"apply", ClickAction::Apply, {true, true, true, false, false, false}},
+    {"cancel", ClickAction::Cancel, {false, false, false, true, true, true}},
+    {"minimise", ClickAction::HideWindow, {}},
+    {"skins", ClickAction::OpenSkinsDialog, {}},
+};
+
+class CommitPlans : public testing::TestWithParam<CommitCase> {};
+
+TEST_P(CommitPlans, StepsOfTheButton) {
+    EXPECT_EQ(commitPlanFor(GetParam().action), GetParam().plan);
+}
+
+INSTANTIATE_TEST_SUITE_P(OkApplyCancel, CommitPlans, testing::ValuesIn(kCommitCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PageSwitch, FirstBasicBuildRunsTheExchangeOnce) {
+    PageState state;
+    const PageBuildPlan first = buildPage(state, Page::Basic);
+    EXPECT_TRUE(first.build);
+    EXPECT_TRUE(first.firstBuildExchange);
+    EXPECT_EQ(first.tearDown, Page::Advanced);
+    EXPECT_TRUE(first.removeRecorderHook);
+    EXPECT_EQ(state.activePage, Page::Basic);
+    EXPECT_TRUE(state.basicPageInitialised);
+
+    buildPage(state, Page::Advanced);
+    const PageBuildPlan again = buildPage(state, Page::Basic);
+    EXPECT_TRUE(again.build);
+    EXPECT_FALSE(again.firstBuildExchange);
+}
+
+TEST(PageSwitch, BuildingTheShownPageDoesNothing) {
+    PageState state{Page::Advanced, true};
+    EXPECT_EQ(buildPage(state, Page::Advanced), PageBuildPlan{});
+    EXPECT_EQ(state.activePage, Page::Advanced);
+}
+
+TEST(PageSwitch, AdvancedPageReloadsItsMacrosOnEveryBuildWithoutTheExchange) {
+    PageState state{Page::Basic, false};
+    const PageBuildPlan plan = buildPage(state, Page::Advanced);
+    EXPECT_TRUE(plan.build);
+    EXPECT_TRUE(plan.loadMacroPage);
+    EXPECT_FALSE(plan.firstBuildExchange);
+    EXPECT_EQ(plan.tearDown, Page::Basic);
+    EXPECT_FALSE(state.basicPageInitialised);
+}
+
+TEST(PageSwitch, RebuildTearsDownTheShownPageAndBuildsItAgain) {
+    PageState basic{Page::Basic, true};
+    const PageBuildPlan basicPlan = rebuildShownPage(basic);
+    EXPECT_TRUE(basicPlan.build);
+    EXPECT_EQ(basicPlan.tearDown, Page::Basic);
+    EXPECT_FALSE(basicPlan.firstBuildExchange);
+    EXPECT_EQ(basic.activePage, Page::Basic);
+
+    PageState advanced{Page::Advanced, true};
+    const PageBuildPlan advancedPlan = rebuildShownPage(advanced);
+    EXPECT_TRUE(advancedPlan.build);
+    EXPECT_EQ(advancedPlan.tearDown, Page::Advanced);
+    EXPECT_TRUE(advancedPlan.loadMacroPage);
+    EXPECT_EQ(advanced.activePage, Page::Advanced);
+}
+
+TEST(PageSwitch, RebuildWithNoPageShownBuildsNothing) {
+    PageState state;
+    EXPECT_FALSE(rebuildShownPage(state).build);
+    EXPECT_EQ(state.activePage, Page::None);
+}
+
+} // namespace
