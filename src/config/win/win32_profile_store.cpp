@@ -1,0 +1,72 @@
+#include "config/win/win32_profile_store.h"
+
+#include <windows.h>
+
+#include <utility>
+
+#include "ui/win/scoped_handle.h"
+
+namespace {
+
+constexpr DWORD kValueBufferLength = 1024;
+constexpr DWORD kInitialNamesBufferLength = 1024;
+constexpr BYTE kUtf16LittleEndianMark[] = {0xFF, 0xFE};
+
+} // namespace
+
+Win32ProfileStore::Win32ProfileStore(std::wstring path) : path_(std::move(path)) {}
+
+std::wstring Win32ProfileStore::readString(const std::wstring& section, const std::wstring& key) {
+    wchar_t buffer[kValueBufferLength] = {};
+    const DWORD length = GetPrivateProfileStringW(section.c_str(), key.c_str(), L"", buffer,
+                                                  kValueBufferLength, path_.c_str());
+    return std::wstring(buffer, length);
+}
+
+void Win32ProfileStore::writeString(const std::wstring& section, const std::wstring& key,
+                                    const std::wstring& value) {
+    createUnicodeFileIfMissing();
+    WritePrivateProfileStringW(section.c_str(), key.c_str(), value.c_str(), path_.c_str());
+}
+
+void Win32ProfileStore::deleteKey(const std::wstring& section, const std::wstring& key) {
+    WritePrivateProfileStringW(section.c_str(), key.c_str(), nullptr, path_.c_str());
+}
+
+void Win32ProfileStore::deleteSection(const std::wstring& section) {
+    WritePrivateProfileStringW(section.c_str(), nullptr, nullptr, path_.c_str());
+}
+
+std::vector<std::wstring> Win32ProfileStore::sectionNames() {
+    std::wstring buffer(kInitialNamesBufferLength, L'\0');
+    DWORD length = 0;
+    for (;;) {
+        length =
+            GetPrivateProfileSectionNamesW(buffer.data(), static_cast<DWORD>(buffer.size()), path_.c_str());
+        // The function signals a list that did not fit by returning the buffer size minus two.
+        if (length + 2 < buffer.size()) {
+            break;
+        }
+        buffer.assign(buffer.size() * 2, L'\0');
+    }
+    std::vector<std::wstring> names;
+    for (std::size_t start = 0; start < length;) {
+        const std::size_t end = buffer.find(L'\0', start);
+        if (end == start || end == std::wstring::npos) {
+            break;
+        }
+        names.push_back(buffer.substr(start, end - start));
+        start = end + 1;
+    }
+    return names;
+}
+
+void Win32ProfileStore::createUnicodeFileIfMissing() {
+    // CREATE_NEW fails when the file exists, which leaves an existing file and its encoding alone.
+    UniqueHandle file(
+        CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file) {
+        DWORD written = 0;
+        WriteFile(file.get(), kUtf16LittleEndianMark, sizeof kUtf16LittleEndianMark, &written, nullptr);
+    }
+}
