@@ -82,9 +82,11 @@ public:
 
     std::vector<PaintElement> take() { return std::move(elements_); }
 
-    void image(SkinImage image, Point at) { elements_.push_back(ImageElement{image, at}); }
+    void image(SkinImage image, Point at) {
+        elements_.emplace_back(std::in_place_type<ImageElement>, image, at);
+    }
     void text(std::wstring text, Rect rect, TextAlign align, FontRole font = FontRole::Normal) {
-        elements_.push_back(TextElement{std::move(text), rect, font, align});
+        elements_.emplace_back(std::in_place_type<TextElement>, std::move(text), rect, font, align);
     }
     void text(TextKey key, Rect rect, TextAlign align, FontRole font = FontRole::Normal) {
         text(input_.text(key), rect, align, font);
