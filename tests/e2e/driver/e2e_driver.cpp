@@ -1,0 +1,179 @@
+// Drives the running program from outside, the way the notification area and the user would:
+// finds its main window, posts notification-icon mouse messages, waits for and chooses the item of
+// the pop-up menu and asks the notification area about the icon. (Menus belong to their process,
+// so the item texts are checked in the program's menu trace instead.) Each command prints what it found and
+// returns 0 on success, 1 when the checked condition does not hold and 2 on a usage error.
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <string>
+#include <vector>
+
+#include "app/win/app_messages.h"
+
+namespace {
+
+constexpr int kPassed = 0;
+constexpr int kFailed = 1;
+constexpr int kUsage = 2;
+
+// Polls `probe` every 50 ms until it returns true or `timeoutMs` ran out.
+template <typename Probe>
+bool waitFor(Probe probe, DWORD timeoutMs) {
+    const ULONGLONG end = GetTickCount64() + timeoutMs;
+    for (;;) {
+        if (probe()) {
+            return true;
+        }
+        if (GetTickCount64() >= end) {
+            return false;
+        }
+        Sleep(50);
+    }
+}
+
+HWND findMainWindow(DWORD timeoutMs) {
+    HWND window = nullptr;
+    waitFor([&] { return (window = FindWindowW(kMainWindowClass, nullptr)) != nullptr; }, timeoutMs);
+    return window;
+}
+
+HWND findPopupMenu(DWORD timeoutMs) {
+    HWND menu = nullptr;
+    waitFor([&] { return (menu = FindWindowW(L"#32768", nullptr)) != nullptr && IsWindowVisible(menu); },
+            timeoutMs);
+    return menu;
+}
+
+UINT mouseMessageByName(const std::wstring& name) {
+    if (name == L"move") {
+        return WM_MOUSEMOVE;
+    }
+    if (name == L"left-down") {
+        return WM_LBUTTONDOWN;
+    }
+    if (name == L"left-up") {
+        return WM_LBUTTONUP;
+    }
+    if (name == L"left-double") {
+        return WM_LBUTTONDBLCLK;
+    }
+    if (name == L"right-up") {
+        return WM_RBUTTONUP;
+    }
+    return 0;
+}
+
+// Asks the notification area whether it knows the icon (hwnd, id): modifying an unknown icon fails.
+bool trayIconPresent(HWND owner) {
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof(data);
+    data.hWnd = owner;
+    data.uID = kTrayIconId;
+    data.uFlags = NIF_TIP;
+    wcscpy(data.szTip, L"Gaming Mouse Setting");
+    return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
+}
+
+bool forgetTrayIcon(HWND owner) {
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof(data);
+    data.hWnd = owner;
+    data.uID = kTrayIconId;
+    return Shell_NotifyIconW(NIM_DELETE, &data) != FALSE;
+}
+
+HWND windowArgument(const std::wstring& text) {
+    return reinterpret_cast<HWND>(wcstoull(text.c_str(), nullptr, 0));
+}
+
+int usage() {
+    std::fprintf(stderr, "usage: e2e_driver find [timeout-ms] | visible | hidden | tray MOUSE-MESSAGE | "
+                         "menu-shown | menu-choose | icon-present HWND | icon-absent HWND | forget-icon | "
+                         "taskbar-created | close | key VK\n");
+    return kUsage;
+}
+
+int run(const std::vector<std::wstring>& args) {
+    if (args.empty()) {
+        return usage();
+    }
+    const std::wstring& command = args[0];
+    const DWORD timeoutMs =
+        args.size() > 1 && command == L"find" ? wcstoul(args[1].c_str(), nullptr, 10) : 10000;
+
+    if (command == L"icon-present" || command == L"icon-absent") {
+        if (args.size() < 2) {
+            return usage();
+        }
+        const bool present = trayIconPresent(windowArgument(args[1]));
+        std::printf("%s\n", present ? "icon present" : "icon absent");
+        return present == (command == L"icon-present") ? kPassed : kFailed;
+    }
+    if (command == L"menu-shown" || command == L"menu-choose") {
+        const HWND popup = findPopupMenu(timeoutMs);
+        if (popup == nullptr) {
+            std::printf("no pop-up menu\n");
+            return kFailed;
+        }
+        if (command == L"menu-shown") {
+            std::printf("pop-up menu shown\n");
+            return kPassed;
+        }
+        // The menu window takes keys while it tracks: select the first item and choose it.
+        PostMessageW(popup, WM_KEYDOWN, VK_DOWN, 0);
+        PostMessageW(popup, WM_KEYDOWN, VK_RETURN, 0);
+        return kPassed;
+    }
+
+    const HWND window = findMainWindow(timeoutMs);
+    if (window == nullptr) {
+        std::printf("no main window\n");
+        return kFailed;
+    }
+    if (command == L"find") {
+        std::printf("%llu\n", static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(window)));
+        return kPassed;
+    }
+    if (command == L"visible" || command == L"hidden") {
+        const bool visible = IsWindowVisible(window) != FALSE;
+        std::printf("%s\n", visible ? "visible" : "hidden");
+        return visible == (command == L"visible") ? kPassed : kFailed;
+    }
+    if (command == L"tray" && args.size() > 1) {
+        const UINT mouseMessage = mouseMessageByName(args[1]);
+        if (mouseMessage == 0) {
+            return usage();
+        }
+        PostMessageW(window, kTrayIconMessage, kTrayIconId, mouseMessage);
+        return kPassed;
+    }
+    if (command == L"forget-icon") {
+        return forgetTrayIcon(window) ? kPassed : kFailed;
+    }
+    if (command == L"taskbar-created") {
+        SendMessageW(window, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+        return kPassed;
+    }
+    if (command == L"close") {
+        PostMessageW(window, WM_CLOSE, 0, 0);
+        return kPassed;
+    }
+    if (command == L"key" && args.size() > 1) {
+        const auto key = static_cast<WPARAM>(wcstoul(args[1].c_str(), nullptr, 0));
+        PostMessageW(window, WM_KEYDOWN, key, 1);
+        PostMessageW(window, WM_KEYUP, key, 0xC0000001);
+        return kPassed;
+    }
+    return usage();
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    std::vector<std::wstring> args(argv + 1, argv + argc);
+    return run(args);
+}

@@ -1,0 +1,116 @@
+# Shared by the end-to-end scenarios (sourced). Usage in a scenario:
+#   source "$(dirname "$0")/lib.sh" "$1"      # $1 = Windows build folder
+# It prepares a fresh copy of the program folder in a temporary directory, runs the program under
+# Wine and talks to it through e2e_driver.exe. Screenshots go to $GM_ARTIFACTS (default artifacts/).
+set -euo pipefail
+
+e2e_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+build_dir=$(cd "${1:?usage: scenario.test.sh WINDOWS-BUILD-DIR}" && pwd)
+scenario=$(basename "$0" .test.sh)
+artifacts=${GM_ARTIFACTS:-$e2e_root/artifacts}
+mkdir -p "$artifacts"
+
+if [ -z "${WINEPREFIX:-}" ] || [ -z "${DISPLAY:-}" ]; then
+    root=$e2e_root
+    source "$e2e_root/scripts/wine-env.sh"
+fi
+export WINEDEBUG=${WINEDEBUG:--all}
+
+exe_name="Krello_Marrowin².exe"
+driver_exe="$build_dir/e2e_driver.exe"
+work_dir=$(mktemp -d "${TMPDIR:-/tmp}/gm-e2e-$scenario.XXXXXX")
+program_dir="$work_dir/program"
+program_pids=()
+
+cleanup() {
+    local pid
+    for pid in "${program_pids[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
+    rm -rf "$work_dir"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL [$scenario]: $*" >&2
+    exit 1
+}
+
+# The program folder: the chosen build's exe, and the installed data files from dist/ when they are
+# there, else a factory-like config.bin (1986 bytes, first byte 0) and a one-image skin.
+# Usage: prepare_program [hardware|emulated]
+prepare_program() {
+    local flavour=${1:-hardware} source_dir
+    case $flavour in
+    hardware) source_dir="$build_dir/program" ;;
+    emulated) source_dir="$build_dir/emulated" ;;
+    esac
+    [ -f "$source_dir/$exe_name" ] || fail "no $flavour build in $source_dir"
+    mkdir -p "$program_dir"
+    if [ -d "$e2e_root/dist/Skins" ] && [ -f "$e2e_root/dist/config.bin" ]; then
+        cp -r "$e2e_root/dist/Skins" "$e2e_root/dist/config.bin" "$program_dir/"
+    else
+        head -c 1986 /dev/zero >"$program_dir/config.bin"
+        mkdir -p "$program_dir/Skins/E2E"
+        convert -size 450x325 gradient:'#203040-#101418' "$program_dir/Skins/E2E/main.png"
+    fi
+    cp "$source_dir/$exe_name" "$program_dir/"
+}
+
+# Writes str.ini with the given "key=value" lines under [Skins] and the first skin folder as Path.
+write_settings() {
+    local skin
+    skin=$(find "$program_dir/Skins" -mindepth 1 -maxdepth 1 -type d -printf '%f\n' | sort | head -1)
+    {
+        printf '[Skins]\r\nPath=%s\r\n' "$skin"
+        local line
+        for line in "$@"; do
+            printf '%s\r\n' "$line"
+        done
+    } >"$program_dir/str.ini"
+}
+
+# Starts the program in the background; its Wine debug output goes to $work_dir/program-N.log.
+# Sets program_pid.
+start_program() {
+    local log="$work_dir/program-${#program_pids[@]}.log"
+    wine "$program_dir/$exe_name" 2>"$log" &
+    program_pid=$!
+    program_pids+=("$program_pid")
+}
+
+driver() {
+    wine "$driver_exe" "$@"
+}
+
+# Waits for the main window and sets main_window to its handle.
+wait_for_main_window() {
+    main_window=$(driver find 30000) || fail "the main window did not appear"
+}
+
+# Waits for a background program to end (at most $2 seconds) and sets exit_code.
+wait_for_exit() {
+    local pid=$1 limit=${2:-20} waited=0
+    while kill -0 "$pid" 2>/dev/null; do
+        [ "$waited" -lt $((limit * 10)) ] || fail "the program did not end within $limit s"
+        sleep 0.1
+        waited=$((waited + 1))
+    done
+    set +e
+    wait "$pid"
+    exit_code=$?
+    set -e
+}
+
+screenshot() {
+    import -window root "$artifacts/e2e-$scenario-$1.png"
+}
+
+# Ends the program through the icon's menu and checks that it ended with code 0.
+exit_through_menu() {
+    driver tray right-up
+    driver menu-shown >/dev/null || fail "the notification menu did not open"
+    driver menu-choose
+    wait_for_exit "$program_pid"
+    [ "$exit_code" -eq 0 ] || fail "Exit ended the program with code $exit_code"
+}
