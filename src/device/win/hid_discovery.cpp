@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <hidsdi.h>
 #include <setupapi.h>
 
 #include <cstdio>
@@ -12,6 +11,7 @@
 
 #include "common/debug_log.h"
 #include "device/interface_selection.h"
+#include "device/win/hid_api.h"
 #include "ui/win/scoped_handle.h"
 
 namespace {

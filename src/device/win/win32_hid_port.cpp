@@ -1,9 +1,9 @@
 #include "device/win/win32_hid_port.h"
 
-#include <hidsdi.h>
-
 #include <algorithm>
 #include <vector>
+
+#include "device/win/hid_api.h"
 
 Win32HidPort::Win32HidPort(HANDLE device, uint16_t featureLength, uint16_t inputLength, uint16_t outputLength)
     : device_(device), featureLength_(featureLength), inputLength_(inputLength), outputLength_(outputLength),
