@@ -67,7 +67,7 @@ KeyMatrixEntry EncodeButtonFunction(const DeviceConfigRecord& record, KeyMode ke
 }
 
 KeyMatrix BuildKeyMatrix(const DeviceConfigRecord& record) {
-    const KeyMode keyMode = record.keyMode == 1 ? KeyMode::ModeB : KeyMode::ModeA;
+    const KeyMode keyMode = record.modeBActive() ? KeyMode::ModeB : KeyMode::ModeA;
     KeyMatrix matrix{};
     for (std::size_t slot = 0; slot < kMatrixSlotCount; ++slot) {
         matrix[matrixEntryOfSlot(slot)] = EncodeButtonFunction(record, keyMode, slot);

@@ -106,10 +106,13 @@ struct DeviceConfigRecord {
     SlotBytes dpiSubChoiceA;
     SlotBytes dpiSubChoiceB;
 
-    AssignmentSet& activeSet() { return keyMode == 1 ? setB : setA; }
-    const AssignmentSet& activeSet() const { return keyMode == 1 ? setB : setA; }
-    SlotBytes& activeDpiSubChoice() { return keyMode == 1 ? dpiSubChoiceB : dpiSubChoiceA; }
-    const SlotBytes& activeDpiSubChoice() const { return keyMode == 1 ? dpiSubChoiceB : dpiSubChoiceA; }
+    // Mode A only for 0: any other value (a hand-edited config.bin) means Mode B, for editing and
+    // sending alike, so the set the user edits is always the set the mouse receives.
+    bool modeBActive() const { return keyMode != 0; }
+    AssignmentSet& activeSet() { return modeBActive() ? setB : setA; }
+    const AssignmentSet& activeSet() const { return modeBActive() ? setB : setA; }
+    SlotBytes& activeDpiSubChoice() { return modeBActive() ? dpiSubChoiceB : dpiSubChoiceA; }
+    const SlotBytes& activeDpiSubChoice() const { return modeBActive() ? dpiSubChoiceB : dpiSubChoiceA; }
 };
 
 inline constexpr std::size_t kDeviceConfigRecordSize = 1985;

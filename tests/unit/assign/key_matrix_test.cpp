@@ -52,12 +52,13 @@ TEST(KeyMatrixBuild, TakesTheActiveSetOnly) {
     EXPECT_EQ(BuildKeyMatrix(record), modeA);
 }
 
-TEST(KeyMatrixBuild, DamagedKeyModeUsesSetAAsTheListsDo) {
+TEST(KeyMatrixBuild, AnyKeyModeOtherThanZeroSendsSetB) {
     DeviceConfigRecord record{};
     record.setA.functionIndex.fill(kMidClick);
     record.setB.functionIndex.fill(kRightClick);
     record.keyMode = 2;
-    EXPECT_EQ(BuildKeyMatrix(record)[0], (KeyMatrixEntry{0x01, 0x00, 0xF2, 0x00}));
+    EXPECT_EQ(BuildKeyMatrix(record)[0], (KeyMatrixEntry{0x01, 0x00, 0xF1, 0x00}));
+    EXPECT_EQ(&record.activeSet(), &record.setB);
 }
 
 TEST(KeyMatrixBuild, PlacesEachSlotInItsEntry) {
