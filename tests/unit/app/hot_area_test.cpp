@@ -18,18 +18,14 @@ struct EdgeCase {
 // Rectangles as the page layout gives them, right and bottom exclusive.
 const EdgeCase kEdgeCases[] = {
     {"ok", HotArea::Ok, 0, 0, {562, 623, 667, 644}},
-    {"apply", HotArea::Apply, 0, 0, {666, 623, 771, 644}},
     {"cancel", HotArea::Cancel, 0, 0, {770, 623, 875, 644}},
     {"minimise", HotArea::Minimise, 0, 0, {825, 5, 843, 23}},
     {"webLink", HotArea::WebLink, 0, 0, {260, 629, 450, 645}},
     {"modeB", HotArea::ModeB, 0, 0, {357, 518, 462, 539}},
-    {"header7", HotArea::AssignmentHeader, 7, 0, {252, 337, 463, 358}},
     {"list7", HotArea::AssignmentList, 7, 0, {252, 359, 463, 609}},
     {"rate4", HotArea::ReportRateSegment, 4, 0, {758, 204, 828, 215}},
-    {"swatch3", HotArea::DpiColourSwatch, 3, 0, {608, 523, 624, 539}},
     {"dpiCell4x12", HotArea::DpiLevelCell, 4, 12, {635, 302, 651, 318}},
     {"lightingList2", HotArea::LightingList, 2, 0, {766, 377, 851, 457}},
-    {"slider3segment11", HotArea::PointerSliderSegment, 3, 11, {292, 500, 316, 511}},
     {"mouseEventHeader", HotArea::MouseEventHeader, 0, 0, {735, 402, 854, 416}},
     {"confirm", HotArea::ConfirmMacro, 0, 0, {721, 528, 826, 549}},
 };

@@ -139,10 +139,11 @@ INSTANTIATE_TEST_SUITE_P(Pages, HoverByPage,
                                          PageButtonCase{Page::Basic, {310, 555}, true},     // key Default
                                          PageButtonCase{Page::Basic, {260, 520}, false},    // Mode A
                                          PageButtonCase{Page::Advanced, {40, 590}, true},   // pointer Default
-                                         PageButtonCase{Page::Basic, {40, 590}, false},     //
-                                         PageButtonCase{Page::Advanced, {800, 540}, true},  // Confirm
-                                         PageButtonCase{Page::None, {20, 60}, true},        // page button
-                                         PageButtonCase{Page::None, {300, 205}, false},     //
+                                         PageButtonCase{
+                                             Page::Basic, {40, 590}, false}, // pointer Default, Basic page
+                                         PageButtonCase{Page::Advanced, {800, 540}, true}, // Confirm
+                                         PageButtonCase{Page::None, {20, 60}, true},       // page button
+                                         PageButtonCase{Page::None, {300, 205}, false}, // header 1, no page
                                          PageButtonCase{Page::Advanced, {740, 240}, false})); // record start
 
 TEST(MainWindowHover, ShowingAPageForgetsLitButtons) {
