@@ -52,6 +52,9 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/src/device/win/emulated_backend.cpp)
                    ${CMAKE_BINARY_DIR}/emulated)
 endif()
 
+# mousecfg reaches the real mouse through the shell's HID search (src/cli/win/, part of gm_shell)
+# instead of the portable stand-in that has no device access.
+list(FILTER CLI_SOURCES EXCLUDE REGEX "/src/cli/device_port_factory\\.cpp$")
 if(CLI_SOURCES)
     add_executable(mousecfg ${CLI_SOURCES})
     target_compile_options(mousecfg PRIVATE ${PROJECT_WARNINGS})
