@@ -1,34 +1,50 @@
 #include <windows.h>
 
+#include <optional>
+
+#include "app/ui_state.h"
+#include "config/win/module_path.h"
 #include "device/win/device_backend.h"
 #include "device/win/event_reader.h"
+#include "device/win/hid_discovery.h"
+#include "device/win/win32_hid_port.h"
 #include "device/win/win32_pacer.h"
 
 namespace {
 
-// The mouse over HID. The search is not wired up in this build yet: it finds nothing, so the
-// program runs as with the mouse unplugged and the reader stays parked on its wake event.
+// The mouse over HID: the search through SetupDi and HidD, the command
+// interface as a Win32HidPort, the event interface read by the reader thread.
 class HardwareBackend : public DeviceBackend {
 public:
-    HardwareBackend(DeviceLink& link, HWND mainWindow) : link_(link), mainWindow_(mainWindow) {}
+    HardwareBackend(DeviceLink& link, HWND mainWindow)
+        : link_(link), mainWindow_(mainWindow), title_(applicationTitle(currentModulePath())) {}
 
-    bool findDevice() override { return false; }
+    bool findDevice() override {
+        port_.reset();
+        const bool found = findMouseInterfaces(link_, [this](const std::wstring& text) {
+            MessageBoxW(mainWindow_, text.c_str(), title_.c_str(), MB_OK);
+        });
+        if (found) {
+            port_.emplace(link_.commandHandle.load(), link_.featureLength.load(), link_.inputLength.load(),
+                          link_.outputLength.load());
+        }
+        return found;
+    }
+
     [[noreturn]] void eventReaderLoop() override { runEventReader(link_, mainWindow_); }
-    HidPort* commandPort() override { return nullptr; }
+
+    HidPort* commandPort() override { return link_.deviceConnected && port_ ? &*port_ : nullptr; }
     Pacer& pacer() override { return pacer_; }
     void closeHandles() override {
-        for (std::atomic<HANDLE>* slot :
-             {&link_.commandHandle, &link_.eventReadHandle, &link_.eventWriteHandle}) {
-            const HANDLE handle = slot->exchange(INVALID_HANDLE_VALUE);
-            if (handle != INVALID_HANDLE_VALUE) {
-                CloseHandle(handle);
-            }
-        }
+        port_.reset();
+        closeDeviceHandles(link_);
     }
 
 private:
     DeviceLink& link_;
     HWND mainWindow_;
+    std::wstring title_;
+    std::optional<Win32HidPort> port_;
     Win32Pacer pacer_;
 };
 
