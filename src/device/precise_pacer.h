@@ -4,20 +4,18 @@
 
 #include "device/pacer.h"
 
-// Waits the pauses with sub-millisecond accuracy on any system: it sleeps until shortly before
-// the deadline, then yields in a loop until the deadline has passed. The spin margin covers the
-// usual lateness of a sleep; a coarse system timer needs a larger one.
+// Waits the pauses closely on any system: it sleeps until shortly before the deadline, then spins
+// until the deadline has passed. How early it wakes follows how late its sleeps have been waking
+// (a running average), so the spin stays short on a quiet system and a busy one alike.
 class PrecisePacer : public Pacer {
 public:
-    static constexpr std::chrono::microseconds kDefaultSpinMargin{500};
-
-    explicit PrecisePacer(std::chrono::microseconds spinMargin = kDefaultSpinMargin)
-        : spinMargin_(spinMargin) {}
-
     void pause(std::chrono::milliseconds duration) override;
 
+    // How far ahead of a deadline the next sleep ends.
+    std::chrono::nanoseconds wakeMargin() const { return wakeMargin_; }
+
 private:
-    std::chrono::microseconds spinMargin_;
+    std::chrono::nanoseconds wakeMargin_ = std::chrono::microseconds(200);
 };
 
 // Waits with a plain sleep, as coarse as the system's sleep is.
