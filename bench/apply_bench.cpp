@@ -13,6 +13,10 @@
 #include "device/precise_pacer.h"
 #include "device/recording_pacer.h"
 
+#ifdef _WIN32
+#include "device/win/win32_pacer.h"
+#endif
+
 namespace {
 
 using Milliseconds = std::chrono::duration<double, std::milli>;
@@ -69,7 +73,8 @@ int main(int argc, char** argv) {
 
     RecordingPacer noWaiting;
     const Milliseconds work = medianApply(noWaiting, record, runs);
-    std::printf("%-16s median of %d runs: %7.1f ms (the exchange itself)\n", "no waiting", runs, work.count());
+    std::printf("%-16s median of %d runs: %7.1f ms (the exchange itself)\n", "no waiting", runs,
+                work.count());
 
     SleepingPacer sleeping;
     PrecisePacer precise;
@@ -77,8 +82,12 @@ int main(int argc, char** argv) {
         const char* name;
         Pacer& pacer;
     };
-    for (Candidate candidate :
-         {Candidate{"sleep_for pacer", sleeping}, Candidate{"precise pacer", precise}}) {
+    std::vector<Candidate> candidates{{"sleep_for pacer", sleeping}, {"precise pacer", precise}};
+#ifdef _WIN32
+    Win32Pacer windowsPacer;
+    candidates.push_back({"Windows pacer", windowsPacer});
+#endif
+    for (const Candidate& candidate : candidates) {
         const Milliseconds median = medianApply(candidate.pacer, record, runs);
         std::printf("%-16s median of %d runs: %7.1f ms, ratio to the floor %.3f\n", candidate.name, runs,
                     median.count(), median / floor);

@@ -104,3 +104,12 @@ add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/Skins/.rendered
                    COMMAND ${CMAKE_COMMAND} -E touch ${CMAKE_BINARY_DIR}/Skins/.rendered
                    DEPENDS ${SKIN_SOURCES} COMMENT "Rendering skins" VERBATIM)
 add_custom_target(skins ALL DEPENDS ${CMAKE_BINARY_DIR}/Skins/.rendered)
+
+# The Apply benchmark, built for Windows as well so that the Windows pacer can be measured (under
+# Wine or on Windows) beside the portable ones.
+if(EXISTS ${CMAKE_SOURCE_DIR}/bench/apply_bench.cpp)
+    add_executable(apply_bench ${CMAKE_SOURCE_DIR}/bench/apply_bench.cpp)
+    target_compile_options(apply_bench PRIVATE ${PROJECT_WARNINGS})
+    target_link_libraries(apply_bench PRIVATE gm_shell)
+    target_link_options(apply_bench PRIVATE ${GM_STATIC_LINK})
+endif()
