@@ -45,7 +45,7 @@ TEST_P(SkinLoadPngBlend, TransparentPixelsArePremultipliedAndBlended) {
     EXPECT_EQ(canvas.at(1, 4), c.below) << "below the image";
 }
 
-INSTANTIATE_TEST_SUITE_P(Pixels, SkinLoadPngBlend,
+INSTANTIATE_TEST_SUITE_P(SkinPixels, SkinLoadPngBlend,
                          testing::Values(BlendCase{"HalfRedOverBlack", {255, 0, 0, 128}, {0, 0, 0, 0}},
                                          BlendCase{"HalfRedOverWhite", {255, 0, 0, 128}, {255, 255, 255, 0}},
                                          BlendCase{"QuarterGreyOverBlue", {200, 100, 50, 64}, {200, 0, 0, 0}},
@@ -131,7 +131,7 @@ TEST_P(SkinLoadPngFailure, DrawsNothingAndReportsFailure) {
     EXPECT_EQ(cache.size(), 0u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, SkinLoadPngFailure,
+INSTANTIATE_TEST_SUITE_P(SkinFiles, SkinLoadPngFailure,
                          testing::Values(FailureCase{"Missing", false}, FailureCase{"NotAnImage", true}),
                          [](const testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
 

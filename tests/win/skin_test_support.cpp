@@ -1,7 +1,6 @@
 #include "skin_test_support.h"
 
 #include <atomic>
-#include <cstring>
 #include <stdexcept>
 
 namespace skintest {
@@ -113,16 +112,25 @@ TestSurface::~TestSurface() {
 
 Pixel dibPixel(HBITMAP dib, int x, int y) {
     GdiFlush();
-    DIBSECTION section{};
-    if (GetObjectW(dib, sizeof(section), &section) != sizeof(section) || section.dsBm.bmBitsPixel != 32) {
-        throw std::runtime_error("not a 32-bit DIB section");
+    BITMAP size{};
+    if (GetObjectW(dib, sizeof(size), &size) == 0) {
+        throw std::runtime_error("not a bitmap");
     }
-    const auto* rows = static_cast<const uint8_t*>(section.dsBm.bmBits);
-    // Bottom-up sections store the last row first.
-    const int row = section.dsBmih.biHeight < 0 ? y : section.dsBm.bmHeight - 1 - y;
-    Pixel pixel;
-    std::memcpy(&pixel, rows + row * section.dsBm.bmWidthBytes + x * 4, sizeof(pixel));
-    return pixel;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = size.bmWidth;
+    info.bmiHeader.biHeight = -size.bmHeight; // rows top-down, whatever the bitmap's own order
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    std::vector<Pixel> pixels(static_cast<std::size_t>(size.bmWidth) * size.bmHeight);
+    const HDC screen = GetDC(nullptr);
+    const int rows = GetDIBits(screen, dib, 0, size.bmHeight, pixels.data(), &info, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    if (rows != size.bmHeight) {
+        throw std::runtime_error("cannot read the bitmap");
+    }
+    return pixels[static_cast<std::size_t>(y) * size.bmWidth + x];
 }
 
 TempFolder::TempFolder() {

@@ -1,0 +1,73 @@
+#include "skin/win/main_window_control_colours.h"
+
+namespace {
+
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kPageGreen = RGB(100, 150, 100);
+constexpr COLORREF kMacroListBackground = RGB(14, 15, 14);
+
+bool isStageSwatch(int id) {
+    return id >= 71 && id <= 74;
+}
+bool isDropDownHeaderText(int id) {
+    return id == 80 || id == 81 || id == 82 || id == 119;
+}
+bool isMacroList(int id) {
+    return id == 151 || id == 152;
+}
+
+ControlColourRule staticRule(int id, COLORREF text, const std::array<StageColor, kDpiStageCount>& stages) {
+    if (isStageSwatch(id)) {
+        const StageColor& stage = stages[static_cast<std::size_t>(id - 71)];
+        return {std::nullopt, std::nullopt, false, RGB(stage.red, stage.green, stage.blue)};
+    }
+    if (isDropDownHeaderText(id)) {
+        return {text, kBlack, true, kBlack};
+    }
+    return {text, kPageGreen, true, kPageGreen};
+}
+
+} // namespace
+
+ControlColourRule mainWindowControlColour(UINT ctlColorMessage, int controlId, TextColour uiTextColor,
+                                          const std::array<StageColor, kDpiStageCount>& stageColours) {
+    const COLORREF text = uiTextColor.colorRef();
+    switch (ctlColorMessage) {
+    case WM_CTLCOLORSTATIC:
+        return staticRule(controlId, text, stageColours);
+    case WM_CTLCOLOREDIT:
+        return {text, std::nullopt, false, kBlack};
+    case WM_CTLCOLORLISTBOX:
+        if (isMacroList(controlId)) {
+            return {text, std::nullopt, false, kMacroListBackground};
+        }
+        return {kWhite, std::nullopt, true, kBlack};
+    default:
+        return {};
+    }
+}
+
+HBRUSH MainWindowControlColours::apply(UINT ctlColorMessage, HDC dc, HWND control, HFONT normalFont,
+                                       TextColour uiTextColor,
+                                       const std::array<StageColor, kDpiStageCount>& stageColours) {
+    const ControlColourRule rule =
+        mainWindowControlColour(ctlColorMessage, GetDlgCtrlID(control), uiTextColor, stageColours);
+    if (rule.text) {
+        SetTextColor(dc, *rule.text);
+    }
+    if (rule.background) {
+        SetBkColor(dc, *rule.background);
+    } else {
+        SetBkMode(dc, TRANSPARENT);
+    }
+    if (rule.normalFont && normalFont != nullptr) {
+        SelectObject(dc, normalFont);
+    }
+    if (!rule.brush) {
+        return nullptr;
+    }
+    brush_.reset();
+    brush_.reset(CreateSolidBrush(*rule.brush));
+    return brush_.get();
+}

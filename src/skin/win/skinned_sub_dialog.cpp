@@ -1,0 +1,294 @@
+#include "skin/win/skinned_sub_dialog.h"
+
+#include <windowsx.h>
+
+#include <array>
+#include <optional>
+#include <utility>
+
+#include "app/ui_state.h"
+#include "skin/skin_paths.h"
+#include "skin/win/dialog_font.h"
+#include "skin/win/empty_dialog_template.h"
+#include "skin/win/load_png.h"
+#include "skin/win/mem_dc.h"
+#include "skin/win/png_image.h"
+#include "ui/win/modal_loop.h"
+
+namespace {
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+// Behind the dialog's controls: edit fields and the brush handed to every child control.
+constexpr COLORREF kControlBackground = RGB(40, 40, 40);
+// How long the pointer rests on a button before it lights up.
+constexpr DWORD kHoverTimeMs = 10;
+
+RECT toRect(Rect r) {
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+Point pointOf(LPARAM lParam) {
+    return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+}
+
+RECT clientRect(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    return client;
+}
+
+void drawCentredText(HDC dc, const std::wstring& text, Rect area) {
+    RECT rect = toRect(area);
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+}
+
+// Puts `dialog` in the middle of `owner`, or of the work area without an owner, kept on screen.
+void centreOver(HWND dialog, HWND owner) {
+    RECT frame{};
+    GetWindowRect(dialog, &frame);
+    RECT around{};
+    if (owner == nullptr || !IsWindowVisible(owner) || !GetWindowRect(owner, &around)) {
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &around, 0);
+    }
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    const int x = around.left + (around.right - around.left - width) / 2;
+    const int y = around.top + (around.bottom - around.top - height) / 2;
+    SetWindowPos(dialog, nullptr, x < 0 ? 0 : x, y < 0 ? 0 : y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+} // namespace
+
+SkinnedSubDialog::SkinnedSubDialog(SkinImage background, std::wstring loadFailureCaption)
+    : backgroundImage_(background), loadFailureCaption_(std::move(loadFailureCaption)),
+      hover_({kCloseArea, kOkArea, kCancelArea}) {}
+
+HWND SkinnedSubDialog::createWindow(HWND owner) {
+    owner_ = owner;
+    static const EmptyDialogTemplate dialogTemplate;
+    return create(GetModuleHandleW(nullptr), dialogTemplate.header, owner);
+}
+
+int SkinnedSubDialog::runModal(HWND owner) {
+    const HWND window = createWindow(owner);
+    if (window == nullptr) {
+        return IDCANCEL;
+    }
+    if (!hasBackground()) {
+        endDialog(IDCANCEL);
+        return modalResult_;
+    }
+    if (owner_ != nullptr && IsWindowEnabled(owner_)) {
+        EnableWindow(owner_, FALSE);
+        ownerDisabled_ = true;
+    }
+    centreOver(window, owner_);
+    ShowWindow(window, SW_SHOW);
+    MSG message{};
+    while (IsWindow(window)) {
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got == 0) {
+            // Leave the quit request for the loop outside, after this dialog has gone.
+            endDialog(IDCANCEL);
+            PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
+        if (got < 0) {
+            endDialog(IDCANCEL);
+            break;
+        }
+        if (!routeDialogMessage(*this, message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    return modalResult_ == 0 ? IDCANCEL : modalResult_;
+}
+
+void SkinnedSubDialog::endDialog(int result) {
+    modalResult_ = result;
+    if (ownerDisabled_) {
+        // Before the dialog goes, so that Windows gives the activation back to the owner.
+        EnableWindow(owner_, TRUE);
+        ownerDisabled_ = false;
+    }
+    if (hwnd() != nullptr) {
+        DestroyWindow(hwnd());
+    }
+}
+
+INT_PTR SkinnedSubDialog::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        return onInitDialog();
+    case WM_ERASEBKGND:
+        return onEraseBackground(reinterpret_cast<HDC>(wParam));
+    case WM_MOUSEMOVE:
+        return onMouseMove(pointOf(lParam));
+    case WM_MOUSEHOVER:
+        return onMouseHover(pointOf(lParam));
+    case WM_LBUTTONDOWN:
+        return onLeftButtonDown(pointOf(lParam));
+    case WM_COMMAND:
+        return onCommand(wParam, lParam);
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+        return reinterpret_cast<INT_PTR>(
+            controlColour(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+    case WM_HELP:
+        // No help exists; answering keeps the system from passing F1 on to the owner.
+        return TRUE;
+    default:
+        return onOtherMessage(message, wParam, lParam);
+    }
+}
+
+BOOL SkinnedSubDialog::onInitDialog() {
+    const UiState& ui = uiState();
+    skinFolder_ = ui.skinFolderPath;
+    languageCode_ = ui.languageCode;
+    textColour_ = ui.uiTextColor;
+
+    std::optional<PngImage> image = PngImage::load(skinImagePath(skinFolder_, backgroundImage_));
+    const int width = image ? image->width() : 0;
+    const int height = image ? image->height() : 0;
+    SetWindowPos(hwnd(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
+    if (!image) {
+        MessageBoxW(hwnd(), L"error", loadFailureCaption_.c_str(), MB_OK);
+        return FALSE;
+    }
+    background_.reset(image->detach());
+
+    font_.reset(createDialogFont(languageCode_));
+    captions_ = dialogButtonCaptions(languageCode_);
+    createControls();
+    return TRUE;
+}
+
+INT_PTR SkinnedSubDialog::onEraseBackground(HDC dc) {
+    if (!hasBackground()) {
+        return result(TRUE);
+    }
+    CMemDC surface(dc, background_.get(), clientRect(hwnd()));
+    const HDC canvasDc = surface.dc();
+    ScopedSelect selectedFont(canvasDc, font_.get());
+    SetBkMode(canvasDc, TRANSPARENT);
+    SetTextColor(canvasDc, textColour_.colorRef());
+    drawFrameButton(canvasDc, Ok, false);
+    drawFrameButton(canvasDc, Cancel, false);
+    paintOwnContent(canvasDc);
+    drawFrameButton(canvasDc, Close, false);
+    // The canvas now shows every button normal again.
+    hover_.reset();
+    return result(TRUE);
+}
+
+void SkinnedSubDialog::drawFrameButton(HDC dc, std::size_t button, bool over) {
+    switch (button) {
+    case Close:
+        drawSkinImage(dc, over ? SkinImage::CloseOver : SkinImage::CloseNormal, kCloseArea.topLeft());
+        break;
+    case Ok:
+        drawSkinImage(dc, over ? SkinImage::ButtonOver : SkinImage::ButtonNormal, kOkArea.topLeft());
+        drawCentredText(dc, captions_.ok, kOkArea);
+        break;
+    case Cancel:
+        drawSkinImage(dc, over ? SkinImage::ButtonOver : SkinImage::ButtonNormal, kCancelArea.topLeft());
+        drawCentredText(dc, captions_.cancel, kCancelArea);
+        break;
+    default:
+        break;
+    }
+}
+
+bool SkinnedSubDialog::drawSkinImage(HDC dc, SkinImage image, Point at) {
+    return LoadPngInDialog(hwnd(), dc, skinImagePath(skinFolder_, image), at.x, at.y, &images_);
+}
+
+void SkinnedSubDialog::applyHover(const HoverUpdate& update) {
+    if (update.requestHoverNotice) {
+        TRACKMOUSEEVENT track{sizeof(track), TME_HOVER, hwnd(), kHoverTimeMs};
+        TrackMouseEvent(&track);
+    }
+    if (!update.copyToWindow() || !hasBackground()) {
+        return;
+    }
+    WindowDc window(hwnd());
+    CMemDC surface(window.get(), background_.get(), clientRect(hwnd()));
+    const HDC canvasDc = surface.dc();
+    ScopedSelect selectedFont(canvasDc, font_.get());
+    SetBkMode(canvasDc, TRANSPARENT);
+    SetTextColor(canvasDc, textColour_.colorRef());
+    for (const HoverRedraw& redraw : update.redraws) {
+        drawFrameButton(canvasDc, redraw.item, redraw.over);
+    }
+}
+
+INT_PTR SkinnedSubDialog::onMouseMove(Point p) {
+    applyHover(hover_.onMouseMove(p));
+    return FALSE;
+}
+
+INT_PTR SkinnedSubDialog::onMouseHover(Point p) {
+    applyHover(hover_.onMouseHover(p));
+    return FALSE;
+}
+
+INT_PTR SkinnedSubDialog::onLeftButtonDown(Point p) {
+    onClick(p);
+    if (hwnd() == nullptr) {
+        return TRUE;
+    }
+    const std::array frame{kCloseArea, kOkArea, kCancelArea};
+    switch (pickRect(frame, p).value_or(std::size(frame))) {
+    case Ok:
+        onOk();
+        return TRUE;
+    case Cancel:
+    case Close:
+        onCancel();
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+INT_PTR SkinnedSubDialog::onCommand(WPARAM wParam, LPARAM lParam) {
+    switch (LOWORD(wParam)) {
+    case IDOK:
+        onOk();
+        return TRUE;
+    case IDCANCEL:
+        onCancel();
+        return TRUE;
+    default:
+        return onOtherMessage(WM_COMMAND, wParam, lParam);
+    }
+}
+
+HBRUSH SkinnedSubDialog::controlColour(UINT message, HDC dc, HWND) {
+    SetTextColor(dc, kWhite);
+    if (message == WM_CTLCOLOREDIT) {
+        SetBkColor(dc, kControlBackground);
+    } else {
+        SetBkMode(dc, TRANSPARENT);
+    }
+    SelectObject(dc, font_.get());
+    if (!controlBrush_) {
+        controlBrush_.reset(CreateSolidBrush(kControlBackground));
+    }
+    return controlBrush_.get();
+}
+
+HWND SkinnedSubDialog::createControl(const wchar_t* windowClass, const wchar_t* text, DWORD style, Rect area,
+                                     int id) {
+    const HWND control = CreateWindowExW(
+        0, windowClass, text, style, area.left, area.top, area.width(), area.height(), hwnd(),
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+    if (control != nullptr) {
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    }
+    return control;
+}

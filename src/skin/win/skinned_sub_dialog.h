@@ -1,0 +1,103 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "skin/geometry.h"
+#include "skin/hover_tracker.h"
+#include "skin/skin_image.h"
+#include "skin/text_colour.h"
+#include "skin/win/dialog_button_captions.h"
+#include "skin/win/png_cache.h"
+#include "ui/win/dialog.h"
+#include "ui/win/scoped_handle.h"
+
+// The frame every secondary dialog shares. The dialog's background image from the current skin is
+// its canvas and fixes its size; OK, Cancel and a close box are skin buttons drawn onto it that
+// light up under the pointer. A click on OK ends the dialog with IDOK, on Cancel or the close box
+// with IDCANCEL; so do Enter and Escape unless a dialog filters them. Derived dialogs add their
+// controls and texts through the hooks below.
+class SkinnedSubDialog : public Dialog {
+public:
+    // `background` is the dialog's image in the skin folder; `loadFailureCaption` captions the
+    // "error" message shown when it cannot be loaded, e.g. "Skins Dialog Load background image failed!!!".
+    SkinnedSubDialog(SkinImage background, std::wstring loadFailureCaption);
+
+    // Shows the dialog over `owner`, which stays disabled until the dialog ends, and runs its
+    // message loop. Returns IDOK or IDCANCEL. A dialog whose background image cannot be loaded would
+    // have no visible area to click: after its error message it ends at once with IDCANCEL.
+    int runModal(HWND owner);
+
+    // Creates the dialog window and initialises it, without a message loop of its own; the modal
+    // run uses it, and so can a caller that drives the dialog with messages. nullptr on failure.
+    HWND createWindow(HWND owner);
+    // IDOK or IDCANCEL once the dialog has ended, 0 before.
+    int modalResult() const { return modalResult_; }
+    // Whether the background image was loaded, i.e. the dialog has a canvas.
+    bool hasBackground() const { return background_.valid(); }
+    HBITMAP canvas() const { return background_.get(); }
+
+    // The frame's areas in client pixels, right and bottom exclusive.
+    static constexpr Rect kCloseArea{352, 6, 370, 24};
+    static constexpr Rect kOkArea{166, 253, 271, 274};
+    static constexpr Rect kCancelArea{270, 253, 375, 274};
+
+protected:
+    INT_PTR onMessage(UINT message, WPARAM wParam, LPARAM lParam) final;
+
+    // Creates the dialog's own controls, after its font and captions exist.
+    virtual void createControls() {}
+    // Draws the dialog's own texts onto the canvas; the dialog font is selected, the background mode
+    // is transparent and the text colour is the UI text colour.
+    virtual void paintOwnContent(HDC) {}
+    // The dialog's part of a left click, before the OK, Cancel and close tests (closing a list).
+    virtual void onClick(Point) {}
+    virtual void onOk() { endDialog(IDOK); }
+    virtual void onCancel() { endDialog(IDCANCEL); }
+    // A WM_CTLCOLOR* message from a child control: static and list texts white on a transparent
+    // background, edit texts white on dark grey, the dialog font, a dark grey brush.
+    virtual HBRUSH controlColour(UINT message, HDC dc, HWND control);
+    // Messages the frame does not handle; FALSE leaves them to the system.
+    virtual INT_PTR onOtherMessage(UINT, WPARAM, LPARAM) { return FALSE; }
+
+    // Ends the dialog with `result`; the window is gone afterwards, so this is the handler's last step.
+    void endDialog(int result);
+
+    // Creates a child control with the dialog font.
+    HWND createControl(const wchar_t* windowClass, const wchar_t* text, DWORD style, Rect area, int id);
+    // Draws a skin image of the current skin, reporting a missing file with a message box.
+    bool drawSkinImage(HDC dc, SkinImage image, Point at);
+
+    HFONT font() const { return font_.get(); }
+    const std::wstring& skinFolder() const { return skinFolder_; }
+    const std::wstring& languageCode() const { return languageCode_; }
+    TextColour textColour() const { return textColour_; }
+
+private:
+    enum FrameButton { Close, Ok, Cancel };
+
+    BOOL onInitDialog();
+    INT_PTR onEraseBackground(HDC dc);
+    INT_PTR onMouseMove(Point p);
+    INT_PTR onMouseHover(Point p);
+    INT_PTR onLeftButtonDown(Point p);
+    INT_PTR onCommand(WPARAM wParam, LPARAM lParam);
+    void drawFrameButton(HDC dc, std::size_t button, bool over);
+    void applyHover(const HoverUpdate& update);
+
+    SkinImage backgroundImage_;
+    std::wstring loadFailureCaption_;
+    std::wstring skinFolder_;
+    std::wstring languageCode_;
+    TextColour textColour_;
+    DialogButtonCaptions captions_;
+    UniqueBitmap background_;
+    UniqueFont font_;
+    UniqueBrush controlBrush_;
+    PngCache images_;
+    HoverTracker hover_;
+    HWND owner_ = nullptr;
+    bool ownerDisabled_ = false;
+    int modalResult_ = 0;
+};

@@ -1,0 +1,216 @@
+#include "skin/win/skins_dialog.h"
+
+#include <commdlg.h>
+#include <windowsx.h>
+
+#include <cstdlib>
+#include <utility>
+
+#include "config/data_paths.h"
+#include "config/win/module_path.h"
+#include "skin/skins_dialog_areas.h"
+#include "skin/win/find_file_directory_lister.h"
+
+namespace {
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kControlBackground = RGB(40, 40, 40);
+// Posted to the dialog to destroy a list that closed while it was notifying its parent.
+constexpr UINT kReleaseRetiredListMessage = WM_APP + 0x20;
+
+RECT toRect(Rect r) {
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+COLORREF colorRefOf(TextColour colour) {
+    return colour.colorRef();
+}
+
+} // namespace
+
+CSkinsDialog::CSkinsDialog(const DirectoryLister& lister, std::wstring exeFolder)
+    : SkinnedSubDialog(SkinImage::SkinsDialog, L"Skins Dialog Load background image failed!!!"),
+      lister_(lister), exeFolder_(std::move(exeFolder)) {}
+
+SkinChoice CSkinsDialog::choice() const {
+    if (model_) {
+        return model_->choice();
+    }
+    const UiState& ui = uiState();
+    return {ui.skinName, ui.skinFolderPath, ui.uiTextColor};
+}
+
+void CSkinsDialog::createControls() {
+    const UiState& ui = uiState();
+    model_.emplace(lister_, exeFolder_, SkinChoice{ui.skinName, ui.skinFolderPath, ui.uiTextColor});
+    texts_ = skinsDialogTexts(languageCode());
+    skinName_ = createControl(L"STATIC", model_->choice().skinName.c_str(), WS_CHILD | WS_VISIBLE | SS_SUNKEN,
+                              kSkinNameControlRect, kSkinNameId);
+    swatch_ = createControl(L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_CENTER,
+                            skinsDialogRect(SkinsDialogArea::ColourSwatch), kColourSwatchId);
+}
+
+void CSkinsDialog::paintOwnContent(HDC dc) {
+    RECT prompt = toRect(skinsDialogRect(SkinsDialogArea::ColourPrompt));
+    DrawTextW(dc, texts_.colourPrompt.c_str(), static_cast<int>(texts_.colourPrompt.size()), &prompt,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+}
+
+void CSkinsDialog::onClick(Point p) {
+    if (!model_) {
+        return;
+    }
+    const SkinsDialogClick click = model_->click(p);
+    if (click.closeSkinList) {
+        closeSkinList();
+    }
+    switch (click.command) {
+    case SkinsDialogCommand::ToggleSkinList:
+        toggleSkinList();
+        break;
+    case SkinsDialogCommand::ChooseColour:
+        chooseColour();
+        break;
+    default:
+        // OK, Cancel and the close box are the frame's.
+        break;
+    }
+}
+
+void CSkinsDialog::toggleSkinList() {
+    if (!model_->toggleSkinList()) {
+        skinList_.reset();
+        return;
+    }
+    const Rect area = skinsDialogRect(SkinsDialogArea::SkinList);
+    skinList_.reset(
+        createControl(L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOTIFY, area, kSkinListId));
+    for (const std::wstring& name : model_->listedSkins()) {
+        SendMessageW(skinList_.get(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    }
+}
+
+void CSkinsDialog::closeSkinList() {
+    model_->closeSkinList();
+    skinList_.reset();
+}
+
+void CSkinsDialog::chooseColour() {
+    // The chooser's sixteen custom colours, kept while the program runs.
+    static COLORREF customColours[16] = {};
+    CHOOSECOLORW chooser{};
+    chooser.lStructSize = sizeof(chooser);
+    chooser.hwndOwner = hwnd();
+    chooser.rgbResult = RGB(0, 0, 0);
+    chooser.lpCustColors = customColours;
+    if (!ChooseColorW(&chooser)) {
+        return;
+    }
+    model_->setTextColour(
+        {GetRValue(chooser.rgbResult), GetGValue(chooser.rgbResult), GetBValue(chooser.rgbResult)});
+    swatchBrush_.reset();
+    InvalidateRect(swatch_, nullptr, TRUE);
+    UpdateWindow(swatch_);
+}
+
+void CSkinsDialog::onSkinPicked() {
+    if (!skinList_) {
+        return;
+    }
+    const LRESULT index = SendMessageW(skinList_.get(), LB_GETCURSEL, 0, 0);
+    const SkinSelection selection =
+        model_->selectSkin(index == LB_ERR ? std::nullopt : std::optional<std::size_t>(index));
+    if (selection.showName) {
+        SetWindowTextW(skinName_, model_->choice().skinName.c_str());
+        InvalidateRect(skinName_, nullptr, TRUE);
+    }
+    if (selection.destroyList) {
+        // The list is still inside its own notification: hide it now, destroy it right after.
+        ShowWindow(skinList_.get(), SW_HIDE);
+        retiredList_ = std::move(skinList_);
+        PostMessageW(hwnd(), kReleaseRetiredListMessage, 0, 0);
+    }
+}
+
+void CSkinsDialog::scrollSkinList(int wheelDelta) {
+    const int lines = skinListWheelLines(wheelDelta, skinList_.valid());
+    const WPARAM direction = lines < 0 ? SB_LINEUP : SB_LINEDOWN;
+    for (int line = 0; line < std::abs(lines); ++line) {
+        SendMessageW(skinList_.get(), WM_VSCROLL, direction, 0);
+    }
+}
+
+INT_PTR CSkinsDialog::onOtherMessage(UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+    case WM_COMMAND:
+        if (LOWORD(wParam) == kSkinListId &&
+            (HIWORD(wParam) == LBN_SELCHANGE || HIWORD(wParam) == LBN_DBLCLK)) {
+            onSkinPicked();
+            return TRUE;
+        }
+        return FALSE;
+    case WM_MOUSEWHEEL:
+        scrollSkinList(GET_WHEEL_DELTA_WPARAM(wParam));
+        return FALSE;
+    case kReleaseRetiredListMessage:
+        retiredList_.reset();
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+HBRUSH CSkinsDialog::controlColour(UINT message, HDC dc, HWND control) {
+    if (message == WM_CTLCOLORSTATIC && control == swatch_) {
+        SetBkMode(dc, TRANSPARENT);
+        if (!swatchBrush_) {
+            swatchBrush_.reset(CreateSolidBrush(colorRefOf(choice().textColour)));
+        }
+        return swatchBrush_.get();
+    }
+    if (message != WM_CTLCOLORSTATIC && message != WM_CTLCOLORLISTBOX) {
+        return nullptr;
+    }
+    SetTextColor(dc, kWhite);
+    SetBkMode(dc, TRANSPARENT);
+    SelectObject(dc, font());
+    if (!controlBrush_) {
+        controlBrush_.reset(CreateSolidBrush(kControlBackground));
+    }
+    return controlBrush_.get();
+}
+
+bool CSkinsDialog::preTranslateMessage(MSG& message) {
+    if (message.message != WM_MOUSEMOVE || !skinList_) {
+        return false;
+    }
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    if (WindowFromPoint(cursor) != skinList_.get()) {
+        return false;
+    }
+    ScreenToClient(skinList_.get(), &cursor);
+    const LRESULT item = SendMessageW(skinList_.get(), LB_ITEMFROMPOINT, 0, MAKELPARAM(cursor.x, cursor.y));
+    if (HIWORD(item) == 0) {
+        SendMessageW(skinList_.get(), LB_SETCURSEL, LOWORD(item), 0);
+    }
+    return false;
+}
+
+void applySkinChoice(UiState& ui, ProfileStore& settings, const SkinChoice& choice) {
+    ui.skinFolderPath = choice.skinFolder;
+    ui.uiTextColor = choice.textColour;
+    ui.skinName = choice.skinName;
+    commitSkinChoice(settings, choice);
+}
+
+std::optional<SkinChoice> runSkinsDialog(HWND owner, ProfileStore& settings) {
+    const FindFileDirectoryLister lister;
+    CSkinsDialog dialog(lister, exeFolder(currentModulePath()));
+    if (dialog.runModal(owner) != IDOK) {
+        return std::nullopt;
+    }
+    SkinChoice choice = dialog.choice();
+    applySkinChoice(uiState(), settings, choice);
+    return choice;
+}

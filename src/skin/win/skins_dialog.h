@@ -1,0 +1,70 @@
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "app/ui_state.h"
+#include "config/profile_store.h"
+#include "skin/directory_lister.h"
+#include "skin/skins_dialog_model.h"
+#include "skin/win/skinned_sub_dialog.h"
+#include "skin/win/unique_window.h"
+#include "ui/win/scoped_handle.h"
+
+// The skins dialog: the skin folder is picked from a drop-down list of the folders under "Skins",
+// the text colour from the system colour chooser behind a swatch. Nothing is applied here; after
+// OK the caller takes choice().
+class CSkinsDialog : public SkinnedSubDialog {
+public:
+    // Control identifiers.
+    static constexpr int kSkinNameId = 560;
+    static constexpr int kColourSwatchId = 561;
+    static constexpr int kSkinListId = 562;
+
+    // `exeFolder` is the executable's folder with its trailing separator; the skins lie in its
+    // "Skins" folder and are listed through `lister`.
+    CSkinsDialog(const DirectoryLister& lister, std::wstring exeFolder);
+
+    // The skin and colour chosen so far (the current ones until the user changes them).
+    SkinChoice choice() const;
+    // The open skin list, nullptr while it is closed.
+    HWND skinList() const { return skinList_.get(); }
+
+    bool preTranslateMessage(MSG& message) override;
+
+protected:
+    void createControls() override;
+    void paintOwnContent(HDC dc) override;
+    void onClick(Point p) override;
+    HBRUSH controlColour(UINT message, HDC dc, HWND control) override;
+    INT_PTR onOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void toggleSkinList();
+    void closeSkinList();
+    void chooseColour();
+    void onSkinPicked();
+    void scrollSkinList(int wheelDelta);
+
+    const DirectoryLister& lister_;
+    std::wstring exeFolder_;
+    std::optional<SkinsDialogModel> model_;
+    SkinsDialogTexts texts_;
+    HWND skinName_ = nullptr;
+    HWND swatch_ = nullptr;
+    UniqueWindow skinList_;
+    // A list closed from inside its own notification; destroyed once that notification has returned.
+    UniqueWindow retiredList_;
+    UniqueBrush swatchBrush_;
+    UniqueBrush controlBrush_;
+};
+
+// Runs the skins dialog over the main window `owner`. On OK the choice becomes the program's skin
+// and text colour and is written to str.ini; it is returned so that the caller redraws its page
+// with it. Nothing changes on Cancel, on the close box or when the dialog cannot show.
+std::optional<SkinChoice> runSkinsDialog(HWND owner, ProfileStore& settings);
+
+// Makes `choice` the program's skin folder, skin name and text colour, and stores it in str.ini.
+void applySkinChoice(UiState& ui, ProfileStore& settings, const SkinChoice& choice);
