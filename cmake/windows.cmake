@@ -113,3 +113,9 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/bench/apply_bench.cpp)
     target_link_libraries(apply_bench PRIVATE gm_shell)
     target_link_options(apply_bench PRIVATE ${GM_STATIC_LINK})
 endif()
+
+# The hover redraw benchmark: one skin button drawn into a canvas, decoded every time against cached.
+add_executable(hover_draw_bench ${CMAKE_SOURCE_DIR}/bench/win/hover_draw_bench.cpp)
+target_compile_options(hover_draw_bench PRIVATE ${PROJECT_WARNINGS})
+target_link_libraries(hover_draw_bench PRIVATE gm_shell)
+target_link_options(hover_draw_bench PRIVATE ${GM_STATIC_LINK} -municode)
