@@ -47,7 +47,8 @@ int runApply(const ApplyOptions& options, std::ostream& out, std::ostream& err) 
     std::ofstream traceFile;
     if (options.tracePath) {
         const std::string& path = *options.tracePath;
-        traceFile.open(std::filesystem::path(std::u8string(path.begin(), path.end())), std::ios::trunc);
+        traceFile.open(std::filesystem::path(std::u8string(path.begin(), path.end())),
+                       std::ios::binary | std::ios::trunc);
         if (!traceFile) {
             err << "mousecfg: cannot write the trace to " << path << "\n";
             return 1;
