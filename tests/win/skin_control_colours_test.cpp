@@ -64,8 +64,11 @@ TEST(SkinMainWindowControlColours, SetsUpTheDcAndKeepsOneBrush) {
     ASSERT_EQ(GetObjectW(edit, sizeof(brush), &brush), static_cast<int>(sizeof(brush)));
     EXPECT_EQ(brush.lbColor, kBlack);
 
-    EXPECT_NE(colours.apply(WM_CTLCOLORLISTBOX, surface.dc(), control, nullptr, kUiColour, kStages), nullptr);
+    const HBRUSH list = colours.apply(WM_CTLCOLORLISTBOX, surface.dc(), control, nullptr, kUiColour, kStages);
+    ASSERT_NE(list, nullptr);
     EXPECT_EQ(GetObjectW(edit, sizeof(brush), &brush), 0) << "the previous brush was deleted";
+    EXPECT_EQ(GetTextColor(surface.dc()), RGB(255, 255, 255));
+    EXPECT_EQ(GetBkColor(surface.dc()), kBlack) << "list items are filled with the brush's colour";
     EXPECT_EQ(colours.apply(WM_CTLCOLORBTN, surface.dc(), control, nullptr, kUiColour, kStages), nullptr);
     DestroyWindow(control);
 }

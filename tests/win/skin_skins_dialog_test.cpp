@@ -246,6 +246,29 @@ TEST_F(SkinSkinsDialog, PickingASkinShowsItAndClosesTheList) {
     EXPECT_EQ(dialog_.choice().textColour, (TextColour{1, 2, 3})) << "the colour stays";
 }
 
+TEST_F(SkinSkinsDialog, ColoursItsControls) {
+    ASSERT_NE(open(), nullptr);
+    send(WM_LBUTTONDOWN, kOnHeader);
+    skintest::TestSurface surface(1, 1, {});
+    const auto colourFor = [&](UINT message, HWND control) {
+        const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(dialog_.hwnd(), message,
+                                                                 reinterpret_cast<WPARAM>(surface.dc()),
+                                                                 reinterpret_cast<LPARAM>(control)));
+        LOGBRUSH colour{};
+        GetObjectW(brush, sizeof(colour), &colour);
+        return colour.lbColor;
+    };
+
+    EXPECT_EQ(colourFor(WM_CTLCOLORLISTBOX, dialog_.skinList()), RGB(40, 40, 40));
+    EXPECT_EQ(GetTextColor(surface.dc()), RGB(255, 255, 255));
+    EXPECT_EQ(GetBkColor(surface.dc()), RGB(40, 40, 40)) << "list items sit on the list's colour";
+    EXPECT_EQ(colourFor(WM_CTLCOLORSTATIC, GetDlgItem(dialog_.hwnd(), CSkinsDialog::kSkinNameId)),
+              RGB(40, 40, 40));
+    EXPECT_EQ(colourFor(WM_CTLCOLORSTATIC, GetDlgItem(dialog_.hwnd(), CSkinsDialog::kColourSwatchId)),
+              RGB(1, 2, 3))
+        << "the swatch shows the chosen colour";
+}
+
 TEST_F(SkinSkinsDialog, WheelScrollsTheOpenListThreeLines) {
     for (int i = 0; i < 20; ++i) {
         std::filesystem::create_directory(skins_ / (L"Extra" + std::to_wstring(i)));

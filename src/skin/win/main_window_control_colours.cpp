@@ -60,6 +60,11 @@ HBRUSH MainWindowControlColours::apply(UINT ctlColorMessage, HDC dc, HWND contro
         SetBkColor(dc, *rule.background);
     } else {
         SetBkMode(dc, TRANSPARENT);
+        // List boxes fill item backgrounds with the background colour even in transparent mode:
+        // it matches the brush so the items sit on the same colour as the rest of the list.
+        if (rule.brush) {
+            SetBkColor(dc, *rule.brush);
+        }
     }
     if (rule.normalFont && normalFont != nullptr) {
         SelectObject(dc, normalFont);

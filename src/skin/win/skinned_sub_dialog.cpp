@@ -270,9 +270,10 @@ INT_PTR SkinnedSubDialog::onCommand(WPARAM wParam, LPARAM lParam) {
 
 HBRUSH SkinnedSubDialog::controlColour(UINT message, HDC dc, HWND) {
     SetTextColor(dc, kWhite);
-    if (message == WM_CTLCOLOREDIT) {
-        SetBkColor(dc, kControlBackground);
-    } else {
+    // Edits draw on the background colour; list boxes fill their item backgrounds with it even in
+    // transparent mode, so it is the brush's colour for every kind.
+    SetBkColor(dc, kControlBackground);
+    if (message != WM_CTLCOLOREDIT) {
         SetBkMode(dc, TRANSPARENT);
     }
     SelectObject(dc, font_.get());

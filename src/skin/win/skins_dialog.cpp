@@ -173,6 +173,8 @@ HBRUSH CSkinsDialog::controlColour(UINT message, HDC dc, HWND control) {
     }
     SetTextColor(dc, kWhite);
     SetBkMode(dc, TRANSPARENT);
+    // List boxes fill item backgrounds with the background colour whatever the mode.
+    SetBkColor(dc, kControlBackground);
     SelectObject(dc, font());
     if (!controlBrush_) {
         controlBrush_.reset(CreateSolidBrush(kControlBackground));
