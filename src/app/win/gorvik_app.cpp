@@ -43,7 +43,9 @@ bool CGorvikApp::initInstance() {
     Gdiplus::GdiplusStartup(&gdiplusToken_, &gdiplusInput, nullptr);
 
     CGorvikDlg mainWindow(instance_);
-    runModalDialog(mainWindow, instance_, IDD_MAIN_WINDOW);
+    if (mainWindow.create(instance_, IDD_MAIN_WINDOW) != nullptr) {
+        runModalLoop(mainWindow);
+    }
     return false;
 }
 

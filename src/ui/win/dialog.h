@@ -14,8 +14,10 @@ public:
 
     HWND hwnd() const { return hwnd_; }
 
-    // Creates the dialog modelessly from a template of `instance`; nullptr if that failed.
+    // Creates the dialog modelessly from a template resource of `instance`; nullptr if that failed.
     HWND create(HINSTANCE instance, int templateId, HWND parent = nullptr);
+    // The same from a template built in memory.
+    HWND createIndirect(HINSTANCE instance, const DLGTEMPLATE* dialogTemplate, HWND parent = nullptr);
     // The same from a template in memory (dialogs whose window is built entirely in code).
     HWND create(HINSTANCE instance, const DLGTEMPLATE& dialogTemplate, HWND parent = nullptr);
 

@@ -16,11 +16,8 @@ bool routeDialogMessage(Dialog& dialog, MSG& message) {
     return dialog.preTranslateMessage(message) || IsDialogMessageW(window, &message);
 }
 
-bool runModalDialog(Dialog& dialog, HINSTANCE instance, int templateId) {
-    const HWND window = dialog.create(instance, templateId);
-    if (window == nullptr) {
-        return false;
-    }
+void runModalLoop(Dialog& dialog) {
+    const HWND window = dialog.hwnd();
     MSG message{};
     while (IsWindow(window) && GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (!routeDialogMessage(dialog, message)) {
@@ -28,5 +25,4 @@ bool runModalDialog(Dialog& dialog, HINSTANCE instance, int templateId) {
             DispatchMessageW(&message);
         }
     }
-    return true;
 }
