@@ -246,6 +246,25 @@ TEST_F(SkinSkinsDialog, PickingASkinShowsItAndClosesTheList) {
     EXPECT_EQ(dialog_.choice().textColour, (TextColour{1, 2, 3})) << "the colour stays";
 }
 
+TEST_F(SkinSkinsDialog, ThePointerSelectsTheListItemUnderIt) {
+    ASSERT_NE(open(), nullptr);
+    ShowWindow(dialog_.hwnd(), SW_SHOWNOACTIVATE);
+    send(WM_LBUTTONDOWN, kOnHeader);
+    const HWND list = dialog_.skinList();
+    ASSERT_NE(list, nullptr);
+    RECT item{};
+    SendMessageW(list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
+    POINT middle{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+    ClientToScreen(list, &middle);
+    ASSERT_TRUE(SetCursorPos(middle.x, middle.y));
+
+    MSG move{list, WM_MOUSEMOVE, 0, 0, 0, middle};
+    EXPECT_FALSE(dialog_.preTranslateMessage(move)) << "the move still reaches the list";
+
+    EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 1);
+    EXPECT_EQ(dialog_.choice().skinName, L"Alpha") << "hovering chooses nothing";
+}
+
 TEST_F(SkinSkinsDialog, ColoursItsControls) {
     ASSERT_NE(open(), nullptr);
     send(WM_LBUTTONDOWN, kOnHeader);

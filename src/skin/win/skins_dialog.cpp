@@ -10,6 +10,7 @@
 #include "config/win/module_path.h"
 #include "skin/skins_dialog_areas.h"
 #include "skin/win/find_file_directory_lister.h"
+#include "skin/win/list_hover.h"
 
 namespace {
 
@@ -183,18 +184,8 @@ HBRUSH CSkinsDialog::controlColour(UINT message, HDC dc, HWND control) {
 }
 
 bool CSkinsDialog::preTranslateMessage(MSG& message) {
-    if (message.message != WM_MOUSEMOVE || !skinList_) {
-        return false;
-    }
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    if (WindowFromPoint(cursor) != skinList_.get()) {
-        return false;
-    }
-    ScreenToClient(skinList_.get(), &cursor);
-    const LRESULT item = SendMessageW(skinList_.get(), LB_ITEMFROMPOINT, 0, MAKELPARAM(cursor.x, cursor.y));
-    if (HIWORD(item) == 0) {
-        SendMessageW(skinList_.get(), LB_SETCURSEL, LOWORD(item), 0);
+    if (message.message == WM_MOUSEMOVE) {
+        selectListItemUnderPointer(skinList_.get());
     }
     return false;
 }
