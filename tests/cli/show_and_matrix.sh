@@ -6,7 +6,7 @@ mousecfg=$1
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-source "$here/lib/check.sh"
+source "$here/lib/check.bash"
 python3 "$here/lib/make_config.py" "$work/config.bin"
 
 # Key mode B: macro 3 with repeat mode 1 on button 1, key 04h on button 4 (entry 4), buttons 6

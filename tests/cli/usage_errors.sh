@@ -6,7 +6,7 @@ mousecfg=$1
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-source "$here/lib/check.sh"
+source "$here/lib/check.bash"
 python3 "$here/lib/make_config.py" "$work/config.bin"
 
 usage_cases=(
