@@ -6,7 +6,7 @@
 
 // The mouse's command interface as the protocol sees it: feature reports for the eight-byte
 // commands, output and input reports for the data chunks. Buffers include the report ID byte.
-// Every call reports success; a failed read leaves the buffer as it was.
+// Every call reports whether it succeeded; a failed read leaves the buffer as it was.
 class HidPort {
 public:
     virtual ~HidPort() = default;

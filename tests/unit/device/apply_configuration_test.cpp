@@ -47,6 +47,8 @@ TEST(ApplyConfiguration, SendsFortyCommandsSeventeenReadsAndFiftyNineChunksInOrd
         expected.push_back(matrix);
     }
     EXPECT_EQ(commandCodes(harness.trace), expected);
+    // The request for LED set 1 carries nothing of the reply to set 0.
+    EXPECT_EQ(harness.count("set-feature 00 87 01 00 00 00 00 00 77"), 1u);
 }
 
 TEST(ApplyConfiguration, PausesThreeMillisecondsAfterEachChunkAndTwoAfterPairedCommands) {
@@ -79,6 +81,9 @@ TEST(ApplyConfiguration, PausesThreeMillisecondsAfterEachChunkAndTwoAfterPairedC
 TEST(ApplyConfiguration, MouseEndsUpHoldingTheRecord) {
     ApplyHarness harness;
     const DeviceConfigRecord record = sampleRecord();
+    for (KeyMatrix& matrix : harness.mouse.state().keyMatrices) {
+        matrix.fill(KeyMatrixEntry{0xFF, 0xFF, 0xFF, 0xFF});
+    }
     const MouseFirmwareState before = harness.mouse.state();
     applyConfiguration(harness.transport, record, 1, harness.image, harness);
     const MouseFirmwareState& after = harness.mouse.state();
