@@ -209,6 +209,47 @@ TEST_F(SkinSkinsDialog, EnterChoosesOkAndEscapeCancels) {
     }
 }
 
+TEST_F(SkinSkinsDialog, MovesWithThePointerWhenDraggedByAnEmptySpot) {
+    ASSERT_NE(open(), nullptr);
+    ShowWindow(dialog_.hwnd(), SW_SHOWNOACTIVATE);
+    RECT before{};
+    GetWindowRect(dialog_.hwnd(), &before);
+    const auto pointerAt = [&](Point client, int dx, int dy) {
+        POINT screen{client.x, client.y};
+        ClientToScreen(dialog_.hwnd(), &screen);
+        SetCursorPos(screen.x + dx, screen.y + dy);
+    };
+
+    pointerAt(kOnEmptySpot, 0, 0);
+    send(WM_LBUTTONDOWN, kOnEmptySpot);
+    pointerAt(kOnEmptySpot, 30, 20);
+    send(WM_MOUSEMOVE, kOnEmptySpot);
+    send(WM_LBUTTONUP, kOnEmptySpot);
+    pointerAt(kOnEmptySpot, 50, 50);
+    send(WM_MOUSEMOVE, kOnEmptySpot);
+
+    RECT after{};
+    GetWindowRect(dialog_.hwnd(), &after);
+    EXPECT_EQ(after.left - before.left, 30);
+    EXPECT_EQ(after.top - before.top, 20);
+}
+
+TEST_F(SkinSkinsDialog, DoesNotDragFromItsSkinHeader) {
+    ASSERT_NE(open(), nullptr);
+    ShowWindow(dialog_.hwnd(), SW_SHOWNOACTIVATE);
+    RECT before{};
+    GetWindowRect(dialog_.hwnd(), &before);
+
+    send(WM_LBUTTONDOWN, kOnHeader);
+    SetCursorPos(before.left + 300, before.top + 200);
+    send(WM_MOUSEMOVE, kOnHeader);
+
+    RECT after{};
+    GetWindowRect(dialog_.hwnd(), &after);
+    EXPECT_EQ(after.left, before.left);
+    EXPECT_EQ(after.top, before.top);
+}
+
 TEST_F(SkinSkinsDialog, ListsOnlySkinFolders) {
     ASSERT_NE(open(), nullptr);
 

@@ -130,6 +130,11 @@ INT_PTR SkinnedSubDialog::onMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         return onMouseHover(pointOf(lParam));
     case WM_LBUTTONDOWN:
         return onLeftButtonDown(pointOf(lParam));
+    case WM_LBUTTONUP:
+        return onLeftButtonUp();
+    case WM_CAPTURECHANGED:
+        dragSpot_.reset();
+        return FALSE;
     case WM_COMMAND:
         return onCommand(wParam, lParam);
     case WM_CTLCOLORSTATIC:
@@ -227,8 +232,33 @@ void SkinnedSubDialog::applyHover(const HoverUpdate& update) {
 }
 
 INT_PTR SkinnedSubDialog::onMouseMove(Point p) {
+    if (dragSpot_) {
+        POINT cursor{};
+        GetCursorPos(&cursor);
+        dragTo(cursor);
+        return TRUE;
+    }
     applyHover(hover_.onMouseMove(p));
     return FALSE;
+}
+
+void SkinnedSubDialog::dragTo(POINT cursor) {
+    // Move the window so that the held client point is under the pointer again.
+    POINT held{dragSpot_->x, dragSpot_->y};
+    ClientToScreen(hwnd(), &held);
+    RECT frame{};
+    GetWindowRect(hwnd(), &frame);
+    SetWindowPos(hwnd(), nullptr, frame.left + cursor.x - held.x, frame.top + cursor.y - held.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+INT_PTR SkinnedSubDialog::onLeftButtonUp() {
+    if (!dragSpot_) {
+        return FALSE;
+    }
+    dragSpot_.reset();
+    ReleaseCapture();
+    return TRUE;
 }
 
 INT_PTR SkinnedSubDialog::onMouseHover(Point p) {
@@ -251,6 +281,10 @@ INT_PTR SkinnedSubDialog::onLeftButtonDown(Point p) {
         onCancel();
         return TRUE;
     default:
+        if (isDragSpot(p)) {
+            dragSpot_ = p;
+            SetCapture(hwnd());
+        }
         return FALSE;
     }
 }

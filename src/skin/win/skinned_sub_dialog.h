@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "skin/geometry.h"
@@ -53,6 +54,9 @@ protected:
     virtual void paintOwnContent(HDC) {}
     // The dialog's part of a left click, before the OK, Cancel and close tests (closing a list).
     virtual void onClick(Point) {}
+    // Whether pressing the button at p (outside OK, Cancel and the close box) drags the dialog:
+    // a dialog without a caption moves by its empty spots. Areas that do something answer false.
+    virtual bool isDragSpot(Point) const { return true; }
     virtual void onOk() { endDialog(IDOK); }
     virtual void onCancel() { endDialog(IDCANCEL); }
     // A WM_CTLCOLOR* message from a child control: static and list texts white on a transparent
@@ -82,6 +86,8 @@ private:
     INT_PTR onMouseMove(Point p);
     INT_PTR onMouseHover(Point p);
     INT_PTR onLeftButtonDown(Point p);
+    INT_PTR onLeftButtonUp();
+    void dragTo(POINT cursor);
     INT_PTR onCommand(WPARAM wParam, LPARAM lParam);
     void drawFrameButton(HDC dc, std::size_t button, bool over);
     void applyHover(const HoverUpdate& update);
@@ -97,6 +103,8 @@ private:
     UniqueBrush controlBrush_;
     PngCache images_;
     HoverTracker hover_;
+    // The client point held by the pointer while the dialog is being dragged.
+    std::optional<Point> dragSpot_;
     HWND owner_ = nullptr;
     bool ownerDisabled_ = false;
     int modalResult_ = 0;

@@ -78,6 +78,16 @@ void CSkinsDialog::onClick(Point p) {
     }
 }
 
+bool CSkinsDialog::isDragSpot(Point p) const {
+    for (const SkinsDialogArea area :
+         {SkinsDialogArea::ColourSwatch, SkinsDialogArea::SkinHeader, SkinsDialogArea::SkinList}) {
+        if (skinsDialogRect(area).contains(p)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 void CSkinsDialog::toggleSkinList() {
     if (!model_->toggleSkinList()) {
         skinList_.reset();

@@ -38,6 +38,7 @@ protected:
     void createControls() override;
     void paintOwnContent(HDC dc) override;
     void onClick(Point p) override;
+    bool isDragSpot(Point p) const override;
     HBRUSH controlColour(UINT message, HDC dc, HWND control) override;
     INT_PTR onOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
