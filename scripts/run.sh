@@ -15,10 +15,14 @@ source scripts/wine-env.sh
 mkdir -p artifacts
 program_dir="$root/build/run"
 rm -rf "$program_dir" && cp -r "$root/dist" "$program_dir"
-cp "$root/build/win/emulated/"*.exe "$program_dir/"
+# The emulated build needs no mouse; until it exists the hardware build stands in.
+program_build="$root/build/win/emulated"
+[ -f "$program_build/Krello_Marrowin².exe" ] || program_build="$root/build/win/program"
+cp "$program_build/"*.exe "$program_dir/"
 
 if [ -n "$had_display" ]; then
     exec wine "$program_dir/Krello_Marrowin².exe"
 fi
-python3 "$root/tests/e2e/driver.py" showcase --program "$program_dir/Krello_Marrowin².exe" --out "$root/artifacts"
+bash "$root/tests/e2e/showcase.sh" "$program_dir/Krello_Marrowin².exe" "$root/build/win/e2e_driver.exe" \
+    "$root/artifacts"
 echo "Screenshots are in artifacts/."

@@ -13,11 +13,9 @@ driver hidden >/dev/null || fail "the main window is visible after start-up"
 
 for way_out in "key 0x1B" "key 0x0D" "close"; do
     driver tray left-up
-    sleep 0.5
     driver visible >/dev/null || fail "a click on the icon did not show the window"
     [ "$way_out" = "close" ] && screenshot shown
     driver $way_out
-    sleep 0.5
     driver hidden >/dev/null || fail "the window did not hide on $way_out"
     kill -0 "$program_pid" 2>/dev/null || fail "the program ended on $way_out"
 done

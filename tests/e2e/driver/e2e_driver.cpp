@@ -139,9 +139,11 @@ int run(const std::vector<std::wstring>& args) {
         return kPassed;
     }
     if (command == L"visible" || command == L"hidden") {
-        const bool visible = IsWindowVisible(window) != FALSE;
-        std::printf("%s\n", visible ? "visible" : "hidden");
-        return visible == (command == L"visible") ? kPassed : kFailed;
+        // Showing and hiding take a moment under Wine: wait up to five seconds for the state.
+        const bool wantVisible = command == L"visible";
+        const bool reached = waitFor([&] { return (IsWindowVisible(window) != FALSE) == wantVisible; }, 5000);
+        std::printf("%s\n", reached == wantVisible ? "visible" : "hidden");
+        return reached ? kPassed : kFailed;
     }
     if (command == L"tray" && args.size() > 1) {
         const UINT mouseMessage = mouseMessageByName(args[1]);

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Shows the program off on the current X display and saves screenshots: start-up (icon only), the
+# main window opened from the icon, and the icon's menu; then ends the program through "Exit".
+# Usage: showcase.sh PROGRAM.exe E2E_DRIVER.exe OUTPUT-FOLDER
+set -euo pipefail
+program=$1
+driver_exe=$2
+out=$3
+mkdir -p "$out"
+
+driver() { wine "$driver_exe" "$@"; }
+shot() { import -window root "$out/showcase-$1.png"; }
+
+wine "$program" &
+program_pid=$!
+trap 'kill $program_pid 2>/dev/null || true' EXIT
+
+driver find 30000 >/dev/null
+sleep 2
+shot 1-started
+
+driver tray left-up
+sleep 2
+shot 2-main-window
+
+driver tray right-up
+driver menu-shown >/dev/null
+sleep 1
+shot 3-tray-menu
+driver menu-choose
+wait "$program_pid"
+trap - EXIT
