@@ -46,7 +46,8 @@ public:
 
     void setFaults(const EmulatorFaults& faults) { faults_ = faults; }
 
-    // Plugging in starts a fresh firmware with the given sensor; unplugging makes every call fail.
+    // Unplugging makes every call fail. Plugging in (again) brings back a mouse with the given sensor
+    // that still holds what it stored before, as the mouse's own memory does.
     void plugIn(uint8_t sensorType);
     void unplug();
     bool pluggedIn() const { return pluggedIn_; }
