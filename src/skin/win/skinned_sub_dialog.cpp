@@ -8,6 +8,7 @@
 
 #include "app/ui_state.h"
 #include "skin/skin_paths.h"
+#include "skin/win/canvas_painter.h"
 #include "skin/win/dialog_font.h"
 #include "skin/win/empty_dialog_template.h"
 #include "skin/win/load_png.h"
@@ -220,9 +221,8 @@ void SkinnedSubDialog::applyHover(const HoverUpdate& update) {
     if (!update.copyToWindow() || !hasBackground()) {
         return;
     }
-    WindowDc window(hwnd());
-    CMemDC surface(window.get(), background_.get(), clientRect(hwnd()));
-    const HDC canvasDc = surface.dc();
+    CanvasPainter painter(hwnd(), background_.get());
+    const HDC canvasDc = painter.dc();
     ScopedSelect selectedFont(canvasDc, font_.get());
     SetBkMode(canvasDc, TRANSPARENT);
     SetTextColor(canvasDc, textColour_.colorRef());
