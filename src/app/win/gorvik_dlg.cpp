@@ -28,6 +28,8 @@ INT_PTR CGorvikDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return onTrayIcon(lParam);
     case kDeviceEventMessage:
         return onDeviceEvent(wParam, lParam);
+    case WM_DEVICECHANGE:
+        return onDeviceChange(wParam, lParam);
     case WM_COMMAND:
         return onCommand(wParam);
     case WM_CLOSE:
@@ -94,16 +96,6 @@ INT_PTR CGorvikDlg::onTrayIcon(LPARAM mouseMessage) {
         break;
     case TrayRequest::None:
         break;
-    }
-    return result(0);
-}
-
-INT_PTR CGorvikDlg::onDeviceEvent(WPARAM code, LPARAM value) {
-    const std::optional<DeviceNotice> notice =
-        deviceNotice(static_cast<unsigned>(code), static_cast<unsigned>(value), config_.record,
-                     deviceLink_.sensorType, texts_);
-    if (notice && trayIcon_) {
-        trayIcon_->showBalloon(notice->title, notice->text, notice->timeoutMs);
     }
     return result(0);
 }

@@ -54,10 +54,15 @@ private:
     INT_PTR onNcPaint();
     INT_PTR onTrayIcon(LPARAM mouseMessage);
     INT_PTR onDeviceEvent(WPARAM code, LPARAM value);
+    INT_PTR onDeviceChange(WPARAM eventType, LPARAM broadcast);
     INT_PTR onCommand(WPARAM wParam);
     INT_PTR onClose();
     INT_PTR onDestroy();
     INT_PTR onTaskbarCreated();
+
+    // Reads the sensor settings of the mouse that just came and marks the connection.
+    void runConnectionExchange();
+    void releaseReader();
 
     void openFromTray();
     void showTrayMenu();
@@ -76,6 +81,7 @@ private:
     DeviceLink deviceLink_;
     std::unique_ptr<DeviceBackend> backend_;
     UniqueHandle readerThread_;
+    bool readerReleased_ = false;
     UniqueDeviceNotify deviceNotification_;
 
     MainWindowState state_;

@@ -96,8 +96,8 @@ void CGorvikDlg::startReaderThread() {
     // Parked until the mouse is there: the first arrival resumes it once.
     readerThread_.reset(
         CreateThread(nullptr, 0, &readerThreadMain, backend_.get(), CREATE_SUSPENDED, nullptr));
-    if (readerThread_ && deviceLink_.deviceConnected) {
-        ResumeThread(readerThread_.get());
+    if (deviceLink_.deviceConnected) {
+        releaseReader();
     }
 }
 

@@ -1,0 +1,65 @@
+#include <windows.h>
+
+#include <dbt.h>
+
+#include "app/win/app_messages.h"
+#include "app/win/gorvik_dlg.h"
+#include "device/connection_exchange.h"
+#include "device/device_change.h"
+#include "device/device_name_match.h"
+#include "device/device_notice.h"
+#include "device/transport.h"
+#include "device/win/device_broadcast.h"
+
+INT_PTR CGorvikDlg::onDeviceEvent(WPARAM code, LPARAM value) {
+    const std::optional<DeviceNotice> notice =
+        deviceNotice(static_cast<unsigned>(code), static_cast<unsigned>(value), config_.record,
+                     deviceLink_.sensorType, texts_);
+    if (notice && trayIcon_) {
+        trayIcon_->showBalloon(notice->title, notice->text, notice->timeoutMs);
+    }
+    return result(0);
+}
+
+INT_PTR CGorvikDlg::onDeviceChange(WPARAM eventType, LPARAM broadcast) {
+    const std::optional<DeviceChange> change = deviceChangeOf(static_cast<unsigned>(eventType));
+    const std::optional<std::wstring_view> interfaceName = broadcastInterfaceName(broadcast);
+    if (!change || !interfaceName || !isMouseInterfaceName(*interfaceName) || !backend_) {
+        return result(TRUE);
+    }
+    const bool found = backend_->findDevice();
+    const DeviceChangeSteps steps = deviceChangeSteps(*change, found, readerReleased_);
+    deviceLink_.deviceConnected = found;
+    if (steps.notice) {
+        SendMessageW(hwnd(), kDeviceEventMessage, *steps.notice, 0);
+    }
+    if (steps.hideWindow) {
+        hide();
+    }
+    if (steps.connectionExchange) {
+        runConnectionExchange();
+    }
+    if (steps.releaseReader) {
+        releaseReader();
+    }
+    return result(TRUE);
+}
+
+void CGorvikDlg::runConnectionExchange() {
+    HidPort* port = backend_->commandPort();
+    if (port == nullptr) {
+        return;
+    }
+    Transport transport(*port, backend_->pacer());
+    DeviceImage image{};
+    connectionExchange(transport, image);
+    deviceLink_.sensorType = image.sensor.sensorType;
+}
+
+void CGorvikDlg::releaseReader() {
+    // The reader was created suspended; it is let go once and then runs for the rest of the process.
+    if (readerThread_ && !readerReleased_) {
+        ResumeThread(readerThread_.get());
+        readerReleased_ = true;
+    }
+}
