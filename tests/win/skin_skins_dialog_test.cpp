@@ -58,12 +58,7 @@ protected:
         saved_ = uiState();
         uiState() = {alpha_.wstring(), L"Alpha", L"", TextColour{1, 2, 3}};
     }
-    ~SkinSkinsDialog() override {
-        if (dialog_.hwnd() != nullptr) {
-            DestroyWindow(dialog_.hwnd());
-        }
-        uiState() = saved_;
-    }
+    ~SkinSkinsDialog() override { uiState() = saved_; }
 
     std::wstring exeFolder() const { return folder_.path().wstring() + L"\\"; }
 
@@ -248,6 +243,16 @@ TEST_F(SkinSkinsDialog, DoesNotDragFromItsSkinHeader) {
     GetWindowRect(dialog_.hwnd(), &after);
     EXPECT_EQ(after.left, before.left);
     EXPECT_EQ(after.top, before.top);
+}
+
+TEST_F(SkinSkinsDialog, ClosesItsWindowWhenItGoesAway) {
+    HWND window = nullptr;
+    {
+        CSkinsDialog dialog(lister_, exeFolder());
+        window = dialog.createWindow(nullptr);
+        ASSERT_NE(window, nullptr);
+    }
+    EXPECT_FALSE(IsWindow(window));
 }
 
 TEST_F(SkinSkinsDialog, ListsOnlySkinFolders) {

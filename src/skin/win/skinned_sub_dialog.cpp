@@ -65,6 +65,12 @@ SkinnedSubDialog::SkinnedSubDialog(SkinImage background, std::wstring loadFailur
     : backgroundImage_(background), loadFailureCaption_(std::move(loadFailureCaption)),
       hover_({kCloseArea, kOkArea, kCancelArea}) {}
 
+SkinnedSubDialog::~SkinnedSubDialog() {
+    if (hwnd() != nullptr) {
+        endDialog(IDCANCEL);
+    }
+}
+
 HWND SkinnedSubDialog::createWindow(HWND owner) {
     owner_ = owner;
     static const EmptyDialogTemplate dialogTemplate;

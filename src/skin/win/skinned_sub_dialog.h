@@ -24,6 +24,8 @@ public:
     // `background` is the dialog's image in the skin folder; `loadFailureCaption` captions the
     // "error" message shown when it cannot be loaded, e.g. "Skins Dialog Load background image failed!!!".
     SkinnedSubDialog(SkinImage background, std::wstring loadFailureCaption);
+    // A window still open when its object goes is closed first, so it never calls a dead object.
+    ~SkinnedSubDialog() override;
 
     // Shows the dialog over `owner`, which stays disabled until the dialog ends, and runs its
     // message loop. Returns IDOK or IDCANCEL. A dialog whose background image cannot be loaded would
