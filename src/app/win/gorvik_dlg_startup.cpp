@@ -12,6 +12,7 @@
 #include "device/device_notice.h"
 #include "lang/font_choice.h"
 #include "skin/skin_paths.h"
+#include "skin/win/dialog_font.h"
 #include "skin/win/png_image.h"
 
 namespace {
@@ -23,11 +24,6 @@ constexpr GUID kHidInterfaceClass = {
 DWORD WINAPI readerThreadMain(void* backend) {
     static_cast<DeviceBackend*>(backend)->eventReaderLoop();
     return 0;
-}
-
-HFONT createFont(const FontSpec& spec) {
-    return CreateFontW(spec.height, 0, 0, 0, spec.weight, FALSE, FALSE, FALSE, 0, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, kFontPitchAndFamily, spec.face.c_str());
 }
 
 } // namespace
@@ -153,12 +149,16 @@ void CGorvikDlg::createFonts() {
     const DWORD version = GetVersion();
     const MainWindowFonts fonts =
         chooseMainWindowFonts(uiState().languageCode, LOBYTE(LOWORD(version)), HIBYTE(LOWORD(version)));
-    normalFont_.reset(createFont(fonts.normal));
-    titleFont_.reset(createFont(fonts.title));
+    normalFont_.reset(createFontFrom(fonts.normal));
+    titleFont_.reset(createFontFrom(fonts.title));
 }
 
-// The pages are not part of this window yet: with no page built there is nothing to build or
-// rebuild, and activePage stays None.
-void CGorvikDlg::buildBasicSettingsPage() {}
+// The page's controls are not part of this window yet. Its first build in the run already reads
+// the mouse's sensor settings back (the connection exchange), as the page model plans it.
+void CGorvikDlg::buildBasicSettingsPage() {
+    if (buildPage(state_.pages, Page::Basic).firstBuildExchange) {
+        runConnectionExchange();
+    }
+}
 
 void CGorvikDlg::rebuildShownPage() {}

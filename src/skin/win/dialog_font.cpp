@@ -2,10 +2,13 @@
 
 #include "lang/font_choice.h"
 
+HFONT createFontFrom(const FontSpec& font) {
+    return CreateFontW(font.height, 0, 0, 0, font.weight, FALSE, FALSE, FALSE, 0, OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, kFontPitchAndFamily, font.face.c_str());
+}
+
 HFONT createDialogFont(std::wstring_view languageCode) {
     // GetVersion answers as the manifest lets it, which is what decides the Simplified Chinese face.
     const DWORD version = GetVersion();
-    const FontSpec spec = chooseDialogFont(languageCode, LOBYTE(LOWORD(version)), HIBYTE(LOWORD(version)));
-    return CreateFontW(spec.height, 0, 0, 0, spec.weight, FALSE, FALSE, FALSE, 0, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, kFontPitchAndFamily, spec.face.c_str());
+    return createFontFrom(chooseDialogFont(languageCode, LOBYTE(LOWORD(version)), HIBYTE(LOWORD(version))));
 }
