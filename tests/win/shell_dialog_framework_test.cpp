@@ -83,7 +83,7 @@ std::wstring windowText(HWND window) {
 
 TEST(ShellDialog, KnowsItsWindowFromInitialisationToDestruction) {
     RecordingDialog dialog;
-    const HWND window = dialog.createIndirect(GetModuleHandleW(nullptr), dialogWithEdit());
+    const HWND window = dialog.create(GetModuleHandleW(nullptr), *dialogWithEdit());
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(dialog.initialised);
     EXPECT_EQ(dialog.hwnd(), window);
@@ -93,7 +93,7 @@ TEST(ShellDialog, KnowsItsWindowFromInitialisationToDestruction) {
 
 TEST(ShellDialog, PreFilterSeesMessagesOfTheDialogAndItsChildrenOnly) {
     RecordingDialog dialog;
-    const HWND window = dialog.createIndirect(GetModuleHandleW(nullptr), dialogWithEdit());
+    const HWND window = dialog.create(GetModuleHandleW(nullptr), *dialogWithEdit());
     ASSERT_NE(window, nullptr);
     const HWND edit = GetDlgItem(window, kEditId);
     const HWND stranger =
@@ -113,7 +113,7 @@ TEST(ShellDialog, SwallowedKeysNeverReachTheControl) {
     for (const bool swallow : {false, true}) {
         RecordingDialog dialog;
         dialog.swallowKeys = swallow;
-        const HWND window = dialog.createIndirect(GetModuleHandleW(nullptr), dialogWithEdit());
+        const HWND window = dialog.create(GetModuleHandleW(nullptr), *dialogWithEdit());
         ASSERT_NE(window, nullptr);
         const HWND edit = GetDlgItem(window, kEditId);
 
@@ -127,7 +127,7 @@ TEST(ShellDialog, SwallowedKeysNeverReachTheControl) {
 
 TEST(ShellModalLoop, EndsWhenTheDialogIsDestroyed) {
     RecordingDialog dialog;
-    ASSERT_NE(dialog.createIndirect(GetModuleHandleW(nullptr), dialogWithEdit()), nullptr);
+    ASSERT_NE(dialog.create(GetModuleHandleW(nullptr), *dialogWithEdit()), nullptr);
     PostMessageW(dialog.hwnd(), kCloseYourself, 0, 0);
     runModalLoop(dialog);
     EXPECT_EQ(dialog.hwnd(), nullptr);

@@ -10,11 +10,6 @@ HWND Dialog::create(HINSTANCE instance, const DLGTEMPLATE& dialogTemplate, HWND 
                                       reinterpret_cast<LPARAM>(this));
 }
 
-HWND Dialog::createIndirect(HINSTANCE instance, const DLGTEMPLATE* dialogTemplate, HWND parent) {
-    return CreateDialogIndirectParamW(instance, dialogTemplate, parent, &Dialog::dialogProc,
-                                      reinterpret_cast<LPARAM>(this));
-}
-
 bool Dialog::preTranslateMessage(MSG&) {
     return false;
 }

@@ -16,8 +16,6 @@ public:
 
     // Creates the dialog modelessly from a template resource of `instance`; nullptr if that failed.
     HWND create(HINSTANCE instance, int templateId, HWND parent = nullptr);
-    // The same from a template built in memory.
-    HWND createIndirect(HINSTANCE instance, const DLGTEMPLATE* dialogTemplate, HWND parent = nullptr);
     // The same from a template in memory (dialogs whose window is built entirely in code).
     HWND create(HINSTANCE instance, const DLGTEMPLATE& dialogTemplate, HWND parent = nullptr);
 
