@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/win/app_messages.h"
+#include "device_commands.h"
 
 namespace {
 
@@ -91,15 +92,20 @@ HWND windowArgument(const std::wstring& text) {
 }
 
 int usage() {
-    std::fprintf(stderr, "usage: e2e_driver find [timeout-ms] | visible | hidden | tray MOUSE-MESSAGE | "
-                         "menu-shown | menu-choose | icon-present HWND | icon-absent HWND | forget-icon | "
-                         "taskbar-created | close | key VK\n");
+    std::fprintf(stderr,
+                 "usage: e2e_driver find [timeout-ms] | visible | hidden | tray MOUSE-MESSAGE | "
+                 "menu-shown | menu-choose | icon-present HWND | icon-absent HWND | forget-icon | "
+                 "taskbar-created | close | key VK | emulator plug SENSOR | emulator unplug | "
+                 "emulator event CODE VALUE | balloon TEXT [timeout-ms] | no-balloon TEXT [watch-ms]\n");
     return kUsage;
 }
 
 int run(const std::vector<std::wstring>& args) {
     if (args.empty()) {
         return usage();
+    }
+    if (const std::optional<int> handled = runDeviceCommand(args)) {
+        return *handled;
     }
     const std::wstring& command = args[0];
     const DWORD timeoutMs =
