@@ -12,7 +12,9 @@
 // The mouse's command interface over a HID handle opened for overlapped I/O: feature reports with
 // HidD_SetFeature and HidD_GetFeature, output reports with WriteFile, input reports with ReadFile.
 // Reads and writes wait a bounded time and are cancelled when it runs out, so a mouse that stops
-// answering cannot hang the user-interface thread. The port does not own the handle.
+// answering cannot hang the user-interface thread. Every transfer is over (done or cancelled)
+// before a call returns, so the synchronous HidD feature calls never share the handle with a
+// transfer in flight. The port does not own the handle.
 class Win32HidPort : public HidPort {
 public:
     // How long a write of one output report may take before it is given up.
