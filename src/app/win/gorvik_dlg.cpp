@@ -36,6 +36,17 @@ INT_PTR CGorvikDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return onClose();
     case WM_DESTROY:
         return onDestroy();
+    case WM_LBUTTONDOWN:
+        return onLeftButtonDown(lParam);
+    case WM_MOUSEMOVE:
+        return onMouseMove(lParam);
+    case WM_MOUSEHOVER:
+        return onMouseHover(lParam);
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+        return onControlColour(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     default:
         if (message == taskbarCreatedMessage_ && message != 0) {
             return onTaskbarCreated();
@@ -50,7 +61,7 @@ bool CGorvikDlg::preTranslateMessage(MSG& message) {
         hide();
         return true;
     }
-    return false;
+    return preTranslatePageMessage(message);
 }
 
 INT_PTR CGorvikDlg::onPaint() {
@@ -104,6 +115,9 @@ INT_PTR CGorvikDlg::onCommand(WPARAM wParam) {
     if (LOWORD(wParam) == kTrayExitCommand) {
         exitProgram();
     }
+    if (LOWORD(wParam) == ID_MACROLIST_DELETE) {
+        deleteEventLine();
+    }
     return FALSE;
 }
 
@@ -132,10 +146,10 @@ void CGorvikDlg::openFromTray() {
         return;
     }
     if (steps.rebuildShownPage) {
-        rebuildShownPage();
+        redrawShownPage(true);
     }
     if (steps.buildBasicPage) {
-        buildBasicSettingsPage();
+        buildBasicPage();
     }
     // Where the system paints the frame of a shown window only once, a start-up hide still left
     // would hide the window the user has just opened.

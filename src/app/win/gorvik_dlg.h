@@ -5,8 +5,13 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "app/click_dispatch.h"
+#include "app/main_window_hover.h"
 #include "app/main_window_state.h"
+#include "app/page_paint.h"
+#include "app/win/page_controls.h"
 #include "app/win/tray_icon.h"
 #include "config/app_settings.h"
 #include "config/config_state.h"
@@ -14,6 +19,9 @@
 #include "device/win/device_backend.h"
 #include "device/win/device_link.h"
 #include "lang/language.h"
+#include "skin/win/main_window_control_colours.h"
+#include "skin/win/paint_plan_renderer.h"
+#include "skin/win/png_cache.h"
 #include "ui/win/dialog.h"
 #include "ui/win/scoped_handle.h"
 
@@ -42,10 +50,63 @@ private:
     void loadMainImage();
     void publishUiState();
     void createFonts();
-    // Builds the Basic Settings page from the record and shows its controls.
-    void buildBasicSettingsPage();
-    // Tears the shown page down and builds it again from the record (after Cancel).
-    void rebuildShownPage();
+
+    // The pages (page_build.cpp): each build paints the whole page into the canvas from the record
+    // and the skin, creates the page's controls and shows the result.
+    void buildBasicPage();
+    void buildAdvancedPage();
+    // Destroys the child controls of `page` and forgets which of its lists were open.
+    void tearDownPageControls(Page page);
+    // Builds the shown page again from scratch: after Cancel (re-reading the labels of the Basic
+    // page from str.ini) and after a skin change.
+    void redrawShownPage(bool rereadSettings);
+    void carryOutPageBuild(const PageBuildPlan& plan);
+    void runFirstBuildSteps();
+    void createBasicPageControls();
+    void createAdvancedPageControls();
+    PagePaintInput paintInput() const;
+    PaintResources paintResources();
+    // Draws into the canvas and copies the whole client area to the window once.
+    void drawIntoCanvas(const std::vector<PaintElement>& elements);
+
+    // Clicks (page_click.cpp), in the order of the click dispatch.
+    INT_PTR onLeftButtonDown(LPARAM position);
+    ClickContext clickContext() const;
+    void closeLists(const ListsToClose& lists);
+    void carryOut(const ClickDecision& decision, Point p);
+    void commit(ClickAction action);
+    void applyToDevice();
+    void applyPointerSettings();
+    void openSkinsDialog();
+    void openWebLink();
+    void dragWindow(Point p);
+    void selectKeyMode(uint8_t mode);
+    void restoreDefaultAssignments();
+    void toggleAssignmentList(uint8_t button);
+    void selectReportRate(uint8_t segment);
+    void toggleDpiStage(uint8_t stage);
+    void chooseStageColour(uint8_t stage);
+    void toggleLightingList(uint8_t list);
+    void setDpiStep(uint8_t stage, uint8_t position);
+    void togglePointerPrecision();
+    void toggleScrollOneScreen();
+    void restorePointerDefaults();
+    void startMacroRecording();
+    void stopMacroRecording();
+    void newMacro();
+    void deleteMacro();
+    void saveMacro();
+    void toggleMouseEventList();
+    void setPointerSlider(uint8_t slider, uint8_t value);
+    void deleteEventLine();
+
+    // Pointer-over images (page_hover.cpp) and the pre-filter's list behaviour (page_prefilter.cpp).
+    INT_PTR onMouseMove(LPARAM position);
+    INT_PTR onMouseHover(LPARAM position);
+    void carryOut(const MainWindowHoverUpdate& update);
+    bool preTranslatePageMessage(const MSG& message);
+    void showEventListMenu();
+    INT_PTR onControlColour(UINT message, HDC dc, HWND control);
 
     // Message handlers.
     INT_PTR onPaint();
@@ -93,4 +154,9 @@ private:
     UniqueBitmap backgroundBitmap_;
     UniqueFont normalFont_;
     UniqueFont titleFont_;
+
+    PageControls controls_;
+    MainWindowHover hover_;
+    MainWindowControlColours controlColours_;
+    PngCache images_;
 };

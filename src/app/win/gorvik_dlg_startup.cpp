@@ -52,7 +52,7 @@ BOOL CGorvikDlg::onInitDialog() {
     publishUiState();
     createFonts();
     if (deviceLink_.deviceConnected) {
-        buildBasicSettingsPage();
+        buildBasicPage();
     }
     return TRUE;
 }
@@ -152,13 +152,3 @@ void CGorvikDlg::createFonts() {
     normalFont_.reset(createFontFrom(fonts.normal));
     titleFont_.reset(createFontFrom(fonts.title));
 }
-
-// The page's controls are not part of this window yet. Its first build in the run already reads
-// the mouse's sensor settings back (the connection exchange), as the page model plans it.
-void CGorvikDlg::buildBasicSettingsPage() {
-    if (buildPage(state_.pages, Page::Basic).firstBuildExchange) {
-        runConnectionExchange();
-    }
-}
-
-void CGorvikDlg::rebuildShownPage() {}

@@ -15,7 +15,9 @@ UINT singleLineFormat(TextAlign align) {
     const UINT format = DT_VCENTER | DT_SINGLELINE;
     switch (align) {
     case TextAlign::Centre:
-        return format | DT_CENTER;
+        // A centred text wider than its area (the web address in a wide font) spreads to both
+        // sides instead of losing its first and last letters.
+        return format | DT_CENTER | DT_NOCLIP;
     case TextAlign::Right:
         return format | DT_RIGHT;
     default:

@@ -14,6 +14,7 @@
 
 #include "app/win/app_messages.h"
 #include "device_commands.h"
+#include "page_commands.h"
 
 namespace {
 
@@ -96,7 +97,9 @@ int usage() {
                  "usage: e2e_driver find [timeout-ms] | visible | hidden | tray MOUSE-MESSAGE | "
                  "menu-shown | menu-choose | icon-present HWND | icon-absent HWND | forget-icon | "
                  "taskbar-created | close | key VK | emulator plug SENSOR | emulator unplug | "
-                 "emulator event CODE VALUE | balloon TEXT [timeout-ms] | no-balloon TEXT [watch-ms]\n");
+                 "emulator event CODE VALUE | balloon TEXT [timeout-ms] | no-balloon TEXT [watch-ms] | "
+                 "click X Y | hover X Y | move X Y | pixel X Y | rect | skins-shown | skins-click X Y | "
+                 "skins-pick NAME | colour-choose R G B\n");
     return kUsage;
 }
 
@@ -105,6 +108,9 @@ int run(const std::vector<std::wstring>& args) {
         return usage();
     }
     if (const std::optional<int> handled = runDeviceCommand(args)) {
+        return *handled;
+    }
+    if (const std::optional<int> handled = runPageCommand(args)) {
         return *handled;
     }
     const std::wstring& command = args[0];

@@ -1,0 +1,96 @@
+#include <windows.h>
+
+#include "app/commit_plan.h"
+#include "app/win/gorvik_dlg.h"
+#include "config/config_file.h"
+#include "config/win/win32_profile_store.h"
+#include "device/apply_configuration.h"
+#include "skin/win/skins_dialog.h"
+
+namespace {
+
+// The two saving steps of an Apply: the record to config.bin (reporting a failed save) and the
+// button labels to the language's section of str.ini.
+class MainWindowSaveSteps : public ApplySaveSteps {
+public:
+    MainWindowSaveSteps(HWND owner, const std::wstring& applicationTitle, const ConfigState& config,
+                        const DataPaths& paths, const AppSettings& settings, const wchar_t* labelSection)
+        : owner_(owner), applicationTitle_(applicationTitle), config_(config), paths_(paths),
+          settings_(settings), labelSection_(labelSection) {}
+
+    void saveRecord() override {
+        const ConfigFileResult saved = saveConfigFile(config_, paths_);
+        if (saved.showsMessage()) {
+            MessageBoxW(owner_, saved.messageText().c_str(), saved.messageCaption(applicationTitle_).c_str(),
+                        MB_OK);
+        }
+    }
+
+    void saveButtonLabels() override {
+        Win32ProfileStore settingsFile(paths_.settingsPath);
+        writeButtonLabels(settingsFile, labelSection_, settings_);
+    }
+
+private:
+    HWND owner_;
+    const std::wstring& applicationTitle_;
+    const ConfigState& config_;
+    const DataPaths& paths_;
+    const AppSettings& settings_;
+    const wchar_t* labelSection_;
+};
+
+} // namespace
+
+void CGorvikDlg::commit(ClickAction action) {
+    const CommitPlan plan = commitPlanFor(action);
+    if (plan.sendToDevice) {
+        applyToDevice();
+    }
+    if (plan.takeSnapshot) {
+        config_.takeSnapshot();
+    }
+    if (plan.applyPointerSettings) {
+        applyPointerSettings();
+    }
+    if (plan.revertToSnapshot) {
+        config_.revertToSnapshot();
+    }
+    if (plan.setRevertPending) {
+        state_.revertPending = true;
+    }
+    if (plan.hideWindow) {
+        hide();
+    }
+}
+
+void CGorvikDlg::applyToDevice() {
+    MainWindowSaveSteps saveSteps(hwnd(), applicationTitle_, config_, paths_, settings_,
+                                  texts_.settingsSection());
+    HidPort* port = backend_ ? backend_->commandPort() : nullptr;
+    if (port == nullptr) {
+        // The command interface went away since the click was taken: the configuration is still
+        // saved, so nothing the user set is lost.
+        saveSteps.saveRecord();
+        saveSteps.saveButtonLabels();
+        return;
+    }
+    Transport transport(*port, backend_->pacer());
+    DeviceImage image{};
+    applyConfiguration(transport, config_.record, deviceLink_.sensorType, image, saveSteps);
+}
+
+// Handing the pointer settings to Windows comes with the pointer settings of the Advanced page.
+void CGorvikDlg::applyPointerSettings() {}
+
+void CGorvikDlg::openSkinsDialog() {
+    Win32ProfileStore settingsFile(paths_.settingsPath);
+    if (!runSkinsDialog(hwnd(), settingsFile)) {
+        return;
+    }
+    // The page images of the new skin go into the canvas made from the start-up main.png; the
+    // window keeps its size.
+    redrawShownPage(false);
+    SetForegroundWindow(hwnd());
+    ShowWindow(hwnd(), SW_SHOW);
+}

@@ -1,0 +1,210 @@
+#include "page_commands.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cwchar>
+
+#include "app/win/app_messages.h"
+
+namespace {
+
+constexpr int kPassed = 0;
+constexpr int kFailed = 1;
+constexpr int kUsage = 2;
+constexpr DWORD kWaitMs = 10000;
+constexpr UINT kHandledWaitMs = 15000;
+// How long the pointer rests after a move: long enough for the 10 ms hover notice under load.
+constexpr DWORD kHoverSettleMs = 500;
+constexpr DWORD kMoveSettleMs = 200;
+
+// Controls that tell the dialogs apart: the skins dialog's skin name, the colour chooser's red
+// field and its OK button.
+constexpr int kSkinNameControl = 560;
+constexpr int kSkinListControl = 562;
+constexpr int kChooserRedField = 706;
+constexpr int kChooserGreenField = 707;
+constexpr int kChooserBlueField = 708;
+
+template <typename Probe>
+bool waitFor(Probe probe, DWORD timeoutMs) {
+    const ULONGLONG end = GetTickCount64() + timeoutMs;
+    for (;;) {
+        if (probe()) {
+            return true;
+        }
+        if (GetTickCount64() >= end) {
+            return false;
+        }
+        Sleep(50);
+    }
+}
+
+HWND mainWindow() {
+    return FindWindowW(kMainWindowClass, nullptr);
+}
+
+struct DialogSearch {
+    DWORD processId;
+    int markerControl;
+    HWND found;
+};
+
+BOOL CALLBACK matchDialog(HWND window, LPARAM search) {
+    auto* wanted = reinterpret_cast<DialogSearch*>(search);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    if (processId == wanted->processId && IsWindowVisible(window) &&
+        GetDlgItem(window, wanted->markerControl) != nullptr) {
+        wanted->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// A visible top-level window of the program that holds `markerControl`.
+HWND findProgramDialog(int markerControl) {
+    const HWND main = mainWindow();
+    if (main == nullptr) {
+        return nullptr;
+    }
+    DialogSearch search{0, markerControl, nullptr};
+    GetWindowThreadProcessId(main, &search.processId);
+    EnumWindows(&matchDialog, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND waitForDialog(int markerControl) {
+    HWND dialog = nullptr;
+    waitFor([&] { return (dialog = findProgramDialog(markerControl)) != nullptr; }, kWaitMs);
+    return dialog;
+}
+
+// Returns once `window`'s thread has handled everything posted to it before.
+void waitUntilHandled(HWND window) {
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, kHandledWaitMs, &ignored);
+}
+
+void click(HWND window, int x, int y) {
+    PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    PostMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    waitUntilHandled(window);
+}
+
+int number(const std::wstring& text) {
+    return static_cast<int>(wcstol(text.c_str(), nullptr, 10));
+}
+
+int printPixel(HWND window, int x, int y) {
+    const HDC dc = GetDC(window);
+    const COLORREF colour = GetPixel(dc, x, y);
+    ReleaseDC(window, dc);
+    if (colour == CLR_INVALID) {
+        std::printf("no pixel\n");
+        return kFailed;
+    }
+    std::printf("%02x%02x%02x\n", GetRValue(colour), GetGValue(colour), GetBValue(colour));
+    return kPassed;
+}
+
+int pickSkin(const std::wstring& name) {
+    const HWND dialog = findProgramDialog(kSkinNameControl);
+    const HWND list = dialog != nullptr ? GetDlgItem(dialog, kSkinListControl) : nullptr;
+    if (list == nullptr) {
+        std::printf("no open skin list\n");
+        return kFailed;
+    }
+    const LRESULT entry = SendMessageW(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                       reinterpret_cast<LPARAM>(name.c_str()));
+    if (entry == LB_ERR) {
+        std::printf("no such skin in the list\n");
+        return kFailed;
+    }
+    SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(entry), 0);
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(kSkinListControl, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
+    return kPassed;
+}
+
+int chooseColour(int red, int green, int blue) {
+    const HWND chooser = waitForDialog(kChooserRedField);
+    if (chooser == nullptr) {
+        std::printf("no colour chooser\n");
+        return kFailed;
+    }
+    const int fields[] = {kChooserRedField, kChooserGreenField, kChooserBlueField};
+    const int values[] = {red, green, blue};
+    for (int field = 0; field < 3; ++field) {
+        SetDlgItemInt(chooser, fields[field], static_cast<UINT>(values[field]), FALSE);
+    }
+    PostMessageW(chooser, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    return kPassed;
+}
+
+} // namespace
+
+std::optional<int> runPageCommand(const std::vector<std::wstring>& args) {
+    const std::wstring& command = args[0];
+    const bool withPoint = command == L"click" || command == L"hover" || command == L"move" ||
+                           command == L"pixel" || command == L"skins-click";
+    const bool known = withPoint || command == L"rect" || command == L"skins-shown" ||
+                       command == L"skins-pick" || command == L"colour-choose";
+    if (!known) {
+        return std::nullopt;
+    }
+    if ((withPoint && args.size() < 3) || (command == L"skins-pick" && args.size() < 2) ||
+        (command == L"colour-choose" && args.size() < 4)) {
+        return kUsage;
+    }
+    if (command == L"skins-pick") {
+        return pickSkin(args[1]);
+    }
+    if (command == L"colour-choose") {
+        return chooseColour(number(args[1]), number(args[2]), number(args[3]));
+    }
+    if (command == L"skins-shown" || command == L"skins-click") {
+        const HWND dialog = waitForDialog(kSkinNameControl);
+        if (dialog == nullptr) {
+            std::printf("no skins dialog\n");
+            return kFailed;
+        }
+        if (command == L"skins-click") {
+            click(dialog, number(args[1]), number(args[2]));
+        } else {
+            std::printf("%llu\n", static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(dialog)));
+        }
+        return kPassed;
+    }
+
+    HWND window = nullptr;
+    if (!waitFor([&] { return (window = mainWindow()) != nullptr; }, kWaitMs)) {
+        std::printf("no main window\n");
+        return kFailed;
+    }
+    if (command == L"rect") {
+        RECT rect{};
+        GetWindowRect(window, &rect);
+        std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
+        return kPassed;
+    }
+    const int x = number(args[1]);
+    const int y = number(args[2]);
+    if (command == L"pixel") {
+        return printPixel(window, x, y);
+    }
+    if (command == L"click") {
+        // Posted, so that a dialog the click opens does not hold the driver; the wait ends once the
+        // click was handled or a dialog's own loop runs.
+        click(window, x, y);
+        return kPassed;
+    }
+    // The pointer itself moves there: the system's hover notice follows the real pointer, so
+    // posted pointer messages would be undone by the next notice at its real place.
+    POINT screen{x, y};
+    ClientToScreen(window, &screen);
+    SetCursorPos(screen.x, screen.y);
+    Sleep(command == L"hover" ? kHoverSettleMs : kMoveSettleMs);
+    waitUntilHandled(window);
+    return kPassed;
+}

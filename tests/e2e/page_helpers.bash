@@ -1,0 +1,72 @@
+# Shared by the page scenarios (sourced after lib.sh): the emulated program with the skins the build
+# rendered and a factory config.bin, the main window's hot spots in client pixels, and checks on
+# pixels, str.ini and the wire trace.
+
+# The emulated program with the build's skins (or those of dist/) and the factory config.bin
+# (first byte 0, so the first page build stores the default button labels).
+prepare_page_program() {
+    prepare_program emulated
+    local skins=$e2e_root/dist/Skins
+    [ -d "$skins" ] || skins=$build_dir/Skins
+    [ -d "$skins" ] || fail "no rendered skins in dist/ or $build_dir"
+    rm -rf "$program_dir/Skins"
+    mkdir -p "$program_dir/Skins"
+    cp -r "$skins"/*/ "$program_dir/Skins/"
+    /usr/bin/python3 "$e2e_root/packaging/make_factory_config.py" --out "$work_dir/factory" >/dev/null
+    cp "$work_dir/factory/config.bin" "$program_dir/config.bin"
+}
+
+# Writes str.ini: skin $1, language $2, text colour white.
+write_page_settings() {
+    printf '[Skins]\r\nPath=%s\r\nLan=%s\r\nRColor=255\r\nGColor=255\r\nBColor=255\r\n' "$1" "$2" \
+        >"$program_dir/str.ini"
+}
+
+# Starts the program and opens the main window from the notification icon.
+open_main_window() {
+    start_program
+    wait_for_main_window
+    driver tray left-up
+    driver visible >/dev/null || fail "a click on the icon did not show the main window"
+    sleep 1
+}
+
+# Centres of the hot areas used by the scenarios (client pixels).
+ok_button=(614 640)
+apply_button=(718 640)
+cancel_button=(822 640)
+skins_button=(710 14)
+basic_page_button=(34 74)
+advanced_page_button=(80 74)
+rate_125=(577 209)
+rate_250=(649 209)
+empty_spot=(450 120)
+
+# The colour at a client pixel of the main window, as rrggbb.
+pixel_at() {
+    driver pixel "$1" "$2" | tr -d '\r'
+}
+
+# The byte at record offset $2 of config.bin $1 (the file starts with the first-run flag).
+config_byte() {
+    od -An -tu1 -j $((1 + $2)) -N1 "$1" | tr -d ' '
+}
+
+# str.ini as UTF-8, whatever encoding Windows kept it in.
+settings_text() {
+    if [ "$(head -c2 "$program_dir/str.ini" | od -An -tx1 | tr -d ' ')" = fffe ]; then
+        iconv -f UTF-16 -t UTF-8 "$program_dir/str.ini" | tr -d '\r'
+    else
+        tr -d '\r' <"$program_dir/str.ini"
+    fi
+}
+
+# The value of key $1 in str.ini's [Skins] section.
+skins_setting() {
+    settings_text | awk -F= -v key="$1" '/^\[/{in_skins = ($0 == "[Skins]")} in_skins && $1 == key {print $2}'
+}
+
+# Lines of the wire trace with prefix $1, from line $2 on.
+trace_count() {
+    tail -n +"$2" "$program_dir/wire-trace.log" | grep -c "^$1" || true
+}
