@@ -21,6 +21,7 @@
 #include "skin/win/load_png.h"
 #include "skin/win/mem_dc.h"
 #include "skin/win/png_cache.h"
+#include "ui/win/dib_section.h"
 #include "ui/win/scoped_handle.h"
 
 namespace {
@@ -54,23 +55,12 @@ bool writeButtonPng(const std::wstring& path) {
     return written;
 }
 
-HBITMAP createDib(int width, int height, void** bits) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0);
-}
-
 // The window's canvas and a stand-in for the window's DC that receives the copies.
 struct Scene {
     void* canvasBits = nullptr;
     void* windowBits = nullptr;
-    UniqueBitmap canvas{createDib(kCanvasWidth, kCanvasHeight, &canvasBits)};
-    UniqueBitmap windowBitmap{createDib(kCanvasWidth, kCanvasHeight, &windowBits)};
+    UniqueBitmap canvas{createTopDownDib(kCanvasWidth, kCanvasHeight, &canvasBits)};
+    UniqueBitmap windowBitmap{createTopDownDib(kCanvasWidth, kCanvasHeight, &windowBits)};
     UniqueMemoryDc window{CreateCompatibleDC(nullptr)};
 
     Scene() { SelectObject(window.get(), windowBitmap.get()); }

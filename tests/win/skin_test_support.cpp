@@ -1,5 +1,7 @@
 #include "skin_test_support.h"
 
+#include "ui/win/dib_section.h"
+
 #include <atomic>
 #include <stdexcept>
 
@@ -68,15 +70,8 @@ void writePng(const std::filesystem::path& path, int width, int height, SourcePi
 }
 
 TestDib::TestDib(int width, int height, Pixel fillColour) : width_(width), height_(height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    bitmap_.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    bitmap_.reset(createTopDownDib(width, height, &bits));
     if (!bitmap_) {
         throw std::runtime_error("cannot create a test bitmap");
     }

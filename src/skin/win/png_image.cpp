@@ -1,5 +1,7 @@
 #include "skin/win/png_image.h"
 
+#include "ui/win/dib_section.h"
+
 #include <objidl.h>
 
 #include <gdiplus.h>
@@ -43,18 +45,6 @@ private:
     }
 };
 
-// A 32-bit top-down DIB section of the given size and a pointer to its pixels.
-UniqueBitmap createDibSection(int width, int height, void** bits) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    return UniqueBitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0));
-}
-
 } // namespace
 
 void premultiplyPixels(uint8_t* bgra, size_t pixelCount) {
@@ -83,7 +73,7 @@ std::optional<PngImage> PngImage::load(const std::wstring& path) {
         return std::nullopt;
     }
     void* bits = nullptr;
-    UniqueBitmap bitmap = createDibSection(width, height, &bits);
+    UniqueBitmap bitmap(createTopDownDib(width, height, &bits));
     if (bitmap) {
         auto* target = static_cast<uint8_t*>(bits);
         const auto* row = static_cast<const uint8_t*>(pixels.Scan0);
