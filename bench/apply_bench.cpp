@@ -21,12 +21,6 @@ namespace {
 
 using Milliseconds = std::chrono::duration<double, std::milli>;
 
-class NoSaving : public ApplySaveSteps {
-public:
-    void saveRecord() override {}
-    void saveButtonLabels() override {}
-};
-
 DeviceConfigRecord benchRecord() {
     DeviceConfigRecord record{};
     restoreDefaultAssignments(record);
@@ -44,10 +38,10 @@ Milliseconds timeOneApply(Pacer& pacer, const DeviceConfigRecord& record) {
     MouseEmulator mouse(1);
     Transport transport(mouse, pacer);
     DeviceImage image;
-    NoSaving noSaving;
+    DeviceOnlyApply deviceOnly;
     connectionExchange(transport, image);
     const auto start = std::chrono::steady_clock::now();
-    applyConfiguration(transport, record, image.sensor.sensorType, image, noSaving);
+    applyConfiguration(transport, record, image.sensor.sensorType, image, deviceOnly);
     return std::chrono::steady_clock::now() - start;
 }
 

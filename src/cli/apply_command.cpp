@@ -14,17 +14,6 @@
 #include "device/tracing_hid_port.h"
 #include "device/tracing_pacer.h"
 
-namespace {
-
-// The tool only talks to the mouse: the record and the labels stay where they are.
-class NoSaving : public ApplySaveSteps {
-public:
-    void saveRecord() override {}
-    void saveButtonLabels() override {}
-};
-
-} // namespace
-
 int runApply(const ApplyOptions& options, std::ostream& out, std::ostream& err) {
     DeviceConfigRecord record{};
     std::string error;
@@ -65,11 +54,11 @@ int runApply(const ApplyOptions& options, std::ostream& out, std::ostream& err) 
     TracingPacer pacer(waiting, sink);
     Transport transport(port, pacer);
     DeviceImage image;
-    NoSaving noSaving;
+    DeviceOnlyApply deviceOnly;
 
     bool delivered = connectionExchange(transport, image);
     const uint8_t sensorType = image.sensor.sensorType;
-    delivered = applyConfiguration(transport, record, sensorType, image, noSaving) && delivered;
+    delivered = applyConfiguration(transport, record, sensorType, image, deviceOnly) && delivered;
     traceFile.close();
     if (options.tracePath && traceFile.fail()) {
         err << "mousecfg: the trace could not be written completely to " << *options.tracePath << "\n";

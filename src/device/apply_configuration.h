@@ -15,6 +15,13 @@ public:
     virtual void saveButtonLabels() = 0;
 };
 
+// For callers that only talk to the mouse (mousecfg, benchmarks, fuzzing): nothing is saved.
+class DeviceOnlyApply : public ApplySaveSteps {
+public:
+    void saveRecord() override {}
+    void saveButtonLabels() override {}
+};
+
 // Sends the whole record to the mouse in the fixed order of forty commands, then saves the record
 // and the button labels through `saveSteps`. `sensorType` is the type read by the last connection
 // exchange; it selects the DPI codes. `image` is rebuilt from what the mouse reports and from the

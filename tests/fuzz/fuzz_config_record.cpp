@@ -14,16 +14,6 @@
 #include "device/lighting_merge.h"
 #include "device/recording_pacer.h"
 
-namespace {
-
-class NoSaving : public ApplySaveSteps {
-public:
-    void saveRecord() override {}
-    void saveButtonLabels() override {}
-};
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     if (size == 0) {
         return 0;
@@ -44,8 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     RecordingPacer pacer;
     Transport transport(mouse, pacer);
     DeviceImage image;
-    NoSaving noSaving;
-    applyConfiguration(transport, record, sensorType, image, noSaving);
+    DeviceOnlyApply deviceOnly;
+    applyConfiguration(transport, record, sensorType, image, deviceOnly);
     if (std::memcmp(mouse.state().macroSlots.data(), &record.macroSlots, sizeof record.macroSlots) != 0) {
         __builtin_trap();
     }

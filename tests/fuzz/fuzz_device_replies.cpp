@@ -12,12 +12,6 @@
 
 namespace {
 
-class NoSaving : public ApplySaveSteps {
-public:
-    void saveRecord() override {}
-    void saveButtonLabels() override {}
-};
-
 DeviceConfigRecord fuzzRecord() {
     DeviceConfigRecord record{};
     restoreDefaultAssignments(record);
@@ -37,8 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     connectionExchange(transport, image);
     readMacroSlot(transport, image, 12);
     readColorBlock(transport, image, 1);
-    NoSaving noSaving;
+    DeviceOnlyApply deviceOnly;
     static const DeviceConfigRecord record = fuzzRecord();
-    applyConfiguration(transport, record, image.sensor.sensorType, image, noSaving);
+    applyConfiguration(transport, record, image.sensor.sensorType, image, deviceOnly);
     return 0;
 }
