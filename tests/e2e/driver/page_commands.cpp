@@ -17,6 +17,7 @@ constexpr UINT kHandledWaitMs = 15000;
 // How long the pointer rests after a move: long enough for the 10 ms hover notice under load.
 constexpr DWORD kHoverSettleMs = 500;
 constexpr DWORD kMoveSettleMs = 200;
+constexpr DWORD kDialogSettleMs = 1000;
 
 // Controls that tell the dialogs apart: the skins dialog's skin name, the colour chooser's red
 // field and its OK button.
@@ -133,13 +134,20 @@ int chooseColour(int red, int green, int blue) {
         std::printf("no colour chooser\n");
         return kFailed;
     }
+    // The chooser fills its fields while it starts; values entered before that are lost.
+    Sleep(kDialogSettleMs);
     const int fields[] = {kChooserRedField, kChooserGreenField, kChooserBlueField};
     const int values[] = {red, green, blue};
     for (int field = 0; field < 3; ++field) {
         SetDlgItemInt(chooser, fields[field], static_cast<UINT>(values[field]), FALSE);
     }
-    PostMessageW(chooser, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    return kPassed;
+    // The OK button is pressed as a click would press it. The chooser has ended once the window
+    // that opened it takes input again.
+    const HWND owner = GetWindow(chooser, GW_OWNER);
+    PostMessageW(GetDlgItem(chooser, IDOK), BM_CLICK, 0, 0);
+    const bool ended =
+        waitFor([&] { return !IsWindow(chooser) && (owner == nullptr || IsWindowEnabled(owner)); }, kWaitMs);
+    return ended ? kPassed : kFailed;
 }
 
 } // namespace
