@@ -28,6 +28,11 @@ cleanup() {
         kill "$pid" 2>/dev/null || true
     done
     rm -rf "$work_dir"
+    # This trap replaces the one wine-env.sh set: end the virtual display it started, if any.
+    if [ -n "${GM_XVFB_PID:-}" ]; then
+        wineserver -k 2>/dev/null || true
+        kill "$GM_XVFB_PID" 2>/dev/null || true
+    fi
 }
 trap cleanup EXIT
 

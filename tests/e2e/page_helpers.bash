@@ -16,10 +16,14 @@ prepare_page_program() {
     cp "$work_dir/factory/config.bin" "$program_dir/config.bin"
 }
 
-# Writes str.ini: skin $1, language $2, text colour white.
+# Writes str.ini as the installer does (UTF-16LE with a byte-order mark, so labels in any language
+# survive): skin $1, language $2, text colour white.
 write_page_settings() {
-    printf '[Skins]\r\nPath=%s\r\nLan=%s\r\nRColor=255\r\nGColor=255\r\nBColor=255\r\n' "$1" "$2" \
-        >"$program_dir/str.ini"
+    {
+        printf '\xff\xfe'
+        printf '[Skins]\r\nPath=%s\r\nLan=%s\r\nRColor=255\r\nGColor=255\r\nBColor=255\r\n' "$1" "$2" |
+            iconv -f UTF-8 -t UTF-16LE
+    } >"$program_dir/str.ini"
 }
 
 # Starts the program and opens the main window from the notification icon.
