@@ -52,9 +52,16 @@ void CSkinsDialog::createControls() {
 }
 
 void CSkinsDialog::paintOwnContent(HDC dc) {
+    // The English prompt is wider than its area: it wraps onto two lines, centred on the area's
+    // middle, rather than losing its first and last letters.
     RECT prompt = toRect(skinsDialogRect(SkinsDialogArea::ColourPrompt));
-    DrawTextW(dc, texts_.colourPrompt.c_str(), static_cast<int>(texts_.colourPrompt.size()), &prompt,
-              DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    const int length = static_cast<int>(texts_.colourPrompt.size());
+    RECT measured = prompt;
+    DrawTextW(dc, texts_.colourPrompt.c_str(), length, &measured, DT_CENTER | DT_WORDBREAK | DT_CALCRECT);
+    const int height = measured.bottom - measured.top;
+    prompt.top += (prompt.bottom - prompt.top - height) / 2;
+    prompt.bottom = prompt.top + height;
+    DrawTextW(dc, texts_.colourPrompt.c_str(), length, &prompt, DT_CENTER | DT_WORDBREAK);
 }
 
 void CSkinsDialog::onClick(Point p) {
