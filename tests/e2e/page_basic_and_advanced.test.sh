@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The main window opened from the icon shows the Basic Settings page; the page buttons switch
 # between the pages; a button under the pointer lights up and its group goes back to normal; a press
-# on an empty spot moves the window with the pointer. Screenshots of both pages in English.
+# on an empty spot moves the window with the pointer; minimising hides it. Screenshots of both pages
+# in English.
 source "$(dirname "$0")/lib.sh" "$1"
 source "$(dirname "$0")/page_helpers.bash"
 
@@ -57,6 +58,13 @@ read -r moved_left moved_top _ <<<"$(driver rect | tr -d '\r')"
 [ "$moved_left" -eq $((left + 80)) ] && [ "$moved_top" -eq $((top + 60)) ] ||
     fail "dragging the empty spot moved the window from $left,$top to $moved_left,$moved_top"
 screenshot moved
+
+# The minimise button only hides the window; the icon brings it back.
+driver click "${minimise_button[@]}"
+driver hidden >/dev/null || fail "the minimise button did not hide the window"
+kill -0 "$program_pid" 2>/dev/null || fail "the minimise button ended the program"
+driver tray left-up
+driver visible >/dev/null || fail "the window did not open again after minimising"
 
 exit_through_menu
 echo "PASS [$scenario]"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Shows the program off on the current X display and saves screenshots: start-up (icon only), the
-# main window opened from the icon, and the icon's menu; then ends the program through "Exit".
+# main window opened from the icon with its Basic and Advanced Settings pages, and the icon's menu;
+# then ends the program through "Exit".
 # Usage: showcase.sh PROGRAM.exe E2E_DRIVER.exe OUTPUT-FOLDER
 set -euo pipefail
 program=$1
@@ -21,12 +22,19 @@ shot 1-started
 
 driver tray left-up
 sleep 2
-shot 2-main-window
+shot 2-basic-page
+
+# The page buttons sit at the top left of the window (client pixels).
+driver click 80 74
+sleep 1
+shot 3-advanced-page
+driver click 34 74
+sleep 1
 
 driver tray right-up
 driver menu-shown >/dev/null
 sleep 1
-shot 3-tray-menu
+shot 4-tray-menu
 driver menu-choose
 wait "$program_pid"
 trap - EXIT
