@@ -28,7 +28,7 @@ driver visible >/dev/null || fail "Apply hid the window"
 [ "$(trace_count 'get-feature ' $trace_start)" = 17 ] || fail "Apply read $(trace_count 'get-feature ' $trace_start) replies"
 [ "$(trace_count 'write ' $trace_start)" = 59 ] || fail "Apply wrote $(trace_count 'write ' $trace_start) chunks"
 # The report rate goes first: command 01h with the interval code.
-first_command=$(tail -n +"$trace_start" "$program_dir/wire-trace.log" | grep -m1 '^set-feature' | cut -d' ' -f2-5)
+first_command=$(first_command_from "$trace_start")
 [ "$first_command" = "00 01 08 00" ] || fail "Apply began with $first_command"
 
 # 250 Hz by a click, then Cancel: the window hides and the record goes back to 125 Hz.
@@ -47,7 +47,7 @@ screenshot reopened
 trace_start=$(($(wc -l <"$program_dir/wire-trace.log") + 1))
 driver click "${apply_button[@]}"
 [ "$(config_byte "$config" $report_rate)" = 8 ] || fail "after Cancel the record no longer holds 125 Hz"
-first_command=$(tail -n +"$trace_start" "$program_dir/wire-trace.log" | grep -m1 '^set-feature' | cut -d' ' -f2-5)
+first_command=$(first_command_from "$trace_start")
 [ "$first_command" = "00 01 08 00" ] || fail "the Apply after Cancel sent $first_command"
 
 # OK applies too and hides the window.

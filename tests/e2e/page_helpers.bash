@@ -74,5 +74,12 @@ skins_setting() {
 
 # Lines of the wire trace with prefix $1, from line $2 on.
 trace_count() {
-    tail -n +"$2" "$program_dir/wire-trace.log" | grep -c "^$1" || true
+    awk -v start="$2" -v prefix="$1" 'NR >= start && index($0, prefix) == 1 {n++} END {print n + 0}' \
+        "$program_dir/wire-trace.log"
+}
+
+# Bytes 1 to 4 of the first command sent from line $1 of the wire trace on (report ID first).
+first_command_from() {
+    awk -v start="$1" 'NR >= start && $1 == "set-feature" {print $2, $3, $4, $5; exit}' \
+        "$program_dir/wire-trace.log"
 }
