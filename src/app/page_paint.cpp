@@ -171,12 +171,12 @@ void paintBasicLabels(PagePainter& painter) {
         painter.text(kRateLabels[segment - 1u], {rate.left, rate.bottom + 2, rate.right, rate.bottom + 16},
                      TextAlign::Centre);
     }
-    // Row labels stand 60 pixels left of the first swatch and the first check box, right-aligned.
+    // Row labels stand left of the first swatch and the first check box, right-aligned in the
+    // column of the scale values, so they stay inside the DPI panel.
     const Rect swatch = hotAreaRect(HotArea::DpiColourSwatch, 1);
-    painter.text(L"Color", {swatch.left - 130, swatch.top, swatch.left - 60, swatch.bottom},
-                 TextAlign::Right);
+    painter.text(L"Color", {swatch.left - 60, swatch.top, swatch.left - 4, swatch.bottom}, TextAlign::Right);
     const Rect box = hotAreaRect(HotArea::DpiStageCheckBox, 1);
-    painter.text(L"Select", {box.left - 130, box.top, box.left - 60, box.bottom}, TextAlign::Right);
+    painter.text(L"Select", {box.left - 60, box.top, box.left - 4, box.bottom}, TextAlign::Right);
     static constexpr std::array kLightingLabels{TextKey::ModeLabel, TextKey::ParameterLabel,
                                                 TextKey::EffectLabel};
     for (uint8_t list = 1; list <= 3; ++list) {
@@ -218,7 +218,7 @@ void paintDpiStages(PagePainter& painter) {
 }
 
 void paintKeyModes(PagePainter& painter) {
-    const bool modeB = painter.input().record.keyMode == static_cast<uint8_t>(KeyMode::ModeB);
+    const bool modeB = painter.input().record.modeBActive();
     painter.buttonImage(HotArea::ModeA, 0, !modeB);
     painter.caption(HotArea::ModeA);
     painter.buttonImage(HotArea::ModeB, 0, modeB);

@@ -137,12 +137,27 @@ TEST(BasicPagePaint, StartsWithThePageImageAndDrawsLabelsInTheHeaders) {
 }
 
 TEST(BasicPagePaint, SelectedKeyModeIsDrawnOver) {
+    // Any key mode other than 0 is Mode B, as it is for editing and sending.
+    for (const uint8_t keyMode : {1, 2}) {
+        PaintFixture fixture;
+        fixture.record.keyMode = keyMode;
+        const auto plan = basicPagePaint(fixture.input());
+        EXPECT_GE(positionOfImageAt(plan, SkinImage::ButtonOver, {357, 518}), 0);
+        EXPECT_GE(positionOfImageAt(plan, SkinImage::ButtonNormal, {253, 518}), 0);
+        EXPECT_EQ(positionOfImageAt(plan, SkinImage::ButtonOver, {253, 518}), -1);
+    }
+}
+
+TEST(BasicPagePaint, DpiRowLabelsStayInTheScaleValueColumn) {
     PaintFixture fixture;
-    fixture.record.keyMode = 1;
     const auto plan = basicPagePaint(fixture.input());
-    EXPECT_GE(positionOfImageAt(plan, SkinImage::ButtonOver, {357, 518}), 0);
-    EXPECT_GE(positionOfImageAt(plan, SkinImage::ButtonNormal, {253, 518}), 0);
-    EXPECT_EQ(positionOfImageAt(plan, SkinImage::ButtonOver, {253, 518}), -1);
+    for (const wchar_t* label : {L"Color", L"Select"}) {
+        const auto* text = findText(plan, label);
+        ASSERT_NE(text, nullptr) << label;
+        // The DPI panel of the skins begins at x 484; the first swatch column at 554.
+        EXPECT_GE(text->rect.left, 484);
+        EXPECT_LT(text->rect.right, 554);
+    }
 }
 
 TEST(BasicPagePaint, ScaleValuesFollowTheSensor) {
