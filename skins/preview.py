@@ -48,7 +48,7 @@ def _frame(c, title):
     for (x, caption) in ((562, "OK"), (666, "Apply"), (770, "Cancel")):
         c.put("button-normal.png", (x, 623))
         c.text((x, 623, x + 105, 644), caption)
-    c.text((260, 629, 450, 645), "www.krello-marrowin.example")
+    c.text((260, 629, 450, 645), "https://krello-marrowin.com")
     c.text((105, 51, 320, 99), title, align="left", size=17, bold=True)
 
 
