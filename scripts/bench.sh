@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Prints the benchmark figures: Apply against the emulated mouse with pacers that really wait
+# (native, and the Windows build under Wine), and the hover redraw with and without the image cache
+# under Wine. The native benchmarks are built without sanitizers, in Release.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+runs=${1:-15}
+
+bash scripts/install-deps.sh
+cmake -S "$root" -B "$root/build/bench" -DCMAKE_BUILD_TYPE=Release -DGM_SANITIZE=OFF >/dev/null
+cmake --build "$root/build/bench" -j "$(nproc)" --target apply_bench
+bash scripts/build.sh windows
+
+echo "== Apply, native"
+"$root/build/bench/apply_bench" "$runs"
+
+source scripts/wine-env.sh
+echo "== Apply, Windows build under Wine"
+wine "$root/build/win/apply_bench.exe" "$runs"
+echo "== Hover redraw, Windows build under Wine"
+wine "$root/build/win/hover_draw_bench.exe"
