@@ -4,6 +4,7 @@
 #include <iterator>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "config/ini_file.h"
@@ -198,6 +199,147 @@ TEST(ConfigProfileStore, WindowsStoreListsManySections) {
         store.writeString(written.back(), L"ItemCount", L"0");
     }
     EXPECT_EQ(store.sectionNames(), written);
+}
+
+std::string fileBytes(const std::wstring& path) {
+    std::ifstream stream(std::filesystem::path(path), std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(stream)), std::istreambuf_iterator<char>());
+}
+
+// Identifies the file itself rather than its name, so a file replaced by another one shows.
+std::pair<DWORD, DWORD> fileIdentity(const std::wstring& path) {
+    BY_HANDLE_FILE_INFORMATION info = {};
+    HANDLE file = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    GetFileInformationByHandle(file, &info);
+    CloseHandle(file);
+    return {info.nFileIndexHigh, info.nFileIndexLow};
+}
+
+enum class FileAfterWrite { KeepsItsEncoding, BecomesUtf16, EitherWay };
+
+// A value that must read the same after the write; with `value` unset, the same as before it.
+struct KeptValue {
+    const wchar_t* section;
+    const wchar_t* key;
+    const wchar_t* value;
+};
+
+struct ExistingFileCase {
+    const char* name;
+    std::string bytes;
+    Step write;
+    std::vector<KeptValue> kept;
+    FileAfterWrite after;
+};
+
+std::vector<ExistingFileCase> existingFileCases() {
+    const std::string ansiSkins = "[Skins]\r\nPath=Graphite\r\n";
+    const std::string utf8German = ansiSkins + "[Setting-GER]\r\nItem1=Gr\xC3\xB6\xC3\x9F\x65\r\n";
+    const std::wstring unicodeText = L"[Skins]\r\nPath=Graphite\r\n[Setting-CHS]\r\nItem1=左键单击\r\n";
+    const KeptValue path{L"Skins", L"Path", L"Graphite"};
+    return {
+        {"8-bit file, Chinese label",
+         ansiSkins,
+         {L"Setting-CHS", L"Item1", L"左键单击"},
+         {path},
+         FileAfterWrite::BecomesUtf16},
+        {"8-bit file, ASCII value",
+         ansiSkins,
+         {L"Skins", L"Lan", L"CHS"},
+         {path},
+         FileAfterWrite::KeepsItsEncoding},
+        {"8-bit file, German label",
+         ansiSkins + "[Setting-GER]\r\nItem1=Gr\xF6\xDF\x65\r\n",
+         {L"Setting-GER", L"Item2", L"Rechtsklick – Größe"},
+         {path, {L"Setting-GER", L"Item1", nullptr}},
+         FileAfterWrite::EitherWay},
+        {"8-bit file, Chinese section name",
+         ansiSkins,
+         {L"宏 1", L"ItemCount", L"0"},
+         {path},
+         FileAfterWrite::BecomesUtf16},
+        {"8-bit file, letters the code page only approximates",
+         ansiSkins,
+         {L"Setting-EN", L"Item1", L"Ā ā ő"},
+         {path},
+         FileAfterWrite::EitherWay},
+        {"UTF-8 file with its mark",
+         "\xEF\xBB\xBF" + utf8German,
+         {L"Setting-CHS", L"Item1", L"左键单击"},
+         {path, {L"Setting-GER", L"Item1", L"Größe"}},
+         FileAfterWrite::BecomesUtf16},
+        {"UTF-8 file without a mark",
+         utf8German,
+         {L"Setting-CHS", L"Item1", L"左键单击"},
+         {path, {L"Setting-GER", L"Item1", nullptr}},
+         FileAfterWrite::BecomesUtf16},
+        {"empty file", "", {L"Setting-CHS", L"Item1", L"左键单击"}, {}, FileAfterWrite::BecomesUtf16},
+        {"UTF-16LE file",
+         encodeText(unicodeText, TextEncoding::Utf16LittleEndian),
+         {L"Setting-CHS", L"Item2", L"右键单击"},
+         {path, {L"Setting-CHS", L"Item1", L"左键单击"}},
+         FileAfterWrite::KeepsItsEncoding},
+        {"UTF-16BE file",
+         encodeText(unicodeText, TextEncoding::Utf16BigEndian),
+         {L"Setting-CHS", L"Item2", L"右键单击"},
+         {path, {L"Setting-CHS", L"Item1", L"左键单击"}},
+         FileAfterWrite::BecomesUtf16},
+    };
+}
+
+TEST(ConfigProfileStore, WindowsStoreKeepsEveryLabelInAnExistingFile) {
+    for (const ExistingFileCase& testCase : existingFileCases()) {
+        ConfigTestFolder folder;
+        const std::wstring path = folder.file(L"str.ini");
+        std::ofstream(std::filesystem::path(path), std::ios::binary)
+            .write(testCase.bytes.data(), static_cast<std::streamsize>(testCase.bytes.size()));
+        Win32ProfileStore store(path);
+        std::vector<std::wstring> before;
+        for (const KeptValue& kept : testCase.kept) {
+            before.push_back(store.readString(kept.section, kept.key));
+        }
+        const auto identityBefore = fileIdentity(path);
+
+        store.writeString(testCase.write.section, testCase.write.key, testCase.write.value);
+
+        EXPECT_EQ(store.readString(testCase.write.section, testCase.write.key), testCase.write.value)
+            << testCase.name;
+        for (std::size_t i = 0; i < testCase.kept.size(); ++i) {
+            const KeptValue& kept = testCase.kept[i];
+            const std::wstring after = store.readString(kept.section, kept.key);
+            EXPECT_EQ(after, before[i]) << testCase.name << ", " << encodeUtf8(kept.key);
+            if (kept.value) {
+                EXPECT_EQ(after, kept.value) << testCase.name << ", " << encodeUtf8(kept.key);
+            }
+        }
+        const std::string bytes = fileBytes(path);
+        if (testCase.after == FileAfterWrite::BecomesUtf16) {
+            EXPECT_EQ(bytes.substr(0, 2), "\xFF\xFE") << testCase.name;
+        } else if (testCase.after == FileAfterWrite::KeepsItsEncoding) {
+            EXPECT_EQ(bytes.substr(0, 2), testCase.bytes.substr(0, 2)) << testCase.name;
+            EXPECT_EQ(fileIdentity(path), identityBefore) << testCase.name;
+        }
+        const std::vector<std::filesystem::path> files(std::filesystem::directory_iterator(folder.folder()),
+                                                       std::filesystem::directory_iterator{});
+        EXPECT_EQ(files.size(), 1u) << testCase.name << ": the temporary file was left behind";
+    }
+}
+
+TEST(ConfigProfileStore, WindowsStoreDropsAWriteItCannotKeepRatherThanStoreQuestionMarks) {
+    ConfigTestFolder folder;
+    const std::wstring path = folder.file(L"str.ini");
+    const std::string original = "[Setting-CHS]\r\nItem1=Left Click\r\n";
+    std::ofstream(std::filesystem::path(path), std::ios::binary)
+        .write(original.data(), static_cast<std::streamsize>(original.size()));
+    // A folder where the conversion puts its temporary file makes the conversion fail.
+    std::filesystem::create_directory(std::filesystem::path(path + L".tmp"));
+    Win32ProfileStore store(path);
+
+    store.writeString(L"Setting-CHS", L"Item1", L"左键单击");
+
+    EXPECT_EQ(store.readString(L"Setting-CHS", L"Item1"), L"Left Click");
+    EXPECT_EQ(fileBytes(path), original);
 }
 
 } // namespace

@@ -4,13 +4,12 @@
 
 #include <utility>
 
-#include "ui/win/scoped_handle.h"
+#include "config/win/unicode_profile_file.h"
 
 namespace {
 
 constexpr DWORD kValueBufferLength = 1024;
 constexpr DWORD kInitialNamesBufferLength = 1024;
-constexpr BYTE kUtf16LittleEndianMark[] = {0xFF, 0xFE};
 
 } // namespace
 
@@ -25,7 +24,12 @@ std::wstring Win32ProfileStore::readString(const std::wstring& section, const st
 
 void Win32ProfileStore::writeString(const std::wstring& section, const std::wstring& key,
                                     const std::wstring& value) {
-    createUnicodeFileIfMissing();
+    createUnicodeProfileFileIfMissing(path_);
+    const bool fitsEightBitFile =
+        fitsAnsiCodePage(section) && fitsAnsiCodePage(key) && fitsAnsiCodePage(value);
+    if (!fitsEightBitFile && !makeProfileFileUnicode(path_)) {
+        return;
+    }
     WritePrivateProfileStringW(section.c_str(), key.c_str(), value.c_str(), path_.c_str());
 }
 
@@ -59,14 +63,4 @@ std::vector<std::wstring> Win32ProfileStore::sectionNames() {
         start = end + 1;
     }
     return names;
-}
-
-void Win32ProfileStore::createUnicodeFileIfMissing() {
-    // CREATE_NEW fails when the file exists, which leaves an existing file and its encoding alone.
-    UniqueHandle file(
-        CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file) {
-        DWORD written = 0;
-        WriteFile(file.get(), kUtf16LittleEndianMark, sizeof kUtf16LittleEndianMark, &written, nullptr);
-    }
 }

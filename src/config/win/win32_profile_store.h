@@ -8,7 +8,9 @@
 // The ProfileStore of the Windows build: GetPrivateProfileStringW, WritePrivateProfileStringW and
 // GetPrivateProfileSectionNamesW on one file. Before the first write to a file that does not exist
 // yet it creates the file with a UTF-16LE byte-order mark, so Windows keeps the file in Unicode and
-// labels in any language survive.
+// labels in any language survive. An existing 8-bit file stays 8-bit until a write brings text that
+// the ANSI code page cannot hold; the file then becomes UTF-16LE first. When that fails, the write
+// is dropped rather than stored as question marks, and the old value stays.
 class Win32ProfileStore : public ProfileStore {
 public:
     explicit Win32ProfileStore(std::wstring path);
@@ -21,7 +23,5 @@ public:
     std::vector<std::wstring> sectionNames() override;
 
 private:
-    void createUnicodeFileIfMissing();
-
     std::wstring path_;
 };
