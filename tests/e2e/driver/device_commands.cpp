@@ -8,12 +8,10 @@
 #include <cwchar>
 
 #include "device/win/emulator_control_window.h"
+#include "driver_support.h"
 
 namespace {
 
-constexpr int kPassed = 0;
-constexpr int kFailed = 1;
-constexpr int kUsage = 2;
 constexpr DWORD kControlWindowWaitMs = 10000;
 
 // Memory in another process, for messages whose pointers the receiving process dereferences.

@@ -15,27 +15,9 @@
 #include "app/win/app_messages.h"
 #include "device_commands.h"
 #include "page_commands.h"
+#include "driver_support.h"
 
 namespace {
-
-constexpr int kPassed = 0;
-constexpr int kFailed = 1;
-constexpr int kUsage = 2;
-
-// Polls `probe` every 50 ms until it returns true or `timeoutMs` ran out.
-template <typename Probe>
-bool waitFor(Probe probe, DWORD timeoutMs) {
-    const ULONGLONG end = GetTickCount64() + timeoutMs;
-    for (;;) {
-        if (probe()) {
-            return true;
-        }
-        if (GetTickCount64() >= end) {
-            return false;
-        }
-        Sleep(50);
-    }
-}
 
 HWND findMainWindow(DWORD timeoutMs) {
     HWND window = nullptr;

@@ -6,12 +6,10 @@
 #include <cwchar>
 
 #include "app/win/app_messages.h"
+#include "driver_support.h"
 
 namespace {
 
-constexpr int kPassed = 0;
-constexpr int kFailed = 1;
-constexpr int kUsage = 2;
 constexpr DWORD kWaitMs = 10000;
 constexpr UINT kHandledWaitMs = 15000;
 // How long the pointer rests after a move: long enough for the 10 ms hover notice under load.
@@ -26,20 +24,6 @@ constexpr int kSkinListControl = 562;
 constexpr int kChooserRedField = 706;
 constexpr int kChooserGreenField = 707;
 constexpr int kChooserBlueField = 708;
-
-template <typename Probe>
-bool waitFor(Probe probe, DWORD timeoutMs) {
-    const ULONGLONG end = GetTickCount64() + timeoutMs;
-    for (;;) {
-        if (probe()) {
-            return true;
-        }
-        if (GetTickCount64() >= end) {
-            return false;
-        }
-        Sleep(50);
-    }
-}
 
 HWND mainWindow() {
     return FindWindowW(kMainWindowClass, nullptr);
