@@ -3,6 +3,7 @@
 #include "app/commit_plan.h"
 #include "app/win/gorvik_dlg.h"
 #include "config/config_file.h"
+#include "config/win/win32_config_file_writer.h"
 #include "config/win/win32_profile_store.h"
 #include "device/apply_configuration.h"
 #include "skin/win/skins_dialog.h"
@@ -19,7 +20,9 @@ public:
           settings_(settings), labelSection_(labelSection) {}
 
     void saveRecord() override {
-        const ConfigFileResult saved = saveConfigFile(config_, paths_);
+        // The Windows writer reports GetLastError codes in the "Error Code is" box.
+        Win32ConfigFileWriter writer;
+        const ConfigFileResult saved = saveConfigFile(config_, paths_, writer);
         if (saved.showsMessage()) {
             MessageBoxW(owner_, saved.messageText().c_str(), saved.messageCaption(applicationTitle_).c_str(),
                         MB_OK);
