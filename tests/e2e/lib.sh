@@ -41,6 +41,11 @@ fail() {
     exit 1
 }
 
+# Skips the scenario (CTest's skip code 77) when the emulated build was not built.
+require_emulated_build() {
+    [ -f "$build_dir/emulated/$exe_name" ] || { echo "SKIP [$scenario]: no emulated build"; exit 77; }
+}
+
 # The program folder: the chosen build's exe, and the installed data files from dist/ when they are
 # there, else a factory-like config.bin (1986 bytes, first byte 0) and a one-image skin.
 # Usage: prepare_program [hardware|emulated]

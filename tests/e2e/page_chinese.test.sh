@@ -5,7 +5,7 @@
 source "$(dirname "$0")/lib.sh" "$1"
 source "$(dirname "$0")/page_helpers.bash"
 
-[ -f "$build_dir/emulated/$exe_name" ] || { echo "SKIP [$scenario]: no emulated build"; exit 77; }
+require_emulated_build
 prepare_page_program
 write_page_settings Crimson CHS
 open_main_window

@@ -4,7 +4,7 @@
 source "$(dirname "$0")/lib.sh" "$1"
 source "$(dirname "$0")/page_helpers.bash"
 
-[ -f "$build_dir/emulated/$exe_name" ] || { echo "SKIP [$scenario]: no emulated build"; exit 77; }
+require_emulated_build
 prepare_page_program
 [ -d "$program_dir/Skins/Graphite" ] && [ -d "$program_dir/Skins/Crimson" ] ||
     { echo "SKIP [$scenario]: the Graphite and Crimson skins are needed"; exit 77; }

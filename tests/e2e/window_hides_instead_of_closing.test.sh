@@ -3,7 +3,7 @@
 # it only hide it again, and the icon brings it back each time.
 source "$(dirname "$0")/lib.sh" "$1"
 
-[ -f "$build_dir/emulated/$exe_name" ] || { echo "SKIP [$scenario]: no emulated build"; exit 77; }
+require_emulated_build
 prepare_program emulated
 write_settings
 start_program
