@@ -1,13 +1,9 @@
 #include "assign/button_function.h"
 
 #include "assign/consumer_usages.h"
+#include "assign/overloaded.h"
 
 namespace {
-
-template <class... Handlers>
-struct Overloaded : Handlers... {
-    using Handlers::operator()...;
-};
 
 KeyMatrixEntry plainEntry(uint8_t index) {
     switch (index) {

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "assign/assignment_labels.h"
+
 ButtonLabels defaultButtonLabels(const UiTexts& texts) {
     static constexpr std::array kFirstFunctions{TextKey::LeftClick, TextKey::RightClick, TextKey::MidClick,
                                                 TextKey::Forward, TextKey::Backward};
@@ -9,9 +11,8 @@ ButtonLabels defaultButtonLabels(const UiTexts& texts) {
     for (std::size_t slot = 0; slot < kFirstFunctions.size(); ++slot) {
         labels[slot] = texts[kFirstFunctions[slot]];
     }
-    // The DPI switch names are the same in every language.
-    labels[5] = L"DPI +";
-    labels[6] = L"DPI -";
+    labels[5] = dpiSwitchLabel(kDpiUp);
+    labels[6] = dpiSwitchLabel(kDpiDown);
     for (std::size_t slot = 7; slot < labels.size(); ++slot) {
         labels[slot] = texts[TextKey::KeyOff];
     }

@@ -1,0 +1,120 @@
+#include "assign/assignment_group_model.h"
+
+#include "assign/assignment_labels.h"
+#include "assign/button_function.h"
+#include "assign/default_button_labels.h"
+
+namespace {
+
+// The caption of the left-key warning is the same in every language.
+constexpr wchar_t kWarningCaption[] = L"Warning";
+
+} // namespace
+
+AssignmentGroupModel::AssignmentGroupModel(DeviceConfigRecord& record, AppSettings& settings,
+                                           const UiTexts& texts)
+    : record_(record), settings_(settings), texts_(texts) {}
+
+std::vector<std::wstring> AssignmentGroupModel::listItems() const {
+    std::vector<std::wstring> items;
+    for (std::size_t item = 0; item < kFunctionItemCount; ++item) {
+        items.push_back(functionItemText(texts_, item));
+    }
+    return items;
+}
+
+KeyMode AssignmentGroupModel::keyMode() const {
+    return activeKeyMode(record_);
+}
+
+const std::wstring& AssignmentGroupModel::label(std::size_t slot) const {
+    static const std::wstring kNoLabel;
+    const ButtonLabels& labels = settings_.labels(keyMode());
+    return slot < labels.size() ? labels[slot] : kNoLabel;
+}
+
+std::optional<Refusal> AssignmentGroupModel::toggleAssignmentList(std::size_t slot) {
+    if (slot >= kShownButtonCount) {
+        return std::nullopt;
+    }
+    const bool wasOpen = openList_ == slot;
+    closeLists();
+    if (wasOpen) {
+        return std::nullopt;
+    }
+    if (lastLeftClick(slot)) {
+        return Refusal{texts_[TextKey::LeftKeyRequired], kWarningCaption};
+    }
+    openList_ = slot;
+    return std::nullopt;
+}
+
+void AssignmentGroupModel::closeLists() {
+    openList_.reset();
+    dpiSubListOpen_ = false;
+}
+
+void AssignmentGroupModel::onAssignmentListHover(std::size_t slot, std::optional<std::size_t> item) {
+    if (openList_ != slot) {
+        return;
+    }
+    dpiSubListOpen_ = item == kDpiSwitchItem;
+}
+
+bool AssignmentGroupModel::launchAssignment(std::size_t slot, std::optional<std::size_t> item,
+                                            const RunFunctionDialog& runDialog) {
+    if (slot >= kShownButtonCount || !item || *item == kDpiSwitchItem || *item >= kFunctionItemCount) {
+        return false;
+    }
+    const FunctionDialog dialog = dialogForItem(*item);
+    if (dialog == FunctionDialog::None) {
+        closeLists();
+        store(slot, PlainFunction{static_cast<uint8_t>(*item)}, functionItemText(texts_, *item));
+        return true;
+    }
+    const std::optional<DialogChoice> choice = runDialog ? runDialog(dialog) : std::nullopt;
+    closeLists();
+    if (!choice || dialogOf(*choice) != dialog) {
+        return false;
+    }
+    store(slot, functionOf(*choice), choiceLabel(texts_, *choice));
+    return true;
+}
+
+bool AssignmentGroupModel::onDpiSubListChoice(std::optional<std::size_t> row) {
+    if (!row || *row >= kDpiSwitchItemCount || !openList_) {
+        return false;
+    }
+    const std::size_t slot = *openList_;
+    const auto choice = static_cast<uint8_t>(*row + 1);
+    closeLists();
+    store(slot, DpiSwitchFunction{choice}, dpiSwitchLabel(choice));
+    return true;
+}
+
+void AssignmentGroupModel::selectKeyMode(KeyMode mode) {
+    record_.keyMode = mode == KeyMode::ModeA ? 0 : 1;
+}
+
+void AssignmentGroupModel::restoreDefaultAssignments() {
+    ::restoreDefaultAssignments(record_);
+    storeDefaultButtonLabels(settings_, texts_);
+}
+
+bool AssignmentGroupModel::lastLeftClick(std::size_t slot) const {
+    const SlotBytes& functions = assignmentSetOf(record_, keyMode()).functionIndex;
+    if (functions[slot] != kLeftClick) {
+        return false;
+    }
+    for (std::size_t other = 0; other < functions.size(); ++other) {
+        if (other != slot && functions[other] == kLeftClick) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void AssignmentGroupModel::store(std::size_t slot, const ButtonFunction& function, std::wstring label) {
+    WriteButtonFunction(record_, keyMode(), slot, function);
+    settings_.labels(keyMode())[slot] = std::move(label);
+}

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "assign/dialog_choice.h"
+#include "config/app_settings.h"
+#include "config/device_config_record.h"
+#include "lang/language.h"
+
+// The buttons the page shows and edits (slots 0 to 6); slots 7 to 11 keep their defaults.
+inline constexpr std::size_t kShownButtonCount = 7;
+
+// The function list item that opens the DPI sub-list instead of assigning anything.
+inline constexpr std::size_t kDpiSwitchItem = kDpiSwitch;
+
+// A message box the view shows: the text and its caption, with an OK button only.
+struct Refusal {
+    std::wstring text;
+    std::wstring caption;
+    bool operator==(const Refusal&) const = default;
+};
+
+// Runs the dialog of a function list item modally and returns what it chose, or nothing when it was
+// cancelled or closed.
+using RunFunctionDialog = std::function<std::optional<DialogChoice>(FunctionDialog)>;
+
+// The button-assignment group of the Basic Settings page: seven drop-down boxes with their function
+// lists (at most one open), the DPI sub-list beside the list's "DPI Switch" item, the key modes and
+// Default. It edits the active key mode's assignment set in the record and the labels; nothing
+// reaches the mouse until the configuration is applied.
+class AssignmentGroupModel {
+public:
+    AssignmentGroupModel(DeviceConfigRecord& record, AppSettings& settings, const UiTexts& texts);
+
+    // The 15 items of every function list, in the current language.
+    std::vector<std::wstring> listItems() const;
+
+    // The slot whose function list is open, if any, and whether the DPI sub-list is open beside it.
+    std::optional<std::size_t> openList() const { return openList_; }
+    bool dpiSubListOpen() const { return dpiSubListOpen_; }
+
+    // The edited key mode: Mode A for key mode byte 0, Mode B for any other value.
+    KeyMode keyMode() const;
+    // The label box `slot` shows in the edited key mode.
+    const std::wstring& label(std::size_t slot) const;
+
+    // A click on box `slot` (0 to 6): closes its open list, or opens it and closes any other. The
+    // last button holding Left Click in the edited set (hidden slots count) keeps it: its list does not
+    // open and the refusal is returned.
+    std::optional<Refusal> toggleAssignmentList(std::size_t slot);
+    // A click elsewhere on the page closes the open list and the DPI sub-list.
+    void closeLists();
+
+    // The mouse rests on `item` of the open list of `slot`: "DPI Switch" opens the DPI sub-list, any
+    // other item closes it.
+    void onAssignmentListHover(std::size_t slot, std::optional<std::size_t> item);
+
+    // The user picked `item` in the list of `slot`. The direct functions are stored at once; the
+    // others run their dialog through `runDialog` and store what it chose. Nothing selected or
+    // "DPI Switch" leaves the list open; otherwise the list closes. A cancelled dialog leaves the
+    // slot's function, fields and label exactly as they were. Returns whether the slot changed.
+    bool launchAssignment(std::size_t slot, std::optional<std::size_t> item,
+                          const RunFunctionDialog& runDialog);
+
+    // Row 0 to 3 of the DPI sub-list picked: the open list's slot gets that DPI switch choice, and
+    // both lists close. Returns whether a slot changed.
+    bool onDpiSubListChoice(std::optional<std::size_t> row);
+
+    // "Mode A" or "Mode B": the boxes now show and edit that key mode's set. Both sets keep their
+    // assignments.
+    void selectKeyMode(KeyMode mode);
+
+    // "Default": the default functions and their labels in both key modes; the key mode stays.
+    void restoreDefaultAssignments();
+
+private:
+    bool lastLeftClick(std::size_t slot) const;
+    void store(std::size_t slot, const ButtonFunction& function, std::wstring label);
+
+    DeviceConfigRecord& record_;
+    AppSettings& settings_;
+    const UiTexts& texts_;
+    std::optional<std::size_t> openList_;
+    bool dpiSubListOpen_ = false;
+};

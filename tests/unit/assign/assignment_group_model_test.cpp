@@ -1,0 +1,239 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "assign/assignment_group_model.h"
+#include "assign/default_button_labels.h"
+#include "assign/key_matrix.h"
+
+namespace {
+
+// A record and labels after "Default", with recognisable values in every field, and the model on them.
+struct Group {
+    explicit Group(Language language = Language::English) : texts(language) {
+        auto* bytes = reinterpret_cast<uint8_t*>(&record);
+        for (std::size_t i = 0; i < sizeof record; ++i) {
+            bytes[i] = static_cast<uint8_t>(0x40 + i % 61);
+        }
+        record.keyMode = 0;
+        restoreDefaultAssignments(record);
+        storeDefaultButtonLabels(settings, texts);
+    }
+    // Opens the list of `slot` and picks `item`; the dialog, if one runs, returns `choice`.
+    bool pick(std::size_t slot, std::size_t item, std::optional<DialogChoice> choice = std::nullopt) {
+        model.toggleAssignmentList(slot);
+        return model.launchAssignment(slot, item, [&](FunctionDialog) { return choice; });
+    }
+
+    DeviceConfigRecord record;
+    AppSettings settings;
+    UiTexts texts;
+    AssignmentGroupModel model{record, settings, texts};
+};
+
+struct LaunchCase {
+    Language language;
+    std::size_t item;
+    std::optional<DialogChoice> choice;
+    const wchar_t* label;
+    KeyMatrixEntry entry;
+};
+
+TEST(AssignmentGroup, LaunchStoresFunctionAndLabel) {
+    using L = Language;
+    const LaunchCase cases[] = {
+        {L::English, 0, {}, L"Left Click", {0x01, 0, 0xF0, 0}},
+        {L::English, 1, {}, L"Right Click", {0x01, 0, 0xF1, 0}},
+        {L::English, 2, {}, L"Mid Click", {0x01, 0, 0xF2, 0}},
+        {L::English, 3, {}, L"Forward", {0x01, 0, 0xF4, 0}},
+        {L::English, 4, {}, L"Backward", {0x01, 0, 0xF3, 0}},
+        {L::English, 5, {}, L"Triple-click", {0x0A, 0xF0, 0x22, 0x03}},
+        {L::English, 7, {}, L"RGB On/Off", {0x08, 0, 0x03, 0}},
+        {L::English, 14, {}, L"Key Off", {0, 0, 0, 0}},
+        {L::German, 14, {}, L"Keine Belegung", {0, 0, 0, 0}},
+        {L::English, 8, WindowsKeyChoice{2, L"Calculator"}, L"Calculator", {0x03, 0, 0x92, 0x01}},
+        {L::English,
+         8,
+         WindowsKeyChoice{10, L"Browser-My Favorites"},
+         L"Browser-My Favorites",
+         {3, 0, 0x2A, 2}},
+        {L::English, 9, MultimediaKeyChoice{4, L"Mute"}, L"Multimedia-Mute", {0x03, 0, 0xE2, 0}},
+        {L::SimplifiedChinese, 9, MultimediaKeyChoice{0, L"下一首"}, L"多媒体-下一首", {0x03, 0, 0xB5, 0}},
+        {L::English, 10, FireKeyChoice{11, L"L", 5, 0}, L"Fire Key-L", {0x0A, 0x0F, 5, 0}},
+        {L::English,
+         10,
+         FireKeyChoice{60, L"R-Tilt Wheel", 255, 255},
+         L"Fire Key-R-Tilt Wheel",
+         {10, 0xF6, 255, 255}},
+        {L::English, 11, SingleKeyChoice{L"Enter"}, L"Single Key-Enter", {0, 0, 0x28, 0}},
+        {L::English, 11, SingleKeyChoice{L"Strg"}, L"Single Key-Strg", {0, 0, 0, 0}},
+        {L::English, 11, SingleKeyChoice{L""}, L"Single Key-", {0, 0, 0, 0}},
+        {L::English,
+         12,
+         ComboKeyChoice{L"Left Ctrl", L"A", L"B"},
+         L"Combo Key-Left Ctrl+A+B",
+         {0, 0x01, 4, 5}},
+        {L::English,
+         12,
+         ComboKeyChoice{L"Left Shift", L"Tab", L""},
+         L"Combo Key-Left Shift+Tab",
+         {0, 2, 0x2B, 0}},
+        {L::English, 12, ComboKeyChoice{L"", L"A", L""}, L"Combo Key-A", {0, 0, 0x04, 0}},
+        {L::English, 12, ComboKeyChoice{L"Right Win", L"", L""}, L"Combo Key-Right Win", {0, 0x80, 0, 0}},
+        {L::English, 12, ComboKeyChoice{L"", L"Strg", L"B"}, L"Combo Key-B", {0, 0, 0, 0x05}},
+        {L::English, 12, ComboKeyChoice{L"", L"Strg", L"Entf"}, L"Combo Key-", {0, 0, 0, 0}},
+        {L::English, 13, MacroKeyChoice{0, 0, L"Macro1"}, L"Macro Key-Macro1", {0x09, 0, 1, 0}},
+        {L::English, 13, MacroKeyChoice{11, 2, L"Boss"}, L"Macro Key-Boss", {0x09, 2, 12, 0}},
+        {L::English, 13, MacroKeyChoice{0, 255, L""}, L"Macro Key-", {0x09, 0, 1, 0}},
+        {L::SimplifiedChinese, 13, MacroKeyChoice{1, 1, L"M"}, L"宏-M", {0x09, 1, 2, 0}},
+    };
+    for (const LaunchCase& c : cases) {
+        SCOPED_TRACE(c.label);
+        Group group(c.language);
+        group.settings.labelsA[1] = L"Left Click"; // so that slot 0 may take any function
+        group.record.setA.functionIndex[1] = kLeftClick;
+        EXPECT_TRUE(group.pick(0, c.item, c.choice));
+        EXPECT_EQ(group.model.label(0), c.label);
+        EXPECT_EQ(group.record.setA.functionIndex[0], c.item);
+        EXPECT_EQ(EncodeButtonFunction(group.record, KeyMode::ModeA, 0), c.entry);
+        EXPECT_FALSE(group.model.openList());
+    }
+}
+
+TEST(AssignmentGroup, CancelledOrMismatchedDialogLeavesTheSlotAsItWas) {
+    for (const std::size_t item : {8u, 9u, 10u, 11u, 12u, 13u}) {
+        for (const std::optional<DialogChoice>& result :
+             {std::optional<DialogChoice>{}, std::optional<DialogChoice>{MacroKeyChoice{}}}) {
+            if (result && dialogOf(*result) == dialogForItem(item)) {
+                continue;
+            }
+            Group group;
+            const DeviceConfigRecord before = group.record;
+            FunctionDialog asked = FunctionDialog::None;
+            group.model.toggleAssignmentList(3);
+            EXPECT_FALSE(group.model.launchAssignment(3, item, [&](FunctionDialog d) {
+                asked = d;
+                return result;
+            }));
+            EXPECT_EQ(asked, dialogForItem(item)) << item;
+            EXPECT_EQ(std::memcmp(&group.record, &before, sizeof before), 0) << item;
+            EXPECT_EQ(group.model.label(3), L"Forward");
+            EXPECT_FALSE(group.model.openList());
+        }
+    }
+}
+
+TEST(AssignmentGroup, NoSelectionOrDpiSwitchKeepsTheListOpen) {
+    Group group;
+    group.model.toggleAssignmentList(4);
+    for (const std::optional<std::size_t> item :
+         {std::optional<std::size_t>{}, std::optional<std::size_t>{6}}) {
+        EXPECT_FALSE(group.model.launchAssignment(4, item, {}));
+        EXPECT_EQ(group.model.openList(), 4u);
+    }
+}
+
+TEST(AssignmentGroup, LeftKeyRule) {
+    const struct {
+        const char* name;
+        Language language;
+        std::size_t otherLeftSlot; // 12: none
+        bool modeB;
+        const wchar_t* message;
+    } cases[] = {
+        {"only left", Language::English, 12, false, L"Left key must be selected!"},
+        {"german", Language::German, 12, false, L"Linksklick kann nicht geändert werden!"},
+        {"simplified", Language::SimplifiedChinese, 12, false, L"左键功能必须选择！"},
+        {"traditional", Language::TraditionalChinese, 12, false, L"左鍵功能必須選擇！"},
+        {"second button", Language::English, 1, false, nullptr},
+        {"hidden slot", Language::English, 9, false, nullptr},
+        {"set B decides in Mode B", Language::English, 12, true, L"Left key must be selected!"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Group group(c.language);
+        group.record.setB.functionIndex[2] = kLeftClick; // set B has a second Left Click until Mode B
+        if (c.otherLeftSlot < kButtonSlotCount) {
+            group.record.setA.functionIndex[c.otherLeftSlot] = kLeftClick;
+        }
+        if (c.modeB) {
+            group.record.setB.functionIndex[2] = kMidClick;
+            group.model.selectKeyMode(KeyMode::ModeB);
+        }
+        group.model.toggleAssignmentList(5);
+        const std::optional<Refusal> refusal = group.model.toggleAssignmentList(0);
+        if (c.message) {
+            EXPECT_EQ(refusal, (Refusal{c.message, L"Warning"}));
+            EXPECT_FALSE(group.model.openList()); // the other open list closed too
+        } else {
+            EXPECT_FALSE(refusal);
+            EXPECT_EQ(group.model.openList(), 0u);
+        }
+    }
+}
+
+TEST(AssignmentGroup, ListsOpenOneAtATimeWithTheDpiSubList) {
+    Group group;
+    EXPECT_EQ(group.model.listItems().size(), 15u);
+    EXPECT_EQ(group.model.listItems()[14], L"Key Off");
+    group.model.toggleAssignmentList(2);
+    group.model.onAssignmentListHover(2, 6);
+    EXPECT_TRUE(group.model.dpiSubListOpen());
+    group.model.onAssignmentListHover(2, 7);
+    EXPECT_FALSE(group.model.dpiSubListOpen());
+    group.model.onAssignmentListHover(3, 6); // not the open list
+    EXPECT_FALSE(group.model.dpiSubListOpen());
+    group.model.onAssignmentListHover(2, 6);
+    group.model.toggleAssignmentList(6);
+    EXPECT_EQ(group.model.openList(), 6u);
+    EXPECT_FALSE(group.model.dpiSubListOpen());
+    group.model.toggleAssignmentList(6);
+    EXPECT_FALSE(group.model.openList());
+    EXPECT_FALSE(group.model.onDpiSubListChoice(3)); // no list open
+
+    group.model.toggleAssignmentList(2);
+    group.model.onAssignmentListHover(2, 6);
+    EXPECT_TRUE(group.model.onDpiSubListChoice(3));
+    EXPECT_EQ(group.model.label(2), L"Shift DPI");
+    EXPECT_EQ(ReadButtonFunction(group.record, KeyMode::ModeA, 2), ButtonFunction{DpiSwitchFunction{4}});
+    EXPECT_FALSE(group.model.openList());
+    EXPECT_FALSE(group.model.dpiSubListOpen());
+}
+
+TEST(AssignmentGroup, ModeBStoresIntoSetBButtonOneIncluded) {
+    for (const uint8_t modeByte : {1, 2}) {
+        Group group;
+        group.record.keyMode = modeByte;
+        const AssignmentSet setA = group.record.setA;
+        const ButtonLabels labelsA = group.settings.labelsA;
+        group.pick(1, 0);
+        EXPECT_TRUE(group.pick(0, 11, SingleKeyChoice{L"Q"}));
+        EXPECT_EQ(group.record.setB.singleKeyCode[0], 0x14);
+        EXPECT_EQ(group.record.setB.functionIndex[0], kSingleKey);
+        EXPECT_EQ(group.settings.labelsB[0], L"Single Key-Q");
+        EXPECT_EQ(std::memcmp(&group.record.setA, &setA, sizeof setA), 0);
+        group.model.selectKeyMode(KeyMode::ModeA);
+        EXPECT_EQ(group.record.keyMode, 0);
+        EXPECT_EQ(group.model.label(0), labelsA[0]);
+    }
+}
+
+TEST(AssignmentGroup, DefaultRestoresBothSetsAndLabelsOnly) {
+    Group group(Language::German);
+    group.model.selectKeyMode(KeyMode::ModeB);
+    group.pick(1, 0);
+    group.pick(0, 12, ComboKeyChoice{L"Left Alt", L"F4", L""});
+    group.record.setA.functionIndex[9] = kMacroKey;
+    group.settings.labelsA[9] = L"x";
+    group.model.restoreDefaultAssignments();
+    DeviceConfigRecord expected = Group(Language::German).record;
+    expected.keyMode = 1;
+    expected.setB.comboModifiers[0] = 0x04;
+    expected.setB.comboFirstKey[0] = 0x3D;
+    expected.setB.comboSecondKey[0] = 0;
+    EXPECT_EQ(std::memcmp(&group.record, &expected, sizeof expected), 0);
+    EXPECT_EQ(group.settings.labelsA, defaultButtonLabels(group.texts));
+    EXPECT_EQ(group.settings.labelsB, defaultButtonLabels(group.texts));
+}
+
+} // namespace
