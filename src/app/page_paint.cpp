@@ -6,6 +6,7 @@
 
 #include "app/page_control_layout.h"
 #include "settings/dpi_table.h"
+#include "settings/report_rate.h"
 
 namespace {
 
@@ -144,31 +145,15 @@ private:
     std::vector<PaintElement> elements_;
 };
 
-// Which report-rate segment (1..4) a stored report interval selects; 0 for an unknown code.
-uint8_t reportRateSegment(uint8_t intervalCode) {
-    switch (intervalCode) {
-    case 8:
-        return 1;
-    case 4:
-        return 2;
-    case 2:
-        return 3;
-    case 1:
-        return 4;
-    default:
-        return 0;
-    }
-}
-
 int dpiPositionCount(uint8_t sensorType) {
     return std::min(static_cast<int>(dpiScaleLabels(sensorType).size()), kDpiPositionsMax);
 }
 
 void paintBasicLabels(PagePainter& painter) {
-    static constexpr std::array<const wchar_t*, 4> kRateLabels{L"125", L"250", L"500", L"1000"};
-    for (uint8_t segment = 1; segment <= 4; ++segment) {
+    for (uint8_t segment = 1; segment <= kReportRateSegmentCount; ++segment) {
         const Rect rate = hotAreaRect(HotArea::ReportRateSegment, segment);
-        painter.text(kRateLabels[segment - 1u], {rate.left, rate.bottom + 2, rate.right, rate.bottom + 16},
+        const unsigned hertz = reportRateHertz(reportIntervalCodeOfSegment(segment));
+        painter.text(std::to_wstring(hertz), {rate.left, rate.bottom + 2, rate.right, rate.bottom + 16},
                      TextAlign::Centre);
     }
     // Row labels stand left of the first swatch and the first check box, right-aligned in the
@@ -294,7 +279,7 @@ std::vector<PaintElement> basicPagePaint(const PagePaintInput& input) {
     }
     paintKeyModes(painter);
     paintBasicLabels(painter);
-    if (const uint8_t selected = reportRateSegment(input.record.reportIntervalCode)) {
+    if (const uint8_t selected = reportRateSegmentOfCode(input.record.reportIntervalCode)) {
         painter.image(SkinImage::ReportRateLight,
                       hotAreaRect(HotArea::ReportRateSegment, selected).topLeft());
     }

@@ -5,6 +5,7 @@
 
 #include "config/text_encoding.h"
 #include "lang/language.h"
+#include "settings/report_rate.h"
 
 namespace {
 
@@ -81,18 +82,8 @@ std::string keyModeSection(const char* title, const AssignmentSet& set, const Sl
 }
 
 std::string reportRate(uint8_t code) {
-    switch (code) {
-    case 1:
-        return "1000 Hz";
-    case 2:
-        return "500 Hz";
-    case 4:
-        return "250 Hz";
-    case 8:
-        return "125 Hz";
-    default:
-        return printed("unknown (code %u)", code);
-    }
+    const unsigned hertz = reportRateHertz(code);
+    return hertz != 0 ? printed("%u Hz", hertz) : printed("unknown (code %u)", code);
 }
 
 std::string dpiSection(const DeviceConfigRecord& record) {

@@ -1,6 +1,7 @@
 #include "device/device_notice.h"
 
 #include "settings/dpi_table.h"
+#include "settings/report_rate.h"
 
 namespace {
 
@@ -16,14 +17,14 @@ DeviceNotice eventNotice(std::wstring text) {
 }
 
 std::optional<DeviceNotice> reportRateNotice(unsigned intervalCode, const UiTexts& texts) {
-    switch (intervalCode) {
-    case 1:
+    switch (reportRateHertz(intervalCode)) {
+    case 1000:
         return eventNotice(texts[TextKey::Rate1000Notice]);
-    case 2:
+    case 500:
         return eventNotice(texts[TextKey::Rate500Notice]);
-    case 4:
+    case 250:
         return eventNotice(texts[TextKey::Rate250Notice]);
-    case 8:
+    case 125:
         return eventNotice(texts[TextKey::Rate125Notice]);
     default:
         return std::nullopt;
