@@ -4,9 +4,6 @@
 
 namespace {
 
-constexpr uint8_t kStandard = 1;
-constexpr uint8_t kRespiration = 2;
-constexpr uint8_t kNeon = 3;
 constexpr int kNeonEntries = 30;
 
 constexpr std::array<const wchar_t*, 10> kBrightness{L"5%",  L"15%", L"25%", L"35%", L"45%",
@@ -31,51 +28,62 @@ std::wstring entry(const std::array<const wchar_t*, N>& list, uint8_t index) {
     return index < list.size() ? list[index] : std::wstring{};
 }
 
-std::wstring modeName(uint8_t mode, const UiTexts& texts) {
+} // namespace
+
+std::wstring lightingModeName(uint8_t mode, const UiTexts& texts) {
     static constexpr std::array kModes{TextKey::ModeOff, TextKey::ModeStandard, TextKey::ModeRespiration,
                                        TextKey::ModeNeon};
     return mode < kModes.size() ? texts[kModes[mode]] : std::wstring{};
 }
 
-std::wstring effectName(uint8_t effect, const UiTexts& texts) {
+std::wstring lightingEffectName(uint8_t effect, const UiTexts& texts) {
     static constexpr std::array kEffects{TextKey::EffectNone, TextKey::EffectRgb, TextKey::EffectRgbFlash,
                                          TextKey::EffectRgbFixed};
     return effect < kEffects.size() ? texts[kEffects[effect]] : std::wstring{};
 }
 
-} // namespace
-
 std::wstring lightingParameterText(uint8_t mode, uint8_t index) {
     switch (mode) {
-    case kStandard:
+    case kLightingStandard:
         return entry(kBrightness, index);
-    case kRespiration:
+    case kLightingRespiration:
         return entry(kRespirationCycles, index);
     default:
         return neonCycleText(index);
     }
 }
 
+std::size_t lightingParameterCount(uint8_t mode) {
+    switch (mode) {
+    case kLightingStandard:
+        return kBrightness.size();
+    case kLightingRespiration:
+        return kRespirationCycles.size();
+    default:
+        return kNeonEntries;
+    }
+}
+
 LightingFieldTexts lightingFieldTexts(const DeviceConfigRecord& record, const UiTexts& texts) {
     LightingFieldTexts fields;
-    fields.mode = modeName(record.lightingMode, texts);
+    fields.mode = lightingModeName(record.lightingMode, texts);
     switch (record.lightingMode) {
-    case kStandard:
+    case kLightingStandard:
         // The Standard mode has one colour effect whatever the record holds.
-        fields.parameter = lightingParameterText(kStandard, record.standardBrightness);
-        fields.effect = effectName(1, texts);
+        fields.parameter = lightingParameterText(kLightingStandard, record.standardBrightness);
+        fields.effect = lightingEffectName(1, texts);
         break;
-    case kRespiration:
-        fields.parameter = lightingParameterText(kRespiration, record.respirationCycle);
-        fields.effect = effectName(record.respirationColorEffect, texts);
+    case kLightingRespiration:
+        fields.parameter = lightingParameterText(kLightingRespiration, record.respirationCycle);
+        fields.effect = lightingEffectName(record.respirationColorEffect, texts);
         break;
-    case kNeon:
-        fields.parameter = lightingParameterText(kNeon, record.neonCycle);
-        fields.effect = effectName(record.neonColorEffect, texts);
+    case kLightingNeon:
+        fields.parameter = lightingParameterText(kLightingNeon, record.neonCycle);
+        fields.effect = lightingEffectName(record.neonColorEffect, texts);
         break;
     default:
         // Lighting off (or an unknown mode): no parameter applies, and the effect reads as none.
-        fields.effect = record.lightingMode == 0 ? effectName(0, texts) : std::wstring{};
+        fields.effect = record.lightingMode == kLightingOff ? lightingEffectName(0, texts) : std::wstring{};
         break;
     }
     return fields;

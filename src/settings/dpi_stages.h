@@ -1,0 +1,67 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+
+#include "config/device_config_record.h"
+
+// The four DPI stages of the basic page: per stage an on/off box, a vertical scale of positions
+// (position 1 at the bottom) and a colour swatch. Stages are numbered 1..4 and positions 1..12 as
+// the page shows them; the record keeps the 0-based step.
+
+// Positions of a sensor's scale: 8 for sensor types 1 to 3, 12 for every other type.
+std::size_t dpiScalePositions(uint8_t sensorType);
+
+// What one stage column draws: the box, and the positions 1..litPositions lit, the rest up to
+// scalePositions dark.
+struct DpiStageColumn {
+    bool enabled = false;
+    std::size_t litPositions = 0;
+    std::size_t scalePositions = 0;
+    bool operator==(const DpiStageColumn&) const = default;
+};
+
+// A colour as the colour chooser and the swatch brush use it.
+struct RgbColour {
+    uint8_t red = 0;
+    uint8_t green = 0;
+    uint8_t blue = 0;
+    bool operator==(const RgbColour&) const = default;
+};
+
+// The rules of the DPI stages on the record. Each operation that returns true changed the record;
+// the view then redraws the stage's column (box and scale) from the column it was given, or, for a
+// colour, repaints the stage's swatch.
+class DpiStages {
+public:
+    explicit DpiStages(DeviceConfigRecord& record) : record_(record) {}
+
+    // The column as the page draws it from the record: a stage that is off is dark all the way up.
+    // A stored step past the sensor's scale lights the whole scale and no more.
+    DpiStageColumn column(std::size_t stage, uint8_t sensorType) const;
+
+    // Switches a stage on, or off unless it is the only stage on: at least one stage stays on.
+    // Returns false when nothing changed (a refused switch-off or a stage outside 1..4).
+    bool toggleStage(std::size_t stage);
+
+    // A click on position 1..scalePositions of a stage's scale stores the step whether the stage is
+    // on or off; the scale lights up to the position even on a stage that stays off, so the click
+    // shows. Positions above an 8-position sensor's scale are not drawn and are ignored: they have
+    // no DPI value, and the mouse would get no code for them. Returns the column to draw, or
+    // nothing when the click was ignored.
+    std::optional<DpiStageColumn> setStep(std::size_t stage, std::size_t position, uint8_t sensorType);
+
+    // A stage's colour can only be chosen while the stage is on.
+    bool canChooseColour(std::size_t stage) const;
+    // Stores the chosen colour in the record's byte order (red, blue, green); refused while the
+    // stage is off.
+    bool setColour(std::size_t stage, RgbColour colour);
+    // The colour the swatch of a stage is painted with.
+    RgbColour colour(std::size_t stage) const;
+
+private:
+    std::size_t enabledCount() const;
+
+    DeviceConfigRecord& record_;
+};
