@@ -80,6 +80,15 @@ constexpr TextEntry kEnglishEntries[] = {
     {TextKey::MacroNameExists, L"Macro name already exists"},
     {TextKey::PressCtrlBreak, L"Press Ctrl+Break key to stop recording"},
     {TextKey::NotRecording, L"It doesn\u2019t start recording, unnecessary to press Stop key!"},
+    // Pointer settings: the system calls that failed, named alike in every language
+    {TextKey::PointerWarningCaption, L"Warning"},
+    {TextKey::GetMouseSpeedFailed, L"GETMOUSESPEED failed."},
+    {TextKey::GetWheelScrollLinesFailed, L"GETWHEELSCROLLLINES failed."},
+    {TextKey::GetDoubleClickTimeFailed, L"GetDoubleClickTime failed."},
+    {TextKey::SetMouseFailed, L"SETMOUSE failed."},
+    {TextKey::SetMouseSpeedFailed, L"SETMOUSESPEED failed."},
+    {TextKey::SetWheelScrollLinesFailed, L"SETWHEELSCROLLLINES failed."},
+    {TextKey::SetDoubleClickTimeFailed, L"SPI_SETDOUBLECLICKTIME failed."},
 };
 
 constexpr TextTable kEnglishTable = makeTextTable(kEnglishEntries);

@@ -80,6 +80,15 @@ constexpr TextEntry kGermanEntries[] = {
     {TextKey::MacroNameExists, L"Makro-Name existiert bereits!"},
     {TextKey::PressCtrlBreak, L"Drücken Sie Strg+Pause um die Aufnahme zu beenden"},
     {TextKey::NotRecording, L"Es nimmt gerade nicht auf, Stop muss nicht gedrückt werden. "},
+    // Pointer settings: the system calls that failed, named alike in every language
+    {TextKey::PointerWarningCaption, L"Warning"},
+    {TextKey::GetMouseSpeedFailed, L"GETMOUSESPEED failed."},
+    {TextKey::GetWheelScrollLinesFailed, L"GETWHEELSCROLLLINES failed."},
+    {TextKey::GetDoubleClickTimeFailed, L"GetDoubleClickTime failed."},
+    {TextKey::SetMouseFailed, L"SETMOUSE failed."},
+    {TextKey::SetMouseSpeedFailed, L"SETMOUSESPEED failed."},
+    {TextKey::SetWheelScrollLinesFailed, L"SETWHEELSCROLLLINES failed."},
+    {TextKey::SetDoubleClickTimeFailed, L"SPI_SETDOUBLECLICKTIME failed."},
 };
 
 constexpr TextTable kGermanTable = makeTextTable(kGermanEntries);

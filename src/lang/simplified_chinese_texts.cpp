@@ -79,6 +79,15 @@ constexpr TextEntry kSimplifiedChineseEntries[] = {
     {TextKey::MacroNameExists, L"宏名称已存在"},
     {TextKey::PressCtrlBreak, L"按Ctrl+Break可以停止录制"},
     {TextKey::NotRecording, L"没有开始录制,点击停止录制按钮没有意义！"},
+    // Pointer settings: the system calls that failed, named alike in every language
+    {TextKey::PointerWarningCaption, L"Warning"},
+    {TextKey::GetMouseSpeedFailed, L"GETMOUSESPEED failed."},
+    {TextKey::GetWheelScrollLinesFailed, L"GETWHEELSCROLLLINES failed."},
+    {TextKey::GetDoubleClickTimeFailed, L"GetDoubleClickTime failed."},
+    {TextKey::SetMouseFailed, L"SETMOUSE failed."},
+    {TextKey::SetMouseSpeedFailed, L"SETMOUSESPEED failed."},
+    {TextKey::SetWheelScrollLinesFailed, L"SETWHEELSCROLLLINES failed."},
+    {TextKey::SetDoubleClickTimeFailed, L"SPI_SETDOUBLECLICKTIME failed."},
 };
 
 constexpr TextTable kSimplifiedChineseTable = makeTextTable(kSimplifiedChineseEntries);

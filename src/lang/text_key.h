@@ -86,6 +86,16 @@ enum class TextKey : std::size_t {
     PressCtrlBreak,
     NotRecording,
 
+    // Pointer settings: the system calls that failed, named alike in every language
+    PointerWarningCaption,
+    GetMouseSpeedFailed,
+    GetWheelScrollLinesFailed,
+    GetDoubleClickTimeFailed,
+    SetMouseFailed,
+    SetMouseSpeedFailed,
+    SetWheelScrollLinesFailed,
+    SetDoubleClickTimeFailed,
+
     Count
 };
 

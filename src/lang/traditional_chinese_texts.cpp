@@ -81,6 +81,15 @@ constexpr TextEntry kTraditionalChineseEntries[] = {
     {TextKey::MacroNameExists, L"巨集名稱已存在"},
     {TextKey::PressCtrlBreak, L"按Ctrl+Break可以停止錄製"},
     {TextKey::NotRecording, L"沒有開始錄製，點擊停止錄製按鈕沒有意義！"},
+    // Pointer settings: the system calls that failed, named alike in every language
+    {TextKey::PointerWarningCaption, L"Warning"},
+    {TextKey::GetMouseSpeedFailed, L"GETMOUSESPEED failed."},
+    {TextKey::GetWheelScrollLinesFailed, L"GETWHEELSCROLLLINES failed."},
+    {TextKey::GetDoubleClickTimeFailed, L"GetDoubleClickTime failed."},
+    {TextKey::SetMouseFailed, L"SETMOUSE failed."},
+    {TextKey::SetMouseSpeedFailed, L"SETMOUSESPEED failed."},
+    {TextKey::SetWheelScrollLinesFailed, L"SETWHEELSCROLLLINES failed."},
+    {TextKey::SetDoubleClickTimeFailed, L"SPI_SETDOUBLECLICKTIME failed."},
 };
 
 constexpr TextTable kTraditionalChineseTable = makeTextTable(kTraditionalChineseEntries);
