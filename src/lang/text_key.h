@@ -96,6 +96,33 @@ enum class TextKey : std::size_t {
     SetWheelScrollLinesFailed,
     SetDoubleClickTimeFailed,
 
+    // Function dialogs: single key, fire key, delay time, multimedia and Windows-function items
+    SingleKeyPrompt,
+    FireSpeedCaption,
+    FireTimesCaption,
+    FireSpeedNote,
+    FireTimesNote,
+    DelayPrompt,
+    DelayRangeNote,
+    MultimediaNext,
+    MultimediaPrevious,
+    MultimediaStop,
+    MultimediaPlayPause,
+    MultimediaMute,
+    MultimediaVolumeUp,
+    MultimediaVolumeDown,
+    WindowsMediaPlayer,
+    WindowsMail,
+    WindowsCalculator,
+    WindowsMyComputer,
+    WindowsBrowserSearch,
+    WindowsBrowserHome,
+    WindowsBrowserBack,
+    WindowsBrowserForward,
+    WindowsBrowserStop,
+    WindowsBrowserRefresh,
+    WindowsBrowserFavorites,
+
     Count
 };
 
