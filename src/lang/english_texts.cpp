@@ -80,6 +80,12 @@ constexpr TextEntry kEnglishEntries[] = {
     {TextKey::MacroNameExists, L"Macro name already exists"},
     {TextKey::PressCtrlBreak, L"Press Ctrl+Break key to stop recording"},
     {TextKey::NotRecording, L"It doesn\u2019t start recording, unnecessary to press Stop key!"},
+    // Macro store refusal and the macro-key dialog
+    {TextKey::MacroTooLong, L"This macro is too long for the mouse. Remove some events and confirm again."},
+    {TextKey::SelectMacroPrompt, L"Please select a macro"},
+    {TextKey::MacroRepeatCount, L"Repeat a specified number of times or press any key to end"},
+    {TextKey::MacroRepeatUntilKeyPress, L"Repeat until press any key to end"},
+    {TextKey::MacroRepeatUntilReleased, L"Repeat until the key is released"},
     // Pointer settings: the system calls that failed, named alike in every language
     {TextKey::PointerWarningCaption, L"Warning"},
     {TextKey::GetMouseSpeedFailed, L"GETMOUSESPEED failed."},

@@ -80,6 +80,14 @@ constexpr TextEntry kGermanEntries[] = {
     {TextKey::MacroNameExists, L"Makro-Name existiert bereits!"},
     {TextKey::PressCtrlBreak, L"Drücken Sie Strg+Pause um die Aufnahme zu beenden"},
     {TextKey::NotRecording, L"Es nimmt gerade nicht auf, Stop muss nicht gedrückt werden. "},
+    // Macro store refusal and the macro-key dialog
+    {TextKey::MacroTooLong,
+     L"Dieses Makro ist zu lang für die Maus. Bitte einige Ereignisse entfernen und erneut bestätigen."},
+    {TextKey::SelectMacroPrompt, L"Bitte Makro auswählen"},
+    {TextKey::MacroRepeatCount,
+     L"Eine gewisse Anzahl an Wiederholungen oder drücke eine beliebige Taste zum beenden."},
+    {TextKey::MacroRepeatUntilKeyPress, L"Wiederholen bis eine beliebige Taste gedrückt wird"},
+    {TextKey::MacroRepeatUntilReleased, L"Wiederholen bis die Taste losgelassen wird"},
     // Pointer settings: the system calls that failed, named alike in every language
     {TextKey::PointerWarningCaption, L"Warning"},
     {TextKey::GetMouseSpeedFailed, L"GETMOUSESPEED failed."},

@@ -79,6 +79,12 @@ constexpr TextEntry kSimplifiedChineseEntries[] = {
     {TextKey::MacroNameExists, L"宏名称已存在"},
     {TextKey::PressCtrlBreak, L"按Ctrl+Break可以停止录制"},
     {TextKey::NotRecording, L"没有开始录制,点击停止录制按钮没有意义！"},
+    // Macro store refusal and the macro-key dialog
+    {TextKey::MacroTooLong, L"该宏太长，鼠标无法保存。请删除一些事件后再确认。"},
+    {TextKey::SelectMacroPrompt, L"请从列表框选择一个宏"},
+    {TextKey::MacroRepeatCount, L"重复指定次数或按任意键结束"},
+    {TextKey::MacroRepeatUntilKeyPress, L"重复直到按任意键结束"},
+    {TextKey::MacroRepeatUntilReleased, L"重复直到该按键松开结束"},
     // Pointer settings: the system calls that failed, named alike in every language
     {TextKey::PointerWarningCaption, L"Warning"},
     {TextKey::GetMouseSpeedFailed, L"GETMOUSESPEED failed."},

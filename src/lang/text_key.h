@@ -85,6 +85,12 @@ enum class TextKey : std::size_t {
     MacroNameExists,
     PressCtrlBreak,
     NotRecording,
+    // Macro store refusal and the macro-key dialog
+    MacroTooLong,
+    SelectMacroPrompt,
+    MacroRepeatCount,
+    MacroRepeatUntilKeyPress,
+    MacroRepeatUntilReleased,
 
     // Pointer settings: the system calls that failed, named alike in every language
     PointerWarningCaption,

@@ -81,6 +81,12 @@ constexpr TextEntry kTraditionalChineseEntries[] = {
     {TextKey::MacroNameExists, L"巨集名稱已存在"},
     {TextKey::PressCtrlBreak, L"按Ctrl+Break可以停止錄製"},
     {TextKey::NotRecording, L"沒有開始錄製，點擊停止錄製按鈕沒有意義！"},
+    // Macro store refusal and the macro-key dialog
+    {TextKey::MacroTooLong, L"該巨集太長，滑鼠無法保存。請刪除一些事件後再確認。"},
+    {TextKey::SelectMacroPrompt, L"請從清單方塊選擇一個巨集"},
+    {TextKey::MacroRepeatCount, L"重複指定次數或按任意鍵結束"},
+    {TextKey::MacroRepeatUntilKeyPress, L"重複直到按任意鍵結束"},
+    {TextKey::MacroRepeatUntilReleased, L"重複直到該按鍵鬆開結束"},
     // Pointer settings: the system calls that failed, named alike in every language
     {TextKey::PointerWarningCaption, L"Warning"},
     {TextKey::GetMouseSpeedFailed, L"GETMOUSESPEED failed."},

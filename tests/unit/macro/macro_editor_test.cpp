@@ -1,0 +1,194 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "macro_test_files.h"
+
+namespace {
+
+bool isEmptySlot(const MacroSlot& slot) {
+    return slot.loopCount() == 0 && std::ranges::all_of(slot.events, [](uint8_t b) { return b == 0; });
+}
+
+TEST(MacroEditor, NewMacroRefusals) {
+    MacroFiles f;
+    for (int i = 0; i < 11; ++i) {
+        f.newMacro(L"M" + std::to_wstring(i));
+    }
+    const struct {
+        std::wstring name;
+        std::optional<MacroMessage> expected;
+    } cases[] = {
+        {L"", MacroMessage{L"Macro name is blank", MessageCaption::ApplicationTitle}},
+        {L"   ", MacroMessage{L"Macro name is blank", MessageCaption::ApplicationTitle}},
+        {L"m3", MacroMessage{L"Macro name already exists", MessageCaption::ApplicationTitle}},
+        {std::wstring(40, L'x'), std::nullopt},
+        {L"Thirteenth", MacroMessage{L"Macro numbers up to 12.", MessageCaption::Warning}},
+        {L"M3", MacroMessage{L"Macro numbers up to 12.", MessageCaption::Warning}},
+    };
+    for (const auto& c : cases) {
+        f.editor.setMacroNameText(c.name);
+        EXPECT_EQ(f.editor.NewMacro(), c.expected);
+    }
+    EXPECT_EQ(f.editor.macroNames().size(), 12u);
+    EXPECT_EQ(f.editor.macroNames().back(), std::wstring(31, L'x')) << "typed names are cut to 31 characters";
+}
+
+TEST(MacroEditor, LoopTimesAreClampedAndWrittenToFileAndSlot) {
+    MacroFiles f;
+    f.confirm(L"Zero", {L"A   Dn"});
+    f.confirm(L"Loop", {L"A   Dn"});
+    const struct {
+        std::wstring typed, shown;
+        uint16_t stored;
+    } cases[] = {{L"0", L"1", 1},
+                 {L"65536", L"1", 1},
+                 {L"", L"1", 1},
+                 {L"65535", L"65535", 65535},
+                 {L"300", L"300", 300}};
+    for (const auto& c : cases) {
+        f.editor.SetLoopTimes(c.typed);
+        EXPECT_EQ(f.editor.loopTimesText(), c.shown);
+        EXPECT_EQ(f.area[1].loopCount(), c.stored);
+        EXPECT_EQ(f.file.readString(L"Loop", L"MacroLoopTimes"), std::to_wstring(c.stored));
+    }
+    EXPECT_EQ(f.area[0].loopCount(), 1);
+}
+
+TEST(MacroEditor, SlotsFollowTheFileOrderNotTheListOrder) {
+    MacroFiles f;
+    f.newMacro(L"X");
+    f.newMacro(L"Y");
+    f.editor.SelectMacro(1); // Y's section is created first
+    f.editor.SelectMacro(0);
+    f.editor.SetLoopTimes(L"7");
+    EXPECT_EQ(f.area[1].loopCount(), 7) << "X stands second in record.ini";
+    EXPECT_EQ(f.area[0].loopCount(), 1);
+}
+
+TEST(MacroEditor, ConfirmKeepsTheMacroInItsPlace) {
+    MacroFiles f;
+    f.confirm(L"One", {L"A   Dn"});
+    f.confirm(L"Two", {L"B   Dn"});
+    f.confirm(L"Three", {L"C   Dn"});
+    f.editor.SelectMacro(0);
+    f.editor.appendEventLine(L"50 ms");
+    f.editor.appendEventLine(L"A   Up");
+    ASSERT_FALSE(f.editor.SaveMacro());
+    EXPECT_EQ(f.store.listMacros(), (Lines{L"One", L"Two", L"Three"}));
+    EXPECT_EQ(f.area[0].events[2], 0x80);
+    EXPECT_EQ(f.area[1].events[1], 0x05);
+    EXPECT_EQ(f.area[2].events[1], 0x06);
+    f.editor.DeleteMacro();
+    EXPECT_EQ(f.store.listMacros(), (Lines{L"Two", L"Three"}));
+    EXPECT_EQ(f.area[2].events[1], 0x06) << "deleting leaves the slots until the next Confirm";
+}
+
+TEST(MacroEditor, ConfirmWithAnEmptyListEmptiesTheMacroInFileAndSlot) {
+    MacroFiles f;
+    f.confirm(L"One", {L"A   Dn", L"50 ms"});
+    f.confirm(L"Two", {L"B   Dn"});
+    f.editor.SelectMacro(0);
+    f.editor.clearEventLines();
+    ASSERT_FALSE(f.editor.SaveMacro());
+    EXPECT_TRUE(isEmptySlot(f.area[0]));
+    f.editor.SelectMacro(1);
+    ASSERT_FALSE(f.editor.SaveMacro());
+    EXPECT_TRUE(isEmptySlot(f.area[0])) << "a later Confirm must not bring the old lines back";
+    f.editor.SelectMacro(0);
+    EXPECT_TRUE(f.editor.eventLines().empty());
+}
+
+TEST(MacroEditor, ConfirmRefusesAMacroTooLongForTheMouse) {
+    MacroFiles f;
+    f.newMacro(L"Long");
+    for (int i = 0; i < 64; ++i) {
+        f.editor.appendEventLine(L"A   Dn");
+    }
+    EXPECT_EQ(f.editor.SaveMacro(),
+              (MacroMessage{L"This macro is too long for the mouse. Remove some events and confirm again.",
+                            MessageCaption::Warning}));
+    EXPECT_TRUE(f.store.listMacros().empty());
+    EXPECT_TRUE(isEmptySlot(f.area[0]));
+}
+
+TEST(MacroEditor, LoadShowsTheFirstMacroWithTheLoopCountOfSlotZero) {
+    MacroFiles f;
+    f.confirm(L"One", {L"A   Dn", L"50 ms"});
+    f.confirm(L"Two", {L"B   Dn"});
+    f.area[0].setLoopCount(42);
+    f.editor.LoadMacroPage();
+    EXPECT_EQ(f.editor.macroNames(), (Lines{L"One", L"Two"}));
+    EXPECT_EQ(f.editor.selectedMacro(), 0u);
+    EXPECT_EQ(f.editor.macroNameText(), L"One");
+    EXPECT_EQ(f.editor.eventLines(), (Lines{L"A   Dn", L"50 ms"}));
+    EXPECT_EQ(f.editor.loopTimesText(), L"42");
+    EXPECT_EQ(f.file.readString(L"One", L"MacroLoopTimes"), L"42");
+}
+
+struct InsertCase {
+    const char* situation;
+    Lines before;
+    std::optional<std::size_t> selected;
+    std::size_t item;
+    Lines after;
+    std::optional<std::size_t> selectedAfter;
+};
+
+class InsertMouseEvent : public ::testing::TestWithParam<InsertCase> {};
+
+TEST_P(InsertMouseEvent, InsertsLinesThatKeepAlternating) {
+    const InsertCase& c = GetParam();
+    MacroFiles f;
+    f.newMacro(L"M");
+    for (const std::wstring& line : c.before) {
+        f.editor.appendEventLine(line);
+    }
+    f.editor.selectEventLine(c.selected);
+    f.editor.toggleMouseEventList();
+    f.editor.InsertMouseEvent(c.item);
+    EXPECT_EQ(f.editor.eventLines(), c.after) << c.situation;
+    EXPECT_EQ(f.editor.selectedEventLine(), c.selectedAfter) << c.situation;
+    EXPECT_FALSE(f.editor.mouseEventListOpen());
+}
+
+const std::wstring kGap = L"50 ms";
+const std::wstring kLDn = L"L-Button   Dn", kLUp = L"L-Button   Up", kMDn = L"M-Button   Dn",
+                   kMUp = L"M-Button   Up";
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Table, InsertMouseEvent, ::testing::Values(
+    InsertCase{"empty list, click", {}, {}, 0, {kLDn, kGap, kLUp, kGap}, {}},
+    InsertCase{"empty list, up", {}, {}, 6, {L"R-Button   Up", kGap}, {}},
+    InsertCase{"nothing selected", {L"A   Dn"}, {}, 0, {L"A   Dn"}, {}},
+    InsertCase{"delay, click", {L"A   Dn", kGap}, 1, 2, {L"A   Dn", kGap, kMDn, kGap, kMUp, kGap}, 2},
+    InsertCase{"delay, down", {L"A   Dn", kGap}, 1, 3, {L"A   Dn", kGap, kLDn, kGap}, 2},
+    InsertCase{"key, click", {L"A   Dn", kGap, L"A   Up"}, 0, 0, {L"A   Dn", kGap, kLDn, kGap, kLUp, kGap, L"A   Up"}, 2},
+    InsertCase{"key, up", {L"A   Dn"}, 0, 8, {L"A   Dn", kGap, kMUp}, 2}));
+// clang-format on
+
+TEST(MacroEditor, DelayLinesAreEditedAndEventLinesDeleted) {
+    MacroFiles f;
+    f.newMacro(L"M");
+    for (const wchar_t* line : {L"A   Dn", L"50 ms", L"A   Up", L"50 ms"}) {
+        f.editor.appendEventLine(line);
+    }
+    f.editor.selectEventLine(0);
+    EXPECT_FALSE(f.editor.canEditDelay());
+    f.editor.EditDelayLine(1500);
+    EXPECT_EQ(f.editor.eventLines()[0], L"A   Dn");
+    for (const auto& [value, line] :
+         {std::pair{1500LL, L"1500 ms"}, {10000LL, L"10000 ms"}, {10001LL, L"50 ms"}}) {
+        f.editor.selectEventLine(1);
+        ASSERT_TRUE(f.editor.canEditDelay());
+        f.editor.EditDelayLine(value);
+        EXPECT_EQ(f.editor.eventLines()[1], line);
+    }
+    f.editor.selectEventLine(2);
+    f.editor.DeleteEventLine();
+    EXPECT_EQ(f.editor.eventLines(), (Lines{L"A   Dn", L"50 ms", L"50 ms"}));
+    EXPECT_FALSE(f.editor.selectedEventLine());
+}
+
+} // namespace
