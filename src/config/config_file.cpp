@@ -14,11 +14,31 @@ namespace {
 constexpr wchar_t kMissingText[] = L"Config file is not exist.";
 constexpr wchar_t kWriteFailedCaption[] = L"NULL ==fp ";
 constexpr wchar_t kTemporarySuffix[] = L".tmp";
+constexpr wchar_t kUnusableSuffix[] = L".bad";
 constexpr uint8_t kSavedFlag = 1;
 
 bool fileExists(const std::filesystem::path& path) {
     std::error_code error;
     return std::filesystem::exists(path, error);
+}
+
+// A config.bin of the wrong size was ignored at start-up; before a save replaces it, it is kept as
+// "config.bin.bad" so that whatever it held can still be looked at or put back by hand. Returns 0,
+// or the error code of a failed copy (the save then stops and the file stays as it is).
+uint32_t keepUnusableFile(const std::filesystem::path& target, const std::filesystem::path& kept) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(target, error)) {
+        return 0;
+    }
+    const std::uintmax_t size = std::filesystem::file_size(target, error);
+    if (error || size == kConfigFileSize) {
+        return 0;
+    }
+    std::filesystem::copy_file(target, kept, std::filesystem::copy_options::overwrite_existing, error);
+    if (!error) {
+        return 0;
+    }
+    return error.value() != 0 ? static_cast<uint32_t>(error.value()) : 5;
 }
 
 std::wstring formatted(const wchar_t* format, auto... values) {
@@ -88,6 +108,9 @@ ConfigFileResult saveConfigFile(const ConfigState& state, const DataPaths& paths
         return {ConfigFileStatus::Missing};
     }
     if (const uint32_t error = writer.checkWritable(target)) {
+        return {ConfigFileStatus::WriteFailed, error};
+    }
+    if (const uint32_t error = keepUnusableFile(target, pathFromWide(paths.configPath + kUnusableSuffix))) {
         return {ConfigFileStatus::WriteFailed, error};
     }
     std::array<uint8_t, kConfigFileSize> bytes{};

@@ -37,7 +37,8 @@ ConfigFileResult loadConfigFile(ConfigState& state, const DataPaths& paths);
 
 // Writes flag 1 and the record to config.bin; the in-memory flag stays as loaded. The bytes go to a
 // temporary file beside config.bin ("config.bin.tmp") that then replaces it, so an interrupted save
-// never leaves a truncated file. A missing config.bin is reported and not created; a read-only or
-// locked one gives WriteFailed and stays as it was.
+// never leaves a truncated file. A config.bin of the wrong size is first copied to
+// "config.bin.bad". A missing config.bin is reported and not created; a read-only or locked one
+// gives WriteFailed and stays as it was.
 ConfigFileResult saveConfigFile(const ConfigState& state, const DataPaths& paths, ConfigFileWriter& writer);
 ConfigFileResult saveConfigFile(const ConfigState& state, const DataPaths& paths);

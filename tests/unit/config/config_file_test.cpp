@@ -193,4 +193,36 @@ TEST_F(ConfigFileTest, LoadAndSaveComposeTheirDiagnosticLines) {
     EXPECT_EQ(lines, expected);
 }
 
+TEST_F(ConfigFileTest, AFileOfTheWrongSizeIsKeptAsBadBeforeTheFirstSave) {
+    for (std::size_t size : {std::size_t{0}, std::size_t{1000}, kConfigFileSize + 1}) {
+        const std::string unusable = patternFile(1, size);
+        writeBytes(paths.configPath, unusable);
+        writeBytes(paths.configPath + L".bad", "older");
+        ASSERT_EQ(saveConfigFile(state, paths).status, ConfigFileStatus::Saved) << size;
+        EXPECT_EQ(readBytes(paths.configPath + L".bad"), unusable) << size;
+        EXPECT_EQ(readBytes(paths.configPath).size(), kConfigFileSize) << size;
+
+        // Later saves replace a sound file and leave the kept one alone.
+        state.record.lightingMode = 3;
+        ASSERT_EQ(saveConfigFile(state, paths).status, ConfigFileStatus::Saved) << size;
+        EXPECT_EQ(readBytes(paths.configPath + L".bad"), unusable) << size;
+    }
+}
+
+TEST_F(ConfigFileTest, ASoundFileLeavesNoBadCopy) {
+    writeBytes(paths.configPath, patternFile(1));
+    ASSERT_EQ(saveConfigFile(state, paths).status, ConfigFileStatus::Saved);
+    EXPECT_FALSE(fileExists(paths.configPath + L".bad"));
+}
+
+TEST_F(ConfigFileTest, AnUnusableFileThatCannotBeKeptIsNotOverwritten) {
+    const std::string unusable = patternFile(1, 1000);
+    writeBytes(paths.configPath, unusable);
+    std::filesystem::create_directory(pathFromWide(paths.configPath + L".bad"));
+    const ConfigFileResult result = saveConfigFile(state, paths);
+    EXPECT_EQ(result.status, ConfigFileStatus::WriteFailed);
+    EXPECT_NE(result.errorCode, 0u);
+    EXPECT_EQ(readBytes(paths.configPath), unusable);
+}
+
 } // namespace
