@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Assembles dist/ from the Windows build: the program (hardware build), mousecfg.exe when built,
 # the factory config.bin and str.ini, and the skins; checks the skins and, when makensis is
-# installed, builds the installer into build/installer/.
-# Usage: scripts/make-dist.sh [WINDOWS_BUILD_DIR] [DIST_DIR]
+# installed, builds the installer into build/installer/ (or INSTALLER_DIR).
+# Usage: scripts/make-dist.sh [WINDOWS_BUILD_DIR] [DIST_DIR] [INSTALLER_DIR]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 win=${1:-$root/build/win}
 dist=${2:-$root/dist}
+installer_dir=${3:-$root/build/installer}
 exe_name="Krello_Marrowin².exe"
 # Debian's Python, which has PIL (python3-pil) for the skin scripts.
 python=${PYTHON:-/usr/bin/python3}
@@ -36,7 +37,6 @@ fi
 "$python" "$root/skins/check_skins.py" --skins "$dist/Skins"
 
 if command -v makensis >/dev/null; then
-    installer_dir="$root/build/installer"
     mkdir -p "$installer_dir"
     skins_nsh="$installer_dir/skins.nsh"
     : >"$skins_nsh"
