@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "settings/pointer_mapping.h"
 #include "settings/pointer_settings.h"
 #include "settings/recording_pointer_system.h"
 
@@ -30,26 +29,6 @@ PointerMessage warning(const wchar_t* text) {
     return {L"Warning", text};
 }
 
-TEST(PointerMapping, SystemValueToPositionAndBack) {
-    const struct {
-        uint32_t speed;
-        uint8_t speedPosition;
-        uint32_t appliedSpeed;
-        uint32_t ms;
-        uint8_t doubleClickPosition;
-        uint32_t appliedMs;
-    } kCases[] = {
-        {10, 6, 10, 500, 6, 550},  {3, 2, 2, 900, 1, 900}, {1, 1, 1, 200, 11, 200},
-        {20, 11, 20, 830, 2, 830}, {0, 1, 1, 950, 1, 900}, {99, 11, 20, 100, 11, 200},
-    };
-    for (const auto& c : kCases) {
-        EXPECT_EQ(positionOfMouseSpeed(c.speed), c.speedPosition) << c.speed;
-        EXPECT_EQ(mouseSpeedOfPosition(c.speedPosition), c.appliedSpeed) << c.speed;
-        EXPECT_EQ(positionOfDoubleClickTime(c.ms), c.doubleClickPosition) << c.ms;
-        EXPECT_EQ(doubleClickTimeOfPosition(c.doubleClickPosition), c.appliedMs) << c.ms;
-    }
-}
-
 TEST(PointerSettings, FirstDrawingReadsTheSystemOnce) {
     const struct {
         MouseAcceleration acceleration;
@@ -58,7 +37,8 @@ TEST(PointerSettings, FirstDrawingReadsTheSystemOnce) {
     } kCases[] = {
         {{6, 10, 1}, 10, 3, 500, {true, false, 6, 3, 6}},
         {{0, 0, 0}, 3, kWheelScrollPage, 200, {false, true, 2, 0, 11}}, // page scrolling: no segment
-        {{0, 0, 2}, 20, 25, 1200, {true, false, 11, 11, 1}},
+        {{0, 0, 2}, 20, 25, 1200, {true, false, 11, 11, 1}},            // beyond the scales: their ends
+        {{0, 0, 0}, 0, 0, 100, {false, false, 1, 0, 11}},
     };
     for (const auto& c : kCases) {
         Fixture f;
