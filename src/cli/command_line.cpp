@@ -7,6 +7,7 @@
 #include "cli/config_file_reader.h"
 #include "cli/config_summary.h"
 #include "cli/key_matrix_listing.h"
+#include "cli/macros_command.h"
 
 namespace {
 
@@ -15,6 +16,7 @@ constexpr int kFailure = 1;
 constexpr int kUsageError = 2;
 
 constexpr const char* kUsage = "usage: mousecfg show CONFIG | matrix CONFIG | "
+                               "macros RECORD_INI [CONFIG] | "
                                "apply CONFIG (--emulate | --device) [--sensor N] [--trace FILE]";
 
 int usageError(std::ostream& err, const std::string& problem) {
@@ -104,6 +106,13 @@ int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
     }
     if (command == "matrix") {
         return withConfig(arguments, out, err, keyMatrixListing);
+    }
+    if (command == "macros") {
+        if (arguments.size() < 2 || arguments.size() > 3) {
+            return usageError(err, "macros takes a RECORD_INI and an optional CONFIG");
+        }
+        return runMacros(arguments[1], arguments.size() == 3 ? std::optional(arguments[2]) : std::nullopt,
+                         out, err);
     }
     if (command == "apply") {
         return applyCommand(arguments, out, err);

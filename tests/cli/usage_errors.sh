@@ -15,7 +15,7 @@ usage_cases=(
     "show"
     "show $work/config.bin extra"
     "matrix"
-    "macros $work/config.bin"
+    "macros"
     "apply"
     "apply $work/config.bin"
     "apply --emulate"
