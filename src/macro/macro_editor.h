@@ -67,6 +67,7 @@ public:
     bool mouseEventListOpen() const { return mouseEventListOpen_; }
 
 private:
+    // The program changes the loop-times edit; that runs SetLoopTimes as a user edit does.
     void showLoopTimes(std::wstring text);
     void showSlotLoopCount(const std::wstring& name);
     void insertLines(std::size_t at, const std::vector<std::wstring>& lines);
