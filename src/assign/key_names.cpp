@@ -120,16 +120,9 @@ constexpr std::array<NamedCode, 107> kKeyCodes = {{
     {L"M-Button", 0xF2},
 }};
 
-constexpr std::array<NamedCode, 8> kModifierMasks = {{
-    {L"Left Ctrl", 0x01},
-    {L"Left Shift", 0x02},
-    {L"Left Alt", 0x04},
-    {L"Left Win", 0x08},
-    {L"Right Ctrl", 0x10},
-    {L"Right Shift", 0x20},
-    {L"Right Alt", 0x40},
-    {L"Right Win", 0x80},
-}};
+constexpr std::array<std::wstring_view, 8> kModifierNames = {L"Left Ctrl", L"Left Shift", L"Left Alt",
+                                                             L"Left Win",  L"Right Ctrl", L"Right Shift",
+                                                             L"Right Alt", L"Right Win"};
 
 constexpr std::array<std::wstring_view, kFireKeyCount> kFireKeyItems = {
     L"A",
@@ -202,9 +195,10 @@ constexpr std::array<uint8_t, kFireKeyCount> kFireKeyCodes = {
     0x40, 0x41, 0x42, 0x43, 0x44, 0x45, 0xF0, 0xF1, 0xF2, 0xF3, 0xF4, 0xF5, 0xF6,
 };
 
-template <std::size_t N>
-uint8_t lookUp(const std::array<NamedCode, N>& table, std::wstring_view name) {
-    for (const NamedCode& row : table) {
+} // namespace
+
+uint8_t KeyNameToCode(std::wstring_view name) {
+    for (const NamedCode& row : kKeyCodes) {
         if (row.name == name) {
             return row.code;
         }
@@ -212,14 +206,18 @@ uint8_t lookUp(const std::array<NamedCode, N>& table, std::wstring_view name) {
     return 0;
 }
 
-} // namespace
-
-uint8_t KeyNameToCode(std::wstring_view name) {
-    return lookUp(kKeyCodes, name);
+uint8_t ModifierNameToMask(std::wstring_view name) {
+    // Each name's bit is its position in the list.
+    for (std::size_t bit = 0; bit < kModifierNames.size(); ++bit) {
+        if (kModifierNames[bit] == name) {
+            return static_cast<uint8_t>(1u << bit);
+        }
+    }
+    return 0;
 }
 
-uint8_t ModifierNameToMask(std::wstring_view name) {
-    return lookUp(kModifierMasks, name);
+std::span<const std::wstring_view> modifierItems() {
+    return kModifierNames;
 }
 
 uint8_t FireKeyCode(int position) {

@@ -16,6 +16,10 @@ uint8_t KeyNameToCode(std::wstring_view name);
 // 0 when none matches.
 uint8_t ModifierNameToMask(std::wstring_view name);
 
+// The eight modifier names in mask order, as the combo key's modifier list shows them in every
+// language.
+std::span<const std::wstring_view> modifierItems();
+
 inline constexpr int kFireKeyCount = 61;
 
 // Code of the fire-key list item at a position (0 to 60); 0 outside the list.

@@ -1,0 +1,21 @@
+#include "assign/key_capture_rules.h"
+
+unsigned keyCapturedMessage(CaptureDialog dialog) {
+    return dialog == CaptureDialog::SingleKey ? kSingleKeyCapturedMessage : kComboKeyCapturedMessage;
+}
+
+std::wstring keyCaptureFailureText(CaptureDialog dialog, unsigned long errorCode) {
+    const wchar_t* prefix = dialog == CaptureDialog::SingleKey
+                                ? L"KeyboardHook_SingleDlgKey Install error code :"
+                                : L"KeyboardHook_ComboDlg Install error code :";
+    return prefix + std::to_wstring(errorCode) + L"\n";
+}
+
+bool captureDialogHoldsBack(CaptureDialog dialog, KeyMessage message, unsigned virtualKey) {
+    if (message == KeyMessage::KeyDown &&
+        (virtualKey == kVirtualKeyEnter || virtualKey == kVirtualKeyEscape)) {
+        return true;
+    }
+    const bool windowsKey = virtualKey == kVirtualKeyLeftWindows || virtualKey == kVirtualKeyRightWindows;
+    return dialog == CaptureDialog::SingleKey && windowsKey && message != KeyMessage::Other;
+}
