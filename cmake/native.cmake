@@ -3,8 +3,8 @@
 option(GM_SANITIZE "Build the native core and tests with ASan and UBSan" ON)
 if(GM_SANITIZE)
     set(GM_SANITIZER_FLAGS -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
-    target_compile_options(gm_core PUBLIC ${GM_SANITIZER_FLAGS})
-    target_link_options(gm_core PUBLIC ${GM_SANITIZER_FLAGS})
+    gm_libraries_options(compile ${GM_SANITIZER_FLAGS})
+    gm_libraries_options(link ${GM_SANITIZER_FLAGS})
 endif()
 
 find_package(GTest REQUIRED)

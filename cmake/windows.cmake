@@ -2,17 +2,31 @@
 # mousecfg.exe and the tests that run under Wine.
 set(GM_WIN_FLAGS -municode -DUNICODE -D_UNICODE -DWIN32_LEAN_AND_MEAN -DNOMINMAX -D_WIN32_WINNT=0x0601)
 set(GM_STATIC_LINK -static -static-libgcc -static-libstdc++)
-target_compile_options(gm_core PUBLIC -DUNICODE -D_UNICODE)
-
-# The shell: every win/ folder. The entry point and the two device back ends are linked per program.
-file(GLOB_RECURSE SHELL_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*/win/*.cpp)
-list(FILTER SHELL_SOURCES EXCLUDE REGEX "/app_main\\.cpp$|_backend\\.cpp$")
 set(GM_SYSTEM_LIBS gdiplus msimg32 comctl32 comdlg32 shell32 shlwapi setupapi hid ole32 uuid winmm)
 
-add_library(gm_shell STATIC ${SHELL_SOURCES})
-target_compile_options(gm_shell PRIVATE ${PROJECT_WARNINGS})
-target_compile_options(gm_shell PUBLIC ${GM_WIN_FLAGS})
-target_link_libraries(gm_shell PUBLIC gm_core ${GM_SYSTEM_LIBS})
+# The shell: one library per win/ folder, on top of the small window framework in src/ui/win. The
+# entry point and the two device back ends are linked per program.
+gm_folder_library(ui_win ui/win DEPS common)
+gm_folder_library(config_win config/win DEPS config ui_win)
+gm_folder_library(skin_win skin/win DEPS skin config_win ui_win)
+gm_folder_library(settings_win settings/win DEPS settings ui_win)
+gm_folder_library(assign_win assign/win DEPS assign skin_win ui_win)
+gm_folder_library(macro_win macro/win DEPS macro assign_win skin_win ui_win)
+gm_folder_library(device_win device/win EXCLUDE "_backend\\.cpp$" DEPS device config_win ui_win)
+gm_folder_library(app_win app/win EXCLUDE "/app_main\\.cpp$"
+                  DEPS app device_win assign_win settings_win macro_win skin_win config_win ui_win)
+gm_folder_library(cli_win cli/win DEPS device_win config_win HEADERS cli)
+gm_libraries_options(compile ${GM_WIN_FLAGS})
+foreach(library ui_win config_win skin_win settings_win assign_win macro_win device_win app_win cli_win)
+    get_target_property(type gm_${library} TYPE)
+    if(NOT type STREQUAL "INTERFACE_LIBRARY")
+        target_link_libraries(gm_${library} PUBLIC ${GM_SYSTEM_LIBS})
+    endif()
+endforeach()
+
+# Everything of the shell, for the programs and the tests under Wine.
+add_library(gm_shell INTERFACE)
+target_link_libraries(gm_shell INTERFACE gm_app_win gm_cli_win gm_core ${GM_SYSTEM_LIBS})
 
 set(GM_EXE_NAME "Krello_Marrowin²")
 set(GM_RESOURCE_FILE ${CMAKE_SOURCE_DIR}/res/app.rc)

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "app/page.h"
-#include "skin/geometry.h"
+#include "common/geometry.h"
 
 // What a left click on the main window makes the program do.
 enum class ClickAction : uint8_t {

@@ -4,7 +4,7 @@
 #include <optional>
 #include <span>
 
-#include "skin/geometry.h"
+#include "common/geometry.h"
 
 // The hot areas of the main window: fixed client-pixel rectangles that do not depend on the skin.
 enum class HotArea : uint8_t {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/geometry.h"
+#include "common/geometry.h"
 
 // Where the main window's child controls stand, in client pixels. The drop-down lists, swatches and
 // macro lists cover the hot areas of the same name (hot_area.h); these are the rest.

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/hot_area.h"
-#include "app/paint_element.h"
+#include "skin/paint_element.h"
 #include "config/device_config_record.h"
 #include "lang/text_key.h"
 

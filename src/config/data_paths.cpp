@@ -9,3 +9,13 @@ std::wstring exeFolder(const std::wstring& exePath) {
     const std::size_t separator = exePath.find_last_of(L"\\/");
     return separator == std::wstring::npos ? std::wstring() : exePath.substr(0, separator + 1);
 }
+
+std::wstring applicationTitle(const std::wstring& exePath) {
+    const size_t separator = exePath.find_last_of(L"\\/");
+    std::wstring fileName = separator == std::wstring::npos ? exePath : exePath.substr(separator + 1);
+    const size_t dot = fileName.rfind(L'.');
+    if (dot != std::wstring::npos) {
+        fileName.erase(dot);
+    }
+    return fileName;
+}

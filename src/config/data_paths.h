@@ -17,3 +17,6 @@ DataPaths dataPathsFromModulePath(const std::wstring& exePath);
 // The executable's folder with its trailing separator, e.g. L"C:\\Program Files\\Mouse\\"; empty
 // when the path has no separator. The skin folder is this + L"/Skins/" + the skin's name.
 std::wstring exeFolder(const std::wstring& exePath);
+
+// The application's name as captions show it: the executable's file name without its extension.
+std::wstring applicationTitle(const std::wstring& exePath);

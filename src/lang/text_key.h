@@ -80,6 +80,10 @@ enum class TextKey : std::size_t {
     New,
     Delete,
     Confirm,
+    // The skinned dialogs' frame buttons and the skins dialog
+    DialogOk,
+    DialogCancel,
+    SkinsColourPrompt,
     // Macro messages
     MacroNameBlank,
     MacroNameExists,

@@ -5,7 +5,7 @@
 #include <span>
 #include <vector>
 
-#include "skin/geometry.h"
+#include "common/geometry.h"
 
 // One button to draw again, by its position in the item list.
 struct HoverRedraw {

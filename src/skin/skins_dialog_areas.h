@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "skin/geometry.h"
+#include "common/geometry.h"
 
 // The hot areas of the skins dialog, in client pixels (right and bottom exclusive).
 enum class SkinsDialogArea {

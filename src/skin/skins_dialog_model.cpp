@@ -23,17 +23,8 @@ bool equalsIgnoringAsciiCase(const std::wstring& a, const std::wstring& b) {
 
 } // namespace
 
-SkinsDialogTexts skinsDialogTexts(std::wstring_view languageCode) {
-    if (languageCode == L"CHS") {
-        return {L"确定", L"取消", L"请点击设置UI文本颜色"};
-    }
-    if (languageCode == L"CHT") {
-        return {L"確定", L"取消", L"請點擊設置UI文本顏色"};
-    }
-    if (languageCode == L"GER") {
-        return {L"OK", L"Löschen", L"Textfarbe auswählen"};
-    }
-    return {L"OK", L"Cancel", L"Please click to set the UI text color"};
+SkinsDialogTexts skinsDialogTexts(const UiTexts& texts) {
+    return {texts[TextKey::DialogOk], texts[TextKey::DialogCancel], texts[TextKey::SkinsColourPrompt]};
 }
 
 SkinsDialogModel::SkinsDialogModel(const DirectoryLister& lister, const std::wstring& exeFolder,

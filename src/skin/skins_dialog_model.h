@@ -3,12 +3,12 @@
 #include <cstddef>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "config/profile_store.h"
+#include "lang/language.h"
 #include "skin/directory_lister.h"
-#include "skin/geometry.h"
+#include "common/geometry.h"
 #include "skin/text_colour.h"
 
 // The skin and text colour in use, or chosen in the skins dialog.
@@ -18,13 +18,13 @@ struct SkinChoice {
     TextColour textColour;
 };
 
-// The dialog's own captions, chosen by the "Lan" code compared whole.
+// The dialog's own captions.
 struct SkinsDialogTexts {
     std::wstring ok;
     std::wstring cancel;
     std::wstring colourPrompt;
 };
-SkinsDialogTexts skinsDialogTexts(std::wstring_view languageCode);
+SkinsDialogTexts skinsDialogTexts(const UiTexts& texts);
 
 enum class SkinsDialogCommand { None, EndWithOk, EndWithCancel, ToggleSkinList, ChooseColour };
 

@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include "app/page_control_ids.h"
+#include "app/win/advanced_page_view.h"
+#include "app/win/basic_page_view.h"
 #include "app/win/page_controls.h"
 
 namespace {
@@ -30,7 +33,7 @@ TEST(PageControls, ChildTakesIdRectangleTextAndFont) {
     ParentWindow parent;
     const HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     const HWND edit = createPageControl(parent.get(), L"EDIT", L"12", ES_CENTER | ES_NUMBER,
-                                        {735, 360, 854, 378}, PageControls::kLoopTimesEditId, font);
+                                        {735, 360, 854, 378}, page_control_id::kLoopTimesEdit, font);
     ASSERT_NE(edit, nullptr);
     EXPECT_EQ(GetParent(edit), parent.get());
     EXPECT_EQ(GetDlgCtrlID(edit), 149);
@@ -47,52 +50,62 @@ TEST(PageControls, ChildTakesIdRectangleTextAndFont) {
     EXPECT_STREQ(text, L"12");
 }
 
+// A main window for the page views: draws nothing and shows no message.
+class PageHostStub : public PageHost {
+public:
+    HWND window() const override { return parent_.get(); }
+    HINSTANCE instance() const override { return GetModuleHandleW(nullptr); }
+    HFONT normalFont() const override { return nullptr; }
+    const UiTexts& texts() const override { return texts_; }
+    DialogLook dialogLook() const override { return {}; }
+    void drawIntoCanvas(const std::vector<PaintElement>&) override {}
+    void repaintPage() override {}
+    void showMessage(const std::wstring&) override {}
+
+private:
+    ParentWindow parent_;
+    UiTexts texts_;
+};
+
 struct PageTeardown {
     bool basic;
 };
 
 class PageControlsTeardown : public testing::TestWithParam<PageTeardown> {};
 
-// Each page's tear-down destroys its own windows and forgets its open lists, and leaves the other
-// page's windows alone.
+// Each page's tear-down destroys its own windows and leaves the other page's windows alone.
 TEST_P(PageControlsTeardown, DestroysOnlyItsOwnPage) {
-    ParentWindow parent;
-    PageControls controls;
-    const auto child = [&](int id) {
-        return createPageControl(parent.get(), L"LISTBOX", L"", 0, {0, 0, 10, 10}, id, nullptr);
-    };
-    controls.assignmentLists[2].reset(child(PageControls::kFirstAssignmentListId + 2));
-    controls.assignmentListOpen[2] = true;
-    controls.dpiSubList.reset(child(PageControls::kDpiSubListId));
-    controls.lightingLists[1].reset(child(PageControls::kFirstLightingListId + 1));
-    controls.lightingListOpen[1] = true;
-    controls.stageSwatches[0].reset(child(PageControls::kFirstStageSwatchId));
-    controls.lightingTexts[2].reset(child(PageControls::kFirstLightingTextId + 2));
-    controls.macroListBox.reset(child(PageControls::kMacroListBoxId));
-    controls.mouseEventList.reset(child(PageControls::kMouseEventListId));
-    controls.mouseEventListOpen = true;
-    const HWND basicWindows[] = {controls.assignmentLists[2].get(), controls.dpiSubList.get(),
-                                 controls.lightingLists[1].get(), controls.stageSwatches[0].get(),
-                                 controls.lightingTexts[2].get()};
-    const HWND advancedWindows[] = {controls.macroListBox.get(), controls.mouseEventList.get()};
+    PageHostStub host;
+    DeviceConfigRecord record{};
+    AppSettings settings;
+    BasicPageView basic(host, record, settings, host.texts());
+    AdvancedPageView advanced(host, record, host.texts());
+    basic.createControls();
+    advanced.createControls();
+    const int basicIds[] = {page_control_id::kFirstStageSwatch, page_control_id::kLastStageSwatch,
+                            page_control_id::kFirstLightingText, page_control_id::kLastLightingText};
+    const int advancedIds[] = {page_control_id::kMouseEventHeaderText, page_control_id::kLoopTimesEdit,
+                               page_control_id::kMacroNameEdit, page_control_id::kMacroListBox,
+                               page_control_id::kEventListBox};
+    for (int id : basicIds) {
+        ASSERT_NE(GetDlgItem(host.window(), id), nullptr) << id;
+    }
+    for (int id : advancedIds) {
+        ASSERT_NE(GetDlgItem(host.window(), id), nullptr) << id;
+    }
 
     if (GetParam().basic) {
-        controls.destroyBasicPage();
+        basic.destroyControls();
     } else {
-        controls.destroyAdvancedPage();
+        advanced.destroyControls();
     }
 
-    for (HWND window : basicWindows) {
-        EXPECT_EQ(IsWindow(window) != FALSE, !GetParam().basic);
+    for (int id : basicIds) {
+        EXPECT_EQ(GetDlgItem(host.window(), id) != nullptr, !GetParam().basic) << id;
     }
-    for (HWND window : advancedWindows) {
-        EXPECT_EQ(IsWindow(window) != FALSE, GetParam().basic);
+    for (int id : advancedIds) {
+        EXPECT_EQ(GetDlgItem(host.window(), id) != nullptr, GetParam().basic) << id;
     }
-    EXPECT_EQ(controls.assignmentListOpen[2], !GetParam().basic);
-    EXPECT_EQ(controls.lightingListOpen[1], !GetParam().basic);
-    EXPECT_EQ(controls.mouseEventListOpen, GetParam().basic);
-    EXPECT_EQ(controls.dpiSubList.valid(), !GetParam().basic);
-    EXPECT_EQ(controls.macroListBox.valid(), GetParam().basic);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothPages, PageControlsTeardown,

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "skin/win/dialog_button_captions.h"
-#include "skin/win/main_window_control_colours.h"
+#include "skin/dialog_look.h"
+#include "app/win/main_window_control_colours.h"
 #include "skin_test_support.h"
 
 namespace {
@@ -81,7 +81,7 @@ struct CaptionCase {
 class SkinDialogButtonCaptions : public testing::TestWithParam<CaptionCase> {};
 
 TEST_P(SkinDialogButtonCaptions, ComeFromTheWholeLanguageCode) {
-    EXPECT_EQ(dialogButtonCaptions(GetParam().code), GetParam().expected);
+    EXPECT_EQ(dialogButtonCaptions(UiTexts(languageFromCode(GetParam().code))), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -55,12 +55,16 @@ protected:
         skintest::writePng(alpha_ / L"button-over.png", 105, 21, kButtonOver, true);
         skintest::writePng(alpha_ / L"button-close-normal.png", 18, 18, kCloseNormal, true);
         skintest::writePng(alpha_ / L"button-close-over.png", 18, 18, kCloseOver, true);
-        saved_ = uiState();
-        uiState() = {alpha_.wstring(), L"Alpha", L"", TextColour{1, 2, 3}};
     }
-    ~SkinSkinsDialog() override { uiState() = saved_; }
-
     std::wstring exeFolder() const { return folder_.path().wstring() + L"\\"; }
+    std::wstring alphaFolder() const { return (folder_.path() / L"Skins" / L"Alpha").wstring(); }
+    DialogLook look() const {
+        const UiTexts english(Language::English);
+        return {alphaFolder(), chooseDialogFont(L"", 6, 1), TextColour{1, 2, 3},
+                dialogButtonCaptions(english)};
+    }
+    SkinChoice current() const { return {L"Alpha", alphaFolder(), TextColour{1, 2, 3}}; }
+    SkinsDialogTexts texts() const { return skinsDialogTexts(UiTexts(Language::English)); }
 
     HWND open() {
         const HWND window = dialog_.createWindow(nullptr);
@@ -103,9 +107,8 @@ protected:
     skintest::TempFolder folder_;
     std::filesystem::path skins_;
     std::filesystem::path alpha_;
-    UiState saved_;
     FindFileDirectoryLister lister_;
-    CSkinsDialog dialog_{lister_, exeFolder()};
+    CSkinsDialog dialog_{lister_, exeFolder(), look(), current(), texts()};
 };
 
 TEST_F(SkinSkinsDialog, TakesTheSizeOfItsBackgroundAndDrawsItsFrame) {
@@ -194,7 +197,7 @@ TEST_F(SkinSkinsDialog, KeepsRunningAfterClicksOutsideItsButtons) {
 
 TEST_F(SkinSkinsDialog, EnterChoosesOkAndEscapeCancels) {
     for (const auto& [key, expected] : std::map<WPARAM, int>{{VK_RETURN, IDOK}, {VK_ESCAPE, IDCANCEL}}) {
-        CSkinsDialog dialog(lister_, exeFolder());
+        CSkinsDialog dialog(lister_, exeFolder(), look(), current(), texts());
         const HWND window = dialog.createWindow(nullptr);
         ASSERT_NE(window, nullptr);
         MSG keyDown{window, WM_KEYDOWN, key, 0, 0, {}};
@@ -248,7 +251,7 @@ TEST_F(SkinSkinsDialog, DoesNotDragFromItsSkinHeader) {
 TEST_F(SkinSkinsDialog, ClosesItsWindowWhenItGoesAway) {
     HWND window = nullptr;
     {
-        CSkinsDialog dialog(lister_, exeFolder());
+        CSkinsDialog dialog(lister_, exeFolder(), look(), current(), texts());
         window = dialog.createWindow(nullptr);
         ASSERT_NE(window, nullptr);
     }

@@ -1,6 +1,5 @@
 #include "app/win/gorvik_dlg.h"
 
-#include "app/ui_state.h"
 #include "app/win/app_messages.h"
 #include "app/win/resource_ids.h"
 #include "config/win/module_path.h"
@@ -31,7 +30,7 @@ INT_PTR CGorvikDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DEVICECHANGE:
         return onDeviceChange(wParam, lParam);
     case WM_COMMAND:
-        return onCommand(wParam);
+        return onCommand(wParam, lParam);
     case WM_CLOSE:
         return onClose();
     case WM_DESTROY:
@@ -61,7 +60,8 @@ bool CGorvikDlg::preTranslateMessage(MSG& message) {
         hide();
         return true;
     }
-    return preTranslatePageMessage(message);
+    PageView* page = viewOf(state_.pages.activePage);
+    return page != nullptr && page->preTranslateMessage(message);
 }
 
 INT_PTR CGorvikDlg::onPaint() {
@@ -111,12 +111,16 @@ INT_PTR CGorvikDlg::onTrayIcon(LPARAM mouseMessage) {
     return result(0);
 }
 
-INT_PTR CGorvikDlg::onCommand(WPARAM wParam) {
-    if (LOWORD(wParam) == kTrayExitCommand) {
+INT_PTR CGorvikDlg::onCommand(WPARAM wParam, LPARAM) {
+    const int command = LOWORD(wParam);
+    if (command == kTrayExitCommand) {
         exitProgram();
     }
-    if (LOWORD(wParam) == ID_MACROLIST_DELETE) {
-        deleteEventLine();
+    // The event list's menu belongs to the Advanced page; control notifications to the shown page.
+    if (command == ID_MACROLIST_DELETE) {
+        advancedPage_.onCommand(command, HIWORD(wParam));
+    } else if (PageView* page = viewOf(state_.pages.activePage)) {
+        page->onCommand(command, HIWORD(wParam));
     }
     return FALSE;
 }

@@ -11,7 +11,12 @@
 #include "app/main_window_hover.h"
 #include "app/main_window_state.h"
 #include "app/page_paint.h"
-#include "app/win/page_controls.h"
+#include "app/page_switch.h"
+#include "app/ui_state.h"
+#include "app/win/advanced_page_view.h"
+#include "app/win/basic_page_view.h"
+#include "app/win/main_window_control_colours.h"
+#include "app/win/page_host.h"
 #include "app/win/tray_icon.h"
 #include "config/app_settings.h"
 #include "config/config_state.h"
@@ -19,7 +24,6 @@
 #include "device/win/device_backend.h"
 #include "device/win/device_link.h"
 #include "lang/language.h"
-#include "skin/win/main_window_control_colours.h"
 #include "skin/win/paint_plan_renderer.h"
 #include "skin/win/png_cache.h"
 #include "ui/win/dialog.h"
@@ -27,7 +31,7 @@
 
 // The main window: a skinned dialog without caption or taskbar button that lives behind the
 // notification icon. It owns the connection to the mouse, the configuration and the settings.
-class CGorvikDlg : public Dialog {
+class CGorvikDlg : public Dialog, private PageHost {
 public:
     explicit CGorvikDlg(HINSTANCE instance);
 
@@ -48,31 +52,35 @@ private:
     void loadConfiguration();
     void loadLanguageAndSettings();
     void loadMainImage();
-    void publishUiState();
+    void readSkinAndColour();
     void createFonts();
 
     // The pages (page_build.cpp): each build paints the whole page into the canvas from the record
-    // and the skin, creates the page's controls and shows the result.
+    // and the skin and has the page's view create its controls.
     void buildBasicPage();
     void buildAdvancedPage();
-    // Destroys the child controls of `page` and forgets which of its lists were open.
-    void tearDownPageControls(Page page);
     // Builds the shown page again from scratch: after Cancel (re-reading the labels of the Basic
     // page from str.ini) and after a skin change.
     void redrawShownPage(bool rereadSettings);
     void carryOutPageBuild(const PageBuildPlan& plan);
     void runFirstBuildSteps();
-    void createBasicPageControls();
-    void createAdvancedPageControls();
+    PageView* viewOf(Page page);
     PagePaintInput paintInput() const;
     PaintResources paintResources();
-    // Draws into the canvas and copies the whole client area to the window once.
-    void drawIntoCanvas(const std::vector<PaintElement>& elements);
 
-    // Clicks (page_click.cpp), in the order of the click dispatch.
+    // PageHost: what the page views use of the main window.
+    HWND window() const override { return hwnd(); }
+    HINSTANCE instance() const override { return instance_; }
+    HFONT normalFont() const override { return normalFont_.get(); }
+    const UiTexts& texts() const override { return texts_; }
+    DialogLook dialogLook() const override;
+    void drawIntoCanvas(const std::vector<PaintElement>& elements) override;
+    void repaintPage() override;
+    void showMessage(const std::wstring& text) override;
+
+    // Clicks (page_click.cpp): the frame's own actions here, the page's in its view.
     INT_PTR onLeftButtonDown(LPARAM position);
     ClickContext clickContext() const;
-    void closeLists(const ListsToClose& lists);
     void carryOut(const ClickDecision& decision, Point p);
     void commit(ClickAction action);
     void applyToDevice();
@@ -80,32 +88,11 @@ private:
     void openSkinsDialog();
     void openWebLink();
     void dragWindow(Point p);
-    void selectKeyMode(uint8_t mode);
-    void restoreDefaultAssignments();
-    void toggleAssignmentList(uint8_t button);
-    void selectReportRate(uint8_t segment);
-    void toggleDpiStage(uint8_t stage);
-    void chooseStageColour(uint8_t stage);
-    void toggleLightingList(uint8_t list);
-    void setDpiStep(uint8_t stage, uint8_t position);
-    void togglePointerPrecision();
-    void toggleScrollOneScreen();
-    void restorePointerDefaults();
-    void startMacroRecording();
-    void stopMacroRecording();
-    void newMacro();
-    void deleteMacro();
-    void saveMacro();
-    void toggleMouseEventList();
-    void setPointerSlider(uint8_t slider, uint8_t value);
-    void deleteEventLine();
 
-    // Pointer-over images (page_hover.cpp) and the pre-filter's list behaviour (page_prefilter.cpp).
+    // Pointer-over images (page_hover.cpp).
     INT_PTR onMouseMove(LPARAM position);
     INT_PTR onMouseHover(LPARAM position);
     void carryOut(const MainWindowHoverUpdate& update);
-    bool preTranslatePageMessage(const MSG& message);
-    void showEventListMenu();
     INT_PTR onControlColour(UINT message, HDC dc, HWND control);
 
     // Message handlers.
@@ -116,7 +103,7 @@ private:
     INT_PTR onTrayIcon(LPARAM mouseMessage);
     INT_PTR onDeviceEvent(WPARAM code, LPARAM value);
     INT_PTR onDeviceChange(WPARAM eventType, LPARAM broadcast);
-    INT_PTR onCommand(WPARAM wParam);
+    INT_PTR onCommand(WPARAM wParam, LPARAM control);
     INT_PTR onClose();
     INT_PTR onDestroy();
     INT_PTR onTaskbarCreated();
@@ -131,7 +118,6 @@ private:
     // Closes the device handles and the reader's event and removes the icon.
     void cleanUp();
     [[noreturn]] void exitProgram();
-    void showMessage(const std::wstring& text);
 
     HINSTANCE instance_;
     HICON appIcon_;
@@ -150,12 +136,14 @@ private:
     ConfigState config_;
     UiTexts texts_;
     AppSettings settings_;
+    UiState ui_;
 
     UniqueBitmap backgroundBitmap_;
     UniqueFont normalFont_;
     UniqueFont titleFont_;
 
-    PageControls controls_;
+    BasicPageView basicPage_{*this, config_.record, settings_, texts_};
+    AdvancedPageView advancedPage_{*this, config_.record, texts_};
     MainWindowHover hover_;
     MainWindowControlColours controlColours_;
     PngCache images_;

@@ -2,17 +2,17 @@
 
 #include <dbt.h>
 
-#include "app/ui_state.h"
 #include "app/win/app_messages.h"
 #include "app/win/gorvik_dlg.h"
 #include "app/win/main_window_handle.h"
-#include "config/config_file.h"
+#include "config/startup_config.h"
 #include "config/win/module_path.h"
 #include "config/win/win32_profile_store.h"
 #include "device/device_notice.h"
 #include "lang/font_choice.h"
 #include "skin/skin_paths.h"
 #include "skin/win/dialog_font.h"
+#include "skin/win/find_file_directory_lister.h"
 #include "skin/win/png_image.h"
 
 namespace {
@@ -49,7 +49,7 @@ BOOL CGorvikDlg::onInitDialog() {
     loadConfiguration();
     loadLanguageAndSettings();
     loadMainImage();
-    publishUiState();
+    readSkinAndColour();
     createFonts();
     if (deviceLink_.deviceConnected) {
         buildBasicPage();
@@ -108,39 +108,49 @@ bool CGorvikDlg::registerForDeviceNotifications() {
 
 void CGorvikDlg::loadConfiguration() {
     paths_ = dataPathsFromModulePath(currentModulePath());
-    const ConfigFileResult loaded = loadConfigFile(config_, paths_);
+    // Without a usable config.bin the record is the factory one, never all zero.
+    const ConfigFileResult loaded = loadStartupConfiguration(config_, paths_);
     if (loaded.showsMessage()) {
         MessageBoxW(hwnd(), loaded.messageText().c_str(), loaded.messageCaption(applicationTitle_).c_str(),
                     MB_OK);
     }
-    config_.takeSnapshot();
 }
 
 void CGorvikDlg::loadLanguageAndSettings() {
     Win32ProfileStore settingsFile(paths_.settingsPath);
-    uiState().languageCode = readLanguageCode(settingsFile);
-    texts_ = UiTexts(languageFromCode(uiState().languageCode));
+    ui_.languageCode = readLanguageCode(settingsFile);
+    texts_ = UiTexts(languageFromCode(ui_.languageCode));
     readSettings(settingsFile, texts_.settingsSection(), settings_);
 }
 
 void CGorvikDlg::loadMainImage() {
-    uiState().skinFolderPath = skinFolderPath(exeFolder(paths_.exePath), settings_.skinName);
-    std::optional<PngImage> mainImage =
-        PngImage::load(skinImagePath(uiState().skinFolderPath, SkinImage::Main));
-    const int width = mainImage ? mainImage->width() : 0;
-    const int height = mainImage ? mainImage->height() : 0;
-    // Without a frame the client area is the image; the template's centring keeps the position.
-    SetWindowPos(hwnd(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
-    if (mainImage) {
-        backgroundBitmap_.reset(mainImage->detach());
+    // A skin that is missing, incomplete or named with a path gives way to one that can be drawn;
+    // its name is the one the skins dialog shows.
+    const FindFileDirectoryLister lister;
+    const StartupSkin skin = chooseStartupSkin(lister, exeFolder(paths_.exePath), settings_.skinName);
+    settings_.skinName = skin.name;
+    ui_.skinFolderPath = skin.folder;
+    std::optional<PngImage> mainImage = PngImage::load(skinImagePath(ui_.skinFolderPath, SkinImage::Main));
+    if (!mainImage) {
+        // Nothing to draw: the window keeps the size of its template rather than shrinking to nothing.
+        return;
     }
+    // Without a frame the client area is the image; the template's centring keeps the position.
+    SetWindowPos(hwnd(), nullptr, 0, 0, mainImage->width(), mainImage->height(), SWP_NOMOVE | SWP_NOZORDER);
+    backgroundBitmap_.reset(mainImage->detach());
 }
 
-void CGorvikDlg::publishUiState() {
-    UiState& shared = uiState();
-    shared.uiTextColor = {colorComponent(settings_.red), colorComponent(settings_.green),
-                          colorComponent(settings_.blue)};
-    shared.skinName = settings_.skinName;
+void CGorvikDlg::readSkinAndColour() {
+    ui_.uiTextColor = {colorComponent(settings_.red), colorComponent(settings_.green),
+                       colorComponent(settings_.blue)};
+    ui_.skinName = settings_.skinName;
+}
+
+DialogLook CGorvikDlg::dialogLook() const {
+    const DWORD version = GetVersion();
+    return {ui_.skinFolderPath,
+            chooseDialogFont(ui_.languageCode, LOBYTE(LOWORD(version)), HIBYTE(LOWORD(version))),
+            ui_.uiTextColor, dialogButtonCaptions(texts_)};
 }
 
 void CGorvikDlg::createFonts() {
@@ -148,7 +158,7 @@ void CGorvikDlg::createFonts() {
     // report 6.2.
     const DWORD version = GetVersion();
     const MainWindowFonts fonts =
-        chooseMainWindowFonts(uiState().languageCode, LOBYTE(LOWORD(version)), HIBYTE(LOWORD(version)));
+        chooseMainWindowFonts(ui_.languageCode, LOBYTE(LOWORD(version)), HIBYTE(LOWORD(version)));
     normalFont_.reset(createFontFrom(fonts.normal));
     titleFont_.reset(createFontFrom(fonts.title));
 }

@@ -1,21 +1,10 @@
 #include <windows.h>
 
-#include "app/page_control_layout.h"
 #include "app/page_switch.h"
-#include "app/ui_state.h"
 #include "app/win/gorvik_dlg.h"
 #include "assign/default_button_labels.h"
 #include "config/win/win32_profile_store.h"
-#include "settings/lighting_texts.h"
 #include "skin/win/canvas_painter.h"
-
-namespace {
-
-RECT toRect(Rect r) {
-    return {r.left, r.top, r.right, r.bottom};
-}
-
-} // namespace
 
 void CGorvikDlg::buildBasicPage() {
     carryOutPageBuild(buildPage(state_.pages, Page::Basic));
@@ -25,17 +14,16 @@ void CGorvikDlg::buildAdvancedPage() {
     carryOutPageBuild(buildPage(state_.pages, Page::Advanced));
 }
 
-void CGorvikDlg::tearDownPageControls(Page page) {
+PageView* CGorvikDlg::viewOf(Page page) {
     switch (page) {
     case Page::Basic:
-        controls_.destroyBasicPage();
-        break;
+        return &basicPage_;
     case Page::Advanced:
-        controls_.destroyAdvancedPage();
-        break;
+        return &advancedPage_;
     case Page::None:
         break;
     }
+    return nullptr;
 }
 
 void CGorvikDlg::redrawShownPage(bool rereadSettings) {
@@ -51,17 +39,21 @@ void CGorvikDlg::carryOutPageBuild(const PageBuildPlan& plan) {
     if (!plan.build) {
         return;
     }
-    tearDownPageControls(plan.tearDown);
+    if (PageView* leaving = viewOf(plan.tearDown)) {
+        leaving->destroyControls();
+    }
+    if (plan.removeRecorderHook) {
+        advancedPage_.endRecording();
+    }
     if (plan.firstBuildExchange) {
         runFirstBuildSteps();
     }
-    const PagePaintInput input = paintInput();
-    const bool basic = state_.pages.activePage == Page::Basic;
-    drawIntoCanvas(basic ? basicPagePaint(input) : advancedPagePaint(input));
-    if (basic) {
-        createBasicPageControls();
-    } else {
-        createAdvancedPageControls();
+    repaintPage();
+    if (PageView* shown = viewOf(state_.pages.activePage)) {
+        shown->createControls();
+    }
+    if (plan.loadMacroPage) {
+        advancedPage_.loadMacroPage();
     }
     hover_.showPage(state_.pages.activePage);
 }
@@ -76,48 +68,9 @@ void CGorvikDlg::runFirstBuildSteps() {
     }
 }
 
-void CGorvikDlg::createBasicPageControls() {
-    const HFONT font = normalFont_.get();
-    for (uint8_t stage = 1; stage <= controls_.stageSwatches.size(); ++stage) {
-        UniqueWindow& swatch = controls_.stageSwatches[stage - 1u];
-        if (!swatch) {
-            swatch.reset(createPageControl(hwnd(), L"STATIC", L"", SS_CENTER,
-                                           toRect(hotAreaRect(HotArea::DpiColourSwatch, stage)),
-                                           PageControls::kFirstStageSwatchId + stage - 1, font));
-        }
-    }
-    const LightingFieldTexts fields = lightingFieldTexts(config_.record, texts_);
-    const std::array<const std::wstring*, 3> texts{&fields.mode, &fields.parameter, &fields.effect};
-    const std::array<Rect, 3> rects{kLightingModeTextRect, kLightingParameterTextRect,
-                                    kLightingEffectTextRect};
-    for (std::size_t field = 0; field < texts.size(); ++field) {
-        UniqueWindow& text = controls_.lightingTexts[field];
-        if (!text) {
-            text.reset(createPageControl(hwnd(), L"STATIC", texts[field]->c_str(), 0, toRect(rects[field]),
-                                         PageControls::kFirstLightingTextId + static_cast<int>(field), font));
-        }
-    }
-}
-
-// The macro page's controls; filling them from record.ini and the macro area is the macro
-// editor's.
-void CGorvikDlg::createAdvancedPageControls() {
-    const HFONT font = normalFont_.get();
-    const HWND parent = hwnd();
-    controls_.mouseEventHeaderText.reset(
-        createPageControl(parent, L"STATIC", texts_[TextKey::InsertMouseEventButton].c_str(), 0,
-                          toRect(kMouseEventHeaderTextRect), PageControls::kMouseEventHeaderTextId, font));
-    controls_.macroNameEdit.reset(createPageControl(parent, L"EDIT", L"", ES_CENTER | ES_AUTOHSCROLL,
-                                                    toRect(kMacroNameEditRect),
-                                                    PageControls::kMacroNameEditId, font));
-    controls_.loopTimesEdit.reset(
-        createPageControl(parent, L"EDIT", L"", ES_CENTER | ES_AUTOHSCROLL | ES_NUMBER,
-                          toRect(kLoopTimesEditRect), PageControls::kLoopTimesEditId, font));
-    const DWORD listStyle = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL;
-    controls_.macroListBox.reset(createPageControl(
-        parent, L"LISTBOX", L"", listStyle, toRect(kMacroListBoxRect), PageControls::kMacroListBoxId, font));
-    controls_.eventListBox.reset(createPageControl(
-        parent, L"LISTBOX", L"", listStyle, toRect(kEventListBoxRect), PageControls::kEventListBoxId, font));
+void CGorvikDlg::repaintPage() {
+    const PagePaintInput input = paintInput();
+    drawIntoCanvas(state_.pages.activePage == Page::Basic ? basicPagePaint(input) : advancedPagePaint(input));
 }
 
 PagePaintInput CGorvikDlg::paintInput() const {
@@ -128,7 +81,7 @@ PagePaintInput CGorvikDlg::paintInput() const {
 }
 
 PaintResources CGorvikDlg::paintResources() {
-    return {uiState().skinFolderPath, normalFont_.get(), titleFont_.get(), uiState().uiTextColor, &images_};
+    return {ui_.skinFolderPath, normalFont_.get(), titleFont_.get(), ui_.uiTextColor, &images_};
 }
 
 void CGorvikDlg::drawIntoCanvas(const std::vector<PaintElement>& elements) {

@@ -10,16 +10,16 @@
 
 namespace {
 
-// The two saving steps of an Apply: the record to config.bin (reporting a failed save) and the
-// button labels to the language's section of str.ini.
-class MainWindowSaveSteps : public ApplySaveSteps {
+// What Apply saves once the mouse has had its turn: the record to config.bin (reporting a failed
+// save) and the button labels to the language's section of str.ini.
+class MainWindowSaveSteps {
 public:
     MainWindowSaveSteps(HWND owner, const std::wstring& applicationTitle, const ConfigState& config,
                         const DataPaths& paths, const AppSettings& settings, const wchar_t* labelSection)
         : owner_(owner), applicationTitle_(applicationTitle), config_(config), paths_(paths),
           settings_(settings), labelSection_(labelSection) {}
 
-    void saveRecord() override {
+    void saveRecord() {
         // The Windows writer reports GetLastError codes in the "Error Code is" box.
         Win32ConfigFileWriter writer;
         const ConfigFileResult saved = saveConfigFile(config_, paths_, writer);
@@ -29,7 +29,7 @@ public:
         }
     }
 
-    void saveButtonLabels() override {
+    void saveButtonLabels() {
         Win32ProfileStore settingsFile(paths_.settingsPath);
         writeButtonLabels(settingsFile, labelSection_, settings_);
     }
@@ -68,29 +68,30 @@ void CGorvikDlg::commit(ClickAction action) {
 }
 
 void CGorvikDlg::applyToDevice() {
+    // The command interface may have gone away since the click was taken; the configuration is
+    // saved all the same, whatever the mouse took, so nothing the user set is lost.
+    if (HidPort* port = backend_ ? backend_->commandPort() : nullptr) {
+        Transport transport(*port, backend_->pacer());
+        DeviceImage image{};
+        applyConfiguration(transport, config_.record, deviceLink_.sensorType, image);
+    }
     MainWindowSaveSteps saveSteps(hwnd(), applicationTitle_, config_, paths_, settings_,
                                   texts_.settingsSection());
-    HidPort* port = backend_ ? backend_->commandPort() : nullptr;
-    if (port == nullptr) {
-        // The command interface went away since the click was taken: the configuration is still
-        // saved, so nothing the user set is lost.
-        saveSteps.saveRecord();
-        saveSteps.saveButtonLabels();
-        return;
-    }
-    Transport transport(*port, backend_->pacer());
-    DeviceImage image{};
-    applyConfiguration(transport, config_.record, deviceLink_.sensorType, image, saveSteps);
+    saveSteps.saveRecord();
+    saveSteps.saveButtonLabels();
 }
 
 // Handing the pointer settings to Windows comes with the pointer settings of the Advanced page.
 void CGorvikDlg::applyPointerSettings() {}
 
 void CGorvikDlg::openSkinsDialog() {
-    Win32ProfileStore settingsFile(paths_.settingsPath);
-    if (!runSkinsDialog(hwnd(), settingsFile)) {
+    const std::optional<SkinChoice> choice =
+        runSkinsDialog(hwnd(), dialogLook(), ui_.skinChoice(), skinsDialogTexts(texts_));
+    if (!choice) {
         return;
     }
+    Win32ProfileStore settingsFile(paths_.settingsPath);
+    applySkinChoice(ui_, settingsFile, *choice);
     // The page images of the new skin go into the canvas made from the start-up main.png; the
     // window keeps its size.
     redrawShownPage(false);

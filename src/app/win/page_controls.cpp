@@ -1,33 +1,5 @@
 #include "app/win/page_controls.h"
 
-void PageControls::destroyBasicPage() {
-    for (UniqueWindow& list : assignmentLists) {
-        list.reset();
-    }
-    dpiSubList.reset();
-    for (UniqueWindow& list : lightingLists) {
-        list.reset();
-    }
-    for (UniqueWindow& swatch : stageSwatches) {
-        swatch.reset();
-    }
-    for (UniqueWindow& text : lightingTexts) {
-        text.reset();
-    }
-    assignmentListOpen = {};
-    lightingListOpen = {};
-}
-
-void PageControls::destroyAdvancedPage() {
-    mouseEventHeaderText.reset();
-    mouseEventList.reset();
-    macroNameEdit.reset();
-    loopTimesEdit.reset();
-    macroListBox.reset();
-    eventListBox.reset();
-    mouseEventListOpen = false;
-}
-
 HWND createPageControl(HWND parent, const wchar_t* windowClass, const wchar_t* text, DWORD style, RECT rect,
                        int id, HFONT font) {
     const HWND control = CreateWindowExW(

@@ -2,16 +2,12 @@
 
 #include <windowsx.h>
 
-#include "app/ui_state.h"
 #include "app/win/gorvik_dlg.h"
+#include "ui/win/win_geometry.h"
 
 namespace {
 
 constexpr DWORD kHoverTimeMs = 10;
-
-Point pointOf(LPARAM position) {
-    return {GET_X_LPARAM(position), GET_Y_LPARAM(position)};
-}
 
 } // namespace
 
@@ -45,7 +41,7 @@ void CGorvikDlg::carryOut(const MainWindowHoverUpdate& update) {
 }
 
 INT_PTR CGorvikDlg::onControlColour(UINT message, HDC dc, HWND control) {
-    const HBRUSH brush = controlColours_.apply(message, dc, control, normalFont_.get(), uiState().uiTextColor,
+    const HBRUSH brush = controlColours_.apply(message, dc, control, normalFont_.get(), ui_.uiTextColor,
                                                config_.record.stageColor);
     return reinterpret_cast<INT_PTR>(brush);
 }

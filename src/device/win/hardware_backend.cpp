@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "app/ui_state.h"
+#include "config/data_paths.h"
 #include "config/win/module_path.h"
 #include "device/win/device_backend.h"
 #include "device/win/event_reader.h"

@@ -6,9 +6,3 @@ HFONT createFontFrom(const FontSpec& font) {
     return CreateFontW(font.height, 0, 0, 0, font.weight, FALSE, FALSE, FALSE, 0, OUT_DEFAULT_PRECIS,
                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, kFontPitchAndFamily, font.face.c_str());
 }
-
-HFONT createDialogFont(std::wstring_view languageCode) {
-    // GetVersion answers as the manifest lets it, which is what decides the Simplified Chinese face.
-    const DWORD version = GetVersion();
-    return createFontFrom(chooseDialogFont(languageCode, LOBYTE(LOWORD(version)), HIBYTE(LOWORD(version))));
-}

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "app/ui_state.h"
+#include "config/data_paths.h"
 #include "config/win/module_path.h"
 #include "ui/win/scoped_handle.h"
 

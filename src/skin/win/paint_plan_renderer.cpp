@@ -4,12 +4,9 @@
 
 #include "skin/skin_paths.h"
 #include "skin/win/load_png.h"
+#include "ui/win/win_geometry.h"
 
 namespace {
-
-RECT toRect(Rect r) {
-    return {r.left, r.top, r.right, r.bottom};
-}
 
 UINT singleLineFormat(TextAlign align) {
     const UINT format = DT_VCENTER | DT_SINGLELINE;

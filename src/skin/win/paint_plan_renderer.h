@@ -5,7 +5,7 @@
 #include <span>
 #include <string>
 
-#include "app/paint_element.h"
+#include "skin/paint_element.h"
 #include "skin/text_colour.h"
 #include "skin/win/png_cache.h"
 

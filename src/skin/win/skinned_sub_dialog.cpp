@@ -6,7 +6,6 @@
 #include <optional>
 #include <utility>
 
-#include "app/ui_state.h"
 #include "skin/skin_paths.h"
 #include "skin/win/canvas_painter.h"
 #include "skin/win/dialog_font.h"
@@ -15,6 +14,7 @@
 #include "skin/win/mem_dc.h"
 #include "skin/win/png_image.h"
 #include "ui/win/modal_loop.h"
+#include "ui/win/win_geometry.h"
 
 namespace {
 
@@ -23,14 +23,6 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kControlBackground = RGB(40, 40, 40);
 // How long the pointer rests on a button before it lights up.
 constexpr DWORD kHoverTimeMs = 10;
-
-RECT toRect(Rect r) {
-    return {r.left, r.top, r.right, r.bottom};
-}
-
-Point pointOf(LPARAM lParam) {
-    return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-}
 
 RECT clientRect(HWND window) {
     RECT client{};
@@ -61,9 +53,9 @@ void centreOver(HWND dialog, HWND owner) {
 
 } // namespace
 
-SkinnedSubDialog::SkinnedSubDialog(SkinImage background, std::wstring loadFailureCaption)
+SkinnedSubDialog::SkinnedSubDialog(SkinImage background, std::wstring loadFailureCaption, DialogLook look)
     : backgroundImage_(background), loadFailureCaption_(std::move(loadFailureCaption)),
-      hover_({kCloseArea, kOkArea, kCancelArea}) {}
+      look_(std::move(look)), hover_({kCloseArea, kOkArea, kCancelArea}) {}
 
 SkinnedSubDialog::~SkinnedSubDialog() {
     if (hwnd() != nullptr) {
@@ -158,12 +150,7 @@ INT_PTR SkinnedSubDialog::onMessage(UINT message, WPARAM wParam, LPARAM lParam) 
 }
 
 BOOL SkinnedSubDialog::onInitDialog() {
-    const UiState& ui = uiState();
-    skinFolder_ = ui.skinFolderPath;
-    languageCode_ = ui.languageCode;
-    textColour_ = ui.uiTextColor;
-
-    std::optional<PngImage> image = PngImage::load(skinImagePath(skinFolder_, backgroundImage_));
+    std::optional<PngImage> image = PngImage::load(skinImagePath(look_.skinFolder, backgroundImage_));
     const int width = image ? image->width() : 0;
     const int height = image ? image->height() : 0;
     SetWindowPos(hwnd(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
@@ -173,8 +160,7 @@ BOOL SkinnedSubDialog::onInitDialog() {
     }
     background_.reset(image->detach());
 
-    font_.reset(createDialogFont(languageCode_));
-    captions_ = dialogButtonCaptions(languageCode_);
+    font_.reset(createFontFrom(look_.font));
     createControls();
     return TRUE;
 }
@@ -187,7 +173,7 @@ INT_PTR SkinnedSubDialog::onEraseBackground(HDC dc) {
     const HDC canvasDc = surface.dc();
     ScopedSelect selectedFont(canvasDc, font_.get());
     SetBkMode(canvasDc, TRANSPARENT);
-    SetTextColor(canvasDc, textColour_.colorRef());
+    SetTextColor(canvasDc, look_.textColour.colorRef());
     drawFrameButton(canvasDc, Ok, false);
     drawFrameButton(canvasDc, Cancel, false);
     paintOwnContent(canvasDc);
@@ -204,11 +190,11 @@ void SkinnedSubDialog::drawFrameButton(HDC dc, std::size_t button, bool over) {
         break;
     case Ok:
         drawSkinImage(dc, over ? SkinImage::ButtonOver : SkinImage::ButtonNormal, kOkArea.topLeft());
-        drawCentredText(dc, captions_.ok, kOkArea);
+        drawCentredText(dc, look_.captions.ok, kOkArea);
         break;
     case Cancel:
         drawSkinImage(dc, over ? SkinImage::ButtonOver : SkinImage::ButtonNormal, kCancelArea.topLeft());
-        drawCentredText(dc, captions_.cancel, kCancelArea);
+        drawCentredText(dc, look_.captions.cancel, kCancelArea);
         break;
     default:
         break;
@@ -216,7 +202,7 @@ void SkinnedSubDialog::drawFrameButton(HDC dc, std::size_t button, bool over) {
 }
 
 bool SkinnedSubDialog::drawSkinImage(HDC dc, SkinImage image, Point at) {
-    return LoadPngInDialog(hwnd(), dc, skinImagePath(skinFolder_, image), at.x, at.y, &images_);
+    return LoadPngInDialog(hwnd(), dc, skinImagePath(look_.skinFolder, image), at.x, at.y, &images_);
 }
 
 void SkinnedSubDialog::applyHover(const HoverUpdate& update) {
@@ -231,7 +217,7 @@ void SkinnedSubDialog::applyHover(const HoverUpdate& update) {
     const HDC canvasDc = painter.dc();
     ScopedSelect selectedFont(canvasDc, font_.get());
     SetBkMode(canvasDc, TRANSPARENT);
-    SetTextColor(canvasDc, textColour_.colorRef());
+    SetTextColor(canvasDc, look_.textColour.colorRef());
     for (const HoverRedraw& redraw : update.redraws) {
         drawFrameButton(canvasDc, redraw.item, redraw.over);
     }

@@ -5,11 +5,11 @@
 #include <optional>
 #include <string>
 
-#include "skin/geometry.h"
+#include "common/geometry.h"
 #include "skin/hover_tracker.h"
+#include "skin/dialog_look.h"
 #include "skin/skin_image.h"
 #include "skin/text_colour.h"
-#include "skin/win/dialog_button_captions.h"
 #include "skin/win/png_cache.h"
 #include "ui/win/dialog.h"
 #include "ui/win/scoped_handle.h"
@@ -21,9 +21,10 @@
 // controls and texts through the hooks below.
 class SkinnedSubDialog : public Dialog {
 public:
-    // `background` is the dialog's image in the skin folder; `loadFailureCaption` captions the
-    // "error" message shown when it cannot be loaded, e.g. "Skins Dialog Load background image failed!!!".
-    SkinnedSubDialog(SkinImage background, std::wstring loadFailureCaption);
+    // `background` is the dialog's image in the skin folder of `look`; `loadFailureCaption` captions
+    // the "error" message shown when it cannot be loaded, e.g. "Skins Dialog Load background image
+    // failed!!!".
+    SkinnedSubDialog(SkinImage background, std::wstring loadFailureCaption, DialogLook look);
     // A window still open when its object goes is closed first, so it never calls a dead object.
     ~SkinnedSubDialog() override;
 
@@ -76,9 +77,8 @@ protected:
     bool drawSkinImage(HDC dc, SkinImage image, Point at);
 
     HFONT font() const { return font_.get(); }
-    const std::wstring& skinFolder() const { return skinFolder_; }
-    const std::wstring& languageCode() const { return languageCode_; }
-    TextColour textColour() const { return textColour_; }
+    const std::wstring& skinFolder() const { return look_.skinFolder; }
+    TextColour textColour() const { return look_.textColour; }
 
 private:
     enum FrameButton { Close, Ok, Cancel };
@@ -96,10 +96,7 @@ private:
 
     SkinImage backgroundImage_;
     std::wstring loadFailureCaption_;
-    std::wstring skinFolder_;
-    std::wstring languageCode_;
-    TextColour textColour_;
-    DialogButtonCaptions captions_;
+    DialogLook look_;
     UniqueBitmap background_;
     UniqueFont font_;
     UniqueBrush controlBrush_;

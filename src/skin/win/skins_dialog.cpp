@@ -1,6 +1,5 @@
 #include "skin/win/skins_dialog.h"
 
-#include <commdlg.h>
 #include <windowsx.h>
 
 #include <cstdlib>
@@ -11,6 +10,8 @@
 #include "skin/skins_dialog_areas.h"
 #include "skin/win/find_file_directory_lister.h"
 #include "skin/win/list_hover.h"
+#include "ui/win/colour_chooser.h"
+#include "ui/win/win_geometry.h"
 
 namespace {
 
@@ -19,32 +20,25 @@ constexpr COLORREF kControlBackground = RGB(40, 40, 40);
 // Posted to the dialog to destroy a list that closed while it was notifying its parent.
 constexpr UINT kReleaseRetiredListMessage = WM_APP + 0x20;
 
-RECT toRect(Rect r) {
-    return {r.left, r.top, r.right, r.bottom};
-}
-
 COLORREF colorRefOf(TextColour colour) {
     return colour.colorRef();
 }
 
 } // namespace
 
-CSkinsDialog::CSkinsDialog(const DirectoryLister& lister, std::wstring exeFolder)
-    : SkinnedSubDialog(SkinImage::SkinsDialog, L"Skins Dialog Load background image failed!!!"),
-      lister_(lister), exeFolder_(std::move(exeFolder)) {}
+CSkinsDialog::CSkinsDialog(const DirectoryLister& lister, std::wstring exeFolder, DialogLook look,
+                           SkinChoice current, SkinsDialogTexts texts)
+    : SkinnedSubDialog(SkinImage::SkinsDialog, L"Skins Dialog Load background image failed!!!",
+                       std::move(look)),
+      lister_(lister), exeFolder_(std::move(exeFolder)), current_(std::move(current)),
+      texts_(std::move(texts)) {}
 
 SkinChoice CSkinsDialog::choice() const {
-    if (model_) {
-        return model_->choice();
-    }
-    const UiState& ui = uiState();
-    return {ui.skinName, ui.skinFolderPath, ui.uiTextColor};
+    return model_ ? model_->choice() : current_;
 }
 
 void CSkinsDialog::createControls() {
-    const UiState& ui = uiState();
-    model_.emplace(lister_, exeFolder_, SkinChoice{ui.skinName, ui.skinFolderPath, ui.uiTextColor});
-    texts_ = skinsDialogTexts(languageCode());
+    model_.emplace(lister_, exeFolder_, current_);
     skinName_ = createControl(L"STATIC", model_->choice().skinName.c_str(), WS_CHILD | WS_VISIBLE | SS_SUNKEN,
                               kSkinNameControlRect, kSkinNameId);
     swatch_ = createControl(L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_CENTER,
@@ -114,18 +108,11 @@ void CSkinsDialog::closeSkinList() {
 }
 
 void CSkinsDialog::chooseColour() {
-    // The chooser's sixteen custom colours, kept while the program runs.
-    static COLORREF customColours[16] = {};
-    CHOOSECOLORW chooser{};
-    chooser.lStructSize = sizeof(chooser);
-    chooser.hwndOwner = hwnd();
-    chooser.rgbResult = RGB(0, 0, 0);
-    chooser.lpCustColors = customColours;
-    if (!ChooseColorW(&chooser)) {
+    const std::optional<COLORREF> colour = ::chooseColour(hwnd());
+    if (!colour) {
         return;
     }
-    model_->setTextColour(
-        {GetRValue(chooser.rgbResult), GetGValue(chooser.rgbResult), GetBValue(chooser.rgbResult)});
+    model_->setTextColour({GetRValue(*colour), GetGValue(*colour), GetBValue(*colour)});
     swatchBrush_.reset();
     InvalidateRect(swatch_, nullptr, TRUE);
     UpdateWindow(swatch_);
@@ -207,20 +194,12 @@ bool CSkinsDialog::preTranslateMessage(MSG& message) {
     return false;
 }
 
-void applySkinChoice(UiState& ui, ProfileStore& settings, const SkinChoice& choice) {
-    ui.skinFolderPath = choice.skinFolder;
-    ui.uiTextColor = choice.textColour;
-    ui.skinName = choice.skinName;
-    commitSkinChoice(settings, choice);
-}
-
-std::optional<SkinChoice> runSkinsDialog(HWND owner, ProfileStore& settings) {
+std::optional<SkinChoice> runSkinsDialog(HWND owner, const DialogLook& look, const SkinChoice& current,
+                                         const SkinsDialogTexts& texts) {
     const FindFileDirectoryLister lister;
-    CSkinsDialog dialog(lister, exeFolder(currentModulePath()));
+    CSkinsDialog dialog(lister, exeFolder(currentModulePath()), look, current, texts);
     if (dialog.runModal(owner) != IDOK) {
         return std::nullopt;
     }
-    SkinChoice choice = dialog.choice();
-    applySkinChoice(uiState(), settings, choice);
-    return choice;
+    return dialog.choice();
 }

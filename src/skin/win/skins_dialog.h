@@ -5,12 +5,10 @@
 #include <optional>
 #include <string>
 
-#include "app/ui_state.h"
-#include "config/profile_store.h"
 #include "skin/directory_lister.h"
 #include "skin/skins_dialog_model.h"
 #include "skin/win/skinned_sub_dialog.h"
-#include "skin/win/unique_window.h"
+#include "ui/win/unique_window.h"
 #include "ui/win/scoped_handle.h"
 
 // The skins dialog: the skin folder is picked from a drop-down list of the folders under "Skins",
@@ -24,8 +22,9 @@ public:
     static constexpr int kSkinListId = 562;
 
     // `exeFolder` is the executable's folder with its trailing separator; the skins lie in its
-    // "Skins" folder and are listed through `lister`.
-    CSkinsDialog(const DirectoryLister& lister, std::wstring exeFolder);
+    // "Skins" folder and are listed through `lister`. The dialog opens on `current`.
+    CSkinsDialog(const DirectoryLister& lister, std::wstring exeFolder, DialogLook look, SkinChoice current,
+                 SkinsDialogTexts texts);
 
     // The skin and colour chosen so far (the current ones until the user changes them).
     SkinChoice choice() const;
@@ -51,8 +50,9 @@ private:
 
     const DirectoryLister& lister_;
     std::wstring exeFolder_;
-    std::optional<SkinsDialogModel> model_;
+    SkinChoice current_;
     SkinsDialogTexts texts_;
+    std::optional<SkinsDialogModel> model_;
     HWND skinName_ = nullptr;
     HWND swatch_ = nullptr;
     UniqueWindow skinList_;
@@ -62,10 +62,9 @@ private:
     UniqueBrush controlBrush_;
 };
 
-// Runs the skins dialog over the main window `owner`. On OK the choice becomes the program's skin
-// and text colour and is written to str.ini; it is returned so that the caller redraws its page
-// with it. Nothing changes on Cancel, on the close box or when the dialog cannot show.
-std::optional<SkinChoice> runSkinsDialog(HWND owner, ProfileStore& settings);
-
-// Makes `choice` the program's skin folder, skin name and text colour, and stores it in str.ini.
-void applySkinChoice(UiState& ui, ProfileStore& settings, const SkinChoice& choice);
+// Runs the skins dialog over the main window `owner`, opening on the skin and text colour in use.
+// On OK the choice is returned, so that the caller makes it the program's, stores it and redraws
+// its page with it. Nothing changes on Cancel, on the close box or when the dialog
+// cannot show.
+std::optional<SkinChoice> runSkinsDialog(HWND owner, const DialogLook& look, const SkinChoice& current,
+                                         const SkinsDialogTexts& texts);

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/main_window_state.h"
-#include "app/ui_state.h"
+#include "config/data_paths.h"
 
 namespace {
 

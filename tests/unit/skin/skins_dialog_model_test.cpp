@@ -187,7 +187,7 @@ struct TextsCase {
 class SkinsDialogCaptions : public testing::TestWithParam<TextsCase> {};
 
 TEST_P(SkinsDialogCaptions, ChosenByTheWholeLanguageCode) {
-    EXPECT_EQ(skinsDialogTexts(GetParam().code).cancel, GetParam().cancel);
+    EXPECT_EQ(skinsDialogTexts(UiTexts(languageFromCode(GetParam().code))).cancel, GetParam().cancel);
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, SkinsDialogCaptions,

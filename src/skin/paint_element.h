@@ -3,7 +3,7 @@
 #include <string>
 #include <variant>
 
-#include "skin/geometry.h"
+#include "common/geometry.h"
 #include "skin/skin_image.h"
 
 // The main window's two fonts.

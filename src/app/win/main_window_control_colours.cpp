@@ -1,4 +1,6 @@
-#include "skin/win/main_window_control_colours.h"
+#include "app/win/main_window_control_colours.h"
+
+#include "app/page_control_ids.h"
 
 namespace {
 
@@ -7,22 +9,26 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kPageGreen = RGB(100, 150, 100);
 constexpr COLORREF kMacroListBackground = RGB(14, 15, 14);
 
-bool isStageSwatch(int id) {
-    return id >= 71 && id <= 74;
+namespace id = page_control_id;
+
+bool isStageSwatch(int control) {
+    return control >= id::kFirstStageSwatch && control <= id::kLastStageSwatch;
 }
-bool isDropDownHeaderText(int id) {
-    return id == 80 || id == 81 || id == 82 || id == 119;
+bool isDropDownHeaderText(int control) {
+    return (control >= id::kFirstLightingText && control <= id::kLastLightingText) ||
+           control == id::kMouseEventHeaderText;
 }
-bool isMacroList(int id) {
-    return id == 151 || id == 152;
+bool isMacroList(int control) {
+    return control == id::kMacroListBox || control == id::kEventListBox;
 }
 
-ControlColourRule staticRule(int id, COLORREF text, const std::array<StageColor, kDpiStageCount>& stages) {
-    if (isStageSwatch(id)) {
-        const StageColor& stage = stages[static_cast<std::size_t>(id - 71)];
+ControlColourRule staticRule(int control, COLORREF text,
+                             const std::array<StageColor, kDpiStageCount>& stages) {
+    if (isStageSwatch(control)) {
+        const StageColor& stage = stages[static_cast<std::size_t>(control - id::kFirstStageSwatch)];
         return {std::nullopt, std::nullopt, false, RGB(stage.red, stage.green, stage.blue)};
     }
-    if (isDropDownHeaderText(id)) {
+    if (isDropDownHeaderText(control)) {
         return {text, kBlack, true, kBlack};
     }
     return {text, kPageGreen, true, kPageGreen};

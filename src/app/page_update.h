@@ -1,0 +1,21 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "skin/paint_element.h"
+
+// What the view of a page does after its model handled a click or a choice.
+struct PageUpdate {
+    // Drawn into the canvas in this order; the window then shows the whole client area once.
+    std::vector<PaintElement> redraw;
+    // The page is drawn again from the record (many fields changed at once, e.g. the key mode).
+    bool redrawPage = false;
+    // The page's controls show the record again (colour swatches, texts, list contents).
+    bool refreshControls = false;
+    // A refusal or a notice for a message box.
+    std::optional<std::wstring> message;
+
+    bool operator==(const PageUpdate&) const = default;
+};

@@ -1,0 +1,156 @@
+#include "app/win/basic_page_view.h"
+
+#include <optional>
+
+#include "app/hot_area.h"
+#include "app/page_control_ids.h"
+#include "app/page_control_layout.h"
+#include "app/win/page_controls.h"
+#include "settings/lighting_texts.h"
+#include "skin/win/list_hover.h"
+#include "ui/win/colour_chooser.h"
+#include "ui/win/win_geometry.h"
+
+namespace id = page_control_id;
+
+BasicPageView::BasicPageView(PageHost& host, DeviceConfigRecord& record, AppSettings& settings,
+                             const UiTexts& texts)
+    : host_(host), model_(record, settings, texts) {}
+
+void BasicPageView::createControls() {
+    model_.reset();
+    const HFONT font = host_.normalFont();
+    for (uint8_t stage = 1; stage <= stageSwatches_.size(); ++stage) {
+        stageSwatches_[stage - 1u].reset(createPageControl(
+            host_.window(), L"STATIC", L"", SS_CENTER, toRect(hotAreaRect(HotArea::DpiColourSwatch, stage)),
+            id::kFirstStageSwatch + stage - 1, font));
+    }
+    const std::array<Rect, 3> rects{kLightingModeTextRect, kLightingParameterTextRect,
+                                    kLightingEffectTextRect};
+    for (std::size_t field = 0; field < rects.size(); ++field) {
+        lightingTexts_[field].reset(createPageControl(host_.window(), L"STATIC", L"", 0, toRect(rects[field]),
+                                                      id::kFirstLightingText + static_cast<int>(field),
+                                                      font));
+    }
+    refreshControls();
+}
+
+void BasicPageView::destroyControls() {
+    for (UniqueWindow& list : assignmentLists_) {
+        list.reset();
+    }
+    dpiSubList_.reset();
+    for (UniqueWindow& list : lightingLists_) {
+        list.reset();
+    }
+    for (UniqueWindow& swatch : stageSwatches_) {
+        swatch.reset();
+    }
+    for (UniqueWindow& text : lightingTexts_) {
+        text.reset();
+    }
+    model_.reset();
+}
+
+void BasicPageView::refreshControls() {
+    const LightingFieldTexts fields = lightingFieldTexts(model_.record(), host_.texts());
+    const std::array<const std::wstring*, 3> texts{&fields.mode, &fields.parameter, &fields.effect};
+    for (std::size_t field = 0; field < texts.size(); ++field) {
+        if (lightingTexts_[field]) {
+            SetWindowTextW(lightingTexts_[field].get(), texts[field]->c_str());
+        }
+    }
+    for (const UniqueWindow& swatch : stageSwatches_) {
+        if (swatch) {
+            InvalidateRect(swatch.get(), nullptr, TRUE);
+        }
+    }
+}
+
+void BasicPageView::closeLists(const ListsToClose& lists) {
+    model_.closeLists(lists);
+    for (uint8_t button = 1; button <= assignmentLists_.size(); ++button) {
+        if (!model_.assignmentListOpen(button)) {
+            assignmentLists_[button - 1u].reset();
+        }
+    }
+    if (!model_.dpiSubListOpen()) {
+        dpiSubList_.reset();
+    }
+    for (uint8_t list = 1; list <= lightingLists_.size(); ++list) {
+        if (!model_.lightingListOpen(list)) {
+            lightingLists_[list - 1u].reset();
+        }
+    }
+}
+
+void BasicPageView::carryOut(const ClickDecision& decision) {
+    switch (decision.action) {
+    case ClickAction::SelectKeyMode:
+        show(model_.selectKeyMode(decision.first));
+        break;
+    case ClickAction::RestoreDefaultAssignments:
+        show(model_.restoreDefaultAssignments());
+        break;
+    case ClickAction::ToggleAssignmentList:
+        show(model_.toggleAssignmentList(decision.first));
+        break;
+    case ClickAction::SelectReportRate:
+        show(model_.selectReportRate(decision.first));
+        break;
+    case ClickAction::ToggleDpiStage:
+        show(model_.toggleDpiStage(decision.first));
+        break;
+    case ClickAction::ChooseStageColour:
+        chooseStageColour(decision.first);
+        break;
+    case ClickAction::ToggleLightingList:
+        show(model_.toggleLightingList(decision.first));
+        break;
+    case ClickAction::SetDpiStep:
+        show(model_.setDpiStep(decision.first, decision.second));
+        break;
+    default:
+        break;
+    }
+}
+
+void BasicPageView::show(const PageUpdate& update) {
+    showPageUpdate(host_, update);
+    if (update.refreshControls) {
+        refreshControls();
+    }
+}
+
+void BasicPageView::chooseStageColour(uint8_t stage) {
+    // The chooser opens with its own defaults (black), not with the stage's colour.
+    const std::optional<COLORREF> colour = chooseColour(host_.window());
+    if (colour) {
+        show(model_.setStageColour(stage, GetRValue(*colour), GetGValue(*colour), GetBValue(*colour)));
+    }
+}
+
+bool BasicPageView::onCommand(int control, int) {
+    return control == id::kDpiSubList ||
+           (control >= id::kFirstAssignmentList && control <= id::kLastAssignmentList) ||
+           (control >= id::kFirstLightingList && control <= id::kLastLightingList);
+}
+
+bool BasicPageView::preTranslateMessage(const MSG& message) {
+    if (message.message == WM_MOUSEMOVE) {
+        // The item under the pointer of an open drop-down list is selected as the pointer moves.
+        for (const UniqueWindow& list : assignmentLists_) {
+            selectListItemUnderPointer(list.get());
+        }
+        selectListItemUnderPointer(dpiSubList_.get());
+        for (const UniqueWindow& list : lightingLists_) {
+            selectListItemUnderPointer(list.get());
+        }
+    }
+    // The message goes on to its window either way.
+    return false;
+}
+
+void BasicPageView::describe(ClickContext& context) const {
+    model_.describe(context);
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+
+#include "app/basic_page_model.h"
+#include "app/win/page_host.h"
+#include "app/win/page_view.h"
+#include "ui/win/unique_window.h"
+
+// The Basic Settings page under Windows: the DPI stage swatches and the lighting texts while the
+// page is shown, the drop-down lists while they are open.
+class BasicPageView : public PageView {
+public:
+    BasicPageView(PageHost& host, DeviceConfigRecord& record, AppSettings& settings, const UiTexts& texts);
+
+    void createControls() override;
+    void destroyControls() override;
+    void closeLists(const ListsToClose& lists) override;
+    void carryOut(const ClickDecision& decision) override;
+    bool onCommand(int id, int notification) override;
+    bool preTranslateMessage(const MSG& message) override;
+    void describe(ClickContext& context) const override;
+
+    const BasicPageModel& model() const { return model_; }
+    // The page's child windows, for tests: swatches 71..74 and texts 80..82 while shown.
+    bool hasControls() const { return stageSwatches_[0].valid(); }
+
+private:
+    void show(const PageUpdate& update);
+    void chooseStageColour(uint8_t stage);
+    void refreshControls();
+
+    PageHost& host_;
+    BasicPageModel model_;
+    std::array<UniqueWindow, 7> assignmentLists_;
+    UniqueWindow dpiSubList_;
+    std::array<UniqueWindow, 3> lightingLists_;
+    std::array<UniqueWindow, 4> stageSwatches_;
+    std::array<UniqueWindow, 3> lightingTexts_;
+};

@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include "app/advanced_page_model.h"
+#include "app/basic_page_model.h"
+#include "app/hot_area.h"
+
+namespace {
+
+ImageElement image(SkinImage kind, uint8_t segment) {
+    return {kind, hotAreaRect(HotArea::ReportRateSegment, segment).topLeft()};
+}
+
+class BasicPage : public testing::Test {
+protected:
+    DeviceConfigRecord record{};
+    AppSettings settings;
+    UiTexts texts;
+    BasicPageModel page{record, settings, texts};
+};
+
+struct RateCase {
+    uint8_t storedCode;
+    uint8_t clickedSegment;
+    uint8_t expectedCode;
+    std::vector<PaintElement> expectedRedraw;
+};
+
+TEST_F(BasicPage, ReportRateSegmentStoresItsCodeAndRedrawsTheTwoSegments) {
+    const RateCase cases[] = {
+        {8, 4, 1, {image(SkinImage::ReportRateDark, 1), image(SkinImage::ReportRateLight, 4)}},
+        {1, 2, 4, {image(SkinImage::ReportRateDark, 4), image(SkinImage::ReportRateLight, 2)}},
+        {0, 3, 2, {image(SkinImage::ReportRateLight, 3)}}, // nothing lit before
+        {2, 5, 2, {}},                                     // no such segment
+    };
+    for (const RateCase& c : cases) {
+        record.reportIntervalCode = c.storedCode;
+        const PageUpdate update = page.selectReportRate(c.clickedSegment);
+        EXPECT_EQ(record.reportIntervalCode, c.expectedCode) << int(c.clickedSegment);
+        EXPECT_EQ(update.redraw, c.expectedRedraw) << int(c.clickedSegment);
+    }
+}
+
+TEST_F(BasicPage, StageColourIsStoredRedBlueGreenAndRefreshesTheSwatches) {
+    const PageUpdate update = page.setStageColour(3, 10, 20, 30);
+    EXPECT_EQ(record.stageColor[2].red, 10);
+    EXPECT_EQ(record.stageColor[2].green, 20);
+    EXPECT_EQ(record.stageColor[2].blue, 30);
+    EXPECT_EQ(reinterpret_cast<const uint8_t*>(&record.stageColor[2])[1], 30) << "blue is the second byte";
+    EXPECT_TRUE(update.refreshControls);
+    EXPECT_EQ(page.setStageColour(5, 1, 1, 1), PageUpdate{}) << "no fifth stage";
+}
+
+TEST_F(BasicPage, ClickContextCarriesTheStagesThatAreOnAndNoOpenListAfterAReset) {
+    record.dpiStageEnabled = {1, 0, 2, 0};
+    ListsToClose none;
+    page.closeLists(none);
+    page.reset();
+    ClickContext context;
+    context.assignmentListOpen[3] = true;
+    context.lightingListOpen[0] = true;
+    page.describe(context);
+    EXPECT_EQ(context.dpiStageEnabled, (std::array<bool, 4>{true, false, true, false}));
+    EXPECT_EQ(context.assignmentListOpen, (std::array<bool, 7>{}));
+    EXPECT_EQ(context.lightingListOpen, (std::array<bool, 3>{}));
+    EXPECT_FALSE(context.dpiSubListExists);
+}
+
+TEST(AdvancedPage, ClickContextShowsTheMouseEventListClosedAfterAReset) {
+    DeviceConfigRecord record{};
+    UiTexts texts;
+    AdvancedPageModel page(record, texts);
+    page.reset();
+    ClickContext context;
+    context.mouseEventListOpen = true;
+    page.describe(context);
+    EXPECT_FALSE(context.mouseEventListOpen);
+}
+
+} // namespace
