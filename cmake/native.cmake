@@ -37,5 +37,7 @@ foreach(cli_test ${CLI_TEST_SCRIPTS})
     add_test(NAME cli.${cli_test_name} COMMAND bash ${cli_test} $<TARGET_FILE:mousecfg>)
 endforeach()
 
+add_test(NAME layers.check COMMAND bash ${CMAKE_SOURCE_DIR}/tests/layers/check_layers.test.sh
+                                    ${CMAKE_SOURCE_DIR}/scripts/check_layers.py)
 add_test(NAME skins.check COMMAND /usr/bin/python3 ${CMAKE_SOURCE_DIR}/skins/check_skins.py)
 add_test(NAME packaging.factory_files COMMAND /usr/bin/python3 ${CMAKE_SOURCE_DIR}/packaging/test_make_factory_config.py)
