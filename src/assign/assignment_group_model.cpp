@@ -9,7 +9,16 @@ namespace {
 // The caption of the left-key warning is the same in every language.
 constexpr wchar_t kWarningCaption[] = L"Warning";
 
+constexpr int kDpiSubListWidth = 60;
+constexpr int kDpiSubListHeight = 80;
+
 } // namespace
+
+Rect dpiSubListRect(Rect list, Rect item) {
+    const int left = list.left + item.right;
+    const int top = list.top + item.top;
+    return {left, top, left + kDpiSubListWidth, top + kDpiSubListHeight};
+}
 
 AssignmentGroupModel::AssignmentGroupModel(DeviceConfigRecord& record, AppSettings& settings,
                                            const UiTexts& texts)

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "assign/dialog_choice.h"
+#include "common/geometry.h"
 #include "config/app_settings.h"
 #include "config/device_config_record.h"
 #include "lang/language.h"
@@ -16,6 +17,10 @@ inline constexpr std::size_t kShownButtonCount = 7;
 
 // The function list item that opens the DPI sub-list instead of assigning anything.
 inline constexpr std::size_t kDpiSwitchItem = kDpiSwitch;
+
+// Where the DPI sub-list opens: beside the "DPI Switch" item of the open list, 60 by 80 pixels.
+// `list` is the open list's rectangle in the window, `item` the item's rectangle inside the list.
+Rect dpiSubListRect(Rect list, Rect item);
 
 // A message box the view shows: the text and its caption, with an OK button only.
 struct Refusal {

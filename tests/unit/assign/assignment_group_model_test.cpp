@@ -85,8 +85,7 @@ TEST(AssignmentGroup, LaunchStoresFunctionAndLabel) {
         {L::English, 13, MacroKeyChoice{0, 0, L"Macro1"}, L"Macro Key-Macro1", {0x09, 0, 1, 0}},
         {L::English, 13, MacroKeyChoice{11, 2, L"Boss"}, L"Macro Key-Boss", {0x09, 2, 12, 0}},
         {L::English, 13, MacroKeyChoice{0, 255, L""}, L"Macro Key-", {0x09, 0, 1, 0}},
-        {L::SimplifiedChinese, 13, MacroKeyChoice{1, 1, L"M"}, L"宏-M", {0x09, 1, 2, 0}},
-    };
+        {L::SimplifiedChinese, 13, MacroKeyChoice{1, 1, L"M"}, L"宏-M", {0x09, 1, 2, 0}}};
     for (const LaunchCase& c : cases) {
         SCOPED_TRACE(c.label);
         Group group(c.language);
@@ -140,15 +139,13 @@ TEST(AssignmentGroup, LeftKeyRule) {
         std::size_t otherLeftSlot; // 12: none
         bool modeB;
         const wchar_t* message;
-    } cases[] = {
-        {"only left", Language::English, 12, false, L"Left key must be selected!"},
-        {"german", Language::German, 12, false, L"Linksklick kann nicht geändert werden!"},
-        {"simplified", Language::SimplifiedChinese, 12, false, L"左键功能必须选择！"},
-        {"traditional", Language::TraditionalChinese, 12, false, L"左鍵功能必須選擇！"},
-        {"second button", Language::English, 1, false, nullptr},
-        {"hidden slot", Language::English, 9, false, nullptr},
-        {"set B decides in Mode B", Language::English, 12, true, L"Left key must be selected!"},
-    };
+    } cases[] = {{"only left", Language::English, 12, false, L"Left key must be selected!"},
+                 {"german", Language::German, 12, false, L"Linksklick kann nicht geändert werden!"},
+                 {"simplified", Language::SimplifiedChinese, 12, false, L"左键功能必须选择！"},
+                 {"traditional", Language::TraditionalChinese, 12, false, L"左鍵功能必須選擇！"},
+                 {"second button", Language::English, 1, false, nullptr},
+                 {"hidden slot", Language::English, 9, false, nullptr},
+                 {"set B decides in Mode B", Language::English, 12, true, L"Left key must be selected!"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Group group(c.language);
@@ -198,6 +195,8 @@ TEST(AssignmentGroup, ListsOpenOneAtATimeWithTheDpiSubList) {
     EXPECT_EQ(ReadButtonFunction(group.record, KeyMode::ModeA, 2), ButtonFunction{DpiSwitchFunction{4}});
     EXPECT_FALSE(group.model.openList());
     EXPECT_FALSE(group.model.dpiSubListOpen());
+    // Item 6 of list 3 lies 96 to 112 pixels down inside the list, 0 to 209 across.
+    EXPECT_EQ(dpiSubListRect({252, 290, 463, 540}, {0, 96, 209, 112}), (Rect{461, 386, 521, 466}));
 }
 
 TEST(AssignmentGroup, ModeBStoresIntoSetBButtonOneIncluded) {

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "assign/dialog_choice.h"
+#include "assign/dialog_drop_down.h"
+
+// The combo-key dialog: one modifier from a drop-down list and up to two keys, each captured into
+// its edit while that edit has the focus. The background image carries the labels.
+inline constexpr int kComboKeyDialogTemplate = 706;
+inline constexpr wchar_t kComboKeyDialogLoadFailure[] = L"Combo Dialog Load background image failed!!!";
+inline constexpr DropDownLayout kComboModifierLayout{
+    512, {49, 69, 117, 85}, {49, 69, 132, 85}, 515, {49, 87, 132, 227}};
+inline constexpr int kComboFirstKeyEditId = 516; // centred edits
+inline constexpr Rect kComboFirstKeyEditRect{50, 120, 131, 134};
+inline constexpr int kComboSecondKeyEditId = 517;
+inline constexpr Rect kComboSecondKeyEditRect{50, 170, 131, 184};
+
+// The control that had the keyboard focus when a key was captured.
+enum class ComboKeyEdit { None, First, Second };
+
+class ComboKeyDialogModel {
+public:
+    ComboKeyDialogModel();
+
+    const DialogDropDown& modifierList() const { return modifiers_; }
+    // The dialog's part of a left click: the modifier list opens or closes.
+    DropDownClick click(Point p) { return modifiers_.click(p); }
+    // The two key edits are disabled while the modifier list is open, so no key reaches them then.
+    bool editsEnabled() const { return !modifiers_.open(); }
+    // A modifier picked in the open list; the static shows modifierName(). Returns whether taken.
+    bool chooseModifier(std::optional<std::size_t> row) { return modifiers_.choose(row); }
+    const std::wstring& modifierName() const { return modifiers_.text(); }
+
+    // A key event was captured while `focus` had the focus: the edit that had it now shows the
+    // name (returned, for the view to set its text); with neither edit focused nothing changes.
+    std::optional<ComboKeyEdit> onKeyCaptured(std::wstring_view keyName, ComboKeyEdit focus);
+    const std::wstring& firstKeyName() const { return firstKey_; }
+    const std::wstring& secondKeyName() const { return secondKey_; }
+
+    ComboKeyChoice choice() const { return {modifierName(), firstKey_, secondKey_}; }
+    ButtonFunction function() const { return functionOf(choice()); }
+
+private:
+    DialogDropDown modifiers_;
+    std::wstring firstKey_;
+    std::wstring secondKey_;
+};

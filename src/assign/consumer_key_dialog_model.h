@@ -1,0 +1,45 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "assign/dialog_choice.h"
+#include "assign/dialog_drop_down.h"
+#include "lang/language.h"
+
+// The multimedia and the Windows-function dialogs: pickers of one consumer-control key from a fixed
+// list in the current language. Neither draws texts of its own; the background images carry them.
+enum class ConsumerKeyDialog { Multimedia, WindowsFunction };
+
+inline constexpr int kMultimediaDialogTemplate = 703;
+inline constexpr wchar_t kMultimediaDialogLoadFailure[] = L"Media Dialog Load background image failed!!!";
+inline constexpr DropDownLayout kMultimediaListLayout{
+    552, {42, 128, 136, 144}, {42, 128, 151, 144}, 553, {42, 146, 151, 266}};
+
+inline constexpr int kWindowsDialogTemplate = 702;
+inline constexpr wchar_t kWindowsDialogLoadFailure[] = L"Windows Dialog Load background image failed!!!";
+inline constexpr DropDownLayout kWindowsListLayout{
+    532, {42, 128, 136, 144}, {42, 128, 151, 144}, 533, {42, 146, 151, 306}};
+
+// The list items of a dialog in the current language, in the order of the usage tables.
+std::vector<std::wstring> consumerKeyItems(ConsumerKeyDialog dialog, const UiTexts& texts);
+
+class ConsumerKeyDialogModel {
+public:
+    // The choice starts at the first item, with its text on the display.
+    ConsumerKeyDialogModel(ConsumerKeyDialog dialog, const UiTexts& texts);
+
+    const DialogDropDown& list() const { return list_; }
+    // The dialog's part of a left click: the list opens or closes. The wheel does not scroll it.
+    DropDownClick click(Point p) { return list_.click(p); }
+    // An item picked in the open list; the display shows its text. Returns whether taken.
+    bool chooseItem(std::optional<std::size_t> row) { return list_.choose(row); }
+
+    // What OK hands back: the item and its text.
+    DialogChoice choice() const;
+    ButtonFunction function() const { return functionOf(choice()); }
+
+private:
+    ConsumerKeyDialog dialog_;
+    DialogDropDown list_;
+};

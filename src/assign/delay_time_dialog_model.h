@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+
+#include "common/geometry.h"
+#include "lang/language.h"
+
+// The delay-time dialog of the macro editor: one delay in milliseconds, typed as digits. The dialog
+// enforces no range; the editor decides what to do with the value.
+inline constexpr int kDelayTimeDialogTemplate = 707;
+inline constexpr wchar_t kDelayTimeDialogLoadFailure[] = L"DelayTime Dialog Load background image failed!!!";
+inline constexpr int kDelayEditId = 600; // bordered, digits only, centred
+inline constexpr Rect kDelayEditRect{74, 129, 150, 143};
+// The prompt and the range note, white, centred, one line each above the edit.
+inline constexpr Rect kDelayPromptRect{14, 89, 210, 109};
+inline constexpr Rect kDelayRangeNoteRect{14, 109, 210, 129};
+
+struct DelayTimeDialogTexts {
+    std::wstring prompt;
+    std::wstring rangeNote;
+};
+DelayTimeDialogTexts delayTimeDialogTexts(const UiTexts& texts);
+
+class DelayTimeDialogModel {
+public:
+    // The edit's text changed.
+    void onDelayChanged(std::wstring text) { text_ = std::move(text); }
+
+    // What OK hands back: the text as typed (empty at first) and its leading number (0 for none).
+    const std::wstring& delayText() const { return text_; }
+    int delayValue() const;
+
+private:
+    std::wstring text_;
+};

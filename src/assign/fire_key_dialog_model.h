@@ -1,0 +1,79 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "assign/dialog_choice.h"
+#include "assign/dialog_drop_down.h"
+#include "lang/language.h"
+
+// The fire-key dialog: a key or mouse button from the fire-key list, the speed it repeats at and
+// how many times.
+inline constexpr int kFireKeyDialogTemplate = 704;
+inline constexpr wchar_t kFireKeyDialogLoadFailure[] = L"FireKey Dialog Load background image failed!!!";
+inline constexpr DropDownLayout kFireKeyListLayout{
+    572, {49, 69, 117, 85}, {49, 69, 132, 85}, 573, {49, 87, 132, 257}};
+inline constexpr int kFireSpeedEditId = 574; // digits only, centred
+inline constexpr Rect kFireSpeedEditRect{50, 120, 131, 134};
+inline constexpr int kFireTimesEditId = 575;
+inline constexpr Rect kFireTimesEditRect{50, 170, 131, 184};
+// The dialog's own texts, white: the two captions centred on one line, 20 pixels above their edits;
+// the two notes word-wrapped and vertically centred.
+inline constexpr Rect kFireSpeedCaptionRect{10, 100, 171, 120};
+inline constexpr Rect kFireTimesCaptionRect{10, 150, 171, 170};
+inline constexpr Rect kFireSpeedNoteRect{15, 184, 390, 218};
+inline constexpr Rect kFireTimesNoteRect{15, 218, 390, 250};
+
+inline constexpr uint8_t kFireSpeedDefault = 32;
+inline constexpr uint8_t kFireTimesDefault = 1;
+inline constexpr int kFireSpeedMin = 5;
+inline constexpr int kFireSpeedMax = 255;
+inline constexpr int kFireTimesMax = 255;
+
+struct FireKeyDialogTexts {
+    std::wstring speedCaption;
+    std::wstring timesCaption;
+    std::wstring speedNote;
+    std::wstring timesNote;
+};
+FireKeyDialogTexts fireKeyDialogTexts(const UiTexts& texts);
+
+class FireKeyDialogModel {
+public:
+    FireKeyDialogModel();
+
+    const DialogDropDown& keyList() const { return keys_; }
+    // The dialog's part of a left click: the key list opens or closes.
+    DropDownClick click(Point p) { return keys_.click(p); }
+    // Both edits are disabled while the key list is open.
+    bool editsEnabled() const { return !keys_.open(); }
+    // Lines the open key list scrolls for one wheel notch (0 while it is closed).
+    int wheelLines(int wheelDelta) const { return dropDownWheelLines(wheelDelta, keys_.open()); }
+    // A key picked in the open list; the display shows keyName(). Returns whether taken.
+    bool chooseKey(std::optional<std::size_t> row) { return keys_.choose(row); }
+    const std::wstring& keyName() const { return keys_.text(); }
+
+    // The edits' texts as the dialog starts: "32" and "1".
+    const std::wstring& speedText() const { return speedText_; }
+    const std::wstring& timesText() const { return timesText_; }
+
+    // The speed edit's text changed; it is checked when the edit loses the focus.
+    void onSpeedChanged(std::wstring text) { speedText_ = std::move(text); }
+    // The speed edit lost the focus: a speed outside 5 to 255 becomes 5. Returns the text the edit
+    // must show instead, when it was replaced.
+    std::optional<std::wstring> onSpeedFocusLost();
+    // The times edit's text changed: times outside 0 to 255 become 1 at once. Returns the
+    // replacement text, when there is one.
+    std::optional<std::wstring> onTimesChanged(std::wstring text);
+
+    // What OK hands back. The speed obeys its range also when OK is clicked while the speed edit
+    // still has the focus, so the rule is applied to the text it holds.
+    FireKeyChoice choice() const;
+    ButtonFunction function() const { return functionOf(choice()); }
+
+private:
+    DialogDropDown keys_;
+    std::wstring speedText_;
+    std::wstring timesText_;
+};

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "assign/dialog_choice.h"
+#include "common/geometry.h"
+#include "lang/language.h"
+
+// The single-key dialog: the user presses a key and the dialog shows its name.
+inline constexpr int kSingleKeyDialogTemplate = 701;
+inline constexpr wchar_t kSingleKeyDialogLoadFailure[] = L"Single Key Dialog Load background image failed!!!";
+inline constexpr Rect kSingleKeyPromptRect{23, 108, 201, 124}; // the prompt, white, centred
+inline constexpr int kSingleKeyNameId = 502;                   // sunken, centred static
+inline constexpr Rect kSingleKeyNameRect{73, 128, 151, 144};
+
+class SingleKeyDialogModel {
+public:
+    // "Please enter a key" in the current language.
+    static std::wstring prompt(const UiTexts& texts);
+
+    // The keyboard hook captured the name of the latest key event (press, repeat or release): the
+    // static shows it.
+    void onKeyCaptured(std::wstring_view keyName) { keyName_ = keyName; }
+    const std::wstring& keyName() const { return keyName_; }
+
+    // What OK hands back: the name, empty when no key was pressed.
+    SingleKeyChoice choice() const { return {keyName_}; }
+    ButtonFunction function() const { return functionOf(choice()); }
+
+private:
+    std::wstring keyName_;
+};

@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "assign/combo_key_dialog_model.h"
+#include "assign/consumer_key_dialog_model.h"
+#include "assign/delay_time_dialog_model.h"
+#include "assign/edit_number.h"
+#include "assign/fire_key_dialog_model.h"
+#include "assign/single_key_dialog_model.h"
+
+namespace {
+
+// Every drop-down of the dialogs: a click on its area opens and closes it, a click elsewhere closes
+// it, a click on the list itself leaves it open; edits are disabled while it is open.
+TEST(FunctionDialogs, DropDownToggles) {
+    const UiTexts texts;
+    ComboKeyDialogModel combo;
+    FireKeyDialogModel fire;
+    ConsumerKeyDialogModel media(ConsumerKeyDialog::Multimedia, texts);
+    ConsumerKeyDialogModel windows(ConsumerKeyDialog::WindowsFunction, texts);
+    const struct {
+        const char* name;
+        std::function<DropDownClick(Point)> click;
+        std::function<bool()> open;
+        DropDownLayout layout;
+        std::function<bool()> editsEnabled;
+    } cases[] = {{"combo", [&](Point p) { return combo.click(p); },
+                  [&] { return combo.modifierList().open(); }, kComboModifierLayout,
+                  [&] { return combo.editsEnabled(); }},
+                 {"fire", [&](Point p) { return fire.click(p); }, [&] { return fire.keyList().open(); },
+                  kFireKeyListLayout, [&] { return fire.editsEnabled(); }},
+                 {"media", [&](Point p) { return media.click(p); }, [&] { return media.list().open(); },
+                  kMultimediaListLayout, [&] { return !media.list().open(); }},
+                 {"windows", [&](Point p) { return windows.click(p); }, [&] { return windows.list().open(); },
+                  kWindowsListLayout, [&] { return !windows.list().open(); }}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Point arrow{c.layout.clickArea.right - 2, c.layout.clickArea.top + 2};
+        const Point inList{c.layout.list.left + 3, c.layout.list.bottom - 3};
+        EXPECT_EQ(c.click({200, 260}), DropDownClick::None);
+        EXPECT_EQ(c.click(arrow), DropDownClick::Opened);
+        EXPECT_FALSE(c.editsEnabled());
+        EXPECT_EQ(c.click(inList), DropDownClick::None);
+        EXPECT_TRUE(c.open());
+        EXPECT_EQ(c.click(arrow), DropDownClick::Closed);
+        EXPECT_TRUE(c.editsEnabled());
+        c.click(c.layout.display.topLeft());
+        EXPECT_EQ(c.click({5, 5}), DropDownClick::Closed);
+        EXPECT_FALSE(c.open());
+    }
+}
+
+TEST(FunctionDialogs, ChoicesAndTheirDefaults) {
+    const UiTexts english;
+    const UiTexts chinese(Language::SimplifiedChinese);
+    const Point arrow{130, 70};
+    const Point mediaArrow{150, 130};
+
+    EXPECT_EQ(SingleKeyDialogModel().choice(), SingleKeyChoice{});
+    SingleKeyDialogModel single;
+    single.onKeyCaptured(L"Shift");
+    single.onKeyCaptured(L"A");
+    EXPECT_EQ(single.function(), ButtonFunction{SingleKeyFunction{0x04}});
+
+    ComboKeyDialogModel combo;
+    EXPECT_EQ(combo.choice(), ComboKeyChoice{});
+    EXPECT_FALSE(combo.chooseModifier(1)); // list closed
+    combo.click(arrow);
+    EXPECT_EQ(combo.onKeyCaptured(L"A", ComboKeyEdit::First), std::nullopt); // edits disabled
+    EXPECT_EQ(combo.modifierList().items().size(), 8u);
+    EXPECT_TRUE(combo.chooseModifier(4));
+    EXPECT_EQ(combo.onKeyCaptured(L"Tab", ComboKeyEdit::Second), ComboKeyEdit::Second);
+    EXPECT_EQ(combo.onKeyCaptured(L"Q", ComboKeyEdit::None), std::nullopt);
+    EXPECT_EQ(combo.choice(), (ComboKeyChoice{L"Right Ctrl", L"", L"Tab"}));
+    EXPECT_EQ(combo.function(), ButtonFunction{(ComboKeyFunction{0x10, 0, 0x2B})});
+
+    FireKeyDialogModel fire;
+    EXPECT_EQ(fire.choice(), (FireKeyChoice{0, L"", 32, 1}));
+    EXPECT_EQ(fire.function(), ButtonFunction{(FireKeyFunction{0, 0x04, 32, 1})});
+    fire.click(arrow);
+    EXPECT_EQ(fire.wheelLines(120), -3);
+    EXPECT_EQ(fire.wheelLines(-120), 3);
+    EXPECT_FALSE(fire.chooseKey(61));
+    EXPECT_TRUE(fire.chooseKey(39));
+    EXPECT_EQ(fire.wheelLines(120), 0);
+    EXPECT_EQ(fire.function(), ButtonFunction{(FireKeyFunction{39, 0xE4, 32, 1})});
+    EXPECT_EQ(fire.keyName(), L"R-CTRL");
+
+    ConsumerKeyDialogModel media(ConsumerKeyDialog::Multimedia, english);
+    EXPECT_EQ(media.choice(), DialogChoice{(MultimediaKeyChoice{0, L"Next"})});
+    media.click(mediaArrow);
+    EXPECT_TRUE(media.chooseItem(6));
+    EXPECT_EQ(media.function(), ButtonFunction{(MultimediaKeyFunction{6, 0xEA})});
+
+    ConsumerKeyDialogModel windows(ConsumerKeyDialog::WindowsFunction, chinese);
+    EXPECT_EQ(windows.choice(), DialogChoice{(WindowsKeyChoice{0, L"打开多媒体播放器"})});
+    windows.click(mediaArrow);
+    EXPECT_TRUE(windows.chooseItem(10));
+    EXPECT_EQ(windows.choice(), DialogChoice{(WindowsKeyChoice{10, L"浏览器-收藏夹"})});
+    EXPECT_EQ(EncodeButtonFunction(windows.function()), (KeyMatrixEntry{0x03, 0x00, 0x2A, 0x02}));
+}
+
+TEST(FunctionDialogs, FireSpeedObeysItsRangeWhenFocusLeavesOrOkIsClicked) {
+    const struct {
+        const wchar_t* typed;
+        std::optional<std::wstring> replacement;
+        uint8_t speed;
+    } cases[] = {{L"3", L"5", 5},
+                 {L"300", L"5", 5},
+                 {L"255", std::nullopt, 255},
+                 {L"5", std::nullopt, 5},
+                 {L"4", L"5", 5},
+                 {L"", L"5", 5},
+                 {L"-7", L"5", 5},
+                 {L"032", std::nullopt, 32},
+                 {L"256", L"5", 5},
+                 {L"99999999999", L"5", 5}};
+    for (const auto& c : cases) {
+        FireKeyDialogModel okWithFocus;
+        okWithFocus.onSpeedChanged(c.typed);
+        EXPECT_EQ(okWithFocus.choice().speed, c.speed) << c.typed;
+        FireKeyDialogModel focusLost;
+        focusLost.onSpeedChanged(c.typed);
+        EXPECT_EQ(focusLost.onSpeedFocusLost(), c.replacement) << c.typed;
+        EXPECT_EQ(focusLost.choice().speed, c.speed) << c.typed;
+    }
+}
+
+TEST(FunctionDialogs, FireTimesFallBackToOneAtOnce) {
+    const struct {
+        const wchar_t* typed;
+        std::optional<std::wstring> replacement;
+        uint8_t times;
+    } cases[] = {{L"256", L"1", 1},
+                 {L"0", std::nullopt, 0},
+                 {L"255", std::nullopt, 255},
+                 {L"-1", L"1", 1},
+                 {L"", std::nullopt, 0}};
+    for (const auto& c : cases) {
+        FireKeyDialogModel fire;
+        EXPECT_EQ(fire.onTimesChanged(c.typed), c.replacement) << c.typed;
+        EXPECT_EQ(fire.choice().times, c.times) << c.typed;
+    }
+}
+
+TEST(FunctionDialogs, DelayTimeTakesAnyDigits) {
+    const struct {
+        const wchar_t* typed;
+        int value;
+    } cases[] = {{L"", 0}, {L"0", 0}, {L"12000", 12000}, {L"50", 50}, {L"99999999999", INT_MAX}};
+    for (const auto& c : cases) {
+        DelayTimeDialogModel delay;
+        delay.onDelayChanged(c.typed);
+        EXPECT_EQ(delay.delayText(), c.typed);
+        EXPECT_EQ(delay.delayValue(), c.value) << c.typed;
+    }
+    EXPECT_EQ(editTextNumber(L" 12ab"), 12);
+    EXPECT_EQ(editTextNumber(L"-99999999999"), INT_MIN);
+}
+
+} // namespace
