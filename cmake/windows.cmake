@@ -133,3 +133,12 @@ add_executable(hover_draw_bench ${CMAKE_SOURCE_DIR}/bench/win/hover_draw_bench.c
 target_compile_options(hover_draw_bench PRIVATE ${PROJECT_WARNINGS})
 target_link_libraries(hover_draw_bench PRIVATE gm_shell)
 target_link_options(hover_draw_bench PRIVATE ${GM_STATIC_LINK} -municode)
+
+# The footprint benchmark (bench/win/footprint.sh) and the minimal tray program it compares the
+# emulated build with; both stand alone, without the program's libraries.
+add_executable(footprint_bench ${CMAKE_SOURCE_DIR}/bench/win/footprint_bench.cpp)
+add_executable(minimal_tray WIN32 ${CMAKE_SOURCE_DIR}/bench/win/minimal_tray.cpp)
+foreach(footprint_target footprint_bench minimal_tray)
+    target_compile_options(${footprint_target} PRIVATE ${PROJECT_WARNINGS} ${GM_WIN_FLAGS})
+    target_link_options(${footprint_target} PRIVATE ${GM_STATIC_LINK} -municode)
+endforeach()

@@ -1,0 +1,270 @@
+// Measures what a notification-area program costs the machine and prints it beside the same figures
+// of a baseline program: the time from start until its notification icon exists, its working set
+// and private bytes while it waits in the tray and with its window open, and the CPU time it uses
+// over an idle stretch. Both programs are driven the same way: the window of the given class that
+// the started process owns, icon 1 with callback message WM_USER + 1 (a left click opens the
+// window), and command 1028 to end.
+//
+// Under Wine the system's own counters are incomplete for another process (private bytes and CPU
+// times read 0), so there the figures come from the Linux process that runs the program, found
+// through Wine's Z: drive: working set = VmRSS, private bytes = RssAnon + VmSwap, CPU = utime +
+// stime of /proc/PID/stat.
+//
+// Usage: footprint_bench PROGRAM WINDOW-CLASS BASELINE BASELINE-CLASS [IDLE-SECONDS]
+
+#include <windows.h>
+
+#include <psapi.h>
+#include <shellapi.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <string>
+
+namespace {
+
+constexpr UINT kTrayIconMessage = WM_USER + 1;
+constexpr UINT kTrayIconId = 1;
+constexpr UINT kExitCommand = 1028;
+constexpr DWORD kStartTimeoutMs = 60000;
+// Time given to start-up work and to the first painting before memory is read.
+constexpr DWORD kSettleMs = 3000;
+
+struct Memory {
+    double workingSetMiB = 0;
+    double privateMiB = 0;
+};
+
+struct Footprint {
+    double startToIconMs = 0;
+    Memory inTray;
+    Memory windowOpen;
+    double idleCpuMs = 0;
+};
+
+double secondsNow() {
+    LARGE_INTEGER frequency;
+    LARGE_INTEGER now;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&now);
+    return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// The window of `windowClass` that belongs to process `processId`, if it exists yet.
+HWND windowOf(const std::wstring& windowClass, DWORD processId) {
+    HWND window = nullptr;
+    while ((window = FindWindowExW(nullptr, window, windowClass.c_str(), nullptr)) != nullptr) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == processId) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+// Whether the notification area knows icon 1 of `window`: changing nothing of an unknown icon fails.
+bool iconPresent(HWND window) {
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof(data);
+    data.hWnd = window;
+    data.uID = kTrayIconId;
+    return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
+}
+
+constexpr double kMiB = 1024.0 * 1024.0;
+
+bool runsUnderWine() {
+    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+}
+
+std::string readLinuxFile(const std::wstring& path) {
+    std::ifstream stream(std::filesystem::path(path), std::ios::binary);
+    std::ostringstream text;
+    text << stream.rdbuf();
+    return text.str();
+}
+
+// Whether a Linux command line (UTF-8) starts with the Windows path `exe`, letter case aside.
+bool startsWithPath(const std::string& commandLine, const std::wstring& exe) {
+    const std::string first = commandLine.substr(0, commandLine.find('\0'));
+    std::wstring wide(first.size(), L'\0');
+    wide.resize(
+        static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, first.data(), static_cast<int>(first.size()),
+                                                     wide.data(), static_cast<int>(wide.size()))));
+    return CompareStringOrdinal(wide.c_str(), static_cast<int>(wide.size()), exe.c_str(),
+                                static_cast<int>(exe.size()), TRUE) == CSTR_EQUAL;
+}
+
+// The Linux process that runs `exe` under Wine: its command line starts with the Windows path the
+// program was started with. 0 when there is none (or not under Wine).
+unsigned linuxProcessOf(const std::wstring& exe) {
+    if (!runsUnderWine()) {
+        return 0;
+    }
+    WIN32_FIND_DATAW entry{};
+    const HANDLE search = FindFirstFileW(L"Z:\\proc\\*", &entry);
+    if (search == INVALID_HANDLE_VALUE) {
+        return 0;
+    }
+    unsigned found = 0;
+    do {
+        const unsigned pid = wcstoul(entry.cFileName, nullptr, 10);
+        if (pid == 0) {
+            continue;
+        }
+        const std::string commandLine =
+            readLinuxFile(L"Z:\\proc\\" + std::wstring(entry.cFileName) + L"\\cmdline");
+        if (startsWithPath(commandLine, exe)) {
+            found = pid;
+        }
+    } while (found == 0 && FindNextFileW(search, &entry));
+    FindClose(search);
+    return found;
+}
+
+// The value in kB of one "Name:   N kB" line of /proc/PID/status.
+double statusKiB(const std::string& status, const char* name) {
+    const std::size_t line = status.find(std::string("\n") + name + ":");
+    return line == std::string::npos ? 0.0
+                                     : std::strtod(status.c_str() + line + 2 + std::strlen(name), nullptr);
+}
+
+Memory memoryOf(HANDLE process, unsigned linuxPid) {
+    if (linuxPid != 0) {
+        const std::string status = readLinuxFile(L"Z:\\proc\\" + std::to_wstring(linuxPid) + L"\\status");
+        return {statusKiB(status, "VmRSS") / 1024.0,
+                (statusKiB(status, "RssAnon") + statusKiB(status, "VmSwap")) / 1024.0};
+    }
+    PROCESS_MEMORY_COUNTERS_EX counters{};
+    counters.cb = sizeof(counters);
+    GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof(counters));
+    return {static_cast<double>(counters.WorkingSetSize) / kMiB,
+            static_cast<double>(counters.PrivateUsage) / kMiB};
+}
+
+double cpuMsOf(HANDLE process, unsigned linuxPid) {
+    if (linuxPid != 0) {
+        // Fields 14 and 15 after the parenthesised name, in clock ticks of 10 ms.
+        const std::string stat = readLinuxFile(L"Z:\\proc\\" + std::to_wstring(linuxPid) + L"\\stat");
+        std::istringstream fields(stat.substr(stat.rfind(')') + 2));
+        std::string field;
+        double ticks = 0;
+        for (int index = 3; index <= 15 && fields >> field; ++index) {
+            if (index >= 14) {
+                ticks += std::strtod(field.c_str(), nullptr);
+            }
+        }
+        return ticks * 10.0;
+    }
+    FILETIME created;
+    FILETIME ended;
+    FILETIME kernel;
+    FILETIME user;
+    GetProcessTimes(process, &created, &ended, &kernel, &user);
+    const auto ticks = [](FILETIME time) {
+        return static_cast<double>(static_cast<ULONGLONG>(time.dwHighDateTime) << 32 | time.dwLowDateTime);
+    };
+    return (ticks(kernel) + ticks(user)) / 10000.0; // 100-ns ticks
+}
+
+// Polls every millisecond or so until `probe` holds or the time-out has run out.
+template <typename Probe>
+bool waitUntil(Probe probe, DWORD timeoutMs) {
+    const ULONGLONG end = GetTickCount64() + timeoutMs;
+    while (!probe()) {
+        if (GetTickCount64() >= end) {
+            return false;
+        }
+        Sleep(1);
+    }
+    return true;
+}
+
+std::optional<Footprint> measure(const std::wstring& exe, const std::wstring& windowClass,
+                                 DWORD idleSeconds) {
+    const std::wstring folder = exe.substr(0, exe.find_last_of(L"\\/") + 1);
+    std::wstring commandLine = L"\"" + exe + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    const double started = secondsNow();
+    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.empty() ? nullptr : folder.c_str(), &startup, &process)) {
+        std::fprintf(stderr, "footprint_bench: cannot start %ls (error %lu)\n", exe.c_str(), GetLastError());
+        return std::nullopt;
+    }
+    CloseHandle(process.hThread);
+    Footprint result;
+    HWND window = nullptr;
+    const bool iconShown = waitUntil(
+        [&] {
+            window = window != nullptr ? window : windowOf(windowClass, process.dwProcessId);
+            return window != nullptr && iconPresent(window);
+        },
+        kStartTimeoutMs);
+    if (iconShown) {
+        result.startToIconMs = (secondsNow() - started) * 1000.0;
+        const unsigned linuxPid = linuxProcessOf(exe);
+        if (linuxPid == 0 && runsUnderWine()) {
+            std::fprintf(stderr,
+                         "footprint_bench: no Linux process found for %ls; Wine's own counters follow\n",
+                         exe.c_str());
+        }
+        Sleep(kSettleMs);
+        result.inTray = memoryOf(process.hProcess, linuxPid);
+        const double cpuBefore = cpuMsOf(process.hProcess, linuxPid);
+        Sleep(idleSeconds * 1000);
+        result.idleCpuMs = cpuMsOf(process.hProcess, linuxPid) - cpuBefore;
+        PostMessageW(window, kTrayIconMessage, kTrayIconId, WM_LBUTTONUP);
+        waitUntil([&] { return IsWindowVisible(window) != FALSE; }, kStartTimeoutMs);
+        Sleep(kSettleMs);
+        result.windowOpen = memoryOf(process.hProcess, linuxPid);
+        PostMessageW(window, WM_COMMAND, kExitCommand, 0);
+    } else {
+        std::fprintf(stderr, "footprint_bench: %ls showed no notification icon\n", exe.c_str());
+    }
+    if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) {
+        TerminateProcess(process.hProcess, 1);
+    }
+    CloseHandle(process.hProcess);
+    return iconShown ? std::optional<Footprint>(result) : std::nullopt;
+}
+
+void printRow(const char* what, double program, double baseline, const char* unit) {
+    std::printf("%-34s %12.1f %s %12.1f %s\n", what, program, unit, baseline, unit);
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 5) {
+        std::fprintf(stderr,
+                     "usage: footprint_bench PROGRAM WINDOW-CLASS BASELINE BASELINE-CLASS [IDLE-SECONDS]\n");
+        return 2;
+    }
+    const DWORD idleSeconds = argc > 5 ? wcstoul(argv[5], nullptr, 10) : 30;
+    const std::optional<Footprint> program = measure(argv[1], argv[2], idleSeconds);
+    const std::optional<Footprint> baseline = measure(argv[3], argv[4], idleSeconds);
+    if (!program || !baseline) {
+        return 1;
+    }
+    std::printf("%-34s %15s %15s\n", "", "program", "minimal tray");
+    printRow("start to notification icon", program->startToIconMs, baseline->startToIconMs, "ms ");
+    printRow("working set, idle in tray", program->inTray.workingSetMiB, baseline->inTray.workingSetMiB,
+             "MiB");
+    printRow("private bytes, idle in tray", program->inTray.privateMiB, baseline->inTray.privateMiB, "MiB");
+    printRow("working set, window open", program->windowOpen.workingSetMiB,
+             baseline->windowOpen.workingSetMiB, "MiB");
+    printRow("private bytes, window open", program->windowOpen.privateMiB, baseline->windowOpen.privateMiB,
+             "MiB");
+    char idleLabel[64];
+    std::snprintf(idleLabel, sizeof(idleLabel), "CPU time over %lu s idle in tray", idleSeconds);
+    printRow(idleLabel, program->idleCpuMs, baseline->idleCpuMs, "ms ");
+    return 0;
+}
