@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Prints the benchmark figures: Apply against the emulated mouse with pacers that really wait
-# (native, and the Windows build under Wine), and the hover redraw with and without the image cache
-# under Wine. The native benchmarks are built without sanitizers, in Release.
+# (native, and the Windows build under Wine), the hover redraw with and without the image cache
+# under Wine, and the footprint of the emulated build under Wine (start time, memory, idle CPU)
+# beside a minimal tray program. The native benchmarks are built without sanitizers, in Release.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -20,3 +21,5 @@ echo "== Apply, Windows build under Wine"
 wine "$root/build/win/apply_bench.exe" "$runs"
 echo "== Hover redraw, Windows build under Wine"
 wine "$root/build/win/hover_draw_bench.exe"
+echo "== Footprint, emulated build under Wine beside a minimal tray program"
+bash "$root/bench/win/footprint.sh" "$root/build/win"
