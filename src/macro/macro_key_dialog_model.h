@@ -1,0 +1,63 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "assign/dialog_choice.h"
+#include "assign/dialog_drop_down.h"
+#include "common/geometry.h"
+#include "lang/language.h"
+#include "macro/macro_store.h"
+
+// The macro-key dialog: which stored macro a button runs and how the macro repeats. The number of
+// repetitions of mode 1 is the macro's own loop count; the dialog has no field for it.
+inline constexpr int kMacroKeyDialogTemplate = 705;
+inline constexpr wchar_t kMacroKeyDialogLoadFailure[] = L"Macro Key Dialog Load background image failed!!!";
+inline constexpr DropDownLayout kMacroKeyListLayout{
+    592, {42, 128, 136, 144}, {42, 128, 151, 144}, 593, {42, 146, 151, 286}};
+// "Please select a macro", white, centred, one line directly above the drop-down.
+inline constexpr Rect kMacroKeyListCaptionRect{-8, 112, 201, 128};
+
+// The three repeat modes, numbered as the dialog shows them.
+inline constexpr int kMacroRepeatModeCount = 3;
+// A mode's 16 by 16 tick box: "/PaneMakingTick.png" when chosen, else "/Pane.png".
+Rect macroRepeatTickBox(int mode);
+// A mode's text, white, word-wrapped and vertically centred; the texts are not clickable.
+Rect macroRepeatTextRect(int mode);
+TextKey macroRepeatText(int mode);
+
+// The dialog's part of one left click: the drop-down first (an open list closes on a click outside
+// it), then at most one tick box.
+struct MacroKeyDialogClick {
+    DropDownClick list = DropDownClick::None;
+    std::optional<int> repeatMode;
+    bool operator==(const MacroKeyDialogClick&) const = default;
+};
+
+class MacroKeyDialogModel {
+public:
+    // The list offers the macros of record.ini in file order, as the macro list of the editor does.
+    explicit MacroKeyDialogModel(MacroStore& store);
+
+    const DialogDropDown& macroList() const { return macros_; }
+    MacroKeyDialogClick click(Point p);
+    // Lines the open list scrolls for one wheel notch (0 while it is closed).
+    int wheelLines(int wheelDelta) const { return dropDownWheelLines(wheelDelta, macros_.open()); }
+    // A macro picked in the open list; the display shows macroName(). Returns whether taken.
+    bool chooseMacro(std::optional<std::size_t> row) { return macros_.choose(row); }
+    const std::wstring& macroName() const { return macros_.text(); }
+
+    // Chooses repeat mode 1 to 3 (the dialog starts with 1). Returns the mode whose tick box is
+    // drawn empty again; nothing when the choice did not change.
+    std::optional<int> chooseRepeatMode(int mode);
+    int repeatMode() const { return repeatMode_; }
+
+    // What OK hands back; OK is not validated, so without a choice it is the first macro with an
+    // empty name. The launcher stores the position as the macro number and the mode minus 1.
+    MacroKeyChoice choice() const;
+    ButtonFunction function() const { return functionOf(choice()); }
+
+private:
+    DialogDropDown macros_;
+    int repeatMode_ = 1;
+};
