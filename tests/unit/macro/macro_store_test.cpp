@@ -54,22 +54,6 @@ TEST(MacroStore, RewritingAMacroKeepsItsPlaceAndDropsItsOldLines) {
     EXPECT_EQ(f.store.listMacros(), Lines{L"Second"});
 }
 
-TEST(EncodeMacroArea, FillsSlotsInFileOrderAndLeavesTheRest) {
-    MacroFiles f;
-    f.store.writeMacro(L"One", L"1", {L"A   Dn", L"50 ms", L"A   Up"});
-    f.store.writeMacro(L"Empty", L"5", {});
-    f.store.writeMacro(L"Three", L"300", {L"B   Dn"});
-    MacroArea area = filledArea(0xAA);
-    EXPECT_TRUE(EncodeMacroArea(f.store, area).empty());
-    EXPECT_EQ(area[0].loopCount(), 1);
-    EXPECT_EQ(area[0].events[0], 0x05);
-    EXPECT_EQ(area[1].loopCount(), 0) << "a macro without lines is an all-zero slot";
-    EXPECT_EQ(area[2].loopCount(), 300);
-    EXPECT_EQ(area[2].events[1], 0x05);
-    EXPECT_EQ(area[2].events[2], 0);
-    EXPECT_EQ(area[3].events[0], 0xAA) << "slots without a macro keep their contents";
-}
-
 TEST(EncodeMacroArea, HandEditedExcessNeverReachesANeighbouringSlot) {
     MacroFiles f;
     for (int i = 0; i < 13; ++i) {
