@@ -38,10 +38,9 @@ Milliseconds timeOneApply(Pacer& pacer, const DeviceConfigRecord& record) {
     MouseEmulator mouse(1);
     Transport transport(mouse, pacer);
     DeviceImage image;
-    DeviceOnlyApply deviceOnly;
     connectionExchange(transport, image);
     const auto start = std::chrono::steady_clock::now();
-    applyConfiguration(transport, record, image.sensor.sensorType, image, deviceOnly);
+    applyConfiguration(transport, record, image.sensor.sensorType, image);
     return std::chrono::steady_clock::now() - start;
 }
 

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <memory>
 #include <ostream>
+#include <utility>
 
 #include "cli/config_file_reader.h"
 #include "cli/device_port_factory.h"
@@ -24,7 +25,9 @@ int runApply(const ApplyOptions& options, std::ostream& out, std::ostream& err) 
 
     std::unique_ptr<HidPort> mouse;
     if (options.emulate) {
-        mouse = std::make_unique<MouseEmulator>(options.sensorType);
+        auto emulator = std::make_unique<MouseEmulator>(options.sensorType);
+        emulator->setFaults(options.faults);
+        mouse = std::move(emulator);
     } else {
         mouse = openDeviceCommandPort(error);
         if (!mouse) {
@@ -52,20 +55,22 @@ int runApply(const ApplyOptions& options, std::ostream& out, std::ostream& err) 
     TracingHidPort port(*mouse, sink);
     PrecisePacer waiting;
     TracingPacer pacer(waiting, sink);
-    Transport transport(port, pacer);
+    // One transport per sequence, as the program has: a mouse that failed to answer the connection
+    // exchange is still waited for once in Apply.
+    Transport connection(port, pacer);
     DeviceImage image;
-    DeviceOnlyApply deviceOnly;
-
-    bool delivered = connectionExchange(transport, image);
+    bool delivered = connectionExchange(connection, image);
     const uint8_t sensorType = image.sensor.sensorType;
-    delivered = applyConfiguration(transport, record, sensorType, image, deviceOnly) && delivered;
+    Transport apply(port, pacer);
+    delivered = applyConfiguration(apply, record, sensorType, image) && delivered;
     traceFile.close();
     if (options.tracePath && traceFile.fail()) {
         err << "mousecfg: the trace could not be written completely to " << *options.tracePath << "\n";
         return 1;
     }
     if (!delivered) {
-        err << "mousecfg: the mouse did not take every report; its configuration may be incomplete\n";
+        err << "mousecfg: the mouse did not take every report or garbled a reply; its configuration may be "
+               "incomplete\n";
         return 1;
     }
     out << "Applied " << options.configPath << " to the " << (options.emulate ? "emulated " : "")

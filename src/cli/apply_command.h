@@ -5,11 +5,14 @@
 #include <optional>
 #include <string>
 
-// `mousecfg apply CONFIG (--emulate | --device) [--sensor N] [--trace FILE]`.
+#include "device/emulator/emulator_faults.h"
+
+// `mousecfg apply CONFIG (--emulate | --device) [--sensor N] [--fault NAME=VALUE]... [--trace FILE]`.
 struct ApplyOptions {
     std::string configPath;
     bool emulate = false;
     uint8_t sensorType = 0; // the emulated mouse's sensor
+    EmulatorFaults faults;  // how the emulated mouse misbehaves
     std::optional<std::string> tracePath;
 };
 

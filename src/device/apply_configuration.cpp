@@ -37,7 +37,10 @@ private:
 } // namespace
 
 bool applyConfiguration(Transport& transport, const DeviceConfigRecord& record, uint8_t sensorType,
-                        DeviceImage& image, ApplySaveSteps& saveSteps) {
+                        DeviceImage& image) {
+    if (!transport.carriesProtocol()) {
+        return false;
+    }
     Outcome outcome;
     outcome += setReportRate(transport, record.reportIntervalCode);
 
@@ -76,8 +79,5 @@ bool applyConfiguration(Transport& transport, const DeviceConfigRecord& record, 
     for (uint8_t matrix = 1; matrix <= kKeyMatrixCount; ++matrix) {
         outcome += writeKeyMatrix(transport, image, matrix);
     }
-
-    saveSteps.saveRecord();
-    saveSteps.saveButtonLabels();
     return outcome.delivered();
 }

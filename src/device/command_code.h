@@ -18,3 +18,25 @@ enum CommandCode : uint8_t {
     kReadColorBlock = 0x90,
     kReadMacroSlot = 0x93,
 };
+
+// True for the code of any command the mouse knows.
+constexpr bool isCommandCode(uint8_t code) {
+    switch (code) {
+    case kSetReportRate:
+    case kWriteSensorSettings:
+    case kWriteLedParameterSet:
+    case kWriteLightingEffect:
+    case kWriteColorBlock:
+    case kWriteDpiStages:
+    case kWriteKeyMatrix:
+    case kWriteMacroSlot:
+    case kReadSensorSettings:
+    case kReadLedParameterSet:
+    case kReadLightingEffect:
+    case kReadColorBlock:
+    case kReadMacroSlot:
+        return true;
+    default:
+        return false;
+    }
+}

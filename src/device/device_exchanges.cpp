@@ -55,6 +55,39 @@ bool exchangeWithData(Transport& transport, DeviceCommand& frame, std::span<uint
 
 constexpr std::chrono::milliseconds kNoPause{0};
 
+// A reply whose bytes do not add up (garbled on the way) or that carries another command's code
+// answers nothing that was asked: the read counts as failed and leaves zeros, as a read that got no
+// reply does. Whether the mouse echoes the request's code is not relied on; only a known code of
+// another command gives the reply away.
+bool acceptedReply(CommandCode request, DeviceCommand& reply) {
+    const bool answersRequest = !isCommandCode(reply.code()) || reply.code() == request;
+    if (isWellFormed(reply) && answersRequest) {
+        return true;
+    }
+    reply = DeviceCommand{};
+    return false;
+}
+
+bool readExchange(Transport& transport, CommandCode code, uint8_t index, DeviceCommand& reply,
+                  std::chrono::milliseconds pauseAfter) {
+    reply = readFrame(code, index);
+    const bool delivered = exchange(transport, reply, pauseAfter);
+    return acceptedReply(code, reply) && delivered;
+}
+
+// The chunks a reply announces are taken off the interface even when the reply is refused, so
+// that they cannot be taken for the answer to a later read.
+bool readExchangeWithData(Transport& transport, CommandCode code, uint8_t index, DeviceCommand& reply,
+                          std::span<uint8_t> data, std::chrono::milliseconds pauseAfter) {
+    reply = readFrame(code, index);
+    const bool delivered = exchangeWithData(transport, reply, data, pauseAfter);
+    if (!acceptedReply(code, reply)) {
+        std::fill(data.begin(), data.end(), uint8_t{0});
+        return false;
+    }
+    return delivered;
+}
+
 // Room for the largest block a reply can announce (its length is one byte), so that every chunk
 // the mouse sends is taken off the interface even when only the front of it is kept.
 using ReplyData = std::array<uint8_t, chunkCount(0xFF) * Transport::kChunkSize>;
@@ -67,8 +100,8 @@ bool setReportRate(Transport& transport, uint8_t reportIntervalCode) {
 }
 
 bool readSensorSettings(Transport& transport, DeviceImage& image) {
-    DeviceCommand reply = readFrame(kReadSensorSettings);
-    const bool delivered = exchange(transport, reply, kNoPause);
+    DeviceCommand reply;
+    const bool delivered = readExchange(transport, kReadSensorSettings, 0, reply, kNoPause);
     image.sensor = SensorBytes{reply[1], reply[2], reply[3], reply[4]};
     logSensorSettings(image.sensor);
     return delivered;
@@ -80,8 +113,8 @@ bool writeSensorSettings(Transport& transport, const DeviceImage& image) {
 }
 
 bool readLightingEffect(Transport& transport, DeviceImage& image) {
-    DeviceCommand reply = readFrame(kReadLightingEffect);
-    const bool delivered = exchange(transport, reply, kNoPause);
+    DeviceCommand reply;
+    const bool delivered = readExchange(transport, kReadLightingEffect, 0, reply, kNoPause);
     image.lightingEffect = LightingEffectBytes{reply[1], reply[2], reply[3]};
     logLightingEffect(image.lightingEffect);
     return delivered;
@@ -93,8 +126,8 @@ bool writeLightingEffect(Transport& transport, const DeviceImage& image) {
 }
 
 bool readLedParameterSet(Transport& transport, DeviceImage& image, uint8_t setNumber) {
-    DeviceCommand reply = readFrame(kReadLedParameterSet, setNumber);
-    const bool delivered = exchange(transport, reply, kCommandPause);
+    DeviceCommand reply;
+    const bool delivered = readExchange(transport, kReadLedParameterSet, setNumber, reply, kCommandPause);
     const uint8_t storedAt = reply[1];
     if (storedAt < kLedParameterSetCount) {
         image.ledSets[storedAt] = LedParameterSet{reply[2], reply[3], reply[4]};
@@ -108,9 +141,10 @@ bool writeLedParameterSet(Transport& transport, const DeviceImage& image, uint8_
 }
 
 bool readColorBlock(Transport& transport, DeviceImage& image, uint8_t blockNumber) {
-    DeviceCommand reply = readFrame(kReadColorBlock, blockNumber);
+    DeviceCommand reply;
     ReplyData data{};
-    const bool delivered = exchangeWithData(transport, reply, data, kCommandPause);
+    const bool delivered =
+        readExchangeWithData(transport, kReadColorBlock, blockNumber, reply, data, kCommandPause);
     const uint8_t storedAt = reply[1];
     if (storedAt < kColorBlockCount) {
         std::copy_n(data.begin(), kColorBlockSize, image.colorBlocks[storedAt].begin());
@@ -145,9 +179,10 @@ bool writeMacroSlot(Transport& transport, DeviceImage& image, uint8_t slotNumber
 }
 
 bool readMacroSlot(Transport& transport, DeviceImage& image, uint8_t slotNumber) {
-    DeviceCommand reply = readFrame(kReadMacroSlot, slotNumber);
+    DeviceCommand reply;
     ReplyData data{};
-    const bool delivered = exchangeWithData(transport, reply, data, kCommandPause);
+    const bool delivered =
+        readExchangeWithData(transport, kReadMacroSlot, slotNumber, reply, data, kCommandPause);
     const uint8_t storedAt = reply[1];
     if (storedAt >= 1 && storedAt <= kMacroSlotCount) {
         std::copy_n(data.begin(), kMacroSlotSize, image.macroSlots[storedAt - 1u].begin());

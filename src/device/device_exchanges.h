@@ -8,8 +8,9 @@
 
 // One exchange per command of the mouse's command set, each followed by the pause the mouse
 // needs after it. Read exchanges store the reply in the device image where the reply's own
-// number says; a reply naming a set, block or slot that does not exist is dropped. Each returns
-// whether the transport got all of its reports through.
+// number says; a reply naming a set, block or slot that does not exist is dropped. A reply with a
+// wrong checksum or another command's code counts as a failed read: it leaves zeros, as no reply
+// does. Each returns whether all of its reports went through and every reply was sound.
 
 inline constexpr std::chrono::milliseconds kCommandPause{2};
 

@@ -9,6 +9,17 @@ constexpr std::size_t kReportIdSize = 1;
 
 } // namespace
 
+bool Transport::carriesProtocol() const {
+    return port_.featureLength() >= kMinimumFeatureLength &&
+           port_.inputLength() >= kMinimumDataReportLength &&
+           port_.outputLength() >= kMinimumDataReportLength;
+}
+
+bool Transport::noted(bool delivered) {
+    mouseStoppedAnswering_ = mouseStoppedAnswering_ || !delivered;
+    return delivered;
+}
+
 bool Transport::sendFrame(const DeviceCommand& frame) {
     if (port_.featureLength() < kMinimumFeatureLength) {
         return false;
@@ -16,7 +27,7 @@ bool Transport::sendFrame(const DeviceCommand& frame) {
     std::vector<uint8_t> report(port_.featureLength(), 0);
     const DeviceCommand withChecksum = sealed(frame);
     std::copy(withChecksum.bytes.begin(), withChecksum.bytes.end(), report.begin() + kReportIdSize);
-    return port_.setFeature(report);
+    return noted(port_.setFeature(report));
 }
 
 bool Transport::receiveReply(DeviceCommand& frame) {
@@ -25,7 +36,7 @@ bool Transport::receiveReply(DeviceCommand& frame) {
         return false;
     }
     std::vector<uint8_t> report(port_.featureLength(), 0);
-    const bool received = port_.getFeature(report);
+    const bool received = noted(port_.getFeature(report));
     if (received) {
         std::copy_n(report.begin() + kReportIdSize, DeviceCommand::kSize, frame.bytes.begin());
     }
@@ -58,7 +69,7 @@ bool Transport::writeChunks(std::size_t length, std::span<const uint8_t> data) {
             std::copy_n(data.begin() + static_cast<std::ptrdiff_t>(offset), available,
                         report.begin() + kReportIdSize);
         }
-        delivered = port_.writeOutput(report) && delivered;
+        delivered = noted(port_.writeOutput(report)) && delivered;
         pacer_.pause(kChunkPause);
     }
     return delivered;
@@ -74,7 +85,9 @@ bool Transport::readChunks(std::size_t length, std::span<uint8_t> data) {
     std::vector<uint8_t> report(port_.inputLength(), 0);
     for (std::size_t chunk = 0; chunk < chunkCount(length); ++chunk) {
         std::fill(report.begin(), report.end(), uint8_t{0});
-        if (!port_.readInput(report, readTimeout_)) {
+        const std::chrono::milliseconds timeout =
+            mouseStoppedAnswering_ ? std::chrono::milliseconds(0) : readTimeout_;
+        if (!noted(port_.readInput(report, timeout))) {
             return false;
         }
         const std::size_t offset = chunk * kChunkSize;
@@ -89,8 +102,7 @@ bool Transport::readChunks(std::size_t length, std::span<uint8_t> data) {
 
 bool Transport::sendCommandWithData(DeviceCommand& frame, std::span<uint8_t> data) {
     if (!frame.isRead()) {
-        const bool sent = sendFrame(frame);
-        return writeChunks(frame.dataLength(), data) && sent;
+        return sendFrame(frame) && writeChunks(frame.dataLength(), data);
     }
     std::fill(data.begin(), data.end(), uint8_t{0});
     const bool replied = sendCommand(frame);

@@ -32,10 +32,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
 
     MouseEmulator mouse(sensorType);
     RecordingPacer pacer;
-    Transport transport(mouse, pacer);
+    Transport transport(mouse, pacer, std::chrono::milliseconds(0));
     DeviceImage image;
-    DeviceOnlyApply deviceOnly;
-    applyConfiguration(transport, record, sensorType, image, deviceOnly);
+    applyConfiguration(transport, record, sensorType, image);
     if (std::memcmp(mouse.state().macroSlots.data(), &record.macroSlots, sizeof record.macroSlots) != 0) {
         __builtin_trap();
     }

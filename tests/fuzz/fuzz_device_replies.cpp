@@ -31,8 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     connectionExchange(transport, image);
     readMacroSlot(transport, image, 12);
     readColorBlock(transport, image, 1);
-    DeviceOnlyApply deviceOnly;
     static const DeviceConfigRecord record = fuzzRecord();
-    applyConfiguration(transport, record, image.sensor.sensorType, image, deviceOnly);
+    Transport applyTransport(port, pacer, std::chrono::milliseconds(0));
+    applyConfiguration(applyTransport, record, image.sensor.sensorType, image);
     return 0;
 }

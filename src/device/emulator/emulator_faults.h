@@ -12,8 +12,14 @@ struct EmulatorFaults {
     std::optional<std::size_t> chunksSent;
     // Byte 1 of the replies to 87h, 90h and 93h names this set, block or slot number.
     std::optional<uint8_t> replyNumber;
+    // Byte 0 of every reply carries this command code instead of the request's (checksum kept right).
+    std::optional<uint8_t> replyCode;
+    // Every reply carries a checksum one off the right one.
+    bool badChecksum = false;
     // Get-feature calls fail: read requests get no reply.
     bool silentReplies = false;
+    // No input report ever arrives: every read of a data chunk waits out its time-out.
+    bool silentInput = false;
     // After this many reports on the command interface the mouse is gone and every call fails.
     std::optional<std::size_t> unplugAfterReports;
     // Report lengths the command interface claims instead of 9 and 33.

@@ -40,6 +40,9 @@ bool MouseEmulator::countReport() {
     }
     if (faults_.unplugAfterReports && reportCount_ >= *faults_.unplugAfterReports) {
         unplug();
+        if (faultUnplugNotice_) {
+            faultUnplugNotice_();
+        }
         return false;
     }
     ++reportCount_;
@@ -97,9 +100,17 @@ bool MouseEmulator::writeOutput(std::span<const uint8_t> report) {
     return true;
 }
 
-bool MouseEmulator::readInput(std::span<uint8_t> report, std::chrono::milliseconds) {
-    if (!countReport() || inputReports_.empty()) {
+bool MouseEmulator::nothingToRead(std::chrono::milliseconds timeout) {
+    timeoutWaiter_->pause(timeout);
+    return false;
+}
+
+bool MouseEmulator::readInput(std::span<uint8_t> report, std::chrono::milliseconds timeout) {
+    if (!countReport()) {
         return false;
+    }
+    if (faults_.silentInput || inputReports_.empty()) {
+        return nothingToRead(timeout);
     }
     std::fill(report.begin(), report.end(), uint8_t{0});
     const std::vector<uint8_t>& next = inputReports_.front();
@@ -173,27 +184,38 @@ uint8_t MouseEmulator::replyNumber(uint8_t requested) const {
     return faults_.replyNumber.value_or(requested);
 }
 
+DeviceCommand MouseEmulator::sealedReply(DeviceCommand reply) const {
+    if (faults_.replyCode) {
+        reply[0] = *faults_.replyCode;
+    }
+    reply = sealed(reply);
+    if (faults_.badChecksum) {
+        ++reply[DeviceCommand::kChecksumIndex];
+    }
+    return reply;
+}
+
 void MouseEmulator::prepareReply(const DeviceCommand& request) {
     inputReports_.clear();
     const uint8_t index = request[1];
     switch (request.code()) {
     case kReadSensorSettings: {
         const SensorBytes& sensor = state_.sensor;
-        pendingReply_ = sealed(DeviceCommand::make(request.code(), sensor.sensorType, sensor.rate,
-                                                   sensor.option1, sensor.option2));
+        pendingReply_ = sealedReply(DeviceCommand::make(request.code(), sensor.sensorType, sensor.rate,
+                                                        sensor.option1, sensor.option2));
         break;
     }
     case kReadLightingEffect: {
         const LightingEffectBytes& effect = state_.lightingEffect;
         pendingReply_ =
-            sealed(DeviceCommand::make(request.code(), effect.effect, effect.option1, effect.option2));
+            sealedReply(DeviceCommand::make(request.code(), effect.effect, effect.option1, effect.option2));
         break;
     }
     case kReadLedParameterSet:
         if (index < kLedParameterSetCount) {
             const LedParameterSet& set = state_.ledSets[index];
             pendingReply_ =
-                sealed(DeviceCommand::make(request.code(), replyNumber(index), set[0], set[1], set[2]));
+                sealedReply(DeviceCommand::make(request.code(), replyNumber(index), set[0], set[1], set[2]));
         }
         break;
     case kReadColorBlock:
@@ -216,7 +238,7 @@ void MouseEmulator::prepareReply(const DeviceCommand& request) {
 void MouseEmulator::prepareDataReply(DeviceCommand reply, std::span<const uint8_t> data) {
     const uint8_t announced = faults_.announcedLength.value_or(static_cast<uint8_t>(data.size()));
     reply[2] = announced;
-    pendingReply_ = sealed(reply);
+    pendingReply_ = sealedReply(reply);
 
     std::vector<uint8_t> payload(data.begin(), data.end());
     if (payload.size() < announced) {

@@ -6,23 +6,30 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "device/device_command.h"
 #include "device/emulator/emulator_faults.h"
 #include "device/emulator/mouse_firmware_state.h"
 #include "device/hid_port.h"
+#include "device/precise_pacer.h"
 
 // A model of the mouse's firmware behind its command interface: it keeps the sensor settings,
 // lighting, colour blocks, DPI data, key matrices and macro slots that commands write, and
 // answers every read from that state. It also stands in for the event interface, queueing the
 // event reports its buttons would send. It can be told to misbehave (EmulatorFaults).
 //
-// The command interface is used from one thread; plugging, unplugging and device events may be
-// used from others.
+// A read of an input report that has nothing to deliver waits out its time-out, as the real mouse
+// does; the wait goes through a Pacer, which sleeps unless a test records it instead.
+//
+// The command interface, plugIn, setFaults and the waiter belong to the one thread that talks to
+// the mouse. Only unplug and the event interface (queueDeviceEvent, readDeviceEvent) may be used
+// from other threads.
 class MouseEmulator : public HidPort {
 public:
     static constexpr uint16_t kFeatureLength = 9;
@@ -45,6 +52,12 @@ public:
     MouseFirmwareState& state() { return state_; }
 
     void setFaults(const EmulatorFaults& faults) { faults_ = faults; }
+    const EmulatorFaults& faults() const { return faults_; }
+
+    // Waits out the time-outs of reads that get nothing (default: a plain sleep).
+    void setTimeoutWaiter(Pacer& waiter) { timeoutWaiter_ = &waiter; }
+    // Called on the command interface's thread when the unplug-after fault takes the mouse away.
+    void setFaultUnplugNotice(std::function<void()> notice) { faultUnplugNotice_ = std::move(notice); }
 
     // Unplugging makes every call fail. Plugging in (again) brings back a mouse with the given sensor
     // that still holds what it stored before, as the mouse's own memory does.
@@ -72,9 +85,14 @@ private:
     void prepareReply(const DeviceCommand& request);
     void prepareDataReply(DeviceCommand reply, std::span<const uint8_t> data);
     uint8_t replyNumber(uint8_t requested) const;
+    DeviceCommand sealedReply(DeviceCommand reply) const;
+    bool nothingToRead(std::chrono::milliseconds timeout);
 
     MouseFirmwareState state_;
     EmulatorFaults faults_;
+    SleepingPacer sleeping_;
+    Pacer* timeoutWaiter_ = &sleeping_;
+    std::function<void()> faultUnplugNotice_;
     std::atomic<bool> pluggedIn_{true};
     std::size_t reportCount_ = 0;
     std::optional<PendingWrite> pendingWrite_;

@@ -10,13 +10,11 @@
 #include "device/tracing_pacer.h"
 #include "device/transport.h"
 
-// The emulated mouse behind a traced port and a recording pacer, with the saving steps of Apply
-// written into the same trace, so a test sees everything in the order it happened.
-struct ApplyHarness : ApplySaveSteps {
-    explicit ApplyHarness(uint8_t sensorType = 1) : mouse(sensorType) {}
-
-    void saveRecord() override { trace.push_back("save-record"); }
-    void saveButtonLabels() override { trace.push_back("save-labels"); }
+// The emulated mouse behind a traced port and a recording pacer, so a test sees every report and
+// pause in the order it happened. The emulator's read time-outs are recorded in `timeouts` instead
+// of being waited out.
+struct ApplyHarness {
+    explicit ApplyHarness(uint8_t sensorType = 1) : mouse(sensorType) { mouse.setTimeoutWaiter(timeouts); }
 
     std::size_t count(const std::string& prefix) const {
         std::size_t found = 0;
@@ -29,11 +27,22 @@ struct ApplyHarness : ApplySaveSteps {
     MouseEmulator mouse;
     std::vector<std::string> trace;
     TracingHidPort port{mouse, [this](const std::string& line) { trace.push_back(line); }};
+    RecordingPacer timeouts;
     RecordingPacer recorder;
     TracingPacer pacer{recorder, [this](const std::string& line) { trace.push_back(line); }};
     Transport transport{port, pacer, std::chrono::milliseconds(1)};
     DeviceImage image;
 };
+
+// Apply as the program runs it: the device steps, then saving the record and the button labels
+// whatever the mouse did (written into the trace as "save-record" and "save-labels").
+inline bool applyConfiguration(Transport& transport, const DeviceConfigRecord& record, uint8_t sensorType,
+                               DeviceImage& image, ApplyHarness& harness) {
+    const bool delivered = applyConfiguration(transport, record, sensorType, image);
+    harness.trace.push_back("save-record");
+    harness.trace.push_back("save-labels");
+    return delivered;
+}
 
 // A record that differs from the emulated mouse's factory state everywhere Apply sends it.
 inline DeviceConfigRecord sampleRecord() {

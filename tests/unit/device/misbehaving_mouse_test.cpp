@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "apply_harness.h"
+#include "assign/key_matrix.h"
 #include "device/connection_exchange.h"
 #include "device/device_exchanges.h"
 
@@ -129,9 +130,9 @@ TEST(MisbehavingMouse, ReportLengthsTooShortAreRefusedWithoutTouchingTheDevice) 
     EmulatorFaults shortInput;
     shortInput.inputLength = 9;
     const Case cases[] = {
-        {"feature report of 8 bytes", shortFeature, 0, 59},
-        {"output report of 32 bytes", shortOutput, 57, 50},
-        {"input report of 9 bytes", shortInput, 57, 59},
+        {"feature report of 8 bytes", shortFeature, 0, 0},
+        {"output report of 32 bytes", shortOutput, 0, 0},
+        {"input report of 9 bytes", shortInput, 0, 0},
     };
     for (const Case& c : cases) {
         ApplyHarness harness;
@@ -140,6 +141,57 @@ TEST(MisbehavingMouse, ReportLengthsTooShortAreRefusedWithoutTouchingTheDevice) 
             << c.name;
         EXPECT_EQ(harness.count("set-feature") + harness.count("get-feature"), c.featureReports) << c.name;
         EXPECT_EQ(harness.count("write") + harness.count("read"), c.dataReports) << c.name;
+        EXPECT_FALSE(connectionExchange(harness.transport, harness.image)) << c.name;
+        EXPECT_EQ(harness.mouse.reportCount(), 0u) << c.name;
+    }
+}
+
+TEST(MisbehavingMouse, MouseThatStopsSendingCostsOneTimeOutPerApply) {
+    ApplyHarness harness;
+    EmulatorFaults faults;
+    faults.silentInput = true;
+    harness.mouse.setFaults(faults);
+    Transport transport(harness.port, harness.pacer, std::chrono::milliseconds(250));
+    EXPECT_FALSE(applyConfiguration(transport, sampleRecord(), 1, harness.image));
+    EXPECT_EQ(harness.count("read failed"), 14u) << "every data read is still made";
+    EXPECT_EQ(harness.timeouts.total(), std::chrono::milliseconds(250));
+    EXPECT_EQ(harness.count("set-feature"), 40u);
+    EXPECT_EQ(harness.count("write 00"), 59u) << "the mouse still gets the whole configuration";
+    EXPECT_EQ(harness.mouse.state().keyMatrices[0], BuildKeyMatrix(sampleRecord()));
+}
+
+TEST(MisbehavingMouse, GarbledOrForeignRepliesAreFailedReads) {
+    struct Case {
+        const char* name;
+        EmulatorFaults faults;
+        bool accepted;
+    };
+    EmulatorFaults badChecksum;
+    badChecksum.badChecksum = true;
+    EmulatorFaults otherCommand;
+    otherCommand.replyCode = 0x03;
+    EmulatorFaults noEcho;
+    noEcho.replyCode = 0x00;
+    const Case cases[] = {
+        {"wrong checksum", badChecksum, false},
+        {"code of another command", otherCommand, false},
+        {"code that is no command", noEcho, true},
+    };
+    for (const Case& c : cases) {
+        ApplyHarness harness;
+        harness.mouse.setFaults(c.faults);
+        harness.mouse.state().ledSets[1] = {0xA1, 0xA2, 0xA3};
+        DeviceImage& image = harness.image;
+        image.lightingEffect = {9, 9, 9};
+        EXPECT_EQ(readLightingEffect(harness.transport, image), c.accepted) << c.name;
+        EXPECT_EQ(readLedParameterSet(harness.transport, image, 1), c.accepted) << c.name;
+        EXPECT_EQ(readMacroSlot(harness.transport, image, 2), c.accepted) << c.name;
+        const LightingEffectBytes effect =
+            c.accepted ? harness.mouse.state().lightingEffect : LightingEffectBytes{};
+        EXPECT_EQ(image.lightingEffect, effect) << c.name;
+        const LedParameterSet set1 = c.accepted ? LedParameterSet{0xA1, 0xA2, 0xA3} : LedParameterSet{};
+        EXPECT_EQ(image.ledSets[1], set1) << c.name;
+        EXPECT_EQ(harness.count("read 00"), 4u) << c.name << ": the announced chunks are taken off";
     }
 }
 

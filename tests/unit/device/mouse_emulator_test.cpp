@@ -73,6 +73,33 @@ TEST(MouseEmulator, UnpluggedMouseFailsEveryCallUntilPluggedInAgain) {
     EXPECT_EQ(mouse.state().reportIntervalCode, 8) << "the mouse keeps what it stored";
 }
 
+TEST(MouseEmulator, ReadWithNothingToDeliverWaitsOutItsTimeOut) {
+    MouseEmulator mouse;
+    RecordingPacer waits;
+    mouse.setTimeoutWaiter(waits);
+    std::vector<uint8_t> report(33, 0);
+    EXPECT_FALSE(mouse.readInput(report, milliseconds(250)));
+    mouse.unplug();
+    EXPECT_FALSE(mouse.readInput(report, milliseconds(250)));
+    EXPECT_EQ(waits.pauses(), std::vector<milliseconds>{milliseconds(250)})
+        << "a mouse that is gone fails at once";
+}
+
+TEST(MouseEmulator, UnplugAfterFaultTellsOnceThatTheMouseWentAway) {
+    MouseEmulator mouse;
+    EmulatorFaults faults;
+    faults.unplugAfterReports = 2;
+    mouse.setFaults(faults);
+    int notices = 0;
+    mouse.setFaultUnplugNotice([&notices] { ++notices; });
+    std::vector<uint8_t> report(9, 0);
+    EXPECT_TRUE(mouse.setFeature(report));
+    EXPECT_TRUE(mouse.setFeature(report));
+    EXPECT_FALSE(mouse.setFeature(report));
+    EXPECT_FALSE(mouse.setFeature(report));
+    EXPECT_EQ(notices, 1);
+}
+
 TEST(MouseEmulator, QueuedDeviceEventsArriveInOrderAsEventReports) {
     MouseEmulator mouse;
     mouse.queueDeviceEvent(7, 3);

@@ -23,10 +23,12 @@ public:
     std::deque<std::vector<uint8_t>> inputReports;
     int getFeatureCalls = 0;
     int readInputCalls = 0;
+    std::vector<std::chrono::milliseconds> readTimeouts;
+    bool refuseFeatures = false;
 
     bool setFeature(std::span<const uint8_t> report) override {
         featuresSent.emplace_back(report.begin(), report.end());
-        return true;
+        return !refuseFeatures;
     }
     bool getFeature(std::span<uint8_t> report) override {
         ++getFeatureCalls;
@@ -36,8 +38,9 @@ public:
         outputsSent.emplace_back(report.begin(), report.end());
         return true;
     }
-    bool readInput(std::span<uint8_t> report, std::chrono::milliseconds) override {
+    bool readInput(std::span<uint8_t> report, std::chrono::milliseconds timeout) override {
         ++readInputCalls;
+        readTimeouts.push_back(timeout);
         return answer(inputReports, report);
     }
 

@@ -189,6 +189,31 @@ TEST_F(TransportTest, DataReportsTooShortForAChunkAreRefused) {
     EXPECT_TRUE(std::all_of(data.begin(), data.end(), [](uint8_t b) { return b == 0; }));
 }
 
+TEST_F(TransportTest, OnceAReadHasTimedOutLaterReadsDoNotWait) {
+    port.featureReplies.push_back(featureReply({0x90, 0x00, 0x18}));
+    port.featureReplies.push_back(featureReply({0x93, 0x01, 0x80}));
+    std::array<uint8_t, 128> data{};
+    DeviceCommand first = DeviceCommand::make(0x90);
+    EXPECT_FALSE(transport.sendCommandWithData(first, data));
+    EXPECT_TRUE(transport.mouseStoppedAnswering());
+    port.inputReports.push_back(inputChunk(1));
+    DeviceCommand second = DeviceCommand::make(0x93, 0x01);
+    EXPECT_FALSE(transport.sendCommandWithData(second, data));
+    EXPECT_EQ(port.readTimeouts,
+              (std::vector<milliseconds>{milliseconds(5), milliseconds(0), milliseconds(0)}))
+        << "a report already there is still taken";
+    EXPECT_EQ(data[0], 1);
+}
+
+TEST_F(TransportTest, RefusedFrameIsNotFollowedByItsData) {
+    port.refuseFeatures = true;
+    std::array<uint8_t, 64> data{};
+    DeviceCommand write = DeviceCommand::make(0x12, 0x01, 0x40);
+    EXPECT_FALSE(transport.sendCommandWithData(write, data));
+    EXPECT_TRUE(port.outputsSent.empty());
+    EXPECT_TRUE(transport.mouseStoppedAnswering());
+}
+
 TEST_F(TransportTest, ZeroLengthNeedsNoDataReports) {
     port.output = 0;
     std::array<uint8_t, 8> data{};
