@@ -1,13 +1,16 @@
 #include "cli/command_line.h"
 
 #include <charconv>
+#include <filesystem>
 #include <ostream>
+#include <system_error>
 
 #include "cli/apply_command.h"
 #include "cli/config_file_reader.h"
 #include "cli/config_summary.h"
 #include "cli/key_matrix_listing.h"
 #include "cli/macros_command.h"
+#include "device/emulator/emulator_fault_names.h"
 
 namespace {
 
@@ -15,9 +18,10 @@ constexpr int kSuccess = 0;
 constexpr int kFailure = 1;
 constexpr int kUsageError = 2;
 
-constexpr const char* kUsage = "usage: mousecfg show CONFIG | matrix CONFIG | "
-                               "macros RECORD_INI [CONFIG] | "
-                               "apply CONFIG (--emulate | --device) [--sensor N] [--trace FILE]";
+constexpr const char* kUsage =
+    "usage: mousecfg show CONFIG | matrix CONFIG | "
+    "macros RECORD_INI [CONFIG] | "
+    "apply CONFIG (--emulate | --device) [--sensor N] [--fault NAME=VALUE]... [--trace FILE]";
 
 int usageError(std::ostream& err, const std::string& problem) {
     err << "mousecfg: " << problem << "; " << kUsage << "\n";
@@ -51,11 +55,20 @@ int withConfig(const std::vector<std::string>& arguments, std::ostream& out, std
     return kSuccess;
 }
 
+// Whether two command-line paths name the same existing file (through links as well).
+bool sameFile(const std::string& first, const std::string& second) {
+    std::error_code ignored;
+    return std::filesystem::equivalent(std::filesystem::path(std::u8string(first.begin(), first.end())),
+                                       std::filesystem::path(std::u8string(second.begin(), second.end())),
+                                       ignored);
+}
+
 int applyCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
     ApplyOptions options;
     bool configSeen = false;
     bool deviceChosen = false;
     bool sensorGiven = false;
+    bool faultGiven = false;
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         const bool hasValue = i + 1 < arguments.size();
@@ -70,6 +83,12 @@ int applyCommand(const std::vector<std::string>& arguments, std::ostream& out, s
                 return usageError(err, "--sensor needs a number from 0 to 255");
             }
             sensorGiven = true;
+        } else if (argument == "--fault") {
+            std::string problem;
+            if (!hasValue || !applyEmulatorFault(arguments[++i], options.faults, problem)) {
+                return usageError(err, hasValue ? problem : "--fault needs NAME=VALUE");
+            }
+            faultGiven = true;
         } else if (argument == "--trace") {
             if (!hasValue) {
                 return usageError(err, "--trace needs a FILE");
@@ -90,6 +109,12 @@ int applyCommand(const std::vector<std::string>& arguments, std::ostream& out, s
     }
     if (sensorGiven && !options.emulate) {
         return usageError(err, "--sensor only applies to the emulated mouse");
+    }
+    if (faultGiven && !options.emulate) {
+        return usageError(err, "--fault only applies to the emulated mouse");
+    }
+    if (options.tracePath && sameFile(*options.tracePath, options.configPath)) {
+        return usageError(err, "--trace names the configuration file itself");
     }
     return runApply(options, out, err);
 }

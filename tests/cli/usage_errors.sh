@@ -27,6 +27,10 @@ usage_cases=(
     "apply $work/config.bin --emulate --bogus"
     "apply $work/config.bin $work/config.bin --emulate"
     "apply $work/config.bin --device --sensor 1"
+    "apply $work/config.bin --emulate --fault"
+    "apply $work/config.bin --emulate --fault loud=1"
+    "apply $work/config.bin --emulate --fault silent"
+    "apply $work/config.bin --device --fault silent=1"
 )
 for arguments in "${usage_cases[@]}"; do
     # shellcheck disable=SC2086
