@@ -17,7 +17,9 @@ public:
         : link_(link), mainWindow_(mainWindow),
           traceFile_(exeFolder(currentModulePath()) + L"wire-trace.log"),
           mouse_(link, mainWindow, EmulatedMouse::optionsFromEnvironment(),
-                 [this](const std::string& line) { traceFile_.appendLine(line); }) {}
+                 [this](const std::string& line) { traceFile_.appendLine(line); }) {
+        mouse_.setFaults(EmulatedMouse::faultsFromEnvironment());
+    }
 
     bool findDevice() override { return mouse_.findDevice(); }
     [[noreturn]] void eventReaderLoop() override { runEventReader(link_, mainWindow_); }

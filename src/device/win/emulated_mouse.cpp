@@ -6,6 +6,9 @@
 #include <cstdlib>
 #include <string>
 
+#include "common/debug_log.h"
+#include "config/text_encoding.h"
+#include "device/emulator/emulator_fault_names.h"
 #include "device/win/device_broadcast.h"
 #include "device/win/hid_discovery.h"
 #include "ui/win/scoped_handle.h"
@@ -39,6 +42,27 @@ EmulatedMouse::Options EmulatedMouse::optionsFromEnvironment() {
         options.pluggedIn = *unplugged == 0;
     }
     return options;
+}
+
+EmulatorFaults EmulatedMouse::faultsFromEnvironment() {
+    EmulatorFaults faults;
+    std::array<wchar_t, 512> value{};
+    const DWORD length =
+        GetEnvironmentVariableW(L"GM_EMULATOR_FAULTS", value.data(), static_cast<DWORD>(value.size()));
+    if (length == 0 || length >= value.size()) {
+        return faults;
+    }
+    const std::string list = encodeUtf8(value.data());
+    std::string error;
+    if (!applyEmulatorFaultList(list, faults, error)) {
+        debugLog(L"GM_EMULATOR_FAULTS ignored: " + std::wstring(error.begin(), error.end()));
+    }
+    return faults;
+}
+
+void EmulatedMouse::setFaults(const EmulatorFaults& faults) {
+    emulator_.setFaults(faults);
+    emulator_.setFaultUnplugNotice([this] { PostMessageW(control_.hwnd(), kEmulatorUnplugMessage, 0, 0); });
 }
 
 EmulatedMouse::EmulatedMouse(DeviceLink& link, HWND mainWindow, Options options, WireTraceSink trace)

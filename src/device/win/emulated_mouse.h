@@ -27,6 +27,10 @@ public:
     // GM_EMULATOR_SENSOR (a number, default 1) chooses the sensor type the mouse starts with;
     // GM_EMULATOR_UNPLUGGED=1 starts it unplugged.
     static Options optionsFromEnvironment();
+    // GM_EMULATOR_FAULTS: a comma-separated list of NAME=VALUE faults (device/emulator/
+    // emulator_fault_names.h), for example "silent=1" or "unplug-after=30". A list that is not
+    // understood sets no fault and is written to the debug log.
+    static EmulatorFaults faultsFromEnvironment();
 
     EmulatedMouse(DeviceLink& link, HWND mainWindow, Options options, WireTraceSink trace);
     EmulatedMouse(const EmulatedMouse&) = delete;
@@ -38,6 +42,9 @@ public:
     bool findDevice();
     HidPort* commandPort();
     Pacer& pacer() { return tracedPacer_; }
+    // A mouse that the unplug-after fault takes away is unplugged as through the control window, once
+    // the thread that talks to it is free again: the main window then gets the removal broadcast.
+    void setFaults(const EmulatorFaults& faults);
     void closeHandles();
 
     HWND controlWindow() const { return control_.hwnd(); }

@@ -15,6 +15,7 @@
 #include "app/win/app_messages.h"
 #include "device_commands.h"
 #include "page_commands.h"
+#include "settings_commands.h"
 #include "driver_support.h"
 
 namespace {
@@ -80,8 +81,9 @@ int usage() {
                  "menu-shown | menu-choose | icon-present HWND | icon-absent HWND | forget-icon | "
                  "taskbar-created | close | key VK | emulator plug SENSOR | emulator unplug | "
                  "emulator event CODE VALUE | balloon TEXT [timeout-ms] | no-balloon TEXT [watch-ms] | "
-                 "click X Y | hover X Y | move X Y | pixel X Y | rect | skins-shown | skins-click X Y | "
-                 "skins-pick NAME | colour-choose R G B\n");
+                 "click X Y | click-within X Y MS | hover X Y | move X Y | pixel X Y | rect | skins-shown | "
+                 "skins-click X Y | skins-pick NAME | colour-choose R G B | pointer-settings | list-items ID | "
+                 "list-choose ID ITEM | control-text ID\n");
     return kUsage;
 }
 
@@ -93,6 +95,9 @@ int run(const std::vector<std::wstring>& args) {
         return *handled;
     }
     if (const std::optional<int> handled = runPageCommand(args)) {
+        return *handled;
+    }
+    if (const std::optional<int> handled = runSettingsCommand(args)) {
         return *handled;
     }
     const std::wstring& command = args[0];

@@ -6,6 +6,8 @@
 
 // The driver's commands for the main window's pages and the skins dialog (client coordinates):
 //   click X Y            a left click on the main window, waited for until handled;
+//   click-within X Y MS  a left click sent to the main window, failing when the window took longer
+//                        than MS to handle it (no click that opens a dialog);
 //   hover X Y            the pointer moves to the spot and rests there until the hover notice;
 //   move X Y             the pointer moves to the spot;
 //   pixel X Y            prints the colour shown at the spot as rrggbb;

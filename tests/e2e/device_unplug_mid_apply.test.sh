@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# The mouse goes away in the middle of Apply (the emulator's unplug-after fault): Apply ends at
+# once, config.bin is saved, the window answers, and the removal then hides it with the "not
+# detected" balloon. The program keeps running and ends normally from its menu.
+source "$(dirname "$0")/lib.sh" "$1"
+source "$(dirname "$0")/page_helpers.bash"
+
+require_emulated_build
+prepare_page_program
+write_page_settings Graphite EN
+config=$program_dir/config.bin
+# The connection exchange at start-up takes three reports; the mouse goes thirty reports into Apply.
+export GM_EMULATOR_FAULTS=unplug-after=33
+open_main_window
+unset GM_EMULATOR_FAULTS
+[ "$(trace_count 'set-feature 00 83' 1)" = 1 ] || fail "no connection exchange at start-up"
+
+trace_start=$(($(wc -l <"$program_dir/wire-trace.log") + 1))
+driver click "${rate_125[@]}"
+driver click-within "${apply_button[@]}" 3000 || fail "the window stayed frozen after Apply"
+[ "$(od -An -tu1 -N1 "$config" | tr -d ' ')" = 1 ] || fail "Apply did not save config.bin"
+[ "$(config_byte "$config" $((0x0785)))" = 8 ] || fail "config.bin does not hold 125 Hz (code 8)"
+# Thirty reports went through, then every report of the rest of Apply failed at once.
+delivered=$(awk -v start="$trace_start" 'NR >= start && !/^sleep/ && !/failed$/' "$program_dir/wire-trace.log" | wc -l)
+[ "$delivered" = 30 ] || fail "$delivered reports reached the mouse before it went, not 30"
+late=$(awk -v start="$trace_start" 'NR >= start && !/^sleep/ {if (/failed$/) gone = 1; else if (gone) print}' \
+    "$program_dir/wire-trace.log")
+[ -z "$late" ] || fail "reports went through after the mouse was gone: $late"
+
+driver balloon "The system did not detect the gaming mouse!" 5000 >/dev/null ||
+    fail "no \"not detected\" balloon after the mouse went away"
+driver hidden >/dev/null || fail "the window stayed open without the mouse"
+screenshot unplugged
+exit_through_menu
+echo "PASS [$scenario]"
