@@ -10,11 +10,13 @@ runs=${1:-15}
 
 bash scripts/install-deps.sh
 cmake -S "$root" -B "$root/build/bench" -DCMAKE_BUILD_TYPE=Release -DGM_SANITIZE=OFF >/dev/null
-cmake --build "$root/build/bench" -j "$(nproc)" --target apply_bench
+cmake --build "$root/build/bench" -j "$(nproc)" --target apply_bench apply_freeze_bench
 bash scripts/build.sh windows
 
 echo "== Apply, native"
 "$root/build/bench/apply_bench" "$runs"
+echo "== Apply with a mouse that misbehaves (worst-case freeze), native"
+"$root/build/bench/apply_freeze_bench"
 
 source scripts/wine-env.sh
 echo "== Apply, Windows build under Wine"
