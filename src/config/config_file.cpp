@@ -34,7 +34,12 @@ uint32_t keepUnusableFile(const std::filesystem::path& target, const std::filesy
     if (error || size == kConfigFileSize) {
         return 0;
     }
-    std::filesystem::copy_file(target, kept, std::filesystem::copy_options::overwrite_existing, error);
+    // An earlier kept file is replaced. It is removed first: with MinGW's runtime, which reports no
+    // file identities, copy_file refuses to overwrite any existing file as if it were the source.
+    if (std::filesystem::is_regular_file(kept, error)) {
+        std::filesystem::remove(kept, error);
+    }
+    std::filesystem::copy_file(target, kept, error);
     if (!error) {
         return 0;
     }

@@ -92,4 +92,13 @@ TEST_F(ConfigFileOnWindows, MissingFileIsNotCreated) {
     EXPECT_EQ(GetFileAttributesW(paths.configPath.c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
+TEST_F(ConfigFileOnWindows, FileOfTheWrongSizeIsKeptAsBadBeforeTheSave) {
+    const std::string cutShort = factoryFile().substr(0, 1000);
+    writeAll(paths.configPath, cutShort);
+    writeAll(paths.configPath + L".bad", "an older unusable file");
+    EXPECT_EQ(saveConfigFile(state, paths, writer).status, ConfigFileStatus::Saved);
+    EXPECT_TRUE(readAll(paths.configPath + L".bad") == cutShort);
+    EXPECT_TRUE(readAll(paths.configPath) == expectedSavedFile());
+}
+
 } // namespace
