@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <vector>
@@ -11,8 +12,18 @@ namespace {
 constexpr wchar_t kExeFolder[] = L"C:\\Mouse\\";
 constexpr wchar_t kRoot[] = L"C:\\Mouse\\Skins";
 
+// Entries of a folder by name; a trailing '/' marks a folder.
+std::vector<DirectoryEntry> listing(std::initializer_list<std::wstring> names) {
+    std::vector<DirectoryEntry> entries;
+    for (const std::wstring& name : names) {
+        const bool folder = name.ends_with(L'/');
+        entries.push_back({folder ? name.substr(0, name.size() - 1) : name, folder});
+    }
+    return entries;
+}
+
 std::vector<DirectoryEntry> everyImage() {
-    std::vector<DirectoryEntry> images{{L".", true}, {L"..", true}};
+    std::vector<DirectoryEntry> images = listing({L"./", L"../"});
     for (SkinImage image : allSkinImages()) {
         images.push_back({skinImageFileName(image), false});
     }
@@ -27,17 +38,11 @@ public:
         const auto found = folders.find(folder);
         return found == folders.end() ? std::vector<DirectoryEntry>{} : found->second;
     }
+    // "Empty" holds a folder named like the main image; the Skins folder itself holds no images.
     std::map<std::wstring, std::vector<DirectoryEntry>> folders{
-        {kRoot,
-         {{L".", true},
-          {L"..", true},
-          {L"Partial", true},
-          {L"Empty", true},
-          {L"readme.txt", false},
-          {L"main.png", true},
-          {L"Complete", true}}},
-        {L"C:\\Mouse\\Skins/Partial", {{L"MAIN.PNG", false}}},
-        {L"C:\\Mouse\\Skins/Empty", {{L"main.png", true}}},
+        {kRoot, listing({L"./", L"../", L"Partial/", L"Empty/", L"readme.txt", L"main.png/", L"Complete/"})},
+        {L"C:\\Mouse\\Skins/Partial", listing({L"MAIN.PNG"})},
+        {L"C:\\Mouse\\Skins/Empty", listing({L"main.png/"})},
         {L"C:\\Mouse\\Skins/Complete", everyImage()},
     };
     mutable std::vector<std::wstring> asked;
