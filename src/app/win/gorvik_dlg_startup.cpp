@@ -21,6 +21,24 @@ namespace {
 constexpr GUID kHidInterfaceClass = {
     0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
 
+struct WindowsVersion {
+    unsigned major;
+    unsigned minor;
+};
+
+// The Windows version the fonts are chosen by. The manifest now names Windows 8.1 and 10, so
+// GetVersion reports them as they are; the fonts stay as users have always had them, chosen by the
+// version reported to a program without that list: 6.2 for Windows 8 and everything after it.
+WindowsVersion fontWindowsVersion() {
+    const DWORD version = GetVersion();
+    const unsigned major = LOBYTE(LOWORD(version));
+    const unsigned minor = HIBYTE(LOWORD(version));
+    if (major > 6 || (major == 6 && minor > 2)) {
+        return {6, 2};
+    }
+    return {major, minor};
+}
+
 DWORD WINAPI readerThreadMain(void* backend) {
     static_cast<DeviceBackend*>(backend)->eventReaderLoop();
     return 0;
@@ -147,18 +165,14 @@ void CGorvikDlg::readSkinAndColour() {
 }
 
 DialogLook CGorvikDlg::dialogLook() const {
-    const DWORD version = GetVersion();
-    return {ui_.skinFolderPath,
-            chooseDialogFont(ui_.languageCode, LOBYTE(LOWORD(version)), HIBYTE(LOWORD(version))),
+    const WindowsVersion version = fontWindowsVersion();
+    return {ui_.skinFolderPath, chooseDialogFont(ui_.languageCode, version.major, version.minor),
             ui_.uiTextColor, dialogButtonCaptions(texts_)};
 }
 
 void CGorvikDlg::createFonts() {
-    // GetVersion answers as the manifest lets it: without a supportedOS list Windows 8.1 and later
-    // report 6.2.
-    const DWORD version = GetVersion();
-    const MainWindowFonts fonts =
-        chooseMainWindowFonts(ui_.languageCode, LOBYTE(LOWORD(version)), HIBYTE(LOWORD(version)));
+    const WindowsVersion version = fontWindowsVersion();
+    const MainWindowFonts fonts = chooseMainWindowFonts(ui_.languageCode, version.major, version.minor);
     normalFont_.reset(createFontFrom(fonts.normal));
     titleFont_.reset(createFontFrom(fonts.title));
 }
