@@ -45,25 +45,27 @@ FunctionDialog dialogOf(const DialogChoice& choice) {
 }
 
 ButtonFunction functionOf(const DialogChoice& choice) {
-    return std::visit(
-        Overloaded{
-            [](const WindowsKeyChoice& c) -> ButtonFunction { return windowsKeyFunction(c.item); },
-            [](const MultimediaKeyChoice& c) -> ButtonFunction { return multimediaKeyFunction(c.item); },
-            [](const FireKeyChoice& c) -> ButtonFunction {
-                const bool inList = c.position >= 0 && c.position < kFireKeyCount;
-                return FireKeyFunction{static_cast<uint8_t>(inList ? c.position : 0), FireKeyCode(c.position),
-                                       c.speed, c.times};
-            },
-            [](const SingleKeyChoice& c) -> ButtonFunction {
-                return SingleKeyFunction{KeyNameToCode(c.keyName)};
-            },
-            [](const ComboKeyChoice& c) -> ButtonFunction {
-                return ComboKeyFunction{ModifierNameToMask(c.modifierName), KeyNameToCode(c.firstKeyName),
-                                        KeyNameToCode(c.secondKeyName)};
-            },
-            [](const MacroKeyChoice& c) -> ButtonFunction {
-                return MacroKeyFunction{c.macroNumber, repeatModeOf(c.repeatMode)};
-            },
-        },
-        choice);
+    // Each alternative builds the function in the returned value itself: a function returned from
+    // std::visit is copied whole, padding of the smaller alternatives included, which GCC's
+    // optimiser reports as uninitialised.
+    if (const auto* c = std::get_if<WindowsKeyChoice>(&choice)) {
+        return windowsKeyFunction(c->item);
+    }
+    if (const auto* c = std::get_if<MultimediaKeyChoice>(&choice)) {
+        return multimediaKeyFunction(c->item);
+    }
+    if (const auto* c = std::get_if<FireKeyChoice>(&choice)) {
+        const bool inList = c->position >= 0 && c->position < kFireKeyCount;
+        return FireKeyFunction{static_cast<uint8_t>(inList ? c->position : 0), FireKeyCode(c->position),
+                               c->speed, c->times};
+    }
+    if (const auto* c = std::get_if<SingleKeyChoice>(&choice)) {
+        return SingleKeyFunction{KeyNameToCode(c->keyName)};
+    }
+    if (const auto* c = std::get_if<ComboKeyChoice>(&choice)) {
+        return ComboKeyFunction{ModifierNameToMask(c->modifierName), KeyNameToCode(c->firstKeyName),
+                                KeyNameToCode(c->secondKeyName)};
+    }
+    const auto& macro = std::get<MacroKeyChoice>(choice);
+    return MacroKeyFunction{macro.macroNumber, repeatModeOf(macro.repeatMode)};
 }
