@@ -33,13 +33,15 @@ void MacroRecorder::StartMacroRecording() {
 }
 
 void MacroRecorder::StopMacroRecording() {
+    // The hook goes before the box: the box is modal, and keys pressed while it is open (Enter to
+    // close it, the release of the key that reached the limit) belong to no macro and must not end
+    // the recording a second time.
+    abandonRecording();
     host_.showMessage({texts_[TextKey::StopRecording], MessageCaption::ApplicationTitle});
     recordedEventCount_ = 0;
     if (!recordingStarted_) {
         host_.showMessage({texts_[TextKey::NotRecording], MessageCaption::Warning});
-        return;
     }
-    abandonRecording();
 }
 
 void MacroRecorder::abandonRecording() {

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "macro/macro_recorder.h"
@@ -10,7 +13,12 @@ namespace {
 
 class FakeHost : public RecorderHost {
 public:
-    void showMessage(const MacroMessage& message) override { messages.push_back(message); }
+    void showMessage(const MacroMessage& message) override {
+        messages.push_back(message);
+        if (whileBoxOpen) {
+            std::exchange(whileBoxOpen, nullptr)();
+        }
+    }
     bool installKeyboardHook(unsigned long& errorCode) override {
         errorCode = installError;
         hooked = installError == 0;
@@ -23,6 +31,8 @@ public:
     unsigned long installError = 0;
     bool hooked = false;
     std::wstring title;
+    // What the user does while the next box is open.
+    std::function<void()> whileBoxOpen;
 };
 
 struct RecorderFixture : MacroFiles {
@@ -87,6 +97,29 @@ TEST(MacroRecorder, TheSixtyFifthTransitionStopsTheRecording) {
     EXPECT_FALSE(f.recorder.recording());
     EXPECT_FALSE(f.host.hooked);
     EXPECT_EQ(f.host.messages.back(), kStopBox);
+}
+
+// The boxes are modal: keys pressed while one is open (Enter to close it, the release of the key
+// that reached the limit) reach the recorder for as long as its hook is installed.
+TEST(MacroRecorder, KeysPressedWhileTheStopBoxIsOpenAreNotRecorded) {
+    for (const bool automaticStop : {false, true}) {
+        RecorderFixture f;
+        f.recorder.StartMacroRecording();
+        for (int i = 0; automaticStop && i < 32; ++i) {
+            f.type(L"A");
+        }
+        const std::size_t listed = f.editor.eventLines().size();
+        f.host.whileBoxOpen = [&] {
+            if (f.host.hooked) {
+                f.key(L"Enter", false);
+                f.key(L"Enter", true, true);
+            }
+        };
+        automaticStop ? f.key(L"B", false) : f.recorder.StopMacroRecording();
+        EXPECT_EQ(f.editor.eventLines().size(), listed) << automaticStop;
+        EXPECT_EQ(std::count(f.host.messages.begin(), f.host.messages.end(), kStopBox), 1) << automaticStop;
+        EXPECT_FALSE(f.host.hooked);
+    }
 }
 
 TEST(MacroRecorder, WithoutASelectedMacroTransitionsAreCountedNotListed) {
