@@ -1,13 +1,18 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "app/click_dispatch.h"
 #include "app/page_update.h"
 #include "config/app_settings.h"
 #include "config/device_config_record.h"
 #include "lang/language.h"
+#include "settings/dpi_stages.h"
+#include "settings/lighting_panel.h"
 
 // The Basic Settings page: the assignment group (seven button lists, the key modes and Default),
 // the report rate, the DPI stages and the lighting panel. It holds which of the page's drop-down
@@ -26,7 +31,7 @@ public:
     const DeviceConfigRecord& record() const { return record_; }
     bool assignmentListOpen(uint8_t button) const { return assignmentListOpen_[button - 1u]; }
     bool dpiSubListOpen() const { return dpiSubListOpen_; }
-    bool lightingListOpen(uint8_t list) const { return lightingListOpen_[list - 1u]; }
+    bool lightingListOpen(uint8_t list) const;
 
     // The page's entry points, one per click action of the page (see ClickAction).
     PageUpdate selectKeyMode(uint8_t mode);
@@ -39,11 +44,23 @@ public:
     PageUpdate toggleLightingList(uint8_t list);
     PageUpdate setDpiStep(uint8_t stage, uint8_t position);
 
+    // DPI stages and lighting panel.
+    // The sensor whose scale the page shows: it has 8 or 12 positions to click.
+    void setSensorType(uint8_t sensorType) { sensorType_ = sensorType; }
+    // Entry `entry` (0-based) chosen in lighting list `list` (1..3); nothing happens unless that list
+    // is the open one.
+    PageUpdate chooseLightingEntry(uint8_t list, std::size_t entry);
+    // The entries of the open lighting list, in the page's language.
+    std::vector<std::wstring> lightingListItems() const { return lighting_.listItems(); }
+
 private:
     DeviceConfigRecord& record_;
     AppSettings& settings_;
     const UiTexts& texts_;
     std::array<bool, 7> assignmentListOpen_{};
     bool dpiSubListOpen_ = false;
-    std::array<bool, 3> lightingListOpen_{};
+    // DPI stages and lighting panel.
+    DpiStages dpiStages_;
+    LightingPanel lighting_;
+    uint8_t sensorType_ = 0;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 #include <optional>
 
 #include "app/page_control_layout.h"
@@ -85,6 +86,9 @@ public:
 
     void image(SkinImage image, Point at) {
         elements_.emplace_back(std::in_place_type<ImageElement>, image, at);
+    }
+    void append(std::vector<PaintElement> elements) {
+        std::ranges::move(elements, std::back_inserter(elements_));
     }
     void text(std::wstring text, Rect rect, TextAlign align, FontRole font = FontRole::Normal) {
         elements_.emplace_back(std::in_place_type<TextElement>, std::move(text), rect, font, align);
@@ -184,15 +188,11 @@ void paintDpiStages(PagePainter& painter) {
     const PagePaintInput& input = painter.input();
     const int positions = dpiPositionCount(input.sensorType);
     for (uint8_t stage = 1; stage <= kDpiColumns; ++stage) {
-        const bool enabled = input.record.dpiStageEnabled[stage - 1u] != 0;
-        painter.image(enabled ? SkinImage::CheckBoxTicked : SkinImage::CheckBoxEmpty,
-                      hotAreaRect(HotArea::DpiStageCheckBox, stage).topLeft());
-        const int lit = enabled ? input.record.dpiPosition[stage - 1u] + 1 : 0;
-        for (int position = 1; position <= positions; ++position) {
-            painter.image(
-                position <= lit ? SkinImage::DpiLevelLight : SkinImage::DpiLevelDark,
-                hotAreaRect(HotArea::DpiLevelCell, stage, static_cast<uint8_t>(position)).topLeft());
-        }
+        DpiStageColumn column;
+        column.enabled = input.record.dpiStageEnabled[stage - 1u] != 0;
+        column.scalePositions = static_cast<std::size_t>(positions);
+        column.litPositions = column.enabled ? input.record.dpiPosition[stage - 1u] + 1u : 0u;
+        painter.append(dpiStageColumnPaint(stage, column));
     }
     const std::vector<std::wstring>& values = dpiScaleLabels(input.sensorType);
     for (int position = 1; position <= positions; ++position) {
@@ -210,26 +210,8 @@ void paintKeyModes(PagePainter& painter) {
     painter.caption(HotArea::ModeB);
 }
 
-// The lit segments of a pointer scale: segments 1 up to the value, never past the scale.
-int litSegments(int value) {
-    return std::clamp(value, 0, kSliderSegments);
-}
-
 void paintPointerSettings(PagePainter& painter) {
-    const DeviceConfigRecord& record = painter.input().record;
-    const std::array<int, 3> values{record.pointerSpeedPosition, record.scrollLines,
-                                    record.doubleClickPosition};
-    for (uint8_t slider = 1; slider <= 3; ++slider) {
-        const int lit = litSegments(values[slider - 1u]);
-        for (uint8_t segment = 1; segment <= kSliderSegments; ++segment) {
-            painter.image(segment <= lit ? SkinImage::SliderLight : SkinImage::SliderDark,
-                          hotAreaRect(HotArea::PointerSliderSegment, slider, segment).topLeft());
-        }
-    }
-    painter.image(record.enhancePointerPrecision ? SkinImage::CheckBoxTicked : SkinImage::CheckBoxEmpty,
-                  hotAreaRect(HotArea::PrecisionCheckBox).topLeft());
-    painter.image(record.scrollOneScreen ? SkinImage::CheckBoxTicked : SkinImage::CheckBoxEmpty,
-                  hotAreaRect(HotArea::OneScreenCheckBox).topLeft());
+    painter.append(pointerGroupPaint(painter.input().record));
 }
 
 void paintAdvancedLabels(PagePainter& painter) {
@@ -324,4 +306,44 @@ std::vector<PaintElement> buttonPaint(const HotAreaEntry& button, bool over, con
         painter.caption(button.area);
     }
     return painter.take();
+}
+
+std::vector<PaintElement> dpiStageColumnPaint(uint8_t stage, const DpiStageColumn& column) {
+    std::vector<PaintElement> elements{checkBoxPaint(HotArea::DpiStageCheckBox, column.enabled, stage)};
+    const std::size_t positions = std::min<std::size_t>(column.scalePositions, kDpiPositionsMax);
+    for (std::size_t position = 1; position <= positions; ++position) {
+        elements.emplace_back(
+            std::in_place_type<ImageElement>,
+            position <= column.litPositions ? SkinImage::DpiLevelLight : SkinImage::DpiLevelDark,
+            hotAreaRect(HotArea::DpiLevelCell, stage, static_cast<uint8_t>(position)).topLeft());
+    }
+    return elements;
+}
+
+std::vector<PaintElement> pointerGroupPaint(const DeviceConfigRecord& record) {
+    std::vector<PaintElement> elements;
+    const std::array<uint8_t, 3> values{record.pointerSpeedPosition, record.scrollLines,
+                                        record.doubleClickPosition};
+    for (uint8_t scale = 1; scale <= values.size(); ++scale) {
+        std::ranges::move(pointerScalePaint(scale, values[scale - 1u]), std::back_inserter(elements));
+    }
+    elements.push_back(checkBoxPaint(HotArea::PrecisionCheckBox, record.enhancePointerPrecision != 0));
+    elements.push_back(checkBoxPaint(HotArea::OneScreenCheckBox, record.scrollOneScreen != 0));
+    return elements;
+}
+
+// Segments 1 up to `lit` light, never past the scale.
+std::vector<PaintElement> pointerScalePaint(uint8_t scale, uint8_t lit) {
+    std::vector<PaintElement> elements;
+    for (uint8_t segment = 1; segment <= kSliderSegments; ++segment) {
+        elements.emplace_back(std::in_place_type<ImageElement>,
+                              segment <= lit ? SkinImage::SliderLight : SkinImage::SliderDark,
+                              hotAreaRect(HotArea::PointerSliderSegment, scale, segment).topLeft());
+    }
+    return elements;
+}
+
+PaintElement checkBoxPaint(HotArea box, bool ticked, uint8_t index) {
+    return ImageElement{ticked ? SkinImage::CheckBoxTicked : SkinImage::CheckBoxEmpty,
+                        hotAreaRect(box, index).topLeft()};
 }

@@ -10,6 +10,7 @@
 #include "skin/paint_element.h"
 #include "config/device_config_record.h"
 #include "lang/text_key.h"
+#include "settings/dpi_stages.h"
 
 // The language's text of a key.
 using TextLookup = std::function<std::wstring(TextKey)>;
@@ -30,3 +31,15 @@ std::vector<PaintElement> advancedPagePaint(const PagePaintInput& input);
 // One button of the main window drawn normal or over: its image, and its caption for text buttons,
 // or the number and label for a drop-down header. Empty for areas that are not buttons.
 std::vector<PaintElement> buttonPaint(const HotAreaEntry& button, bool over, const PagePaintInput& input);
+
+// DPI stages and pointer settings: the parts of the pages a click on them redraws.
+// One DPI stage column: its on/off box and its scale, positions 1 up to the column's lit count light,
+// the rest of the sensor's scale dark.
+std::vector<PaintElement> dpiStageColumnPaint(uint8_t stage, const DpiStageColumn& column);
+// The pointer group of the Advanced page as the record holds it: the three scales, then the
+// precision and one-screen boxes.
+std::vector<PaintElement> pointerGroupPaint(const DeviceConfigRecord& record);
+// One pointer scale (1 speed, 2 scroll lines, 3 double-click) with segments 1 up to `lit` light.
+std::vector<PaintElement> pointerScalePaint(uint8_t scale, uint8_t lit);
+// A tick box of either page (DPI stage box, precision, one screen), ticked or empty.
+PaintElement checkBoxPaint(HotArea box, bool ticked, uint8_t index = 0);

@@ -3,6 +3,7 @@
 #include "app/page_control_ids.h"
 #include "app/page_control_layout.h"
 #include "app/win/page_controls.h"
+#include "app/win/pointer_message_boxes.h"
 #include "app/win/resource_ids.h"
 #include "skin/win/list_hover.h"
 #include "ui/win/scoped_handle.h"
@@ -49,6 +50,10 @@ void AdvancedPageView::endRecording() {
     show(model_.endRecording());
 }
 
+void AdvancedPageView::preparePointerSettings(PointerSettings& pointer, DeviceConfigRecord& applied) {
+    showPointerMessages(host_.window(), model_.preparePointerSettings(pointer, applied));
+}
+
 void AdvancedPageView::closeLists(const ListsToClose& lists) {
     model_.closeLists(lists);
     if (!model_.mouseEventListOpen()) {
@@ -66,6 +71,7 @@ void AdvancedPageView::carryOut(const ClickDecision& decision) {
         break;
     case ClickAction::RestorePointerDefaults:
         show(model_.restorePointerDefaults());
+        showPointerMessages(host_.window(), model_.takePointerMessages());
         break;
     case ClickAction::StartMacroRecording:
         show(model_.startMacroRecording());

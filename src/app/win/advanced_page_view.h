@@ -27,6 +27,10 @@ public:
 
     const AdvancedPageModel& model() const { return model_; }
 
+    // Pointer settings: before each drawing of the page, the run's pointer settings, read from the
+    // system at the first drawing (its refusals shown at once); `applied` is the snapshot.
+    void preparePointerSettings(PointerSettings& pointer, DeviceConfigRecord& applied);
+
 private:
     void show(const PageUpdate& update);
     void showEventListMenu();

@@ -5,6 +5,7 @@
 #include "app/hot_area.h"
 #include "app/page_control_ids.h"
 #include "app/page_control_layout.h"
+#include "app/win/lighting_lists.h"
 #include "app/win/page_controls.h"
 #include "settings/lighting_texts.h"
 #include "skin/win/list_hover.h"
@@ -28,9 +29,10 @@ void BasicPageView::createControls() {
     const std::array<Rect, 3> rects{kLightingModeTextRect, kLightingParameterTextRect,
                                     kLightingEffectTextRect};
     for (std::size_t field = 0; field < rects.size(); ++field) {
-        lightingTexts_[field].reset(createPageControl(host_.window(), L"STATIC", L"", 0, toRect(rects[field]),
-                                                      id::kFirstLightingText + static_cast<int>(field),
-                                                      font));
+        // The lighting lists open over the fields below their own: a field does not paint over them.
+        lightingTexts_[field].reset(
+            createPageControl(host_.window(), L"STATIC", L"", WS_CLIPSIBLINGS, toRect(rects[field]),
+                              id::kFirstLightingText + static_cast<int>(field), font));
     }
     refreshControls();
 }
@@ -106,6 +108,7 @@ void BasicPageView::carryOut(const ClickDecision& decision) {
         break;
     case ClickAction::ToggleLightingList:
         show(model_.toggleLightingList(decision.first));
+        showLightingLists();
         break;
     case ClickAction::SetDpiStep:
         show(model_.setDpiStep(decision.first, decision.second));
@@ -130,10 +133,40 @@ void BasicPageView::chooseStageColour(uint8_t stage) {
     }
 }
 
-bool BasicPageView::onCommand(int control, int) {
+// Creates the lighting list the model has open; the lists it closed are already gone.
+void BasicPageView::showLightingLists() {
+    for (uint8_t list = 1; list <= lightingLists_.size(); ++list) {
+        UniqueWindow& window = lightingLists_[list - 1u];
+        if (!model_.lightingListOpen(list)) {
+            window.reset();
+        } else if (!window) {
+            window.reset(
+                createLightingList(host_.window(), host_.normalFont(), list, model_.lightingListItems()));
+        }
+    }
+}
+
+void BasicPageView::chooseLightingEntry(int control, int notification) {
+    const auto list = static_cast<uint8_t>(control - id::kFirstLightingList + 1);
+    UniqueWindow& window = lightingLists_[list - 1u];
+    const std::optional<std::size_t> entry = chosenListEntry(window.get(), notification);
+    if (!entry) {
+        return;
+    }
+    const PageUpdate update = model_.chooseLightingEntry(list, *entry);
+    if (!model_.lightingListOpen(list)) {
+        closeListAfterNotification(window);
+    }
+    show(update);
+}
+
+bool BasicPageView::onCommand(int control, int notification) {
+    if (control >= id::kFirstLightingList && control <= id::kLastLightingList) {
+        chooseLightingEntry(control, notification);
+        return true;
+    }
     return control == id::kDpiSubList ||
-           (control >= id::kFirstAssignmentList && control <= id::kLastAssignmentList) ||
-           (control >= id::kFirstLightingList && control <= id::kLastLightingList);
+           (control >= id::kFirstAssignmentList && control <= id::kLastAssignmentList);
 }
 
 bool BasicPageView::preTranslateMessage(const MSG& message) {

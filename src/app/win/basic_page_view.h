@@ -27,10 +27,17 @@ public:
     // The page's child windows, for tests: swatches 71..74 and texts 80..82 while shown.
     bool hasControls() const { return stageSwatches_[0].valid(); }
 
+    // DPI stages and lighting panel.
+    // The sensor whose DPI scale the page was drawn with.
+    void setSensorType(uint8_t sensorType) { model_.setSensorType(sensorType); }
+
 private:
     void show(const PageUpdate& update);
     void chooseStageColour(uint8_t stage);
     void refreshControls();
+    // DPI stages and lighting panel.
+    void showLightingLists();
+    void chooseLightingEntry(int control, int notification);
 
     PageHost& host_;
     BasicPageModel model_;

@@ -24,6 +24,8 @@
 #include "device/win/device_backend.h"
 #include "device/win/device_link.h"
 #include "lang/language.h"
+#include "settings/pointer_settings.h"
+#include "settings/win/win32_pointer_system.h"
 #include "skin/win/paint_plan_renderer.h"
 #include "skin/win/png_cache.h"
 #include "ui/win/dialog.h"
@@ -141,6 +143,11 @@ private:
     UniqueBitmap backgroundBitmap_;
     UniqueFont normalFont_;
     UniqueFont titleFont_;
+
+    // The Windows pointer settings, one model for the run: Windows is read at the first drawing of
+    // the Advanced page and gets the record's choices on OK and Apply.
+    Win32PointerSystem pointerSystem_;
+    PointerSettings pointerSettings_{config_.record, pointerSystem_, texts_};
 
     BasicPageView basicPage_{*this, config_.record, settings_, texts_};
     AdvancedPageView advancedPage_{*this, config_.record, texts_};

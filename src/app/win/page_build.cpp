@@ -48,6 +48,9 @@ void CGorvikDlg::carryOutPageBuild(const PageBuildPlan& plan) {
     if (plan.firstBuildExchange) {
         runFirstBuildSteps();
     }
+    if (state_.pages.activePage == Page::Advanced) {
+        advancedPage_.preparePointerSettings(pointerSettings_, config_.appliedRecord);
+    }
     repaintPage();
     if (PageView* shown = viewOf(state_.pages.activePage)) {
         shown->createControls();
@@ -70,6 +73,8 @@ void CGorvikDlg::runFirstBuildSteps() {
 
 void CGorvikDlg::repaintPage() {
     const PagePaintInput input = paintInput();
+    // Clicks on the DPI scales land on the scale as drawn.
+    basicPage_.setSensorType(input.sensorType);
     drawIntoCanvas(state_.pages.activePage == Page::Basic ? basicPagePaint(input) : advancedPagePaint(input));
 }
 

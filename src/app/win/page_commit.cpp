@@ -2,6 +2,7 @@
 
 #include "app/commit_plan.h"
 #include "app/win/gorvik_dlg.h"
+#include "app/win/pointer_message_boxes.h"
 #include "config/config_file.h"
 #include "config/win/win32_config_file_writer.h"
 #include "config/win/win32_profile_store.h"
@@ -81,8 +82,10 @@ void CGorvikDlg::applyToDevice() {
     saveSteps.saveButtonLabels();
 }
 
-// Handing the pointer settings to Windows comes with the pointer settings of the Advanced page.
-void CGorvikDlg::applyPointerSettings() {}
+// After the mouse had its turn: Windows takes the pointer settings, each refusal in its own box.
+void CGorvikDlg::applyPointerSettings() {
+    showPointerMessages(hwnd(), pointerSettings_.applyToSystem(deviceLink_.deviceConnected));
+}
 
 void CGorvikDlg::openSkinsDialog() {
     const std::optional<SkinChoice> choice =

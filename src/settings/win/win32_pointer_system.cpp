@@ -32,9 +32,10 @@ std::optional<uint32_t> Win32PointerSystem::mouseSpeed() {
 }
 
 bool Win32PointerSystem::setMouseSpeed(uint32_t speed) {
-    // The speed travels in the pointer argument itself.
-    return SystemParametersInfoW(SPI_SETMOUSESPEED, 0, reinterpret_cast<PVOID>(static_cast<UINT_PTR>(speed)),
-                                 kNotifyOnly) != FALSE;
+    // The speed travels in the pointer argument itself. Windows ignores the first argument of this
+    // call; Wine takes the speed from it and would set 0, so it carries the speed too.
+    return SystemParametersInfoW(SPI_SETMOUSESPEED, speed,
+                                 reinterpret_cast<PVOID>(static_cast<UINT_PTR>(speed)), kNotifyOnly) != FALSE;
 }
 
 std::optional<uint32_t> Win32PointerSystem::wheelScrollLines() {

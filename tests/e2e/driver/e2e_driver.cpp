@@ -83,7 +83,7 @@ int usage() {
                  "emulator event CODE VALUE | balloon TEXT [timeout-ms] | no-balloon TEXT [watch-ms] | "
                  "click X Y | click-within X Y MS | hover X Y | move X Y | pixel X Y | rect | skins-shown | "
                  "skins-click X Y | skins-pick NAME | colour-choose R G B | pointer-settings | list-items ID | "
-                 "list-choose ID ITEM | control-text ID\n");
+                 "list-choose ID ITEM | list-item-point ID ITEM | control-text ID\n");
     return kUsage;
 }
 

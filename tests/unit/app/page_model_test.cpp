@@ -41,6 +41,7 @@ TEST_F(BasicPage, ReportRateSegmentStoresItsCodeAndRedrawsTheTwoSegments) {
 }
 
 TEST_F(BasicPage, StageColourIsStoredRedBlueGreenAndRefreshesTheSwatches) {
+    record.dpiStageEnabled[2] = 1; // a colour is only chosen for a stage that is on
     const PageUpdate update = page.setStageColour(3, 10, 20, 30);
     EXPECT_EQ(record.stageColor[2].red, 10);
     EXPECT_EQ(record.stageColor[2].green, 20);
