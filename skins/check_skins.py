@@ -18,6 +18,7 @@ from PIL import Image, ImageChops, ImageStat
 HERE = pathlib.Path(__file__).resolve().parent
 sys.path.insert(0, str(HERE))
 
+import dialog_checks  # noqa: E402
 import layout  # noqa: E402
 import themes  # noqa: E402
 
@@ -193,6 +194,7 @@ def main():
             check_hot_areas(report, folder, images, areas)
             check_hover(report, folder, images)
             check_contrast(report, folder, images, theme.text)
+            dialog_checks.check_dialogs(report, folder, images, contrast, MIN_CONTRAST)
     print(f"{report.passed} passed, {report.failed} failed")
     return 1 if report.failed else 0
 

@@ -11,6 +11,13 @@ import re
 
 WINDOW_SIZE = (888, 660)
 DIALOG_SIZE = (392, 286)
+# Dialogs whose drop-down list reaches below the others' height: the Windows-function list ends at
+# y 306, so that dialog is taller (the window's thin border takes one pixel on each side).
+DIALOG_SIZES = {"windows-key.png": (392, 310)}
+
+
+def dialog_size(image):
+    return DIALOG_SIZES.get(image, DIALOG_SIZE)
 
 REPO = pathlib.Path(__file__).resolve().parent.parent
 
@@ -79,16 +86,20 @@ DIALOG_COMMON = [("DialogClose", (352, 6, 370, 24)), ("DialogOk", (166, 253, 271
 
 DIALOGS = {
     "single-key.png": [("PromptText", (23, 108, 201, 124)), ("KeyNameStatic", (73, 128, 151, 144))],
-    "combo-key.png": [("ModifierDropdown", (49, 69, 132, 85)), ("ModifierList", (49, 87, 132, 227)),
-                      ("FirstKeyEdit", (50, 120, 131, 134)), ("SecondKeyEdit", (50, 170, 131, 184))],
-    "fire-key.png": [("KeyDropdown", (49, 69, 132, 85)), ("KeyList", (49, 87, 132, 257)),
-                     ("SpeedEdit", (50, 120, 131, 134)), ("TimesEdit", (50, 170, 131, 184)),
+    "combo-key.png": [("ModifierStatic", (49, 69, 117, 85)), ("ModifierDropdown", (49, 69, 132, 85)),
+                      ("ModifierList", (49, 87, 132, 227)), ("FirstKeyEdit", (50, 120, 131, 134)),
+                      ("SecondKeyEdit", (50, 170, 131, 184))],
+    "fire-key.png": [("KeyStatic", (49, 69, 117, 85)), ("KeyDropdown", (49, 69, 132, 85)),
+                     ("KeyList", (49, 87, 132, 257)), ("SpeedEdit", (50, 120, 131, 134)),
+                     ("TimesEdit", (50, 170, 131, 184)),
                      ("SpeedCaption", (10, 100, 171, 120)), ("TimesCaption", (10, 150, 171, 170)),
                      ("SpeedNote", (15, 184, 390, 218)), ("TimesNote", (15, 218, 390, 250))],
     "delay-time.png": [("DelayEdit", (74, 129, 150, 143)), ("DelayPrompt", (14, 89, 210, 109)),
                        ("RangeNote", (14, 109, 210, 129))],
-    "media-key.png": [("ItemDropdown", (42, 128, 151, 144)), ("ItemList", (42, 146, 151, 266))],
-    "windows-key.png": [("ItemDropdown", (42, 128, 151, 144)), ("ItemList", (42, 146, 151, 306))],
+    "media-key.png": [("ItemStatic", (42, 128, 136, 144)), ("ItemDropdown", (42, 128, 151, 144)),
+                      ("ItemList", (42, 146, 151, 266))],
+    "windows-key.png": [("ItemStatic", (42, 128, 136, 144)), ("ItemDropdown", (42, 128, 151, 144)),
+                        ("ItemList", (42, 146, 151, 306))],
     "macro-key.png": [("MacroDropdown", (42, 128, 151, 144)), ("MacroList", (42, 146, 151, 286)),
                       ("ListCaption", (-8, 112, 201, 128)), ("RepeatTick1", (220, 78, 236, 94)),
                       ("RepeatTick2", (220, 128, 236, 144)), ("RepeatTick3", (220, 178, 236, 194)),

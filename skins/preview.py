@@ -146,7 +146,15 @@ def dialog(folder, background, text_colour):
     if background == "single-key.png":
         c.text((23, 108, 201, 124), "Please enter a key", colour=white)
         c.text((73, 128, 151, 144), "F5", colour=white)
+    elif background == "combo-key.png":
+        c.text((49, 69, 117, 85), "Left Ctrl", colour=white, size=10)
+        c.text((50, 120, 131, 134), "A", colour=white, size=10)
+        c.text((50, 170, 131, 184), "Tab", colour=white, size=10)
+    elif background in ("media-key.png", "windows-key.png"):
+        item = "Next" if background == "media-key.png" else "Multimedia Player"
+        c.text((44, 128, 136, 144), item, align="left", colour=white, size=10)
     elif background == "fire-key.png":
+        c.text((49, 69, 117, 85), "F1", colour=white, size=10)
         c.text((10, 100, 171, 120), "Speed", colour=white)
         c.text((10, 150, 171, 170), "Times", colour=white)
         c.text((15, 184, 390, 218), "Speed (value range 5-255, with smaller values faster)", colour=white, size=10)

@@ -2,7 +2,7 @@
 
 from functools import partial
 
-from layout import DIALOG_SIZE, WINDOW_SIZE
+from layout import WINDOW_SIZE, dialog_size
 from skinkit import dialogs, elements, pages
 
 
@@ -30,6 +30,6 @@ def images(theme):
     table["Pane.png"] = ((16, 16), partial(elements.check_box, theme, False))
     table["PaneMakingTick.png"] = ((16, 16), partial(elements.check_box, theme, True))
     for name, draw in dialogs.DIALOG_IMAGES.items():
-        table[name] = (DIALOG_SIZE, partial(draw, theme))
+        table[name] = (dialog_size(name), partial(draw, theme))
     return table
 

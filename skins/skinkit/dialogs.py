@@ -1,7 +1,7 @@
 """Backgrounds of the eight skinned dialogs. All share the frame (title strip with the close box,
 the tray under OK and Cancel); each adds beds for its own controls and a picture of what it sets."""
 
-from layout import DIALOG_SIZE
+from layout import DIALOG_SIZE, dialog_size
 from skinkit import glyphs
 from skinkit.canvas import Canvas, mix
 from skinkit.surfaces import arrow_down, backdrop, dropdown_bed, title_strip, well, window_frame
@@ -14,15 +14,15 @@ LABEL_SIZE = 9
 CONTROL_GREY = (40, 40, 40)
 
 
-def _frame(theme, glyph):
-    c = Canvas(W, H)
-    backdrop(c, theme, (0, 0, W, H))
-    c.rect((1, 31, W - 1, H - 1), gradient=(mix(theme.panel[0], theme.backdrop[0], 0.3), theme.backdrop[1]))
+def _frame(theme, glyph, height=H):
+    c = Canvas(W, height)
+    backdrop(c, theme, (0, 0, W, height))
+    c.rect((1, 31, W - 1, height - 1), gradient=(mix(theme.panel[0], theme.backdrop[0], 0.3), theme.backdrop[1]))
     title_strip(c, theme, W, height=30)
     getattr(glyphs, glyph)(c, theme.icon, (46, 15), 0.6)
     c.rect((348, 3, 374, 27), fill=(0, 0, 0, 70), **theme.corners(6))
     well(c, theme, (162, 249, 379, 278), corner=5, fill=mix(theme.well, theme.panel[1], 0.4))
-    window_frame(c, theme, W, H)
+    window_frame(c, theme, W, height)
     return c
 
 
@@ -87,8 +87,8 @@ def delay_time(theme):
     return c.result(opaque=True)
 
 
-def _picker(theme, glyph):
-    c = _frame(theme, glyph)
+def _picker(theme, glyph, height=H):
+    c = _frame(theme, glyph, height)
     getattr(glyphs, glyph)(c, theme.muted, (96, 100), 1.0)
     dropdown_bed(c, theme, (42, 128, 151, 144), 15, fill=CONTROL_GREY)
     _picture(c, theme, glyph, (296, 130), 2.4)
@@ -100,7 +100,7 @@ def media_key(theme):
 
 
 def windows_key(theme):
-    return _picker(theme, "app_window").result(opaque=True)
+    return _picker(theme, "app_window", dialog_size("windows-key.png")[1]).result(opaque=True)
 
 
 def macro_key(theme):
