@@ -28,25 +28,47 @@ AdvancedPageModel::AdvancedPageModel(DeviceConfigRecord& record, const UiTexts& 
     : record_(record), texts_(texts) {}
 
 void AdvancedPageModel::reset() {
-    mouseEventListOpen_ = false;
+    if (macro_) {
+        macro_->editor.closeMouseEventList();
+    }
 }
 
 void AdvancedPageModel::describe(ClickContext& context) const {
-    context.mouseEventListOpen = mouseEventListOpen_;
+    context.mouseEventListOpen = mouseEventListOpen();
 }
 
 void AdvancedPageModel::closeLists(const ListsToClose& lists) {
-    mouseEventListOpen_ = mouseEventListOpen_ && !lists.mouseEventList;
+    if (macro_ && lists.mouseEventList) {
+        macro_->editor.closeMouseEventList();
+    }
 }
 
-// The pointer settings and the macro editor take their clicks here; what each changes comes with
-// those groups. Until then a click on them is taken (it does not move the window) and changes
-// nothing.
+// Macro group.
+void AdvancedPageModel::openMacroFile(ProfileStore& macroFile, RecorderHost& recorderHost) {
+    macro_.emplace(macroFile, record_.macroSlots, recorderHost, texts_);
+}
+
+PageUpdate AdvancedPageModel::showMacroEdit(const std::optional<MacroMessage>& refusal) {
+    if (refusal) {
+        macro_->host.showMessage(*refusal);
+    }
+    PageUpdate update;
+    update.refreshControls = true;
+    return update;
+}
+
 PageUpdate AdvancedPageModel::loadMacroPage() {
-    return {};
+    if (!macro_) {
+        return {};
+    }
+    macro_->editor.LoadMacroPage();
+    return showMacroEdit();
 }
 
 PageUpdate AdvancedPageModel::endRecording() {
+    if (macro_) {
+        macro_->recorder.abandonRecording();
+    }
     return {};
 }
 
@@ -92,27 +114,106 @@ PageUpdate AdvancedPageModel::restorePointerDefaults() {
 }
 
 PageUpdate AdvancedPageModel::startMacroRecording() {
-    return {};
+    if (!macro_) {
+        return {};
+    }
+    macro_->recorder.StartMacroRecording();
+    return showMacroEdit();
 }
 
 PageUpdate AdvancedPageModel::stopMacroRecording() {
+    if (macro_) {
+        macro_->recorder.StopMacroRecording();
+    }
     return {};
 }
 
 PageUpdate AdvancedPageModel::newMacro() {
-    return {};
+    return macro_ ? showMacroEdit(macro_->editor.NewMacro()) : PageUpdate{};
 }
 
 PageUpdate AdvancedPageModel::deleteMacro() {
-    return {};
+    if (!macro_) {
+        return {};
+    }
+    macro_->editor.DeleteMacro();
+    return showMacroEdit();
 }
 
 PageUpdate AdvancedPageModel::saveMacro() {
-    return {};
+    return macro_ ? showMacroEdit(macro_->editor.SaveMacro()) : PageUpdate{};
 }
 
 PageUpdate AdvancedPageModel::toggleMouseEventList() {
-    return {};
+    if (!macro_) {
+        return {};
+    }
+    macro_->editor.toggleMouseEventList();
+    return showMacroEdit();
+}
+
+void AdvancedPageModel::setMacroNameText(std::wstring text) {
+    if (macro_) {
+        macro_->editor.setMacroNameText(std::move(text));
+    }
+}
+
+PageUpdate AdvancedPageModel::selectMacro(std::optional<std::size_t> index) {
+    if (!macro_) {
+        return {};
+    }
+    macro_->editor.SelectMacro(index);
+    return showMacroEdit();
+}
+
+PageUpdate AdvancedPageModel::setLoopTimes(std::wstring text) {
+    if (!macro_) {
+        return {};
+    }
+    macro_->editor.SetLoopTimes(std::move(text));
+    return showMacroEdit();
+}
+
+void AdvancedPageModel::selectEventLine(std::optional<std::size_t> index) {
+    if (macro_) {
+        macro_->editor.selectEventLine(index);
+    }
+}
+
+PageUpdate AdvancedPageModel::insertMouseEvent(std::size_t item) {
+    if (!macro_) {
+        return {};
+    }
+    macro_->editor.InsertMouseEvent(item);
+    return showMacroEdit();
+}
+
+PageUpdate AdvancedPageModel::editDelayLine(long long delayMs) {
+    if (!macro_) {
+        return {};
+    }
+    macro_->editor.EditDelayLine(delayMs);
+    return showMacroEdit();
+}
+
+PageUpdate AdvancedPageModel::deleteEventLine() {
+    if (!macro_) {
+        return {};
+    }
+    macro_->editor.DeleteEventLine();
+    return showMacroEdit();
+}
+
+bool AdvancedPageModel::acceptRecordedKey(std::wstring_view keyName, bool released, bool previouslyDown) {
+    return macro_ && macro_->recorder.acceptHookKey(keyName, released, previouslyDown);
+}
+
+PageUpdate AdvancedPageModel::onRecordedKey(bool released) {
+    if (!macro_) {
+        return {};
+    }
+    macro_->recorder.onRecordedKey(released);
+    return showMacroEdit();
 }
 
 PageUpdate AdvancedPageModel::setPointerSlider(uint8_t slider, uint8_t value) {

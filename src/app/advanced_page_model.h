@@ -1,12 +1,20 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/click_dispatch.h"
 #include "app/page_update.h"
 #include "config/device_config_record.h"
+#include "config/profile_store.h"
 #include "lang/language.h"
+#include "macro/macro_editor.h"
+#include "macro/macro_recorder.h"
+#include "macro/macro_store.h"
 #include "settings/pointer_settings.h"
 
 // The Advanced Settings page: the Windows pointer settings and the macro editor. It holds whether
@@ -21,7 +29,7 @@ public:
     void describe(ClickContext& context) const;
     void closeLists(const ListsToClose& lists);
 
-    bool mouseEventListOpen() const { return mouseEventListOpen_; }
+    bool mouseEventListOpen() const { return macro_ && macro_->editor.mouseEventListOpen(); }
 
     // Building the page fills the macro controls from record.ini; building the other page ends a
     // recording that is still running.
@@ -48,10 +56,46 @@ public:
     // The boxes the last Default left to show, in order; taking them empties the list.
     std::vector<PointerMessage> takePointerMessages();
 
+    // Macro group.
+    // The macro file and the window system's side of the recorder, once the program knows where
+    // record.ini lies; until then the macro entry points change nothing. Refusals and the
+    // recorder's boxes go to `recorderHost`; an update with refreshControls asks the view to show
+    // the editor's state (macroEditor()) in the macro controls again.
+    void openMacroFile(ProfileStore& macroFile, RecorderHost& recorderHost);
+    const MacroEditor* macroEditor() const { return macro_ ? &macro_->editor : nullptr; }
+    // While a recording runs, the main window keeps key presses from acting on its controls.
+    bool recording() const { return macro_ && macro_->recorder.recording(); }
+    // Notifications of the macro controls.
+    void setMacroNameText(std::wstring text);
+    PageUpdate selectMacro(std::optional<std::size_t> index);
+    PageUpdate setLoopTimes(std::wstring text);
+    void selectEventLine(std::optional<std::size_t> index);
+    PageUpdate insertMouseEvent(std::size_t item);
+    // A double-click on the event list opens the delay-time dialog only on a delay line.
+    bool canEditDelay() const { return macro_ && macro_->editor.canEditDelay(); }
+    PageUpdate editDelayLine(long long delayMs);
+    PageUpdate deleteEventLine();
+    // The recording hook's key transition (true: the main window gets WM_MACRO_RECORD_KEY), and
+    // that message.
+    bool acceptRecordedKey(std::wstring_view keyName, bool released, bool previouslyDown);
+    PageUpdate onRecordedKey(bool released);
+
 private:
+    // Macro group: record.ini, the editor on it and the record's macro area, and the recorder.
+    struct MacroGroup {
+        MacroGroup(ProfileStore& file, MacroArea& area, RecorderHost& host, const UiTexts& texts)
+            : store(file), editor(store, area, texts), recorder(editor, host, texts), host(host) {}
+        MacroStore store;
+        MacroEditor editor;
+        MacroRecorder recorder;
+        RecorderHost& host;
+    };
+    // Shows the editor's refusal, if any; the macro controls show the editor's state again.
+    PageUpdate showMacroEdit(const std::optional<MacroMessage>& refusal = std::nullopt);
+
     DeviceConfigRecord& record_;
     const UiTexts& texts_;
-    bool mouseEventListOpen_ = false;
+    std::optional<MacroGroup> macro_;
     // Pointer settings: none until the page is first prepared for drawing.
     PointerSettings* pointer_ = nullptr;
     std::vector<PointerMessage> pointerMessages_;

@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/advanced_page_model.h"
+#include "macro/macro_test_files.h"
+
+namespace {
+
+class FakeRecorderHost : public RecorderHost {
+public:
+    void showMessage(const MacroMessage& message) override { messages.push_back(message); }
+    bool installKeyboardHook(unsigned long&) override { return hooked = true; }
+    void removeKeyboardHook() override { hooked = false; }
+    void setWindowTitle(const std::wstring&) override {}
+
+    std::vector<MacroMessage> messages;
+    bool hooked = false;
+};
+
+struct MacroPage : testing::Test {
+    TempFolder folder{L"gm page macro test"};
+    IniFile file{pathFromWide(folder.file(L"record.ini"))};
+    DeviceConfigRecord record{};
+    UiTexts texts{Language::English};
+    AdvancedPageModel page{record, texts};
+    FakeRecorderHost host;
+
+    PageUpdate newMacro(const std::wstring& name) {
+        page.setMacroNameText(name);
+        return page.newMacro();
+    }
+};
+
+PageUpdate refresh() {
+    PageUpdate update;
+    update.refreshControls = true;
+    return update;
+}
+
+TEST_F(MacroPage, NothingHappensBeforeTheMacroFileIsOpened) {
+    page.setMacroNameText(L"M");
+    for (PageUpdate update : {page.loadMacroPage(), page.newMacro(), page.startMacroRecording(),
+                              page.toggleMouseEventList(), page.insertMouseEvent(0), page.saveMacro()}) {
+        EXPECT_EQ(update, PageUpdate{});
+    }
+    EXPECT_EQ(page.macroEditor(), nullptr);
+    EXPECT_FALSE(page.mouseEventListOpen());
+    EXPECT_FALSE(page.acceptRecordedKey(L"A", false, false));
+}
+
+TEST_F(MacroPage, RefusalsReachTheHostWithTheirCaptionAndTheControlsShowTheEditorAgain) {
+    page.openMacroFile(file, host);
+    EXPECT_EQ(newMacro(L""), refresh());
+    for (int n = 1; n <= 12; ++n) {
+        EXPECT_EQ(newMacro(L"M" + std::to_wstring(n)), refresh());
+    }
+    EXPECT_EQ(newMacro(L"M13"), refresh());
+    EXPECT_EQ(host.messages,
+              (std::vector<MacroMessage>{{L"Macro name is blank", MessageCaption::ApplicationTitle},
+                                         {L"Macro numbers up to 12.", MessageCaption::Warning}}));
+}
+
+TEST_F(MacroPage, TheMouseEventListClosesOnAClickElsewhereAndOnEveryPageBuild) {
+    page.openMacroFile(file, host);
+    ListsToClose clickElsewhere;
+    clickElsewhere.mouseEventList = true;
+    for (bool closeByClick : {true, false}) {
+        EXPECT_EQ(page.toggleMouseEventList(), refresh());
+        ClickContext context;
+        page.describe(context);
+        EXPECT_TRUE(context.mouseEventListOpen);
+        page.closeLists(ListsToClose{});
+        EXPECT_TRUE(page.mouseEventListOpen()) << "a click inside the list keeps it";
+        closeByClick ? page.closeLists(clickElsewhere) : page.reset();
+        EXPECT_FALSE(page.mouseEventListOpen());
+    }
+}
+
+TEST_F(MacroPage, KeysRecordedThroughThePageReachTheRecordsMacroSlotOnConfirm) {
+    page.openMacroFile(file, host);
+    newMacro(L"Combo");
+    page.startMacroRecording();
+    ASSERT_TRUE(page.recording());
+    for (bool released : {false, true}) {
+        ASSERT_TRUE(page.acceptRecordedKey(L"A", released, released));
+        EXPECT_EQ(page.onRecordedKey(released), refresh());
+    }
+    page.endRecording();
+    EXPECT_FALSE(host.hooked);
+    EXPECT_FALSE(page.recording());
+    EXPECT_EQ(host.messages,
+              (std::vector<MacroMessage>{{L"Start Recording", MessageCaption::ApplicationTitle}}))
+        << "building the other page ends a recording without a message";
+    EXPECT_EQ(page.saveMacro(), refresh());
+    const MacroSlot& slot = record.macroSlots[0];
+    EXPECT_EQ(slot.loopCount(), 1);
+    EXPECT_EQ(std::vector<uint8_t>(slot.events.begin(), slot.events.begin() + 5),
+              (std::vector<uint8_t>{0x05, 0x04, 0x80, 0x04, 0x00}));
+    page.loadMacroPage();
+    EXPECT_EQ(page.macroEditor()->eventLines(), (Lines{L"A   Dn", L"50 ms", L"A   Up"}));
+}
+
+} // namespace
