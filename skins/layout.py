@@ -12,8 +12,9 @@ import re
 WINDOW_SIZE = (888, 660)
 DIALOG_SIZE = (392, 286)
 # Dialogs whose drop-down list reaches below the others' height: the Windows-function list ends at
-# y 306, so that dialog is taller (the window's thin border takes one pixel on each side).
-DIALOG_SIZES = {"windows-key.png": (392, 310)}
+# y 306, so that dialog is taller (the window's thin border takes one pixel on each side); so does
+# the macro list, at y 286.
+DIALOG_SIZES = {"windows-key.png": (392, 310), "macro-key.png": (392, 290)}
 
 
 def dialog_size(image):

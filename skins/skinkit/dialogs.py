@@ -104,12 +104,13 @@ def windows_key(theme):
 
 
 def macro_key(theme):
-    c = _frame(theme, "macro")
+    c = _frame(theme, "macro", dialog_size("macro-key.png")[1])
     glyphs.macro(c, mix(theme.icon, theme.accent, 0.35), (96, 86), 1.3)
     dropdown_bed(c, theme, (42, 128, 151, 144), 15, fill=CONTROL_GREY)
+    # One panel per repeat option, 48 high around the middle of its text (up to three lines).
     for top in (70, 120, 170):
-        c.rect((212, top - 2, 388, top + 34), fill=(0, 0, 0, 55), **theme.corners(5))
-        c.frame((212, top - 2, 388, top + 34), (255, 255, 255, 14), 1, **theme.corners(5))
+        c.rect((212, top - 8, 388, top + 40), fill=(0, 0, 0, 55), **theme.corners(5))
+        c.frame((212, top - 8, 388, top + 40), (255, 255, 255, 14), 1, **theme.corners(5))
     return c.result(opaque=True)
 
 
