@@ -13,6 +13,7 @@
 #include "skin/win/load_png.h"
 #include "skin/win/mem_dc.h"
 #include "skin/win/png_image.h"
+#include "ui/win/bitmap_copy.h"
 #include "ui/win/modal_loop.h"
 #include "ui/win/win_geometry.h"
 
@@ -159,6 +160,8 @@ BOOL SkinnedSubDialog::onInitDialog() {
         return FALSE;
     }
     background_.reset(image->detach());
+    pristineBackground_.reset(
+        static_cast<HBITMAP>(CopyImage(background_.get(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
 
     font_.reset(createFontFrom(look_.font));
     createControls();
@@ -169,13 +172,18 @@ INT_PTR SkinnedSubDialog::onEraseBackground(HDC dc) {
     if (!hasBackground()) {
         return result(TRUE);
     }
-    CMemDC surface(dc, background_.get(), clientRect(hwnd()));
+    const RECT client = clientRect(hwnd());
+    CMemDC surface(dc, background_.get(), client);
     const HDC canvasDc = surface.dc();
+    // Composed afresh on the image each time: texts drawn again onto their own smoothed edges would
+    // grow bold.
+    copyBitmapToDc(canvasDc, pristineBackground_.get(), client);
     ScopedSelect selectedFont(canvasDc, font_.get());
     SetBkMode(canvasDc, TRANSPARENT);
     SetTextColor(canvasDc, look_.textColour.colorRef());
     drawFrameButton(canvasDc, Ok, false);
     drawFrameButton(canvasDc, Cancel, false);
+    SetTextColor(canvasDc, kWhite);
     paintOwnContent(canvasDc);
     drawFrameButton(canvasDc, Close, false);
     // The canvas now shows every button normal again.

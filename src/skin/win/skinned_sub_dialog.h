@@ -41,6 +41,10 @@ public:
     // Whether the background image was loaded, i.e. the dialog has a canvas.
     bool hasBackground() const { return background_.valid(); }
     HBITMAP canvas() const { return background_.get(); }
+    // The dialog's font, which its controls use.
+    HFONT font() const { return font_.get(); }
+    // Creates a child control of the dialog with the dialog font.
+    HWND createControl(const wchar_t* windowClass, const wchar_t* text, DWORD style, Rect area, int id);
 
     // The frame's areas in client pixels, right and bottom exclusive.
     static constexpr Rect kCloseArea{352, 6, 370, 24};
@@ -53,7 +57,7 @@ protected:
     // Creates the dialog's own controls, after its font and captions exist.
     virtual void createControls() {}
     // Draws the dialog's own texts onto the canvas; the dialog font is selected, the background mode
-    // is transparent and the text colour is the UI text colour.
+    // is transparent and the text colour is white (the UI text colour is the frame buttons').
     virtual void paintOwnContent(HDC) {}
     // The dialog's part of a left click, before the OK, Cancel and close tests (closing a list).
     virtual void onClick(Point) {}
@@ -71,12 +75,9 @@ protected:
     // Ends the dialog with `result`; the window is gone afterwards, so this is the handler's last step.
     void endDialog(int result);
 
-    // Creates a child control with the dialog font.
-    HWND createControl(const wchar_t* windowClass, const wchar_t* text, DWORD style, Rect area, int id);
     // Draws a skin image of the current skin, reporting a missing file with a message box.
     bool drawSkinImage(HDC dc, SkinImage image, Point at);
 
-    HFONT font() const { return font_.get(); }
     const std::wstring& skinFolder() const { return look_.skinFolder; }
     TextColour textColour() const { return look_.textColour; }
 
@@ -98,6 +99,8 @@ private:
     std::wstring loadFailureCaption_;
     DialogLook look_;
     UniqueBitmap background_;
+    // The background image as loaded, for composing the canvas anew.
+    UniqueBitmap pristineBackground_;
     UniqueFont font_;
     UniqueBrush controlBrush_;
     PngCache images_;

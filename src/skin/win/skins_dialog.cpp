@@ -46,6 +46,8 @@ void CSkinsDialog::createControls() {
 }
 
 void CSkinsDialog::paintOwnContent(HDC dc) {
+    // Unlike the function dialogs' white texts, the prompt keeps the UI text colour in use.
+    SetTextColor(dc, colorRefOf(textColour()));
     // The English prompt is wider than its area: it wraps onto two lines, centred on the area's
     // middle, rather than losing its first and last letters.
     RECT prompt = toRect(skinsDialogRect(SkinsDialogArea::ColourPrompt));
