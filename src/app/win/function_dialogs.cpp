@@ -1,0 +1,50 @@
+#include "app/win/function_dialogs.h"
+
+#include "assign/win/combo_key_dialog.h"
+#include "assign/win/consumer_key_dialogs.h"
+#include "assign/win/fire_key_dialog.h"
+#include "assign/win/single_key_dialog.h"
+#include "macro/win/macro_dialog.h"
+
+namespace {
+
+template <typename DialogClass>
+std::optional<DialogChoice> choiceOf(DialogClass& dialog, HWND owner) {
+    if (dialog.runModal(owner) != IDOK) {
+        return std::nullopt;
+    }
+    return DialogChoice{dialog.choice()};
+}
+
+} // namespace
+
+std::optional<DialogChoice> runFunctionDialog(HWND owner, const DialogLook& look, const UiTexts& texts,
+                                              FunctionDialog dialog) {
+    switch (dialog) {
+    case FunctionDialog::WindowsKey: {
+        CWindowsDialog windowsDialog(look, texts);
+        return choiceOf(windowsDialog, owner);
+    }
+    case FunctionDialog::MultimediaKey: {
+        CMediaDialog mediaDialog(look, texts);
+        return choiceOf(mediaDialog, owner);
+    }
+    case FunctionDialog::FireKey: {
+        CFireKeyDialog fireKeyDialog(look, texts);
+        return choiceOf(fireKeyDialog, owner);
+    }
+    case FunctionDialog::SingleKey: {
+        CSingleDialog singleDialog(look, texts);
+        return choiceOf(singleDialog, owner);
+    }
+    case FunctionDialog::ComboKey: {
+        CComboDialog comboDialog(look);
+        return choiceOf(comboDialog, owner);
+    }
+    case FunctionDialog::MacroKey:
+        return runMacroDialog(owner, look, texts);
+    case FunctionDialog::None:
+        break;
+    }
+    return std::nullopt;
+}

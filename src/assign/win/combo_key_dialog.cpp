@@ -1,0 +1,78 @@
+#include "assign/win/combo_key_dialog.h"
+
+#include <utility>
+
+#include "assign/win/key_message.h"
+#include "skin/win/list_hover.h"
+
+CComboDialog::CComboDialog(DialogLook look)
+    : SkinnedSubDialog(SkinImage::ComboKeyDialog, kComboKeyDialogLoadFailure, std::move(look)),
+      modifiers_(*this, model_.modifierList()) {}
+
+void CComboDialog::createControls() {
+    modifiers_.create(SS_CENTER);
+    const DWORD editStyle = WS_CHILD | WS_VISIBLE | ES_CENTER;
+    firstKeyEdit_ = createControl(L"EDIT", L"", editStyle, kComboFirstKeyEditRect, kComboFirstKeyEditId);
+    secondKeyEdit_ = createControl(L"EDIT", L"", editStyle, kComboSecondKeyEditRect, kComboSecondKeyEditId);
+    capture_.install(hwnd(), CaptureDialog::ComboKey);
+}
+
+void CComboDialog::onClick(Point p) {
+    if (model_.click(p) != DropDownClick::None) {
+        modifiers_.showList({firstKeyEdit_, secondKeyEdit_});
+    }
+}
+
+bool CComboDialog::isDragSpot(Point p) const {
+    return !modifiers_.covers(p);
+}
+
+void CComboDialog::onModifierPicked() {
+    if (model_.chooseModifier(modifiers_.selection())) {
+        modifiers_.showChoice();
+        modifiers_.showList({firstKeyEdit_, secondKeyEdit_});
+    }
+}
+
+void CComboDialog::onKeyCaptured() {
+    const HWND focus = GetFocus();
+    const ComboKeyEdit focused = focus == firstKeyEdit_    ? ComboKeyEdit::First
+                                 : focus == secondKeyEdit_ ? ComboKeyEdit::Second
+                                                           : ComboKeyEdit::None;
+    const std::optional<ComboKeyEdit> changed =
+        model_.onKeyCaptured(CapturedKeyName(CaptureDialog::ComboKey), focused);
+    if (!changed || *changed == ComboKeyEdit::None) {
+        return;
+    }
+    const bool first = *changed == ComboKeyEdit::First;
+    const HWND edit = first ? firstKeyEdit_ : secondKeyEdit_;
+    SetWindowTextW(edit, (first ? model_.firstKeyName() : model_.secondKeyName()).c_str());
+    InvalidateRect(edit, nullptr, TRUE);
+}
+
+INT_PTR CComboDialog::onOtherMessage(UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+    case kComboKeyCapturedMessage:
+        onKeyCaptured();
+        return TRUE;
+    case WM_COMMAND:
+        if (modifiers_.isPick(LOWORD(wParam), HIWORD(wParam))) {
+            onModifierPicked();
+            return TRUE;
+        }
+        return FALSE;
+    case WM_DESTROY:
+        capture_.remove();
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+bool CComboDialog::preTranslateMessage(MSG& message) {
+    if (message.message == WM_MOUSEMOVE) {
+        selectListItemUnderPointer(modifiers_.list());
+    }
+    return captureDialogHoldsBack(CaptureDialog::ComboKey, keyMessageOf(message.message),
+                                  static_cast<unsigned>(message.wParam));
+}

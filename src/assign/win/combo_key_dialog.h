@@ -1,0 +1,37 @@
+#pragma once
+
+#include <windows.h>
+
+#include "assign/combo_key_dialog_model.h"
+#include "assign/win/drop_down_controls.h"
+#include "assign/win/key_capture.h"
+#include "skin/win/skinned_sub_dialog.h"
+
+// The combo-key dialog: a modifier from a drop-down list and two keys, each captured into its edit
+// while that edit has the focus. After OK the caller takes choice().
+class CComboDialog : public SkinnedSubDialog {
+public:
+    explicit CComboDialog(DialogLook look);
+
+    ComboKeyChoice choice() const { return model_.choice(); }
+
+    // Enter and Escape are held back from the dialog manager so that they can be captured; the
+    // pointer over the open list selects the item under it.
+    bool preTranslateMessage(MSG& message) override;
+
+protected:
+    void createControls() override;
+    void onClick(Point p) override;
+    bool isDragSpot(Point p) const override;
+    INT_PTR onOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void onModifierPicked();
+    void onKeyCaptured();
+
+    ComboKeyDialogModel model_;
+    DropDownControls modifiers_;
+    HWND firstKeyEdit_ = nullptr;
+    HWND secondKeyEdit_ = nullptr;
+    ScopedKeyCapture capture_;
+};

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <windows.h>
+
+#include "assign/consumer_key_dialog_model.h"
+#include "assign/win/drop_down_controls.h"
+#include "skin/win/skinned_sub_dialog.h"
+
+// The multimedia and the Windows-function dialogs: one item from a drop-down list of consumer keys.
+// The background image carries their labels. After OK the caller takes choice().
+class ConsumerKeyDialogView : public SkinnedSubDialog {
+public:
+    // The pointer over the open list selects the item under it.
+    bool preTranslateMessage(MSG& message) override;
+
+    DialogChoice choice() const { return model_.choice(); }
+
+protected:
+    ConsumerKeyDialogView(ConsumerKeyDialog dialog, DialogLook look, const UiTexts& texts);
+
+    void createControls() override;
+    void onClick(Point p) override;
+    bool isDragSpot(Point p) const override;
+    INT_PTR onOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    ConsumerKeyDialogModel model_;
+    DropDownControls list_;
+};
+
+class CMediaDialog : public ConsumerKeyDialogView {
+public:
+    CMediaDialog(DialogLook look, const UiTexts& texts);
+};
+
+class CWindowsDialog : public ConsumerKeyDialogView {
+public:
+    CWindowsDialog(DialogLook look, const UiTexts& texts);
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <windows.h>
+
+#include "assign/fire_key_dialog_model.h"
+#include "assign/win/drop_down_controls.h"
+#include "skin/win/skinned_sub_dialog.h"
+
+// The fire-key dialog: a key or mouse button from a drop-down list, the speed it repeats at and how
+// many times. After OK the caller takes choice().
+class CFireKeyDialog : public SkinnedSubDialog {
+public:
+    CFireKeyDialog(DialogLook look, const UiTexts& texts);
+
+    FireKeyChoice choice() const { return model_.choice(); }
+
+    // The pointer over the open key list selects the item under it.
+    bool preTranslateMessage(MSG& message) override;
+
+protected:
+    void createControls() override;
+    void paintOwnContent(HDC dc) override;
+    void onClick(Point p) override;
+    bool isDragSpot(Point p) const override;
+    INT_PTR onOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void onCommand(int control, int notification);
+    void replaceText(HWND edit, const std::optional<std::wstring>& text);
+
+    FireKeyDialogTexts texts_;
+    FireKeyDialogModel model_;
+    DropDownControls keys_;
+    HWND speedEdit_ = nullptr;
+    HWND timesEdit_ = nullptr;
+};

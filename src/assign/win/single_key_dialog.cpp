@@ -1,0 +1,46 @@
+#include "assign/win/single_key_dialog.h"
+
+#include <utility>
+
+#include "assign/win/key_message.h"
+#include "ui/win/win_geometry.h"
+
+CSingleDialog::CSingleDialog(DialogLook look, const UiTexts& texts)
+    : SkinnedSubDialog(SkinImage::SingleKeyDialog, kSingleKeyDialogLoadFailure, std::move(look)),
+      prompt_(SingleKeyDialogModel::prompt(texts)) {}
+
+void CSingleDialog::createControls() {
+    keyName_ = createControl(L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_SUNKEN | SS_CENTER,
+                             kSingleKeyNameRect, kSingleKeyNameId);
+    capture_.install(hwnd(), CaptureDialog::SingleKey);
+}
+
+void CSingleDialog::paintOwnContent(HDC dc) {
+    RECT prompt = toRect(kSingleKeyPromptRect);
+    DrawTextW(dc, prompt_.c_str(), static_cast<int>(prompt_.size()), &prompt,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+}
+
+void CSingleDialog::onKeyCaptured() {
+    model_.onKeyCaptured(CapturedKeyName(CaptureDialog::SingleKey));
+    SetWindowTextW(keyName_, model_.keyName().c_str());
+    InvalidateRect(keyName_, nullptr, TRUE);
+}
+
+INT_PTR CSingleDialog::onOtherMessage(UINT message, WPARAM, LPARAM) {
+    switch (message) {
+    case kSingleKeyCapturedMessage:
+        onKeyCaptured();
+        return TRUE;
+    case WM_DESTROY:
+        capture_.remove();
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+bool CSingleDialog::preTranslateMessage(MSG& message) {
+    return captureDialogHoldsBack(CaptureDialog::SingleKey, keyMessageOf(message.message),
+                                  static_cast<unsigned>(message.wParam));
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <windows.h>
+
+#include "assign/single_key_dialog_model.h"
+#include "assign/win/key_capture.h"
+#include "skin/win/skinned_sub_dialog.h"
+
+// The single-key dialog: the user presses any key, Enter, Escape and the Windows keys included, and
+// the dialog shows its name. After OK the caller takes choice().
+class CSingleDialog : public SkinnedSubDialog {
+public:
+    CSingleDialog(DialogLook look, const UiTexts& texts);
+
+    SingleKeyChoice choice() const { return model_.choice(); }
+
+    // Enter, Escape and the Windows keys are held back from the dialog manager and the system, so
+    // that they are captured instead of closing the dialog or opening the start menu.
+    bool preTranslateMessage(MSG& message) override;
+
+protected:
+    void createControls() override;
+    void paintOwnContent(HDC dc) override;
+    INT_PTR onOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void onKeyCaptured();
+
+    std::wstring prompt_;
+    SingleKeyDialogModel model_;
+    HWND keyName_ = nullptr;
+    ScopedKeyCapture capture_;
+};
