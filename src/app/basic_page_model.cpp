@@ -1,5 +1,9 @@
 #include "app/basic_page_model.h"
 
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
 #include "app/hot_area.h"
 #include "app/page_paint.h"
 #include "settings/report_rate.h"
@@ -23,17 +27,19 @@ PageUpdate lightingUpdate(const LightingPanelChange& change) {
 } // namespace
 
 BasicPageModel::BasicPageModel(DeviceConfigRecord& record, AppSettings& settings, const UiTexts& texts)
-    : record_(record), settings_(settings), texts_(texts), dpiStages_(record), lighting_(record, texts) {}
+    : record_(record), settings_(settings), texts_(texts), assignments_(record, settings, texts),
+      dpiStages_(record), lighting_(record, texts) {}
 
 void BasicPageModel::reset() {
-    assignmentListOpen_ = {};
-    dpiSubListOpen_ = false;
+    assignments_.closeLists();
     lighting_.closeList();
 }
 
 void BasicPageModel::describe(ClickContext& context) const {
-    context.assignmentListOpen = assignmentListOpen_;
-    context.dpiSubListExists = dpiSubListOpen_;
+    for (uint8_t button = 1; button <= kShownButtonCount; ++button) {
+        context.assignmentListOpen[button - 1u] = assignmentListOpen(button);
+    }
+    context.dpiSubListExists = dpiSubListOpen();
     for (uint8_t list = 1; list <= kLightingListCount; ++list) {
         context.lightingListOpen[list - 1u] = lightingListOpen(list);
     }
@@ -43,10 +49,13 @@ void BasicPageModel::describe(ClickContext& context) const {
 }
 
 void BasicPageModel::closeLists(const ListsToClose& lists) {
-    for (std::size_t button = 0; button < assignmentListOpen_.size(); ++button) {
-        assignmentListOpen_[button] = assignmentListOpen_[button] && !lists.assignmentList[button];
+    const std::optional<std::size_t> slot = assignments_.openList();
+    if (slot && lists.assignmentList[*slot]) {
+        assignments_.closeLists();
+    } else if (slot && lists.dpiSubList) {
+        // The pointer is on no item of the list that stays open: its DPI sub-list closes.
+        assignments_.onAssignmentListHover(*slot, std::nullopt);
     }
-    dpiSubListOpen_ = dpiSubListOpen_ && !lists.dpiSubList;
     const std::optional<LightingField> open = lighting_.openList();
     if (open && lists.lightingList[static_cast<std::size_t>(*open) - 1u]) {
         lighting_.closeList();
@@ -78,19 +87,74 @@ PageUpdate BasicPageModel::setStageColour(uint8_t stage, uint8_t red, uint8_t gr
     return update;
 }
 
-// The assignment group, the DPI scales and stage boxes and the lighting panel take their clicks
-// here; what each changes comes with those groups. Until then a click on them is taken (it does
-// not move the window) and changes nothing.
-PageUpdate BasicPageModel::selectKeyMode(uint8_t) {
-    return {};
+// The mode buttons show which key mode is edited; the seven boxes show that mode's labels.
+PageUpdate BasicPageModel::selectKeyMode(uint8_t mode) {
+    assignments_.selectKeyMode(mode == 0 ? KeyMode::ModeA : KeyMode::ModeB);
+    return assignmentBoxesUpdate({1, 2, 3, 4, 5, 6, 7}, true);
 }
 
 PageUpdate BasicPageModel::restoreDefaultAssignments() {
-    return {};
+    assignments_.restoreDefaultAssignments();
+    return assignmentBoxesUpdate({1, 2, 3, 4, 5, 6, 7}, false);
 }
 
-PageUpdate BasicPageModel::toggleAssignmentList(uint8_t) {
-    return {};
+// The list opens or closes (the view follows assignmentListOpen()); the last button holding Left
+// Click keeps its list shut and the warning says why.
+PageUpdate BasicPageModel::toggleAssignmentList(uint8_t button) {
+    PageUpdate update;
+    if (button < 1 || button > kShownButtonCount) {
+        return update;
+    }
+    if (std::optional<Refusal> refusal = assignments_.toggleAssignmentList(button - 1u)) {
+        update.message = std::move(refusal->text);
+        update.messageCaption = std::move(refusal->caption);
+    }
+    return update;
+}
+
+void BasicPageModel::hoverAssignmentList(uint8_t button, std::optional<std::size_t> item) {
+    if (button >= 1 && button <= kShownButtonCount) {
+        assignments_.onAssignmentListHover(button - 1u, item);
+    }
+}
+
+PageUpdate BasicPageModel::chooseAssignment(uint8_t button, std::optional<std::size_t> item,
+                                            const RunFunctionDialog& runDialog) {
+    if (button < 1 || button > kShownButtonCount ||
+        !assignments_.launchAssignment(button - 1u, item, runDialog)) {
+        return {};
+    }
+    return assignmentBoxesUpdate({button}, false);
+}
+
+PageUpdate BasicPageModel::chooseDpiSwitch(std::optional<std::size_t> row) {
+    const std::optional<std::size_t> slot = assignments_.openList();
+    if (!slot || !assignments_.onDpiSubListChoice(row)) {
+        return {};
+    }
+    return assignmentBoxesUpdate({static_cast<uint8_t>(*slot + 1u)}, false);
+}
+
+// The boxes of `buttons` drawn normal with the edited key mode's labels, and the two mode buttons
+// with the edited one lit.
+PageUpdate BasicPageModel::assignmentBoxesUpdate(std::initializer_list<uint8_t> buttons,
+                                                 bool modeButtons) const {
+    const PagePaintInput input{record_, [this](TextKey key) { return texts_[key]; },
+                               settings_.labels(assignments_.keyMode())};
+    PageUpdate update;
+    const auto append = [&update](std::vector<PaintElement> elements) {
+        std::ranges::move(elements, std::back_inserter(update.redraw));
+    };
+    if (modeButtons) {
+        const bool modeB = assignments_.keyMode() == KeyMode::ModeB;
+        append(buttonPaint({HotArea::ModeA, hotAreaRect(HotArea::ModeA)}, !modeB, input));
+        append(buttonPaint({HotArea::ModeB, hotAreaRect(HotArea::ModeB)}, modeB, input));
+    }
+    for (const uint8_t button : buttons) {
+        const Rect box = hotAreaRect(HotArea::AssignmentHeader, button);
+        append(buttonPaint({HotArea::AssignmentHeader, box, button}, false, input));
+    }
+    return update;
 }
 
 // A stage switched on lights its scale up to its stored step, one switched off goes dark; the only

@@ -3,11 +3,14 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/click_dispatch.h"
 #include "app/page_update.h"
+#include "assign/assignment_group_model.h"
 #include "config/app_settings.h"
 #include "config/device_config_record.h"
 #include "lang/language.h"
@@ -29,8 +32,8 @@ public:
     void closeLists(const ListsToClose& lists);
 
     const DeviceConfigRecord& record() const { return record_; }
-    bool assignmentListOpen(uint8_t button) const { return assignmentListOpen_[button - 1u]; }
-    bool dpiSubListOpen() const { return dpiSubListOpen_; }
+    bool assignmentListOpen(uint8_t button) const { return assignments_.openList() == button - 1u; }
+    bool dpiSubListOpen() const { return assignments_.dpiSubListOpen(); }
     bool lightingListOpen(uint8_t list) const;
 
     // The page's entry points, one per click action of the page (see ClickAction).
@@ -43,6 +46,19 @@ public:
     PageUpdate setStageColour(uint8_t stage, uint8_t red, uint8_t green, uint8_t blue);
     PageUpdate toggleLightingList(uint8_t list);
     PageUpdate setDpiStep(uint8_t stage, uint8_t position);
+
+    // Assignment group.
+    // The 15 items of every function list, in the page's language.
+    std::vector<std::wstring> assignmentListItems() const { return assignments_.listItems(); }
+    // The pointer rests on `item` of the open list of `button` (nothing: on no item): "DPI Switch"
+    // opens the DPI sub-list beside it, any other item closes it.
+    void hoverAssignmentList(uint8_t button, std::optional<std::size_t> item);
+    // `item` picked in the list of `button`: a direct function is stored at once, the others through
+    // their dialog, which `runDialog` runs. The box shows the new label.
+    PageUpdate chooseAssignment(uint8_t button, std::optional<std::size_t> item,
+                                const RunFunctionDialog& runDialog);
+    // Row `row` of the DPI sub-list picked: the open list's button gets that DPI switch.
+    PageUpdate chooseDpiSwitch(std::optional<std::size_t> row);
 
     // DPI stages and lighting panel.
     // The sensor whose scale the page shows: it has 8 or 12 positions to click.
@@ -57,8 +73,9 @@ private:
     DeviceConfigRecord& record_;
     AppSettings& settings_;
     const UiTexts& texts_;
-    std::array<bool, 7> assignmentListOpen_{};
-    bool dpiSubListOpen_ = false;
+    // Assignment group.
+    PageUpdate assignmentBoxesUpdate(std::initializer_list<uint8_t> buttons, bool modeButtons) const;
+    AssignmentGroupModel assignments_;
     // DPI stages and lighting panel.
     DpiStages dpiStages_;
     LightingPanel lighting_;

@@ -14,8 +14,9 @@ struct PageUpdate {
     bool redrawPage = false;
     // The page's controls show the record again (colour swatches, texts, list contents).
     bool refreshControls = false;
-    // A refusal or a notice for a message box.
+    // A refusal or a notice for a message box, under `messageCaption` (the program's title when empty).
     std::optional<std::wstring> message;
+    std::wstring messageCaption;
 
     bool operator==(const PageUpdate&) const = default;
 };

@@ -1,12 +1,15 @@
 #include "app/win/basic_page_view.h"
 
 #include <optional>
+#include <string>
 
 #include "app/hot_area.h"
 #include "app/page_control_ids.h"
 #include "app/page_control_layout.h"
+#include "app/win/function_dialogs.h"
 #include "app/win/lighting_lists.h"
 #include "app/win/page_controls.h"
+#include "assign/assignment_labels.h"
 #include "settings/lighting_texts.h"
 #include "skin/win/list_hover.h"
 #include "ui/win/colour_chooser.h"
@@ -94,9 +97,13 @@ void BasicPageView::carryOut(const ClickDecision& decision) {
     case ClickAction::RestoreDefaultAssignments:
         show(model_.restoreDefaultAssignments());
         break;
-    case ClickAction::ToggleAssignmentList:
-        show(model_.toggleAssignmentList(decision.first));
+    case ClickAction::ToggleAssignmentList: {
+        // The lists change before the left-key warning shows.
+        const PageUpdate update = model_.toggleAssignmentList(decision.first);
+        showAssignmentLists();
+        show(update);
         break;
+    }
     case ClickAction::SelectReportRate:
         show(model_.selectReportRate(decision.first));
         break;
@@ -133,6 +140,83 @@ void BasicPageView::chooseStageColour(uint8_t stage) {
     }
 }
 
+// Creates the function list and the DPI sub-list the model has open and closes the others; a list
+// may be closing from inside its own notification.
+void BasicPageView::showAssignmentLists() {
+    for (uint8_t button = 1; button <= assignmentLists_.size(); ++button) {
+        UniqueWindow& window = assignmentLists_[button - 1u];
+        if (!model_.assignmentListOpen(button)) {
+            closeListAfterNotification(window);
+        } else if (!window) {
+            window.reset(createPageControl(host_.window(), L"LISTBOX", L"", WS_BORDER | LBS_NOTIFY,
+                                           toRect(hotAreaRect(HotArea::AssignmentList, button)),
+                                           id::kFirstAssignmentList + button - 1, host_.normalFont()));
+            for (const std::wstring& item : model_.assignmentListItems()) {
+                SendMessageW(window.get(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+            }
+        }
+    }
+    if (!model_.dpiSubListOpen()) {
+        closeListAfterNotification(dpiSubList_);
+        return;
+    }
+    for (uint8_t button = 1; button <= assignmentLists_.size() && !dpiSubList_; ++button) {
+        RECT item{};
+        const HWND list = assignmentLists_[button - 1u].get();
+        if (list == nullptr ||
+            SendMessageW(list, LB_GETITEMRECT, kDpiSwitchItem, reinterpret_cast<LPARAM>(&item)) == LB_ERR) {
+            continue;
+        }
+        const Rect area = dpiSubListRect(hotAreaRect(HotArea::AssignmentList, button),
+                                         {item.left, item.top, item.right, item.bottom});
+        dpiSubList_.reset(createPageControl(host_.window(), L"LISTBOX", L"", WS_BORDER | LBS_NOTIFY,
+                                            toRect(area), id::kDpiSubList, host_.normalFont()));
+        for (const std::wstring_view choice : dpiSwitchItems()) {
+            const std::wstring text(choice);
+            SendMessageW(dpiSubList_.get(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        }
+    }
+}
+
+// A function or a DPI switch picked: a dialog may run first; the lists close once it is done.
+void BasicPageView::chooseAssignment(int control, int notification) {
+    if (control == id::kDpiSubList) {
+        if (const std::optional<std::size_t> row = chosenListEntry(dpiSubList_.get(), notification)) {
+            show(model_.chooseDpiSwitch(row));
+        }
+    } else {
+        const auto button = static_cast<uint8_t>(control - id::kFirstAssignmentList + 1);
+        const std::optional<std::size_t> item =
+            chosenListEntry(assignmentLists_[button - 1u].get(), notification);
+        if (!item) {
+            return;
+        }
+        const RunFunctionDialog runDialog = [this](FunctionDialog dialog) {
+            return runFunctionDialog(host_.window(), host_.dialogLook(), host_.texts(), dialog);
+        };
+        show(model_.chooseAssignment(button, item, runDialog));
+    }
+    showAssignmentLists();
+}
+
+// The pointer over the open function list: resting on "DPI Switch" opens the DPI sub-list, on any
+// other item closes it.
+void BasicPageView::hoverAssignmentList() {
+    for (uint8_t button = 1; button <= assignmentLists_.size(); ++button) {
+        const HWND list = assignmentLists_[button - 1u].get();
+        POINT cursor{};
+        if (list == nullptr || !GetCursorPos(&cursor) || WindowFromPoint(cursor) != list) {
+            continue;
+        }
+        ScreenToClient(list, &cursor);
+        const LRESULT item = SendMessageW(list, LB_ITEMFROMPOINT, 0, MAKELPARAM(cursor.x, cursor.y));
+        // The high word is set when the point lies below the last item.
+        model_.hoverAssignmentList(button, HIWORD(item) == 0 ? std::optional<std::size_t>(LOWORD(item))
+                                                             : std::nullopt);
+        showAssignmentLists();
+    }
+}
+
 // Creates the lighting list the model has open; the lists it closed are already gone.
 void BasicPageView::showLightingLists() {
     for (uint8_t list = 1; list <= lightingLists_.size(); ++list) {
@@ -165,8 +249,12 @@ bool BasicPageView::onCommand(int control, int notification) {
         chooseLightingEntry(control, notification);
         return true;
     }
-    return control == id::kDpiSubList ||
-           (control >= id::kFirstAssignmentList && control <= id::kLastAssignmentList);
+    if (control == id::kDpiSubList ||
+        (control >= id::kFirstAssignmentList && control <= id::kLastAssignmentList)) {
+        chooseAssignment(control, notification);
+        return true;
+    }
+    return false;
 }
 
 bool BasicPageView::preTranslateMessage(const MSG& message) {
@@ -179,6 +267,7 @@ bool BasicPageView::preTranslateMessage(const MSG& message) {
         for (const UniqueWindow& list : lightingLists_) {
             selectListItemUnderPointer(list.get());
         }
+        hoverAssignmentList();
     }
     // The message goes on to its window either way.
     return false;

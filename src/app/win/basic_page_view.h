@@ -35,6 +35,10 @@ private:
     void show(const PageUpdate& update);
     void chooseStageColour(uint8_t stage);
     void refreshControls();
+    // Assignment group.
+    void showAssignmentLists();
+    void chooseAssignment(int control, int notification);
+    void hoverAssignmentList();
     // DPI stages and lighting panel.
     void showLightingLists();
     void chooseLightingEntry(int control, int notification);

@@ -6,7 +6,9 @@ void showPageUpdate(PageHost& host, const PageUpdate& update) {
     } else if (!update.redraw.empty()) {
         host.drawIntoCanvas(update.redraw);
     }
-    if (update.message) {
+    if (update.message && update.messageCaption.empty()) {
         host.showMessage(*update.message);
+    } else if (update.message) {
+        MessageBoxW(host.window(), update.message->c_str(), update.messageCaption.c_str(), MB_OK);
     }
 }

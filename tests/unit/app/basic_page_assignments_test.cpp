@@ -1,0 +1,170 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/basic_page_model.h"
+#include "app/hot_area.h"
+#include "assign/button_function.h"
+#include "assign/default_button_labels.h"
+
+namespace {
+
+// The texts a redraw writes, with their rectangles.
+std::vector<std::pair<std::wstring, Rect>> textsOf(const PageUpdate& update) {
+    std::vector<std::pair<std::wstring, Rect>> texts;
+    for (const PaintElement& element : update.redraw) {
+        if (const auto* text = std::get_if<TextElement>(&element)) {
+            texts.emplace_back(text->text, text->rect);
+        }
+    }
+    return texts;
+}
+
+std::vector<ImageElement> imagesOf(const PageUpdate& update) {
+    std::vector<ImageElement> images;
+    for (const PaintElement& element : update.redraw) {
+        if (const auto* image = std::get_if<ImageElement>(&element)) {
+            images.push_back(*image);
+        }
+    }
+    return images;
+}
+
+// The label a box shows: the text right of the button number in the box's rectangle.
+std::wstring boxLabel(const PageUpdate& update, uint8_t button) {
+    const Rect box = hotAreaRect(HotArea::AssignmentHeader, button);
+    for (const auto& [text, rect] : textsOf(update)) {
+        if (rect.top == box.top && rect.left > box.left && rect.right == box.right) {
+            return text;
+        }
+    }
+    return L"<not drawn>";
+}
+
+class BasicPageAssignments : public testing::Test {
+protected:
+    BasicPageAssignments() {
+        restoreDefaultAssignments(record);
+        storeDefaultButtonLabels(settings, texts);
+    }
+
+    ClickContext context() const {
+        ClickContext described;
+        page.describe(described);
+        return described;
+    }
+
+    DeviceConfigRecord record{};
+    AppSettings settings;
+    UiTexts texts;
+    BasicPageModel page{record, settings, texts};
+};
+
+TEST_F(BasicPageAssignments, ABoxOpensItsListExceptTheLastLeftClickWhichIsRefusedWithAWarning) {
+    const PageUpdate refused = page.toggleAssignmentList(1);
+    EXPECT_EQ(refused.message, L"Left key must be selected!");
+    EXPECT_EQ(refused.messageCaption, L"Warning");
+    EXPECT_FALSE(page.assignmentListOpen(1));
+
+    EXPECT_EQ(page.toggleAssignmentList(4), PageUpdate{});
+    EXPECT_TRUE(page.assignmentListOpen(4));
+    EXPECT_EQ(context().assignmentListOpen, (std::array<bool, 7>{false, false, false, true}));
+    EXPECT_EQ(page.assignmentListItems().size(), 15u);
+    EXPECT_EQ(page.toggleAssignmentList(8), PageUpdate{}) << "there is no eighth box";
+}
+
+struct CloseCase {
+    const char* what;
+    ListsToClose lists;
+    bool listStaysOpen;
+};
+
+TEST_F(BasicPageAssignments, AClickElsewhereClosesTheOpenListOrOnlyItsDpiSubList) {
+    ListsToClose otherList;
+    otherList.assignmentList[2] = true; // the click is not on list 3, which is the open one
+    otherList.dpiSubList = true;
+    ListsToClose ownHeader; // the click is on the open list's own header
+    ownHeader.assignmentList[0] = true;
+    ownHeader.dpiSubList = true;
+    const CloseCase cases[] = {{"elsewhere", otherList, false}, {"own header", ownHeader, true}};
+    for (const CloseCase& c : cases) {
+        page.reset();
+        page.toggleAssignmentList(3);
+        page.hoverAssignmentList(3, kDpiSwitchItem);
+        ASSERT_TRUE(context().dpiSubListExists) << c.what;
+        page.closeLists(c.lists);
+        EXPECT_EQ(page.assignmentListOpen(3), c.listStaysOpen) << c.what;
+        EXPECT_FALSE(page.dpiSubListOpen()) << c.what;
+    }
+}
+
+TEST_F(BasicPageAssignments, TheDpiSubListFollowsThePointerAndItsChoiceRedrawsTheBox) {
+    page.toggleAssignmentList(5);
+    page.hoverAssignmentList(5, kDpiSwitchItem);
+    EXPECT_TRUE(page.dpiSubListOpen());
+    page.hoverAssignmentList(5, 7);
+    EXPECT_FALSE(page.dpiSubListOpen());
+    page.hoverAssignmentList(5, kDpiSwitchItem);
+
+    const PageUpdate update = page.chooseDpiSwitch(3);
+    EXPECT_EQ(boxLabel(update, 5), L"Shift DPI");
+    EXPECT_EQ(ReadButtonFunction(record, KeyMode::ModeA, 4), ButtonFunction{DpiSwitchFunction{4}});
+    EXPECT_FALSE(page.assignmentListOpen(5));
+    EXPECT_FALSE(page.dpiSubListOpen());
+    EXPECT_EQ(page.chooseDpiSwitch(0), PageUpdate{}) << "no list is open any more";
+}
+
+struct ChoiceCase {
+    std::size_t item;
+    std::optional<DialogChoice> dialogResult; // nothing: the dialog was cancelled
+    std::wstring expectedLabel;               // empty: no redraw
+};
+
+TEST_F(BasicPageAssignments, AFunctionChosenInTheListIsStoredAndItsBoxRedrawnUnlessItsDialogWasCancelled) {
+    const ChoiceCase cases[] = {
+        {14, std::nullopt, L"Key Off"},
+        {11, SingleKeyChoice{L"F5"}, L"Single Key-F5"},
+        {10, std::nullopt, L""},
+        {kDpiSwitchItem, std::nullopt, L""},
+    };
+    for (const ChoiceCase& c : cases) {
+        page.toggleAssignmentList(2);
+        std::optional<FunctionDialog> ran;
+        const RunFunctionDialog runDialog = [&](FunctionDialog dialog) {
+            ran = dialog;
+            return c.dialogResult;
+        };
+        const PageUpdate update = page.chooseAssignment(2, c.item, runDialog);
+        if (c.expectedLabel.empty()) {
+            EXPECT_EQ(update, PageUpdate{}) << c.item;
+        } else {
+            EXPECT_EQ(boxLabel(update, 2), c.expectedLabel) << c.item;
+            EXPECT_EQ(settings.labelsA[1], c.expectedLabel) << c.item;
+        }
+        EXPECT_EQ(ran.has_value(), c.item == 11 || c.item == 10) << c.item;
+        EXPECT_EQ(page.assignmentListOpen(2), c.item == kDpiSwitchItem) << c.item;
+        page.reset();
+    }
+    EXPECT_EQ(settings.labelsA[1], L"Single Key-F5") << "the cancelled fire key kept the single key";
+}
+
+TEST_F(BasicPageAssignments, ModeBLightsItsButtonAndShowsItsOwnLabels) {
+    settings.labelsB[0] = L"Mid Click";
+    const PageUpdate update = page.selectKeyMode(1);
+    EXPECT_EQ(record.keyMode, 1);
+    const std::vector<ImageElement> images = imagesOf(update);
+    ASSERT_GE(images.size(), 2u);
+    EXPECT_EQ(images[0], (ImageElement{SkinImage::ButtonNormal, hotAreaRect(HotArea::ModeA).topLeft()}));
+    EXPECT_EQ(images[1], (ImageElement{SkinImage::ButtonOver, hotAreaRect(HotArea::ModeB).topLeft()}));
+    EXPECT_EQ(boxLabel(update, 1), L"Mid Click");
+    EXPECT_EQ(boxLabel(update, 7), L"DPI -");
+
+    page.selectKeyMode(0);
+    EXPECT_EQ(record.keyMode, 0);
+    settings.labelsA[0] = L"Combo Key-A";
+    EXPECT_EQ(boxLabel(page.restoreDefaultAssignments(), 1), L"Left Click");
+    EXPECT_EQ(settings.labelsB[0], L"Left Click") << "Default restores both key modes";
+}
+
+} // namespace
