@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/win/app_messages.h"
+#include "assign_commands.h"
 #include "device_commands.h"
 #include "page_commands.h"
 #include "settings_commands.h"
@@ -83,7 +84,9 @@ int usage() {
                  "emulator event CODE VALUE | balloon TEXT [timeout-ms] | no-balloon TEXT [watch-ms] | "
                  "click X Y | click-within X Y MS | hover X Y | move X Y | pixel X Y | rect | skins-shown | "
                  "skins-click X Y | skins-pick NAME | colour-choose R G B | pointer-settings | list-items ID | "
-                 "list-choose ID ITEM | list-item-point ID ITEM | control-text ID\n");
+                 "list-choose ID ITEM | list-item-point ID ITEM | control-text ID | control-shown ID | "
+                 "control-gone ID | dialog-shown ID | dialog-gone ID | dialog-text ID | dialog-enabled ID | "
+                 "dialog-item-point ID ITEM | message-box CAPTION\n");
     return kUsage;
 }
 
@@ -95,6 +98,9 @@ int run(const std::vector<std::wstring>& args) {
         return *handled;
     }
     if (const std::optional<int> handled = runPageCommand(args)) {
+        return *handled;
+    }
+    if (const std::optional<int> handled = runAssignCommand(args)) {
         return *handled;
     }
     if (const std::optional<int> handled = runSettingsCommand(args)) {
