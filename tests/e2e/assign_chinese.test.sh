@@ -55,12 +55,15 @@ dialog_pick $windows_item 533 10
 shoot_dialog $windows_item windows-key
 end_dialog $windows_item
 
+# Wine takes a moment to draw the page again where the dialog stood.
 xdotool mousemove $((window_x + empty_spot[0])) $((window_y + empty_spot[1]))
-sleep 0.5
+sleep 2
 screenshot mode-a
 driver click 409 528
 open_list 4
 pick_item 4 14
+xdotool mousemove $((window_x + empty_spot[0])) $((window_y + empty_spot[1]))
+sleep 1
 screenshot mode-b
 apply_and_wait
 

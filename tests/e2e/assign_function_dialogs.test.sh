@@ -133,6 +133,7 @@ open_list 3
 pick_item 3 14
 driver click 357 209
 [ "$(driver message-box Warning | tr -d '\r')" = "Left key must be selected!" ] || fail "Mode B's box 1 showed no warning"
+sleep 1
 screenshot mode-b
 driver click 305 528
 apply_and_wait
