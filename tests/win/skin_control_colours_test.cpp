@@ -36,8 +36,8 @@ INSTANTIATE_TEST_SUITE_P(
             "SecondStageSwatch", WM_CTLCOLORSTATIC, 72, {std::nullopt, std::nullopt, false, RGB(1, 3, 2)}},
         ColourCase{
             "LastStageSwatch", WM_CTLCOLORSTATIC, 74, {std::nullopt, std::nullopt, false, RGB(10, 30, 20)}},
-        ColourCase{"LightingHeaderText", WM_CTLCOLORSTATIC, 81, {kUi, kBlack, true, kBlack}},
-        ColourCase{"MouseEventHeaderText", WM_CTLCOLORSTATIC, 119, {kUi, kBlack, true, kBlack}},
+        ColourCase{"LightingHeaderText", WM_CTLCOLORSTATIC, 81, {kUi, kBlack, false, kBlack}},
+        ColourCase{"MouseEventHeaderText", WM_CTLCOLORSTATIC, 119, {kUi, kBlack, false, kBlack}},
         ColourCase{"OtherStatic", WM_CTLCOLORSTATIC, 75, {kUi, RGB(100, 150, 100), true, RGB(100, 150, 100)}},
         ColourCase{"StaticBeforeSwatches",
                    WM_CTLCOLORSTATIC,

@@ -1,10 +1,18 @@
 #include "app/win/advanced_page_view.h"
 
+#include <climits>
+#include <utility>
+
+#include "app/hot_area.h"
 #include "app/page_control_ids.h"
 #include "app/page_control_layout.h"
 #include "app/win/page_controls.h"
 #include "app/win/pointer_message_boxes.h"
 #include "app/win/resource_ids.h"
+#include "assign/win/delay_time_dialog.h"
+#include "assign/win/window_text.h"
+#include "macro/win/fitting_font.h"
+#include "macro/win/macro_controls.h"
 #include "skin/win/list_hover.h"
 #include "ui/win/scoped_handle.h"
 #include "ui/win/win_geometry.h"
@@ -18,11 +26,20 @@ void AdvancedPageView::createControls() {
     model_.reset();
     const HFONT font = host_.normalFont();
     const HWND parent = host_.window();
-    mouseEventHeaderText_.reset(
-        createPageControl(parent, L"STATIC", host_.texts()[TextKey::InsertMouseEventButton].c_str(), 0,
-                          toRect(kMouseEventHeaderTextRect), id::kMouseEventHeaderText, font));
+    const std::wstring& mouseEventCaption = host_.texts()[TextKey::InsertMouseEventButton];
+    mouseEventHeaderText_.reset(createPageControl(parent, L"STATIC", mouseEventCaption.c_str(), 0,
+                                                  toRect(kMouseEventHeaderTextRect),
+                                                  id::kMouseEventHeaderText, font));
+    // The header cannot grow: a caption too long for it gets a smaller font rather than losing its end.
+    mouseEventHeaderFont_ = fontFitting(mouseEventHeaderText_.get(), font, {mouseEventCaption},
+                                        {kMouseEventHeaderTextRect.width(), LONG_MAX}, DT_SINGLELINE);
+    if (mouseEventHeaderFont_) {
+        SendMessageW(mouseEventHeaderText_.get(), WM_SETFONT,
+                     reinterpret_cast<WPARAM>(mouseEventHeaderFont_.get()), FALSE);
+    }
     macroNameEdit_.reset(createPageControl(parent, L"EDIT", L"", ES_CENTER | ES_AUTOHSCROLL,
                                            toRect(kMacroNameEditRect), id::kMacroNameEdit, font));
+    SendMessageW(macroNameEdit_.get(), EM_LIMITTEXT, kMacroNameMaxLength, 0);
     loopTimesEdit_.reset(createPageControl(parent, L"EDIT", L"", ES_CENTER | ES_AUTOHSCROLL | ES_NUMBER,
                                            toRect(kLoopTimesEditRect), id::kLoopTimesEdit, font));
     const DWORD listStyle = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL;
@@ -39,11 +56,24 @@ void AdvancedPageView::destroyControls() {
     loopTimesEdit_.reset();
     macroListBox_.reset();
     eventListBox_.reset();
+    retiredMouseEventList_.reset();
     model_.reset();
 }
 
-void AdvancedPageView::loadMacroPage() {
+void AdvancedPageView::loadMacroPage(const std::wstring& macroPath) {
+    if (!macroFile_) {
+        macroFile_.emplace(macroPath);
+        model_.openMacroFile(*macroFile_, *this);
+    }
     show(model_.loadMacroPage());
+}
+
+void AdvancedPageView::onRecordedKey(WPARAM released) {
+    show(model_.onRecordedKey(released != 0));
+}
+
+bool AdvancedPageView::holdsRecordedKey(const MSG& message) const {
+    return message.message == WM_KEYDOWN && model_.recording();
 }
 
 void AdvancedPageView::endRecording() {
@@ -101,21 +131,32 @@ void AdvancedPageView::carryOut(const ClickDecision& decision) {
 
 void AdvancedPageView::show(const PageUpdate& update) {
     showPageUpdate(host_, update);
+    if (update.refreshControls) {
+        showMacroControls();
+    }
 }
 
-bool AdvancedPageView::onCommand(int control, int) {
+bool AdvancedPageView::onCommand(int control, int notification) {
     if (control == ID_MACROLIST_DELETE) {
         deleteEventLine();
         return true;
     }
-    return control == id::kMacroListBox || control == id::kEventListBox || control == id::kMouseEventList ||
-           control == id::kMacroNameEdit || control == id::kLoopTimesEdit;
+    if (control == id::kMacroListBox || control == id::kEventListBox || control == id::kMouseEventList ||
+        control == id::kMacroNameEdit || control == id::kLoopTimesEdit) {
+        onMacroControl(control, notification);
+        return true;
+    }
+    return false;
 }
 
 bool AdvancedPageView::preTranslateMessage(const MSG& message) {
+    if (retiredMouseEventList_ && message.hwnd != retiredMouseEventList_.get()) {
+        retiredMouseEventList_.reset();
+    }
     if (message.message == WM_MOUSEMOVE) {
         selectListItemUnderPointer(mouseEventList_.get());
         selectListItemUnderPointer(eventListBox_.get());
+        takeEventLineSelection();
     } else if (message.message == WM_RBUTTONDOWN && eventListBox_) {
         POINT cursor{};
         GetCursorPos(&cursor);
@@ -145,12 +186,116 @@ void AdvancedPageView::showEventListMenu() {
 }
 
 void AdvancedPageView::deleteEventLine() {
-    const HWND list = eventListBox_.get();
-    if (list == nullptr) {
+    takeEventLineSelection();
+    show(model_.deleteEventLine());
+}
+
+// Macro group.
+void AdvancedPageView::showMessage(const MacroMessage& message) {
+    if (message.caption == MessageCaption::Warning) {
+        MessageBoxW(host_.window(), message.text.c_str(), std::wstring(kWarningCaption).c_str(), MB_OK);
+    } else {
+        host_.showMessage(message.text);
+    }
+}
+
+bool AdvancedPageView::installKeyboardHook(unsigned long& errorCode) {
+    return recordHook_.install(
+        host_.window(),
+        [this](std::wstring_view keyName, bool released, bool previouslyDown) {
+            return model_.acceptRecordedKey(keyName, released, previouslyDown);
+        },
+        errorCode);
+}
+
+void AdvancedPageView::removeKeyboardHook() {
+    recordHook_.remove();
+}
+
+void AdvancedPageView::setWindowTitle(const std::wstring& title) {
+    SetWindowTextW(host_.window(), title.c_str());
+}
+
+void AdvancedPageView::onMacroControl(int control, int notification) {
+    if (showingMacroControls_) {
         return;
     }
-    const LRESULT selected = SendMessageW(list, LB_GETCURSEL, 0, 0);
-    if (selected != LB_ERR) {
-        SendMessageW(list, LB_DELETESTRING, static_cast<WPARAM>(selected), 0);
+    switch (control) {
+    case id::kMacroNameEdit:
+        if (notification == EN_CHANGE) {
+            model_.setMacroNameText(windowText(macroNameEdit_.get()));
+        }
+        break;
+    case id::kLoopTimesEdit:
+        if (notification == EN_CHANGE) {
+            show(model_.setLoopTimes(windowText(loopTimesEdit_.get())));
+        }
+        break;
+    case id::kMacroListBox:
+        if (notification == LBN_SELCHANGE) {
+            show(model_.selectMacro(listSelection(macroListBox_.get())));
+        }
+        break;
+    case id::kEventListBox:
+        takeEventLineSelection();
+        if (notification == LBN_DBLCLK) {
+            editDelayLine();
+        }
+        break;
+    case id::kMouseEventList:
+        if (notification == LBN_SELCHANGE) {
+            if (const std::optional<std::size_t> item = listSelection(mouseEventList_.get())) {
+                show(model_.insertMouseEvent(*item));
+            }
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void AdvancedPageView::showMacroControls() {
+    const MacroEditor* editor = model_.macroEditor();
+    if (editor == nullptr) {
+        return;
+    }
+    const bool wasShowing = std::exchange(showingMacroControls_, true);
+    showEditText(macroNameEdit_.get(), editor->macroNameText());
+    showEditText(loopTimesEdit_.get(), editor->loopTimesText());
+    showListItems(macroListBox_.get(), editor->macroNames(), editor->selectedMacro());
+    showListItems(eventListBox_.get(), editor->eventLines(), editor->selectedEventLine());
+    showMouseEventList(editor->mouseEventListOpen());
+    showingMacroControls_ = wasShowing;
+}
+
+void AdvancedPageView::showMouseEventList(bool open) {
+    if (open && !mouseEventList_) {
+        mouseEventList_.reset(createPageControl(
+            host_.window(), L"LISTBOX", L"", WS_BORDER | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+            toRect(hotAreaRect(HotArea::MouseEventList)), id::kMouseEventList, host_.normalFont()));
+        for (const std::wstring_view item : mouseEventItems()) {
+            const std::wstring text(item);
+            SendMessageW(mouseEventList_.get(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        }
+    } else if (!open && mouseEventList_) {
+        // The list may be inside its own notification: hide it now, destroy it after it returned.
+        ShowWindow(mouseEventList_.get(), SW_HIDE);
+        retiredMouseEventList_ = std::move(mouseEventList_);
+    }
+}
+
+void AdvancedPageView::takeEventLineSelection() {
+    if (eventListBox_) {
+        model_.selectEventLine(listSelection(eventListBox_.get()));
+    }
+}
+
+void AdvancedPageView::editDelayLine() {
+    if (!model_.canEditDelay()) {
+        return;
+    }
+    if (const std::optional<DelayTimeEntry> entry =
+            runDelayTimeDialog(host_.window(), host_.dialogLook(), host_.texts())) {
+        show(model_.editDelayLine(entry->value));
     }
 }

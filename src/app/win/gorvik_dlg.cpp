@@ -4,6 +4,7 @@
 #include "app/win/resource_ids.h"
 #include "config/win/module_path.h"
 #include "device/device_notice.h"
+#include "macro/win/macro_record_hook.h"
 #include "ui/win/bitmap_copy.h"
 
 CGorvikDlg::CGorvikDlg(HINSTANCE instance)
@@ -27,6 +28,9 @@ INT_PTR CGorvikDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return onTrayIcon(lParam);
     case kDeviceEventMessage:
         return onDeviceEvent(wParam, lParam);
+    case WM_MACRO_RECORD_KEY:
+        advancedPage_.onRecordedKey(wParam);
+        return result(0);
     case WM_DEVICECHANGE:
         return onDeviceChange(wParam, lParam);
     case WM_COMMAND:
@@ -55,6 +59,10 @@ INT_PTR CGorvikDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 bool CGorvikDlg::preTranslateMessage(MSG& message) {
+    // A macro recording takes every key press, Enter and Escape included.
+    if (state_.pages.activePage == Page::Advanced && advancedPage_.holdsRecordedKey(message)) {
+        return true;
+    }
     if (message.message == WM_KEYDOWN && (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE)) {
         // Enter and Escape never end the window, they only hide it.
         hide();

@@ -29,7 +29,8 @@ ControlColourRule staticRule(int control, COLORREF text,
         return {std::nullopt, std::nullopt, false, RGB(stage.red, stage.green, stage.blue)};
     }
     if (isDropDownHeaderText(control)) {
-        return {text, kBlack, true, kBlack};
+        // They keep the font the page gave them, smaller where a language needs that to fit.
+        return {text, kBlack, false, kBlack};
     }
     return {text, kPageGreen, true, kPageGreen};
 }

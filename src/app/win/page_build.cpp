@@ -56,7 +56,7 @@ void CGorvikDlg::carryOutPageBuild(const PageBuildPlan& plan) {
         shown->createControls();
     }
     if (plan.loadMacroPage) {
-        advancedPage_.loadMacroPage();
+        advancedPage_.loadMacroPage(paths_.macroPath);
     }
     hover_.showPage(state_.pages.activePage);
 }
