@@ -15,6 +15,7 @@
 #include "app/win/app_messages.h"
 #include "assign_commands.h"
 #include "device_commands.h"
+#include "macro_commands.h"
 #include "page_commands.h"
 #include "settings_commands.h"
 #include "driver_support.h"
@@ -86,7 +87,7 @@ int usage() {
                  "skins-click X Y | skins-pick NAME | colour-choose R G B | pointer-settings | list-items ID | "
                  "list-choose ID ITEM | list-item-point ID ITEM | control-text ID | control-shown ID | "
                  "control-gone ID | dialog-shown ID | dialog-gone ID | dialog-text ID | dialog-enabled ID | "
-                 "dialog-item-point ID ITEM | message-box CAPTION\n");
+                 "dialog-item-point ID ITEM | message-box CAPTION | main-text [ID]\n");
     return kUsage;
 }
 
@@ -101,6 +102,9 @@ int run(const std::vector<std::wstring>& args) {
         return *handled;
     }
     if (const std::optional<int> handled = runAssignCommand(args)) {
+        return *handled;
+    }
+    if (const std::optional<int> handled = runMacroCommand(args)) {
         return *handled;
     }
     if (const std::optional<int> handled = runSettingsCommand(args)) {

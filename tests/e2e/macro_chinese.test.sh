@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# The macro editor and the macro-key dialog in Simplified Chinese, with a record.ini of two macros:
+# Stop before any recording warns; the first macro is shown at once, another one when chosen; a
+# recording under the Chinese title, ended by building the Basic page; the mouse-event list with its
+# caption whole; the macro-key dialog lists the macros in file order. Screenshots of the editor and
+# of the macro-key dialog.
+source "$(dirname "$0")/lib.sh" "$1"
+source "$(dirname "$0")/page_helpers.bash"
+source "$(dirname "$0")/assign_helpers.bash"
+source "$(dirname "$0")/macro_helpers.bash"
+
+require_emulated_build
+prepare_page_program
+write_page_settings Graphite CHS
+write_record '[宏一]' 'MacroLoopTimes=2' 'ItemCount=3' 'Item0=F   Dn' 'Item1=50 ms' 'Item2=F   Up' \
+    '[Combo2]' 'MacroLoopTimes=1' 'ItemCount=1' 'Item0=G   Dn'
+open_main_window
+driver click "${advanced_page_button[@]}"
+[ "$(driver list-items $macro_list | tr -d '\r' | tr '\n' ,)" = "宏一,Combo2," ] ||
+    fail "the macro list shows $(driver list-items $macro_list | tr '\n' ,)"
+[ "$(event_lines)" = "F   Dn,50 ms,F   Up," ] || fail "the first macro shows $(event_lines)"
+[ "$(driver main-text $macro_name_edit | tr -d '\r')" = 宏一 ] || fail "the name edit shows $(driver main-text $macro_name_edit)"
+
+# Stop before any recording since the start: its box, then the warning.
+real_click "${stop_recording[@]}"
+expect_message_box "$app_title" 停止录制
+expect_message_box Warning "没有开始录制,点击停止录制按钮没有意义！"
+
+# Choosing a macro shows its name and lines; a recording replaces the lines of the chosen macro.
+point_at_item $macro_list 1
+xdotool click 1
+[ "$(event_lines)" = "G   Dn," ] || fail "Combo2 shows $(event_lines)"
+[ "$(driver main-text $macro_name_edit | tr -d '\r')" = Combo2 ] || fail "the name edit shows $(driver main-text $macro_name_edit)"
+point_at_item $macro_list 0
+xdotool click 1
+real_click "${start_recording[@]}"
+expect_message_box "$app_title" 开始录制
+[ "$(driver main-text | tr -d '\r')" = "按Ctrl+Break可以停止录制" ] || fail "the title while recording is '$(driver main-text)'"
+press a s
+real_click "${stop_recording[@]}"
+expect_message_box "$app_title" 停止录制
+[ "$(event_lines)" = "A   Dn,50 ms,A   Up,50 ms,S   Dn,50 ms,S   Up," ] || fail "the recording listed $(event_lines)"
+driver click "${mouse_event_header[@]}"
+driver control-shown $mouse_event_list >/dev/null || fail "the mouse-event list did not open"
+window_origin
+xdotool mousemove $((window_x + empty_spot[0])) $((window_y + empty_spot[1]))
+sleep 0.5
+screenshot editor-chs
+
+# Building the Basic page ends a recording: Escape hides the window again. (The focused edit has
+# gone with the page, so the key goes to the window itself.)
+real_click "${start_recording[@]}"
+expect_message_box "$app_title" 开始录制
+driver key 0x1B
+sleep 0.5
+driver visible >/dev/null || fail "Escape hid the window while recording"
+driver click "${basic_page_button[@]}"
+driver key 0x1B
+driver hidden >/dev/null || fail "Escape did not hide the window after the recording ended"
+driver tray left-up
+driver visible >/dev/null || fail "the window did not open again"
+
+# The macro-key dialog offers the macros of record.ini in file order.
+open_list 3
+pick_item 3 13
+dialog_click $macro_key_name 90 136
+driver dialog-item-point $macro_key_list 1 >/dev/null || fail "the macro-key list has no second macro"
+shoot_dialog $macro_key_name macro-key-list-chs
+dialog_pick $macro_key_name $macro_key_list 1
+[ "$(dialog_text $macro_key_name)" = Combo2 ] || fail "the macro-key dialog shows '$(dialog_text $macro_key_name)'"
+dialog_click $macro_key_name 228 136
+shoot_dialog $macro_key_name macro-key-chs
+end_dialog $macro_key_name cancel
+
+exit_through_menu
+echo "PASS [$scenario]"
