@@ -47,7 +47,8 @@ INSTANTIATE_TEST_SUITE_P(
         ColourCase{"Edit", WM_CTLCOLOREDIT, 149, {kUi, std::nullopt, false, kBlack}},
         ColourCase{"MacroList", WM_CTLCOLORLISTBOX, 151, {kUi, std::nullopt, false, RGB(14, 15, 14)}},
         ColourCase{"EventList", WM_CTLCOLORLISTBOX, 152, {kUi, std::nullopt, false, RGB(14, 15, 14)}},
-        ColourCase{"DropDownList", WM_CTLCOLORLISTBOX, 41, {RGB(255, 255, 255), std::nullopt, true, kBlack}}),
+        ColourCase{"DropDownList", WM_CTLCOLORLISTBOX, 41, {RGB(255, 255, 255), std::nullopt, true, kBlack}},
+        ColourCase{"LightingList", WM_CTLCOLORLISTBOX, 64, {RGB(255, 255, 255), std::nullopt, false, kBlack}}),
     [](const testing::TestParamInfo<ColourCase>& info) { return info.param.name; });
 
 TEST(SkinMainWindowControlColours, SetsUpTheDcAndKeepsOneBrush) {

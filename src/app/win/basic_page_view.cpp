@@ -9,6 +9,7 @@
 #include "app/win/function_dialogs.h"
 #include "app/win/lighting_lists.h"
 #include "app/win/page_controls.h"
+#include "macro/win/fitting_font.h"
 #include "assign/assignment_labels.h"
 #include "settings/lighting_texts.h"
 #include "skin/win/list_hover.h"
@@ -33,9 +34,19 @@ void BasicPageView::createControls() {
                                     kLightingEffectTextRect};
     for (std::size_t field = 0; field < rects.size(); ++field) {
         // The lighting lists open over the fields below their own: a field does not paint over them.
+        // A smaller font (below) keeps the text in the middle of the field.
         lightingTexts_[field].reset(
-            createPageControl(host_.window(), L"STATIC", L"", WS_CLIPSIBLINGS, toRect(rects[field]),
-                              id::kFirstLightingText + static_cast<int>(field), font));
+            createPageControl(host_.window(), L"STATIC", L"", WS_CLIPSIBLINGS | SS_CENTERIMAGE,
+                              toRect(rects[field]), id::kFirstLightingText + static_cast<int>(field), font));
+    }
+    // The fields cannot grow: where a language's texts are too long for them, the fields and the
+    // lists get a smaller font rather than losing the texts' ends.
+    lightingFont_ = fontFitting(lightingTexts_[0].get(), font, allLightingTexts(host_.texts()),
+                                {kLightingModeTextRect.width(), LONG_MAX}, DT_SINGLELINE);
+    if (lightingFont_) {
+        for (const UniqueWindow& text : lightingTexts_) {
+            SendMessageW(text.get(), WM_SETFONT, reinterpret_cast<WPARAM>(lightingFont_.get()), FALSE);
+        }
     }
     refreshControls();
 }
@@ -54,6 +65,7 @@ void BasicPageView::destroyControls() {
     for (UniqueWindow& text : lightingTexts_) {
         text.reset();
     }
+    lightingFont_.reset();
     model_.reset();
 }
 
@@ -224,8 +236,9 @@ void BasicPageView::showLightingLists() {
         if (!model_.lightingListOpen(list)) {
             window.reset();
         } else if (!window) {
-            window.reset(
-                createLightingList(host_.window(), host_.normalFont(), list, model_.lightingListItems()));
+            window.reset(createLightingList(host_.window(),
+                                            lightingFont_ ? lightingFont_.get() : host_.normalFont(), list,
+                                            model_.lightingListItems()));
         }
     }
 }

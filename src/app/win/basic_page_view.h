@@ -45,6 +45,9 @@ private:
 
     PageHost& host_;
     BasicPageModel model_;
+    // DPI stages and lighting panel: the lighting fields' and lists' font when the normal one is too
+    // wide for them; it outlives the controls that use it.
+    UniqueFont lightingFont_;
     std::array<UniqueWindow, 7> assignmentLists_;
     UniqueWindow dpiSubList_;
     std::array<UniqueWindow, 3> lightingLists_;

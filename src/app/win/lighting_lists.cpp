@@ -3,7 +3,20 @@
 #include "app/hot_area.h"
 #include "app/page_control_ids.h"
 #include "app/win/page_controls.h"
+#include "settings/lighting_texts.h"
 #include "ui/win/win_geometry.h"
+
+std::vector<std::wstring> allLightingTexts(const UiTexts& texts) {
+    std::vector<std::wstring> all;
+    for (uint8_t code = kLightingOff; code <= kLightingNeon; ++code) {
+        all.push_back(lightingModeName(code, texts));
+        all.push_back(lightingEffectName(code, texts));
+        for (std::size_t entry = 0; entry < lightingParameterCount(code); ++entry) {
+            all.push_back(lightingParameterText(code, static_cast<uint8_t>(entry)));
+        }
+    }
+    return all;
+}
 
 HWND createLightingList(HWND parent, HFONT font, uint8_t list, const std::vector<std::wstring>& items) {
     const DWORD style = WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;

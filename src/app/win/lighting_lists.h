@@ -8,10 +8,15 @@
 #include <string>
 #include <vector>
 
+#include "lang/language.h"
 #include "ui/win/unique_window.h"
 
 // The pop-up lists of the lighting panel on the Basic page: 63 modes, 64 the mode's parameter,
 // 65 effects, each over its list area under its field.
+
+// Every text a lighting field or list shows in the language: the names of the modes and effects and
+// the parameter entries of every mode.
+std::vector<std::wstring> allLightingTexts(const UiTexts& texts);
 
 // Creates lighting list `list` (1..3) filled with `items`, in `font`, above the page's other
 // controls. It scrolls when the items do not fit (the 30 Neon cycles).

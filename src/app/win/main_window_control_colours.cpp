@@ -18,6 +18,9 @@ bool isDropDownHeaderText(int control) {
     return (control >= id::kFirstLightingText && control <= id::kLastLightingText) ||
            control == id::kMouseEventHeaderText;
 }
+bool isLightingList(int control) {
+    return control >= id::kFirstLightingList && control <= id::kLastLightingList;
+}
 bool isMacroList(int control) {
     return control == id::kMacroListBox || control == id::kEventListBox;
 }
@@ -49,7 +52,8 @@ ControlColourRule mainWindowControlColour(UINT ctlColorMessage, int controlId, T
         if (isMacroList(controlId)) {
             return {text, std::nullopt, false, kMacroListBackground};
         }
-        return {kWhite, std::nullopt, true, kBlack};
+        // The lighting lists keep the font the page gave them, like the fields above them.
+        return {kWhite, std::nullopt, !isLightingList(controlId), kBlack};
     default:
         return {};
     }
