@@ -38,8 +38,8 @@ def included_folder(header):
 def main():
     src = Path(sys.argv[1])
     direct = {}
-    for spec in sys.argv[2:]:
-        folder, _, deps = spec.partition("=")
+    for declaration in sys.argv[2:]:
+        folder, _, deps = declaration.partition("=")
         direct[folder] = [folder_of_library(d) for d in deps.split(",") if d]
 
     def reach(folder, seen):
