@@ -42,7 +42,10 @@ std::size_t lineOf(const toml::source_region& source) {
 }
 
 std::string quotedName(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
+    std::string quoted(1, '"');
+    quoted += text;
+    quoted += '"';
+    return quoted;
 }
 
 std::wstring wide(std::string_view utf8) {
@@ -204,7 +207,10 @@ ButtonFunction buttonOf(const toml::node& node, std::string_view where) {
 std::string tableName(std::initializer_list<std::string_view> parts) {
     std::string name = "[";
     for (const std::string_view part : parts) {
-        name += (name.size() > 1 ? "." : "") + std::string(part);
+        if (name.size() > 1) {
+            name += '.';
+        }
+        name += part;
     }
     return name + "]";
 }
