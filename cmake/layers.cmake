@@ -1,5 +1,6 @@
 # One static library per subsystem folder of src/, each linking only the libraries below it:
-#   common, lang; config; assign, settings, skin, macro; device; app (cli beside app, as programs).
+#   common, lang; config; assign, settings, skin, macro; device, profile; app (cli beside app, as
+#   programs).
 # The Windows folders (src/X/win) mirror the order on top of src/ui/win. scripts/check_layers.py runs
 # before anything compiles and fails the build when a file includes a header of a library its own
 # does not depend on, or when a portable file includes a Windows header.
@@ -62,15 +63,26 @@ gm_folder_library(settings settings DEPS config)
 gm_folder_library(skin skin DEPS config)
 gm_folder_library(macro macro DEPS assign config)
 gm_folder_library(device device DEPS assign settings config)
-gm_folder_library(app app DEPS device macro assign settings skin config)
-set(GM_CORE_LIBRARIES gm_common gm_lang gm_config gm_assign gm_settings gm_skin gm_macro gm_device gm_app)
+gm_folder_library(profile profile DEPS macro assign settings config)
+gm_folder_library(app app DEPS device profile macro assign settings skin config)
+set(GM_CORE_LIBRARIES gm_common gm_lang gm_config gm_assign gm_settings gm_skin gm_macro gm_device gm_profile
+                      gm_app)
+
+# toml++ reads the profile files, header-only. Only its own folder goes on the include path, through
+# a folder in the build tree that links to it, so that the MinGW build does not search the rest of
+# the system's headers.
+find_path(GM_TOMLPLUSPLUS_DIR toml++/toml.h PATHS /usr/include NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+set(GM_TOMLPLUSPLUS_INCLUDE ${CMAKE_BINARY_DIR}/tomlplusplus)
+file(MAKE_DIRECTORY ${GM_TOMLPLUSPLUS_INCLUDE})
+file(CREATE_LINK ${GM_TOMLPLUSPLUS_DIR}/toml++ ${GM_TOMLPLUSPLUS_INCLUDE}/toml++ SYMBOLIC)
+target_include_directories(gm_profile SYSTEM PRIVATE ${GM_TOMLPLUSPLUS_INCLUDE})
 
 # Everything portable, for the programs and tests that use the whole core.
 add_library(gm_core INTERFACE)
 target_link_libraries(gm_core INTERFACE ${GM_CORE_LIBRARIES})
 
 # The command-line tool's sources are a program's, not a library's: what they may include.
-set(GM_LAYER_MAP ${GM_LAYER_MAP} "cli=device,macro,assign,settings,config")
+set(GM_LAYER_MAP ${GM_LAYER_MAP} "cli=device,profile,macro,assign,settings,config")
 
 # Runs before every library compiles; the map is complete once the Windows layers (if any) are
 # declared, so the target is made by gm_layer_check() at the end of the top-level file.

@@ -206,6 +206,15 @@ uint8_t KeyNameToCode(std::wstring_view name) {
     return 0;
 }
 
+std::wstring_view KeyCodeToName(uint8_t code) {
+    for (const NamedCode& row : kKeyCodes) {
+        if (row.code == code) {
+            return row.name;
+        }
+    }
+    return {};
+}
+
 uint8_t ModifierNameToMask(std::wstring_view name) {
     // Each name's bit is its position in the list.
     for (std::size_t bit = 0; bit < kModifierNames.size(); ++bit) {

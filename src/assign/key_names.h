@@ -12,6 +12,9 @@
 // "Ctrl", "Shift" and "Alt" are the left-hand keys.
 uint8_t KeyNameToCode(std::wstring_view name);
 
+// The name KeyNameToCode first gives a code for; empty for a code no name has (0 among them).
+std::wstring_view KeyCodeToName(uint8_t code);
+
 // Modifier-byte bit of one of the eight modifier names the combo key offers ("Left Ctrl" ... "Right Win");
 // 0 when none matches.
 uint8_t ModifierNameToMask(std::wstring_view name);

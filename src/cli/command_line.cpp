@@ -10,6 +10,7 @@
 #include "cli/config_summary.h"
 #include "cli/key_matrix_listing.h"
 #include "cli/macros_command.h"
+#include "cli/profile_commands.h"
 #include "device/emulator/emulator_fault_names.h"
 
 namespace {
@@ -21,7 +22,9 @@ constexpr int kUsageError = 2;
 constexpr const char* kUsage =
     "usage: mousecfg show CONFIG | matrix CONFIG | "
     "macros RECORD_INI [CONFIG] | "
-    "apply CONFIG (--emulate | --device) [--sensor N] [--fault NAME=VALUE]... [--trace FILE]";
+    "apply CONFIG (--emulate | --device) [--sensor N] [--fault NAME=VALUE]... [--trace FILE] | "
+    "export CONFIG [--macros RECORD_INI] [--labels STR_INI] [--sensor N] [-o FILE] | "
+    "import PROFILE --config OUT [--macros RECORD_INI] [--labels STR_INI]";
 
 int usageError(std::ostream& err, const std::string& problem) {
     err << "mousecfg: " << problem << "; " << kUsage << "\n";
@@ -141,6 +144,12 @@ int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
     }
     if (command == "apply") {
         return applyCommand(arguments, out, err);
+    }
+    if (command == "export") {
+        return runExport(arguments, out, err);
+    }
+    if (command == "import") {
+        return runImport(arguments, err);
     }
     return usageError(err, "unknown command " + command);
 }

@@ -11,17 +11,9 @@ bool choosableMode(uint8_t mode) {
 
 } // namespace
 
-// The effects the effect list offers for the current mode: Respiration pulses in the colour cycle or
-// flashes, Neon flashes or stays fixed; the Standard mode has only the RGB effect.
 std::vector<uint8_t> LightingPanel::effectChoices() const {
-    switch (record_.lightingMode) {
-    case kLightingRespiration:
-        return {1, 2};
-    case kLightingNeon:
-        return {2, 3};
-    default:
-        return {};
-    }
+    const std::span<const uint8_t> choices = lightingEffectChoices(record_.lightingMode);
+    return {choices.begin(), choices.end()};
 }
 
 bool LightingPanel::listOpens(LightingField field) const {

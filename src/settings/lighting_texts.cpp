@@ -64,6 +64,19 @@ std::size_t lightingParameterCount(uint8_t mode) {
     }
 }
 
+std::span<const uint8_t> lightingEffectChoices(uint8_t mode) {
+    static constexpr std::array<uint8_t, 2> kRespirationEffects{1, 2};
+    static constexpr std::array<uint8_t, 2> kNeonEffects{2, 3};
+    switch (mode) {
+    case kLightingRespiration:
+        return kRespirationEffects;
+    case kLightingNeon:
+        return kNeonEffects;
+    default:
+        return {};
+    }
+}
+
 LightingFieldTexts lightingFieldTexts(const DeviceConfigRecord& record, const UiTexts& texts) {
     LightingFieldTexts fields;
     fields.mode = lightingModeName(record.lightingMode, texts);

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 
 #include "config/device_config_record.h"
@@ -36,3 +37,7 @@ std::wstring lightingParameterText(uint8_t mode, uint8_t index);
 
 // The number of entries of that list: 10, 5 and 30.
 std::size_t lightingParameterCount(uint8_t mode);
+
+// The effects the effect list offers for a mode: Respiration pulses in the colour cycle or flashes
+// (1, 2), Neon flashes or stays fixed (2, 3); the Standard mode has only the RGB effect and no list.
+std::span<const uint8_t> lightingEffectChoices(uint8_t mode);
