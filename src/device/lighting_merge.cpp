@@ -62,3 +62,14 @@ void mergeLighting(const DeviceConfigRecord& record, LightingEffectBytes& effect
         break;
     }
 }
+
+LightingDecided lightingDecidedByRecord(const DeviceConfigRecord& record) {
+    // A byte the record decides comes out the same from two mice that held opposite values.
+    LightingEffectBytes lowEffect{0x00, 0x00, 0x00};
+    LightingEffectBytes highEffect{0xFF, 0xFF, 0xFF};
+    LedParameterSet lowSet{0x00, 0x00, 0x00};
+    LedParameterSet highSet{0xFF, 0xFF, 0xFF};
+    mergeLighting(record, lowEffect, lowSet);
+    mergeLighting(record, highEffect, highSet);
+    return {lowEffect == highEffect, lowSet == highSet};
+}
