@@ -69,11 +69,12 @@ int runApply(const ApplyOptions& options, std::ostream& out, std::ostream& err) 
         return 1;
     }
     if (!outcome.taken() || !connected) {
-        std::string failures = describeApplyOutcome(outcome);
-        if (!connected) {
-            failures = "connection exchange (sensor settings)" + (failures.empty() ? "" : "; " + failures);
-        }
-        err << "mousecfg: the mouse did not take the settings: " << failures << "\n";
+        const std::string failures = describeApplyOutcome(outcome);
+        err << "mousecfg: the mouse did not take the settings: "
+            << (connected          ? ""
+                : failures.empty() ? "connection exchange (sensor settings)"
+                                   : "connection exchange (sensor settings); ")
+            << failures << "\n";
         return 1;
     }
     out << "Applied " << options.configPath << " to the " << (options.emulate ? "emulated " : "")

@@ -59,9 +59,13 @@ std::string numberList(const std::vector<unsigned>& numbers) {
         while (last + 1 < numbers.size() && numbers[last + 1] == numbers[last] + 1) {
             ++last;
         }
-        text += (text.empty() ? "" : ", ") + std::to_string(numbers[first]);
+        if (!text.empty()) {
+            text += ", ";
+        }
+        text += std::to_string(numbers[first]);
         if (last > first) {
-            text += "-" + std::to_string(numbers[last]);
+            text += '-';
+            text += std::to_string(numbers[last]);
         }
         first = last + 1;
     }
@@ -79,9 +83,13 @@ std::string stepList(const std::vector<DeviceStep>& steps) {
             numbers.push_back(steps[next].number);
             ++next;
         }
-        text += (text.empty() ? "" : ", ") + std::string(stepName(code));
+        if (!text.empty()) {
+            text += ", ";
+        }
+        text += stepName(code);
         if (isNumbered(code)) {
-            text += " " + numberList(numbers);
+            text += ' ';
+            text += numberList(numbers);
         }
         first = next;
     }
@@ -118,7 +126,12 @@ std::string describeApplyOutcome(const ApplyOutcome& outcome) {
         return "no mouse whose command interface can carry a command; nothing was sent";
     }
     std::string text;
-    auto part = [&text](const std::string& piece) { text += (text.empty() ? "" : "; ") + piece; };
+    auto part = [&text](const std::string& piece) {
+        if (!text.empty()) {
+            text += "; ";
+        }
+        text += piece;
+    };
     if (!outcome.failedSteps.empty()) {
         part("failed: " + stepList(outcome.failedSteps));
     }

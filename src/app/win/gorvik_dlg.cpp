@@ -33,6 +33,8 @@ INT_PTR CGorvikDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return result(0);
     case WM_DEVICECHANGE:
         return onDeviceChange(wParam, lParam);
+    case kApplyNotConfirmedMessage:
+        return onApplyNotConfirmed();
     case WM_COMMAND:
         return onCommand(wParam, lParam);
     case WM_CLOSE:

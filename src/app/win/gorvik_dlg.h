@@ -21,6 +21,7 @@
 #include "config/app_settings.h"
 #include "config/config_state.h"
 #include "config/data_paths.h"
+#include "device/apply_outcome.h"
 #include "device/win/device_backend.h"
 #include "device/win/device_link.h"
 #include "lang/language.h"
@@ -85,7 +86,7 @@ private:
     ClickContext clickContext() const;
     void carryOut(const ClickDecision& decision, Point p);
     void commit(ClickAction action);
-    void applyToDevice();
+    ApplyOutcome applyToDevice();
     void applyPointerSettings();
     void openSkinsDialog();
     void openWebLink();
@@ -105,6 +106,7 @@ private:
     INT_PTR onTrayIcon(LPARAM mouseMessage);
     INT_PTR onDeviceEvent(WPARAM code, LPARAM value);
     INT_PTR onDeviceChange(WPARAM eventType, LPARAM broadcast);
+    INT_PTR onApplyNotConfirmed();
     INT_PTR onCommand(WPARAM wParam, LPARAM control);
     INT_PTR onClose();
     INT_PTR onDestroy();

@@ -51,6 +51,9 @@ UINT mouseMessageByName(const std::wstring& name) {
     if (name == L"right-up") {
         return WM_RBUTTONUP;
     }
+    if (name == L"balloon-click") {
+        return NIN_BALLOONUSERCLICK;
+    }
     return 0;
 }
 
