@@ -9,14 +9,6 @@
 
 namespace {
 
-constexpr std::size_t kStageColorBytes = sizeof(StageColor) * kDpiStageCount;
-
-ColorBlock stageColorBlock(const DeviceConfigRecord& record) {
-    ColorBlock block{};
-    std::memcpy(block.data(), record.stageColor.data(), kStageColorBytes);
-    return block;
-}
-
 void copyMacroSlots(const DeviceConfigRecord& record, DeviceImage& image) {
     for (std::size_t slot = 0; slot < kMacroSlotCount; ++slot) {
         std::memcpy(image.macroSlots[slot].data(), &record.macroSlots[slot], kMacroSlotSize);

@@ -1,5 +1,7 @@
 #include "device/lighting_merge.h"
 
+#include <cstring>
+
 namespace {
 
 enum LightingMode : uint8_t { kStandard = 1, kRespiration = 2, kNeon = 3 };
@@ -72,4 +74,10 @@ LightingDecided lightingDecidedByRecord(const DeviceConfigRecord& record) {
     mergeLighting(record, lowEffect, lowSet);
     mergeLighting(record, highEffect, highSet);
     return {lowEffect == highEffect, lowSet == highSet};
+}
+
+ColorBlock stageColorBlock(const DeviceConfigRecord& record) {
+    ColorBlock block{};
+    std::memcpy(block.data(), record.stageColor.data(), sizeof(StageColor) * kDpiStageCount);
+    return block;
 }

@@ -17,3 +17,7 @@ struct LightingDecided {
 };
 
 LightingDecided lightingDecidedByRecord(const DeviceConfigRecord& record);
+
+// Colour block 1 as Apply sends it: the record's twelve stage colour bytes (red, blue, green per
+// stage), then zeros.
+ColorBlock stageColorBlock(const DeviceConfigRecord& record);

@@ -63,8 +63,8 @@ constexpr TextEntry kEnglishEntries[] = {
     {TextKey::ApplyNotConfirmed,
      L"The mouse did not confirm the new settings and may still hold its old ones. The settings are saved on "
      L"this computer.\n\nPlug the mouse in again, then click Apply again."},
-    {TextKey::MouseSettingsDiffer, L"The mouse holds other settings than this program. Click here to send "
-                                   L"the program\u2019s settings to the mouse."},
+    {TextKey::MouseSettingsDiffer,
+     L"The mouse holds other settings than this program.\nClick here to send them to the mouse."},
     {TextKey::ApplyOnConnect, L"Apply settings when the mouse is connected"},
     {TextKey::MouseSpeed, L"Mouse Speed"},
     {TextKey::ScrollingSpeed, L"Scrolling Speed"},

@@ -64,8 +64,8 @@ constexpr TextEntry kGermanEntries[] = {
      L"Die Maus hat die neuen Einstellungen nicht best\u00e4tigt und hat eventuell noch die alten. Die "
      L"Einstellungen sind auf diesem Computer gespeichert.\n\nSchlie\u00dfen Sie die Maus erneut an und "
      L"klicken Sie dann noch einmal auf \u00dcbernehmen."},
-    {TextKey::MouseSettingsDiffer, L"Die Maus hat andere Einstellungen als dieses Programm. Klicken Sie "
-                                   L"hier, um die Einstellungen des Programms an die Maus zu senden."},
+    {TextKey::MouseSettingsDiffer,
+     L"Die Maus hat andere Einstellungen als dieses Programm. Hier klicken, um sie zu senden."},
     {TextKey::ApplyOnConnect, L"Einstellungen beim Anschlie\u00dfen der Maus \u00fcbertragen"},
     {TextKey::MouseSpeed, L"Mausgeschwindigkeit"},
     {TextKey::ScrollingSpeed, L"Scrollgeschwindigkeit"},

@@ -112,6 +112,14 @@ private:
     INT_PTR onDestroy();
     INT_PTR onTaskbarCreated();
 
+    // The mouse and the program agree (gorvik_dlg_arrival.cpp): a mouse that arrives is compared
+    // with the settings of config.bin and offered them with a balloon, or sent them without asking.
+    ApplyOutcome sendToMouse(const DeviceConfigRecord& record);
+    INT_PTR onArrivalCheck();
+    INT_PTR onPowerBroadcast(WPARAM event);
+    void onBalloonClicked();
+    void toggleSendOnArrival();
+
     // Reads the sensor settings of the mouse that just came and marks the connection.
     void runConnectionExchange();
     void releaseReader();
@@ -134,6 +142,11 @@ private:
     UniqueHandle readerThread_;
     bool readerReleased_ = false;
     UniqueDeviceNotify deviceNotification_;
+    // Send the settings on every arrival (str.ini); the balloon that offers them is shown; OK or Apply
+    // saved the settings in this run.
+    bool sendOnArrival_ = false;
+    bool settingsOffered_ = false;
+    bool settingsSavedInRun_ = false;
 
     MainWindowState state_;
     DataPaths paths_;

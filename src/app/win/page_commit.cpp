@@ -7,7 +7,6 @@
 #include "config/config_file.h"
 #include "config/win/win32_config_file_writer.h"
 #include "config/win/win32_profile_store.h"
-#include "device/apply_configuration.h"
 #include "skin/win/skins_dialog.h"
 
 namespace {
@@ -77,12 +76,8 @@ void CGorvikDlg::commit(ClickAction action) {
 ApplyOutcome CGorvikDlg::applyToDevice() {
     // The command interface may have gone away since the click was taken; the configuration is
     // saved all the same, whatever the mouse took, so nothing the user set is lost.
-    ApplyOutcome outcome{ApplyOutcome::Result::NoMouse, {}, {}, {}};
-    if (HidPort* port = backend_ ? backend_->commandPort() : nullptr) {
-        Transport transport(*port, backend_->pacer());
-        DeviceImage image{};
-        outcome = applyConfiguration(transport, config_.record, deviceLink_.sensorType, image);
-    }
+    const ApplyOutcome outcome = sendToMouse(config_.record);
+    settingsSavedInRun_ = true;
     MainWindowSaveSteps saveSteps(hwnd(), applicationTitle_, config_, paths_, settings_,
                                   texts_.settingsSection());
     saveSteps.saveRecord();
