@@ -5,6 +5,9 @@ namespace {
 constexpr unsigned kLeftButtonUp = 0x0202;
 constexpr unsigned kLeftButtonDoubleClick = 0x0203;
 constexpr unsigned kRightButtonUp = 0x0205;
+constexpr unsigned kBalloonHide = 0x0403;    // NIN_BALLOONHIDE
+constexpr unsigned kBalloonTimeout = 0x0404; // NIN_BALLOONTIMEOUT
+constexpr unsigned kBalloonClick = 0x0405;   // NIN_BALLOONUSERCLICK
 
 } // namespace
 
@@ -23,6 +26,11 @@ TrayRequest trayRequest(unsigned mouseMessage) {
         return TrayRequest::OpenWindow;
     case kRightButtonUp:
         return TrayRequest::OpenMenu;
+    case kBalloonClick:
+        return TrayRequest::BalloonClicked;
+    case kBalloonHide:
+    case kBalloonTimeout:
+        return TrayRequest::BalloonGone;
     default:
         return TrayRequest::None;
     }

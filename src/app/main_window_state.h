@@ -16,10 +16,11 @@ struct MainWindowState {
 };
 
 // What a mouse message on the notification icon asks for.
-enum class TrayRequest { None, OpenWindow, OpenMenu };
+enum class TrayRequest { None, OpenWindow, OpenMenu, BalloonClicked, BalloonGone };
 
 // Releasing or double-clicking the left button opens the window, releasing the right button opens
-// the menu; moves, button presses and everything else do nothing.
+// the menu; a click on the icon's balloon and the balloon's going away (timed out or hidden) are
+// told apart; moves, button presses and everything else do nothing.
 TrayRequest trayRequest(unsigned mouseMessage);
 
 // What opening the window from the icon does before showing it, in this order.

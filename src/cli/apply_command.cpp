@@ -59,18 +59,22 @@ int runApply(const ApplyOptions& options, std::ostream& out, std::ostream& err) 
     // exchange is still waited for once in Apply.
     Transport connection(port, pacer);
     DeviceImage image;
-    bool delivered = connectionExchange(connection, image);
+    const bool connected = connectionExchange(connection, image);
     const uint8_t sensorType = image.sensor.sensorType;
     Transport apply(port, pacer);
-    delivered = applyConfiguration(apply, record, sensorType, image) && delivered;
+    const ApplyOutcome outcome = applyConfiguration(apply, record, sensorType, image);
     traceFile.close();
     if (options.tracePath && traceFile.fail()) {
         err << "mousecfg: the trace could not be written completely to " << *options.tracePath << "\n";
         return 1;
     }
-    if (!delivered) {
-        err << "mousecfg: the mouse did not take every report or garbled a reply; its configuration may be "
-               "incomplete\n";
+    if (!outcome.taken() || !connected) {
+        const std::string failures = describeApplyOutcome(outcome);
+        err << "mousecfg: the mouse did not take the settings: "
+            << (connected          ? ""
+                : failures.empty() ? "connection exchange (sensor settings)"
+                                   : "connection exchange (sensor settings); ")
+            << failures << "\n";
         return 1;
     }
     out << "Applied " << options.configPath << " to the " << (options.emulate ? "emulated " : "")

@@ -17,5 +17,6 @@ struct ApplyOptions {
 };
 
 // Runs the connection exchange and the device steps of Apply; no file but the trace is written.
-// Returns the exit code: 0 done, 1 on any failure (one line on `err`).
+// Returns the exit code: 0 done, 1 on any failure (one line on `err`; when the mouse did not take
+// the settings, the steps and macro slots that failed).
 int runApply(const ApplyOptions& options, std::ostream& out, std::ostream& err);

@@ -11,6 +11,7 @@ constexpr wchar_t kGreenKey[] = L"GColor";
 constexpr wchar_t kBlueKey[] = L"BColor";
 constexpr wchar_t kSkinKey[] = L"Path";
 constexpr wchar_t kLanguageKey[] = L"Lan";
+constexpr wchar_t kSendOnArrivalKey[] = L"ApplyOnConnect";
 
 } // namespace
 
@@ -48,6 +49,14 @@ void writeSkinSettings(ProfileStore& store, uint8_t red, uint8_t green, uint8_t 
     store.writeString(kSkinsSection, kGreenKey, std::to_wstring(green));
     store.writeString(kSkinsSection, kBlueKey, std::to_wstring(blue));
     store.writeString(kSkinsSection, kSkinKey, skinName);
+}
+
+bool readSendOnArrival(ProfileStore& store) {
+    return store.readString(kSkinsSection, kSendOnArrivalKey) == L"1";
+}
+
+void writeSendOnArrival(ProfileStore& store, bool sendOnArrival) {
+    store.writeString(kSkinsSection, kSendOnArrivalKey, sendOnArrival ? L"1" : L"0");
 }
 
 std::wstring readLanguageCode(ProfileStore& store) {

@@ -39,6 +39,11 @@ void writeButtonLabels(ProfileStore& store, const std::wstring& languageSection,
 void writeSkinSettings(ProfileStore& store, uint8_t red, uint8_t green, uint8_t blue,
                        const std::wstring& skinName);
 
+// The "ApplyOnConnect" value of "Skins": whether the program sends its settings to the mouse on
+// every arrival without asking. "1" is on; missing or anything else is off.
+bool readSendOnArrival(ProfileStore& store);
+void writeSendOnArrival(ProfileStore& store, bool sendOnArrival);
+
 // The "Lan" value of "Skins": "CHS", "CHT", "GER", or anything else for English.
 std::wstring readLanguageCode(ProfileStore& store);
 

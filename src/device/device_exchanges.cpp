@@ -57,8 +57,8 @@ constexpr std::chrono::milliseconds kNoPause{0};
 
 // A reply whose bytes do not add up (garbled on the way) or that carries another command's code
 // answers nothing that was asked: the read counts as failed and leaves zeros, as a read that got no
-// reply does. Whether the mouse echoes the request's code is not relied on; only a known code of
-// another command gives the reply away.
+// reply does (no reply reads as zeros, whose bytes do not add up either). Whether the mouse echoes
+// the request's code is not relied on; only a known code of another command gives the reply away.
 bool acceptedReply(CommandCode request, DeviceCommand& reply) {
     const bool answersRequest = !isCommandCode(reply.code()) || reply.code() == request;
     if (isWellFormed(reply) && answersRequest) {
@@ -68,24 +68,34 @@ bool acceptedReply(CommandCode request, DeviceCommand& reply) {
     return false;
 }
 
-bool readExchange(Transport& transport, CommandCode code, uint8_t index, DeviceCommand& reply,
-                  std::chrono::milliseconds pauseAfter) {
+// How a read went: whether a sound reply of the command came (only then is it stored), and
+// whether, beyond that, every report went through and the whole item arrived.
+struct ReadResult {
+    bool replied = false;
+    bool complete = false;
+};
+
+ReadResult readExchange(Transport& transport, CommandCode code, uint8_t index, DeviceCommand& reply,
+                        std::chrono::milliseconds pauseAfter) {
     reply = readFrame(code, index);
     const bool delivered = exchange(transport, reply, pauseAfter);
-    return acceptedReply(code, reply) && delivered;
+    const bool replied = acceptedReply(code, reply);
+    return {replied, replied && delivered};
 }
 
 // The chunks a reply announces are taken off the interface even when the reply is refused, so
-// that they cannot be taken for the answer to a later read.
-bool readExchangeWithData(Transport& transport, CommandCode code, uint8_t index, DeviceCommand& reply,
-                          std::span<uint8_t> data, std::chrono::milliseconds pauseAfter) {
+// that they cannot be taken for the answer to a later read. A block announced shorter than the
+// item it fills is incomplete.
+ReadResult readExchangeWithData(Transport& transport, CommandCode code, uint8_t index, DeviceCommand& reply,
+                                std::span<uint8_t> data, std::size_t itemSize,
+                                std::chrono::milliseconds pauseAfter) {
     reply = readFrame(code, index);
     const bool delivered = exchangeWithData(transport, reply, data, pauseAfter);
     if (!acceptedReply(code, reply)) {
         std::fill(data.begin(), data.end(), uint8_t{0});
-        return false;
+        return {};
     }
-    return delivered;
+    return {true, delivered && reply.dataLength() >= itemSize};
 }
 
 // Room for the largest block a reply can announce (its length is one byte), so that every chunk
@@ -101,10 +111,11 @@ bool setReportRate(Transport& transport, uint8_t reportIntervalCode) {
 
 bool readSensorSettings(Transport& transport, DeviceImage& image) {
     DeviceCommand reply;
-    const bool delivered = readExchange(transport, kReadSensorSettings, 0, reply, kNoPause);
+    const ReadResult read = readExchange(transport, kReadSensorSettings, 0, reply, kNoPause);
     image.sensor = SensorBytes{reply[1], reply[2], reply[3], reply[4]};
+    image.read.sensor = read.complete;
     logSensorSettings(image.sensor);
-    return delivered;
+    return read.complete;
 }
 
 bool writeSensorSettings(Transport& transport, const DeviceImage& image) {
@@ -114,10 +125,11 @@ bool writeSensorSettings(Transport& transport, const DeviceImage& image) {
 
 bool readLightingEffect(Transport& transport, DeviceImage& image) {
     DeviceCommand reply;
-    const bool delivered = readExchange(transport, kReadLightingEffect, 0, reply, kNoPause);
+    const ReadResult read = readExchange(transport, kReadLightingEffect, 0, reply, kNoPause);
     image.lightingEffect = LightingEffectBytes{reply[1], reply[2], reply[3]};
+    image.read.lightingEffect = read.complete;
     logLightingEffect(image.lightingEffect);
-    return delivered;
+    return read.complete;
 }
 
 bool writeLightingEffect(Transport& transport, const DeviceImage& image) {
@@ -127,12 +139,13 @@ bool writeLightingEffect(Transport& transport, const DeviceImage& image) {
 
 bool readLedParameterSet(Transport& transport, DeviceImage& image, uint8_t setNumber) {
     DeviceCommand reply;
-    const bool delivered = readExchange(transport, kReadLedParameterSet, setNumber, reply, kCommandPause);
+    const ReadResult read = readExchange(transport, kReadLedParameterSet, setNumber, reply, kCommandPause);
     const uint8_t storedAt = reply[1];
-    if (storedAt < kLedParameterSetCount) {
+    if (read.replied && storedAt < kLedParameterSetCount) {
         image.ledSets[storedAt] = LedParameterSet{reply[2], reply[3], reply[4]};
+        image.read.ledSets[storedAt] = read.complete;
     }
-    return delivered;
+    return read.complete && storedAt == setNumber;
 }
 
 bool writeLedParameterSet(Transport& transport, const DeviceImage& image, uint8_t setNumber) {
@@ -143,13 +156,14 @@ bool writeLedParameterSet(Transport& transport, const DeviceImage& image, uint8_
 bool readColorBlock(Transport& transport, DeviceImage& image, uint8_t blockNumber) {
     DeviceCommand reply;
     ReplyData data{};
-    const bool delivered =
-        readExchangeWithData(transport, kReadColorBlock, blockNumber, reply, data, kCommandPause);
+    const ReadResult read = readExchangeWithData(transport, kReadColorBlock, blockNumber, reply, data,
+                                                 kColorBlockSize, kCommandPause);
     const uint8_t storedAt = reply[1];
-    if (storedAt < kColorBlockCount) {
+    if (read.replied && storedAt < kColorBlockCount) {
         std::copy_n(data.begin(), kColorBlockSize, image.colorBlocks[storedAt].begin());
+        image.read.colorBlocks[storedAt] = read.complete;
     }
-    return delivered;
+    return read.complete && storedAt == blockNumber;
 }
 
 bool writeColorBlock(Transport& transport, DeviceImage& image, uint8_t blockNumber) {
@@ -181,11 +195,12 @@ bool writeMacroSlot(Transport& transport, DeviceImage& image, uint8_t slotNumber
 bool readMacroSlot(Transport& transport, DeviceImage& image, uint8_t slotNumber) {
     DeviceCommand reply;
     ReplyData data{};
-    const bool delivered =
-        readExchangeWithData(transport, kReadMacroSlot, slotNumber, reply, data, kCommandPause);
+    const ReadResult read = readExchangeWithData(transport, kReadMacroSlot, slotNumber, reply, data,
+                                                 kMacroSlotSize, kCommandPause);
     const uint8_t storedAt = reply[1];
-    if (storedAt >= 1 && storedAt <= kMacroSlotCount) {
+    if (read.replied && storedAt >= 1 && storedAt <= kMacroSlotCount) {
         std::copy_n(data.begin(), kMacroSlotSize, image.macroSlots[storedAt - 1u].begin());
+        image.read.macroSlots[storedAt - 1u] = read.complete;
     }
-    return delivered;
+    return read.complete && storedAt == slotNumber;
 }

@@ -9,8 +9,13 @@
 // One exchange per command of the mouse's command set, each followed by the pause the mouse
 // needs after it. Read exchanges store the reply in the device image where the reply's own
 // number says; a reply naming a set, block or slot that does not exist is dropped. A reply with a
-// wrong checksum or another command's code counts as a failed read: it leaves zeros, as no reply
-// does. Each returns whether all of its reports went through and every reply was sound.
+// wrong checksum or another command's code counts as a failed read: the sensor and lighting-effect
+// bytes are left zero, as no reply leaves them, and a numbered item is left as it was. The image's
+// read marks tell which items now hold what the mouse reported in full.
+//
+// Each returns whether the exchange succeeded: all of its reports went through, every reply was
+// sound, and a read got the whole item it asked for (a reply naming another set, block or slot, or
+// announcing a shorter block, answers something else).
 
 inline constexpr std::chrono::milliseconds kCommandPause{2};
 

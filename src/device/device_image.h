@@ -35,6 +35,17 @@ using ColorBlock = std::array<uint8_t, kColorBlockSize>;
 using DpiData = std::array<uint8_t, kDpiDataSize>;
 using MacroSlotBytes = std::array<uint8_t, kMacroSlotSize>;
 
+// Which items of a device image hold what the mouse reported in this exchange: set by a sound,
+// complete reply that named the item. The other items hold zeros or what the program prepared.
+struct ReadMarks {
+    bool sensor = false;
+    bool lightingEffect = false;
+    std::array<bool, kLedParameterSetCount> ledSets{};
+    std::array<bool, kColorBlockCount> colorBlocks{};
+    std::array<bool, kMacroSlotCount> macroSlots{};
+    bool operator==(const ReadMarks&) const = default;
+};
+
 // What the program last read from the mouse or prepared for it during one exchange. It is rebuilt
 // by every exchange and never saved.
 struct DeviceImage {
@@ -45,4 +56,5 @@ struct DeviceImage {
     DpiData dpiData{};
     std::array<KeyMatrix, kKeyMatrixCount> keyMatrices{};
     std::array<MacroSlotBytes, kMacroSlotCount> macroSlots{};
+    ReadMarks read;
 };

@@ -1,5 +1,7 @@
 #include "device/lighting_merge.h"
 
+#include <cstring>
+
 namespace {
 
 enum LightingMode : uint8_t { kStandard = 1, kRespiration = 2, kNeon = 3 };
@@ -61,4 +63,21 @@ void mergeLighting(const DeviceConfigRecord& record, LightingEffectBytes& effect
     default:
         break;
     }
+}
+
+LightingDecided lightingDecidedByRecord(const DeviceConfigRecord& record) {
+    // A byte the record decides comes out the same from two mice that held opposite values.
+    LightingEffectBytes lowEffect{0x00, 0x00, 0x00};
+    LightingEffectBytes highEffect{0xFF, 0xFF, 0xFF};
+    LedParameterSet lowSet{0x00, 0x00, 0x00};
+    LedParameterSet highSet{0xFF, 0xFF, 0xFF};
+    mergeLighting(record, lowEffect, lowSet);
+    mergeLighting(record, highEffect, highSet);
+    return {lowEffect == highEffect, lowSet == highSet};
+}
+
+ColorBlock stageColorBlock(const DeviceConfigRecord& record) {
+    ColorBlock block{};
+    std::memcpy(block.data(), record.stageColor.data(), sizeof(StageColor) * kDpiStageCount);
+    return block;
 }

@@ -58,6 +58,14 @@ constexpr TextEntry kEnglishEntries[] = {
     {TextKey::Exit, L"Exit"},
     {TextKey::MouseNotFound, L"The system did not detect the gaming mouse!"},
     {TextKey::MouseFound, L"The system detect the gaming mouse."},
+    // The mouse and the program agree: the notice after Apply, the arrival balloon, the tray option
+    {TextKey::ApplyNotConfirmedCaption, L"Settings not confirmed"},
+    {TextKey::ApplyNotConfirmed,
+     L"The mouse did not confirm the new settings and may still hold its old ones. The settings are saved on "
+     L"this computer.\n\nPlug the mouse in again, then click Apply again."},
+    {TextKey::MouseSettingsDiffer,
+     L"The mouse holds other settings than this program.\nClick here to send them to the mouse."},
+    {TextKey::ApplyOnConnect, L"Apply settings when the mouse is connected"},
     {TextKey::MouseSpeed, L"Mouse Speed"},
     {TextKey::ScrollingSpeed, L"Scrolling Speed"},
     {TextKey::DoubleClickSpeed, L"Double-Click Speed"},

@@ -58,6 +58,15 @@ constexpr TextEntry kGermanEntries[] = {
     {TextKey::Exit, L"Exit"},
     {TextKey::MouseNotFound, L"Gaming Maus Krello Marrowin² konnte nicht gefunden werden!"},
     {TextKey::MouseFound, L"Krello Marrowin² Gaming Maus wurde erkannt."},
+    // The mouse and the program agree: the notice after Apply, the arrival balloon, the tray option
+    {TextKey::ApplyNotConfirmedCaption, L"Einstellungen nicht best\u00e4tigt"},
+    {TextKey::ApplyNotConfirmed,
+     L"Die Maus hat die neuen Einstellungen nicht best\u00e4tigt und hat eventuell noch die alten. Die "
+     L"Einstellungen sind auf diesem Computer gespeichert.\n\nSchlie\u00dfen Sie die Maus erneut an und "
+     L"klicken Sie dann noch einmal auf \u00dcbernehmen."},
+    {TextKey::MouseSettingsDiffer,
+     L"Die Maus hat andere Einstellungen als dieses Programm. Hier klicken, um sie zu senden."},
+    {TextKey::ApplyOnConnect, L"Einstellungen beim Anschlie\u00dfen der Maus \u00fcbertragen"},
     {TextKey::MouseSpeed, L"Mausgeschwindigkeit"},
     {TextKey::ScrollingSpeed, L"Scrollgeschwindigkeit"},
     {TextKey::DoubleClickSpeed, L"Doppelklick-Geschwindigkeit"},

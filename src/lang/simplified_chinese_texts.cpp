@@ -57,6 +57,12 @@ constexpr TextEntry kSimplifiedChineseEntries[] = {
     {TextKey::Exit, L"退出"},
     {TextKey::MouseNotFound, L"系统没有检测到游戏鼠标！"},
     {TextKey::MouseFound, L"系统检测到游戏鼠标。"},
+    // The mouse and the program agree: the notice after Apply, the arrival balloon, the tray option
+    {TextKey::ApplyNotConfirmedCaption, L"设置未确认"},
+    {TextKey::ApplyNotConfirmed, L"鼠标没有确认新的设置，可能仍保留原来的设置。设置已保存在本电脑上。\n\n请重"
+                                 L"新插入鼠标，然后再次点击“应用”。"},
+    {TextKey::MouseSettingsDiffer, L"鼠标中的设置与本程序的设置不同。点击此处将程序的设置发送到鼠标。"},
+    {TextKey::ApplyOnConnect, L"连接鼠标时应用设置"},
     {TextKey::MouseSpeed, L"鼠标速度"},
     {TextKey::ScrollingSpeed, L"滚轮速度"},
     {TextKey::DoubleClickSpeed, L"双击速度"},

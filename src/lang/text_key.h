@@ -61,6 +61,11 @@ enum class TextKey : std::size_t {
     Exit,
     MouseNotFound,
     MouseFound,
+    // The mouse and the program agree: the notice after Apply, the arrival balloon, the tray option
+    ApplyNotConfirmedCaption,
+    ApplyNotConfirmed,
+    MouseSettingsDiffer,
+    ApplyOnConnect,
     // Advanced page
     MouseSpeed,
     ScrollingSpeed,

@@ -59,6 +59,12 @@ constexpr TextEntry kTraditionalChineseEntries[] = {
     {TextKey::Exit, L"退出"},
     {TextKey::MouseNotFound, L"系統沒有檢測到遊戲滑鼠！"},
     {TextKey::MouseFound, L"系統檢測到遊戲滑鼠。"},
+    // The mouse and the program agree: the notice after Apply, the arrival balloon, the tray option
+    {TextKey::ApplyNotConfirmedCaption, L"設定未確認"},
+    {TextKey::ApplyNotConfirmed, L"滑鼠沒有確認新的設定，可能仍保留原來的設定。設定已儲存在本電腦上。\n\n請重"
+                                 L"新插入滑鼠，然後再次點擊「應用」。"},
+    {TextKey::MouseSettingsDiffer, L"滑鼠中的設定與本程式的設定不同。點擊此處將程式的設定傳送到滑鼠。"},
+    {TextKey::ApplyOnConnect, L"連接滑鼠時套用設定"},
     {TextKey::MouseSpeed, L"滑鼠速度"},
     {TextKey::ScrollingSpeed, L"滾輪速度"},
     {TextKey::DoubleClickSpeed, L"雙擊速度"},

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The mouse goes away in the middle of Apply (the emulator's unplug-after fault): Apply ends at
 # once, config.bin is saved, the window answers, and the removal then hides it with the "not
-# detected" balloon. The program keeps running and ends normally from its menu.
+# detected" balloon; a notice says that the mouse did not take the settings. The program keeps
+# running and ends normally from its menu.
 source "$(dirname "$0")/lib.sh" "$1"
 source "$(dirname "$0")/page_helpers.bash"
 
@@ -30,6 +31,7 @@ late=$(awk -v start="$trace_start" 'NR >= start && !/^sleep/ {if (/failed$/) gon
 driver balloon "The system did not detect the gaming mouse!" 5000 >/dev/null ||
     fail "no \"not detected\" balloon after the mouse went away"
 driver hidden >/dev/null || fail "the window stayed open without the mouse"
+driver message-box "Settings not confirmed" >/dev/null || fail "no notice that the mouse did not take the settings"
 screenshot unplugged
 exit_through_menu
 echo "PASS [$scenario]"

@@ -19,3 +19,12 @@ static_assert(kTrayIconMessage + 1 == kDeviceEventMessage);
 inline constexpr UINT kTrayIconId = 1;
 // Command of the notification menu's "Exit" item.
 inline constexpr UINT kTrayExitCommand = 1028;
+// Command of the notification menu's check item that sends the settings on every arrival.
+inline constexpr UINT kTraySendOnArrivalCommand = 1029;
+
+// Posted by the main window to itself, so that what they start runs once the message that led to
+// them (a click, a device broadcast) has been handled:
+// the notice that the mouse did not confirm the settings of OK or Apply;
+inline constexpr UINT kApplyNotConfirmedMessage = WM_APP + 0x30;
+// the comparison of the settings of a mouse that has just arrived with the program's.
+inline constexpr UINT kArrivalCheckMessage = WM_APP + 0x31;

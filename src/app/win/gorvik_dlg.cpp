@@ -33,6 +33,12 @@ INT_PTR CGorvikDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return result(0);
     case WM_DEVICECHANGE:
         return onDeviceChange(wParam, lParam);
+    case kApplyNotConfirmedMessage:
+        return onApplyNotConfirmed();
+    case kArrivalCheckMessage:
+        return onArrivalCheck();
+    case WM_POWERBROADCAST:
+        return onPowerBroadcast(wParam);
     case WM_COMMAND:
         return onCommand(wParam, lParam);
     case WM_CLOSE:
@@ -113,6 +119,12 @@ INT_PTR CGorvikDlg::onTrayIcon(LPARAM mouseMessage) {
     case TrayRequest::OpenMenu:
         showTrayMenu();
         break;
+    case TrayRequest::BalloonClicked:
+        onBalloonClicked();
+        break;
+    case TrayRequest::BalloonGone:
+        settingsOffered_ = false;
+        break;
     case TrayRequest::None:
         break;
     }
@@ -123,6 +135,10 @@ INT_PTR CGorvikDlg::onCommand(WPARAM wParam, LPARAM) {
     const int command = LOWORD(wParam);
     if (command == kTrayExitCommand) {
         exitProgram();
+    }
+    if (command == kTraySendOnArrivalCommand) {
+        toggleSendOnArrival();
+        return FALSE;
     }
     // The event list's menu belongs to the Advanced page; control notifications to the shown page.
     if (command == ID_MACROLIST_DELETE) {
@@ -176,6 +192,9 @@ void CGorvikDlg::showTrayMenu() {
         return;
     }
     AppendMenuW(menu.get(), MF_STRING, kTrayExitCommand, texts_[TextKey::Exit].c_str());
+    AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu.get(), MF_STRING | (sendOnArrival_ ? MF_CHECKED : MF_UNCHECKED),
+                kTraySendOnArrivalCommand, texts_[TextKey::ApplyOnConnect].c_str());
     POINT cursor{};
     GetCursorPos(&cursor);
     SetForegroundWindow(hwnd());

@@ -21,6 +21,7 @@
 #include "config/app_settings.h"
 #include "config/config_state.h"
 #include "config/data_paths.h"
+#include "device/apply_outcome.h"
 #include "device/win/device_backend.h"
 #include "device/win/device_link.h"
 #include "lang/language.h"
@@ -85,7 +86,7 @@ private:
     ClickContext clickContext() const;
     void carryOut(const ClickDecision& decision, Point p);
     void commit(ClickAction action);
-    void applyToDevice();
+    ApplyOutcome applyToDevice();
     void applyPointerSettings();
     void openSkinsDialog();
     void openWebLink();
@@ -105,10 +106,19 @@ private:
     INT_PTR onTrayIcon(LPARAM mouseMessage);
     INT_PTR onDeviceEvent(WPARAM code, LPARAM value);
     INT_PTR onDeviceChange(WPARAM eventType, LPARAM broadcast);
+    INT_PTR onApplyNotConfirmed();
     INT_PTR onCommand(WPARAM wParam, LPARAM control);
     INT_PTR onClose();
     INT_PTR onDestroy();
     INT_PTR onTaskbarCreated();
+
+    // The mouse and the program agree (gorvik_dlg_arrival.cpp): a mouse that arrives is compared
+    // with the settings of config.bin and offered them with a balloon, or sent them without asking.
+    ApplyOutcome sendToMouse(const DeviceConfigRecord& record);
+    INT_PTR onArrivalCheck();
+    INT_PTR onPowerBroadcast(WPARAM event);
+    void onBalloonClicked();
+    void toggleSendOnArrival();
 
     // Reads the sensor settings of the mouse that just came and marks the connection.
     void runConnectionExchange();
@@ -132,6 +142,11 @@ private:
     UniqueHandle readerThread_;
     bool readerReleased_ = false;
     UniqueDeviceNotify deviceNotification_;
+    // Send the settings on every arrival (str.ini); the balloon that offers them is shown; OK or Apply
+    // saved the settings in this run.
+    bool sendOnArrival_ = false;
+    bool settingsOffered_ = false;
+    bool settingsSavedInRun_ = false;
 
     MainWindowState state_;
     DataPaths paths_;

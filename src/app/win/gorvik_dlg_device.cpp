@@ -17,6 +17,8 @@ INT_PTR CGorvikDlg::onDeviceEvent(WPARAM code, LPARAM value) {
                      deviceLink_.sensorType, texts_);
     if (notice && trayIcon_) {
         trayIcon_->showBalloon(notice->title, notice->text, notice->timeoutMs);
+        // A click on this balloon is no answer to an earlier offer of the settings.
+        settingsOffered_ = false;
     }
     return result(0);
 }
@@ -38,6 +40,7 @@ INT_PTR CGorvikDlg::onDeviceChange(WPARAM eventType, LPARAM broadcast) {
     }
     if (steps.connectionExchange) {
         runConnectionExchange();
+        PostMessageW(hwnd(), kArrivalCheckMessage, 0, 0);
     }
     if (steps.releaseReader) {
         releaseReader();

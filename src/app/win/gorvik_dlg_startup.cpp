@@ -71,6 +71,7 @@ BOOL CGorvikDlg::onInitDialog() {
     createFonts();
     if (deviceLink_.deviceConnected) {
         buildBasicPage();
+        PostMessageW(hwnd(), kArrivalCheckMessage, 0, 0);
     }
     return TRUE;
 }
@@ -139,6 +140,7 @@ void CGorvikDlg::loadLanguageAndSettings() {
     ui_.languageCode = readLanguageCode(settingsFile);
     texts_ = UiTexts(languageFromCode(ui_.languageCode));
     readSettings(settingsFile, texts_.settingsSection(), settings_);
+    sendOnArrival_ = readSendOnArrival(settingsFile);
 }
 
 void CGorvikDlg::loadMainImage() {

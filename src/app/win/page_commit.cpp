@@ -1,12 +1,12 @@
 #include <windows.h>
 
 #include "app/commit_plan.h"
+#include "app/win/app_messages.h"
 #include "app/win/gorvik_dlg.h"
 #include "app/win/pointer_message_boxes.h"
 #include "config/config_file.h"
 #include "config/win/win32_config_file_writer.h"
 #include "config/win/win32_profile_store.h"
-#include "device/apply_configuration.h"
 #include "skin/win/skins_dialog.h"
 
 namespace {
@@ -48,8 +48,9 @@ private:
 
 void CGorvikDlg::commit(ClickAction action) {
     const CommitPlan plan = commitPlanFor(action);
+    std::optional<ApplyOutcome> outcome;
     if (plan.sendToDevice) {
-        applyToDevice();
+        outcome = applyToDevice();
     }
     if (plan.takeSnapshot) {
         config_.takeSnapshot();
@@ -66,20 +67,30 @@ void CGorvikDlg::commit(ClickAction action) {
     if (plan.hideWindow) {
         hide();
     }
+    if (outcome && !outcome->taken()) {
+        // Shown once the click is handled, after the window has done everything else.
+        PostMessageW(hwnd(), kApplyNotConfirmedMessage, 0, 0);
+    }
 }
 
-void CGorvikDlg::applyToDevice() {
+ApplyOutcome CGorvikDlg::applyToDevice() {
     // The command interface may have gone away since the click was taken; the configuration is
     // saved all the same, whatever the mouse took, so nothing the user set is lost.
-    if (HidPort* port = backend_ ? backend_->commandPort() : nullptr) {
-        Transport transport(*port, backend_->pacer());
-        DeviceImage image{};
-        applyConfiguration(transport, config_.record, deviceLink_.sensorType, image);
-    }
+    const ApplyOutcome outcome = sendToMouse(config_.record);
+    settingsSavedInRun_ = true;
     MainWindowSaveSteps saveSteps(hwnd(), applicationTitle_, config_, paths_, settings_,
                                   texts_.settingsSection());
     saveSteps.saveRecord();
     saveSteps.saveButtonLabels();
+    return outcome;
+}
+
+// The mouse may not hold what the user just set: say so, and what to try. The settings are saved
+// all the same.
+INT_PTR CGorvikDlg::onApplyNotConfirmed() {
+    MessageBoxW(hwnd(), texts_[TextKey::ApplyNotConfirmed].c_str(),
+                texts_[TextKey::ApplyNotConfirmedCaption].c_str(), MB_OK | MB_ICONWARNING);
+    return result(0);
 }
 
 // After the mouse had its turn: Windows takes the pointer settings, each refusal in its own box.

@@ -31,6 +31,7 @@ const FaultName kFaultNames[] = {
      [](EmulatorFaults& f, unsigned long long v) { f.featureLength = uint16_t(v); }},
     {"input-length", kLength, [](EmulatorFaults& f, unsigned long long v) { f.inputLength = uint16_t(v); }},
     {"output-length", kLength, [](EmulatorFaults& f, unsigned long long v) { f.outputLength = uint16_t(v); }},
+    {"forget-on-unplug", kSwitch, [](EmulatorFaults& f, unsigned long long v) { f.forgetOnUnplug = v != 0; }},
 };
 
 bool parseNumber(std::string_view text, unsigned long long& value) {

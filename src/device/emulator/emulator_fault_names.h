@@ -16,6 +16,7 @@
 //   chunks-sent=N        only N input reports follow a data read reply
 //   reply-number=N       replies name set, block or slot N
 //   feature-length=N, input-length=N, output-length=N   the report lengths the interface claims
+//   forget-on-unplug=1   plugged in again, the mouse holds its factory state
 // A switch given 0 is off again.
 
 // Sets the fault that `assignment` names. On failure `faults` is unchanged and `error` says why.

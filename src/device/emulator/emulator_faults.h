@@ -22,6 +22,8 @@ struct EmulatorFaults {
     bool silentInput = false;
     // After this many reports on the command interface the mouse is gone and every call fails.
     std::optional<std::size_t> unplugAfterReports;
+    // The mouse comes back from being unplugged with its factory state: it forgot what it was sent.
+    bool forgetOnUnplug = false;
     // Report lengths the command interface claims instead of 9 and 33.
     std::optional<uint16_t> featureLength;
     std::optional<uint16_t> inputLength;

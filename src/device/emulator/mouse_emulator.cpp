@@ -19,6 +19,9 @@ std::span<uint8_t> bytesOf(KeyMatrix& matrix) {
 MouseEmulator::MouseEmulator(uint8_t sensorType) : state_(factoryFirmwareState(sensorType)) {}
 
 void MouseEmulator::plugIn(uint8_t sensorType) {
+    if (faults_.forgetOnUnplug) {
+        state_ = factoryFirmwareState(sensorType);
+    }
     state_.sensor.sensorType = sensorType;
     reportCount_ = 0;
     pendingWrite_.reset();

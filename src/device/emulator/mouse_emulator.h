@@ -60,7 +60,8 @@ public:
     void setFaultUnplugNotice(std::function<void()> notice) { faultUnplugNotice_ = std::move(notice); }
 
     // Unplugging makes every call fail. Plugging in (again) brings back a mouse with the given sensor
-    // that still holds what it stored before, as the mouse's own memory does.
+    // that still holds what it stored before, as the mouse's own memory does (unless the
+    // forget-on-unplug fault makes it come back with its factory state).
     void plugIn(uint8_t sensorType);
     void unplug();
     bool pluggedIn() const { return pluggedIn_; }

@@ -159,6 +159,28 @@ int runEmulatorCommand(const std::vector<std::wstring>& args) {
     return kPassed;
 }
 
+// The program's message box with this caption, if one is shown.
+HWND shownNotice(const std::wstring& caption) {
+    return FindWindowW(L"#32770", caption.c_str());
+}
+
+// Waits for the message box (or, for `expectShown` false, watches that none comes) and prints its
+// text; the box stays open.
+int watchNotice(const std::wstring& caption, DWORD periodMs, bool expectShown) {
+    HWND box = nullptr;
+    const bool shown = waitFor([&] { return (box = shownNotice(caption)) != nullptr; }, periodMs);
+    if (shown) {
+        wchar_t text[1024] = {};
+        GetWindowTextW(GetDlgItem(box, 0xFFFF), text, static_cast<int>(std::size(text)));
+        char utf8[4096] = {};
+        WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof(utf8), nullptr, nullptr);
+        std::printf("notice: %s\n", utf8);
+    } else {
+        std::printf("no notice with that caption\n");
+    }
+    return shown == expectShown ? kPassed : kFailed;
+}
+
 } // namespace
 
 std::optional<int> runDeviceCommand(const std::vector<std::wstring>& args) {
@@ -174,6 +196,12 @@ std::optional<int> runDeviceCommand(const std::vector<std::wstring>& args) {
         const DWORD periodMs =
             args.size() > 2 ? wcstoul(args[2].c_str(), nullptr, 10) : (expectShown ? 10000 : 2000);
         return watchBalloons(args[1], periodMs, expectShown);
+    }
+    if ((command == L"notice" || command == L"no-notice") && args.size() >= 2) {
+        const bool expectShown = command == L"notice";
+        const DWORD periodMs =
+            args.size() > 2 ? wcstoul(args[2].c_str(), nullptr, 10) : (expectShown ? 10000 : 2000);
+        return watchNotice(args[1], periodMs, expectShown);
     }
     return std::nullopt;
 }

@@ -7,6 +7,7 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cwchar>
 #include <string>
@@ -50,6 +51,9 @@ UINT mouseMessageByName(const std::wstring& name) {
     }
     if (name == L"right-up") {
         return WM_RBUTTONUP;
+    }
+    if (name == L"balloon-click") {
+        return NIN_BALLOONUSERCLICK;
     }
     return 0;
 }
@@ -132,8 +136,13 @@ int run(const std::vector<std::wstring>& args) {
             std::printf("pop-up menu shown\n");
             return kPassed;
         }
-        // The menu window takes keys while it tracks: select the first item and choose it.
-        PostMessageW(popup, WM_KEYDOWN, VK_DOWN, 0);
+        // The menu window takes keys while it tracks: select the first item (or the N-th, skipping
+        // separators, for "menu-choose N") and choose it.
+        const unsigned long item =
+            command == L"menu-choose" && args.size() > 1 ? wcstoul(args[1].c_str(), nullptr, 10) : 1;
+        for (unsigned long step = 0; step < std::max(item, 1ul); ++step) {
+            PostMessageW(popup, WM_KEYDOWN, VK_DOWN, 0);
+        }
         PostMessageW(popup, WM_KEYDOWN, VK_RETURN, 0);
         return kPassed;
     }

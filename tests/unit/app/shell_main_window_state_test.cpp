@@ -25,7 +25,12 @@ INSTANTIATE_TEST_SUITE_P(MouseMessages, TrayRequestTest,
                                          TrayCase{0x0205, TrayRequest::OpenMenu},   // right up
                                          TrayCase{0x0206, TrayRequest::None},       // right double click
                                          TrayCase{0x0208, TrayRequest::None},       // middle up
-                                         TrayCase{0x0400, TrayRequest::None}));
+                                         TrayCase{0x0400, TrayRequest::None},
+                                         TrayCase{0x0402, TrayRequest::None},           // balloon shown
+                                         TrayCase{0x0403, TrayRequest::BalloonGone},    // balloon hidden
+                                         TrayCase{0x0404, TrayRequest::BalloonGone},    // balloon timed out
+                                         TrayCase{0x0405, TrayRequest::BalloonClicked}, // balloon clicked
+                                         TrayCase{0x0406, TrayRequest::None}));
 
 struct OpenCase {
     const char* name;

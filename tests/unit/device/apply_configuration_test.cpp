@@ -24,7 +24,7 @@ std::vector<std::string> commandCodes(const std::vector<std::string>& trace) {
 
 TEST(ApplyConfiguration, SendsFortyCommandsSeventeenReadsAndFiftyNineChunksInOrder) {
     ApplyHarness harness;
-    EXPECT_TRUE(applyConfiguration(harness.transport, sampleRecord(), 1, harness.image, harness));
+    EXPECT_TRUE(applyConfiguration(harness.transport, sampleRecord(), 1, harness.image, harness).taken());
 
     EXPECT_EQ(harness.count("set-feature"), 40u);
     EXPECT_EQ(harness.count("get-feature"), 17u);
