@@ -1,7 +1,6 @@
 #include "config/ini_file.h"
 
 #include <fstream>
-#include <iterator>
 #include <system_error>
 #include <utility>
 
@@ -10,12 +9,13 @@ namespace {
 // The longest step in which file systems keep write times (FAT's two seconds).
 constexpr std::chrono::seconds kWriteTimeStep{2};
 
-std::string readFileBytes(const std::filesystem::path& path) {
+// The file's bytes, at most `size` of them (its size when it was looked at).
+std::string readFileBytes(const std::filesystem::path& path, std::uintmax_t size) {
     std::ifstream stream(path, std::ios::binary);
-    if (!stream) {
-        return {};
-    }
-    return std::string((std::istreambuf_iterator<char>(stream)), std::istreambuf_iterator<char>());
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    stream.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(stream.gcount()));
+    return bytes;
 }
 
 bool writeFileBytes(const std::filesystem::path& path, const std::string& bytes) {
@@ -71,9 +71,9 @@ IniFile::Loaded& IniFile::current() {
     if (loaded_ && loaded_->stamp == stamp && !loaded_->stampMayRepeat) {
         return *loaded_;
     }
-    std::string bytes = stamp.exists ? readFileBytes(path_) : std::string();
+    std::string bytes = stamp.exists ? readFileBytes(path_, stamp.size) : std::string();
     if (!loaded_ || loaded_->stamp != stamp || loaded_->bytes != bytes) {
-        loaded_.emplace();
+        loaded_ = Loaded{};
         if (stamp.exists) {
             DecodedText decoded = decodeText(bytes);
             loaded_->document = IniDocument::parse(decoded.text);

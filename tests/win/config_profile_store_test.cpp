@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
 #include <memory>
 #include <string>
@@ -98,6 +99,12 @@ std::vector<Scenario> scenarios() {
           {L"Macro B", L"Item1", L"A   Dn"},
           {L"Macro A", L"ItemCount", L"4"}},
          {{L"Macro A", L"ItemCount"}, {L"Macro B", L"Item1"}}},
+        {"sections equal but for case, one deleted",
+         L"[Macro]\r\nItemCount=1\r\n[MACRO]\r\nItemCount=2\r\n[Other]\r\nItemCount=4\r\n[macro]"
+         L"\r\nItemCount=3\r\n",
+         TextEncoding::Utf16LittleEndian,
+         {{L"macro", nullptr, nullptr}},
+         {{L"Macro", L"ItemCount"}, {L"Other", L"ItemCount"}}},
         {"deleted keys read empty",
          L"",
          TextEncoding::Utf8,
@@ -175,6 +182,38 @@ TEST(ConfigProfileStore, IniFileAgreesWithTheWindowsProfileFunctions) {
         EXPECT_EQ(actual.sections, expected.sections) << scenario.name;
         EXPECT_EQ(actual.fileExists, expected.fileExists) << scenario.name;
     }
+}
+
+TEST(ConfigProfileStore, BothStoresReportWhetherAChangeWasWritten) {
+    ConfigTestFolder folder;
+    const std::wstring writable = folder.file(L"record.ini");
+    const std::wstring unwritable = folder.file(L"missing folder\\record.ini");
+    Win32ProfileStore windows(writable);
+    IniFile portable{std::filesystem::path(writable)};
+    for (ProfileStore* store : std::initializer_list<ProfileStore*>{&windows, &portable}) {
+        EXPECT_TRUE(store->writeString(L"Macro", L"ItemCount", L"1"));
+        EXPECT_TRUE(store->deleteKey(L"Macro", L"ItemCount"));
+        EXPECT_TRUE(store->deleteSection(L"Macro"));
+    }
+    Win32ProfileStore windowsUnwritable(unwritable);
+    IniFile portableUnwritable{std::filesystem::path(unwritable)};
+    EXPECT_FALSE(windowsUnwritable.writeString(L"Macro", L"ItemCount", L"1"));
+    EXPECT_FALSE(portableUnwritable.writeString(L"Macro", L"ItemCount", L"1"));
+}
+
+// IniFile keeps the file parsed; a change the profile functions make right after, of the same
+// size and within the same second, is still seen, and the other way round.
+TEST(ConfigProfileStore, IniFileAndTheProfileFunctionsSeeEachOthersChanges) {
+    ConfigTestFolder folder;
+    const std::wstring path = folder.file(L"record.ini");
+    Win32ProfileStore windows(path);
+    IniFile portable{std::filesystem::path(path)};
+    for (const wchar_t* value : {L"1", L"2", L"3"}) {
+        windows.writeString(L"Macro", L"ItemCount", value);
+        EXPECT_EQ(portable.readString(L"Macro", L"ItemCount"), value);
+    }
+    portable.writeString(L"Macro", L"ItemCount", L"4");
+    EXPECT_EQ(windows.readString(L"Macro", L"ItemCount"), L"4");
 }
 
 TEST(ConfigProfileStore, WindowsStoreCreatesAUnicodeFile) {
@@ -336,7 +375,7 @@ TEST(ConfigProfileStore, WindowsStoreDropsAWriteItCannotKeepRatherThanStoreQuest
     std::filesystem::create_directory(std::filesystem::path(path + L".tmp"));
     Win32ProfileStore store(path);
 
-    store.writeString(L"Setting-CHS", L"Item1", L"左键单击");
+    EXPECT_FALSE(store.writeString(L"Setting-CHS", L"Item1", L"左键单击"));
 
     EXPECT_EQ(store.readString(L"Setting-CHS", L"Item1"), L"Left Click");
     EXPECT_EQ(fileBytes(path), original);
