@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "app/page_paint.h"
+#include "assign/deleted_macro_buttons.h"
 
 namespace {
 
@@ -24,8 +25,8 @@ PageUpdate redrawOf(std::vector<PaintElement> elements) {
 
 } // namespace
 
-AdvancedPageModel::AdvancedPageModel(DeviceConfigRecord& record, const UiTexts& texts)
-    : record_(record), texts_(texts) {}
+AdvancedPageModel::AdvancedPageModel(DeviceConfigRecord& record, AppSettings& settings, const UiTexts& texts)
+    : record_(record), settings_(settings), texts_(texts) {}
 
 void AdvancedPageModel::reset() {
     if (macro_) {
@@ -136,8 +137,11 @@ PageUpdate AdvancedPageModel::deleteMacro() {
     if (!macro_) {
         return {};
     }
-    macro_->editor.DeleteMacro();
-    return showMacroEdit();
+    const MacroEditor::Deletion deletion = macro_->editor.DeleteMacro();
+    if (deletion.slot) {
+        followMacroDeletion(record_, settings_, texts_, *deletion.slot);
+    }
+    return showMacroEdit(deletion.refusal);
 }
 
 PageUpdate AdvancedPageModel::saveMacro() {

@@ -9,6 +9,7 @@
 
 #include "app/click_dispatch.h"
 #include "app/page_update.h"
+#include "config/app_settings.h"
 #include "config/device_config_record.h"
 #include "config/profile_store.h"
 #include "lang/language.h"
@@ -19,10 +20,12 @@
 
 // The Advanced Settings page: the Windows pointer settings and the macro editor. It holds whether
 // the mouse-event list is open and decides what each click changes; its view
-// (win/advanced_page_view.h) owns the child controls and shows what the model says.
+// (win/advanced_page_view.h) owns the child controls and shows what the model says. Deleting a
+// macro changes the record and the button labels in memory at once, like the page's other edits,
+// so the buttons that ran it or a later macro reach the mouse and config.bin with OK or Apply.
 class AdvancedPageModel {
 public:
-    AdvancedPageModel(DeviceConfigRecord& record, const UiTexts& texts);
+    AdvancedPageModel(DeviceConfigRecord& record, AppSettings& settings, const UiTexts& texts);
 
     // A page build starts with the mouse-event list closed.
     void reset();
@@ -94,6 +97,7 @@ private:
     PageUpdate showMacroEdit(const std::optional<MacroMessage>& refusal = std::nullopt);
 
     DeviceConfigRecord& record_;
+    AppSettings& settings_;
     const UiTexts& texts_;
     std::optional<MacroGroup> macro_;
     // Pointer settings: none until the page is first prepared for drawing.

@@ -147,3 +147,5 @@ static_assert(offsetof(DeviceConfigRecord, dpiSubChoiceB) == 0x07B5);
 // Writes the default button functions into both key modes: left, right, middle, forward, backward,
 // two DPI switches (stage 1 and stage 2), the rest unassigned. Nothing else changes.
 void restoreDefaultAssignments(DeviceConfigRecord& record);
+// The same for one button slot of one key mode; a slot past the end is ignored.
+void restoreDefaultAssignment(DeviceConfigRecord& record, KeyMode keyMode, std::size_t slot);

@@ -142,10 +142,14 @@ bool IniDocument::removeKey(std::wstring_view section, std::wstring_view key) {
 
 bool IniDocument::removeSection(std::wstring_view section) {
     const std::wstring_view wanted = trimProfileBlanks(section);
-    const auto removed = std::erase_if(sections_, [&](const Section& candidate) {
+    const auto found = std::ranges::find_if(sections_, [&](const Section& candidate) {
         return candidate.hasHeader && profileNamesEqual(candidate.name, wanted);
     });
-    return removed > 0;
+    if (found == sections_.end()) {
+        return false;
+    }
+    sections_.erase(found);
+    return true;
 }
 
 std::vector<std::wstring> IniDocument::sectionNames() const {

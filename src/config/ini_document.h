@@ -19,6 +19,7 @@ public:
     // Returns false when nothing had to change.
     bool set(std::wstring_view section, std::wstring_view key, std::wstring_view value);
     bool removeKey(std::wstring_view section, std::wstring_view key);
+    // Removes the first section of that name, as the profile functions do.
     bool removeSection(std::wstring_view section);
     std::vector<std::wstring> sectionNames() const;
 

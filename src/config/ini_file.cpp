@@ -1,38 +1,28 @@
 #include "config/ini_file.h"
 
 #include <fstream>
-#include <iterator>
 #include <system_error>
 #include <utility>
 
-#include "config/ini_document.h"
-#include "config/text_encoding.h"
-
 namespace {
 
-struct LoadedIni {
-    IniDocument document;
-    TextEncoding encoding = TextEncoding::Utf16LittleEndian; // the encoding of a file created here
-};
+// The longest step in which file systems keep write times (FAT's two seconds).
+constexpr std::chrono::seconds kWriteTimeStep{2};
 
-LoadedIni loadIni(const std::filesystem::path& path) {
+// The file's bytes, at most `size` of them (its size when it was looked at).
+std::string readFileBytes(const std::filesystem::path& path, std::uintmax_t size) {
     std::ifstream stream(path, std::ios::binary);
-    if (!stream) {
-        return {};
-    }
-    const std::string bytes((std::istreambuf_iterator<char>(stream)), std::istreambuf_iterator<char>());
-    DecodedText decoded = decodeText(bytes);
-    return {IniDocument::parse(decoded.text), decoded.encoding};
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    stream.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(stream.gcount()));
+    return bytes;
 }
 
-void storeIni(const std::filesystem::path& path, const LoadedIni& ini) {
-    const std::wstring text = ini.document.serialize();
-    // An 8-bit file cannot hold every character; rather than lose a label it becomes Unicode.
-    const TextEncoding encoding =
-        canEncode(text, ini.encoding) ? ini.encoding : TextEncoding::Utf16LittleEndian;
-    const std::string bytes = encodeText(text, encoding);
+bool writeFileBytes(const std::filesystem::path& path, const std::string& bytes) {
     std::ofstream stream(path, std::ios::binary | std::ios::trunc);
     stream.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    stream.close();
+    return !stream.fail();
 }
 
 // The text a 1024-character buffer receives: one pair of matching quotes around the value is
@@ -57,33 +47,85 @@ std::wstring valueAsRead(const std::wstring& stored) {
 
 IniFile::IniFile(std::filesystem::path path) : path_(std::move(path)) {}
 
+IniFile::FileStamp IniFile::stampOf(const std::filesystem::path& path) {
+    std::error_code error;
+    FileStamp stamp;
+    stamp.size = std::filesystem::file_size(path, error);
+    if (error) {
+        return {};
+    }
+    stamp.writeTime = std::filesystem::last_write_time(path, error);
+    if (error) {
+        return {};
+    }
+    stamp.exists = true;
+    return stamp;
+}
+
+bool IniFile::stampMayRepeat(const FileStamp& stamp) {
+    return stamp.exists && std::filesystem::file_time_type::clock::now() - stamp.writeTime < kWriteTimeStep;
+}
+
+IniFile::Loaded& IniFile::current() {
+    const FileStamp stamp = stampOf(path_);
+    if (loaded_ && loaded_->stamp == stamp && !loaded_->stampMayRepeat) {
+        return *loaded_;
+    }
+    std::string bytes = stamp.exists ? readFileBytes(path_, stamp.size) : std::string();
+    if (!loaded_ || loaded_->stamp != stamp || loaded_->bytes != bytes) {
+        loaded_ = Loaded{};
+        if (stamp.exists) {
+            DecodedText decoded = decodeText(bytes);
+            loaded_->document = IniDocument::parse(decoded.text);
+            loaded_->encoding = decoded.encoding;
+        }
+        loaded_->bytes = std::move(bytes);
+    }
+    loaded_->stamp = stamp;
+    loaded_->stampMayRepeat = stampMayRepeat(stamp);
+    return *loaded_;
+}
+
+bool IniFile::store(Loaded& ini) {
+    const std::wstring text = ini.document.serialize();
+    // An 8-bit file cannot hold every character; rather than lose a label it becomes Unicode.
+    if (!canEncode(text, ini.encoding)) {
+        ini.encoding = TextEncoding::Utf16LittleEndian;
+    }
+    ini.bytes = encodeText(text, ini.encoding);
+    if (!writeFileBytes(path_, ini.bytes)) {
+        loaded_.reset();
+        return false;
+    }
+    ini.stamp = stampOf(path_);
+    ini.stampMayRepeat = stampMayRepeat(ini.stamp);
+    return true;
+}
+
 std::wstring IniFile::readString(const std::wstring& section, const std::wstring& key) {
-    const std::optional<std::wstring> stored = loadIni(path_).document.find(section, key);
+    const std::optional<std::wstring> stored = current().document.find(section, key);
     return stored ? valueAsRead(*stored) : std::wstring();
 }
 
-void IniFile::writeString(const std::wstring& section, const std::wstring& key, const std::wstring& value) {
-    LoadedIni ini = loadIni(path_);
-    std::error_code error;
-    if (ini.document.set(section, key, value) || !std::filesystem::exists(path_, error)) {
-        storeIni(path_, ini);
+bool IniFile::writeString(const std::wstring& section, const std::wstring& key, const std::wstring& value) {
+    Loaded& ini = current();
+    const bool created = !ini.stamp.exists;
+    if (ini.document.set(section, key, value) || created) {
+        return store(ini);
     }
+    return true;
 }
 
-void IniFile::deleteKey(const std::wstring& section, const std::wstring& key) {
-    LoadedIni ini = loadIni(path_);
-    if (ini.document.removeKey(section, key)) {
-        storeIni(path_, ini);
-    }
+bool IniFile::deleteKey(const std::wstring& section, const std::wstring& key) {
+    Loaded& ini = current();
+    return !ini.document.removeKey(section, key) || store(ini);
 }
 
-void IniFile::deleteSection(const std::wstring& section) {
-    LoadedIni ini = loadIni(path_);
-    if (ini.document.removeSection(section)) {
-        storeIni(path_, ini);
-    }
+bool IniFile::deleteSection(const std::wstring& section) {
+    Loaded& ini = current();
+    return !ini.document.removeSection(section) || store(ini);
 }
 
 std::vector<std::wstring> IniFile::sectionNames() {
-    return loadIni(path_).document.sectionNames();
+    return current().document.sectionNames();
 }

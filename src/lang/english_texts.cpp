@@ -93,6 +93,8 @@ constexpr TextEntry kEnglishEntries[] = {
     {TextKey::NotRecording, L"It doesn\u2019t start recording, unnecessary to press Stop key!"},
     // Macro store refusal and the macro-key dialog
     {TextKey::MacroTooLong, L"This macro is too long for the mouse. Remove some events and confirm again."},
+    {TextKey::MacroFileNotWritten, L"The macro file record.ini could not be written. Make sure the file and "
+                                   L"its folder are not read-only, then try again."},
     {TextKey::SelectMacroPrompt, L"Please select a macro"},
     {TextKey::MacroRepeatCount, L"Repeat a specified number of times or press any key to end"},
     {TextKey::MacroRepeatUntilKeyPress, L"Repeat until press any key to end"},

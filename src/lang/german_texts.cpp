@@ -95,6 +95,9 @@ constexpr TextEntry kGermanEntries[] = {
     // Macro store refusal and the macro-key dialog
     {TextKey::MacroTooLong,
      L"Dieses Makro ist zu lang für die Maus. Bitte einige Ereignisse entfernen und erneut bestätigen."},
+    {TextKey::MacroFileNotWritten,
+     L"Die Makrodatei record.ini konnte nicht geschrieben werden. Bitte prüfen, dass die Datei und ihr "
+     L"Ordner nicht schreibgeschützt sind, und es erneut versuchen."},
     {TextKey::SelectMacroPrompt, L"Bitte Makro auswählen"},
     {TextKey::MacroRepeatCount,
      L"Eine gewisse Anzahl an Wiederholungen oder drücke eine beliebige Taste zum beenden."},

@@ -90,6 +90,8 @@ constexpr TextEntry kSimplifiedChineseEntries[] = {
     {TextKey::NotRecording, L"没有开始录制,点击停止录制按钮没有意义！"},
     // Macro store refusal and the macro-key dialog
     {TextKey::MacroTooLong, L"该宏太长，鼠标无法保存。请删除一些事件后再确认。"},
+    {TextKey::MacroFileNotWritten,
+     L"无法写入宏文件 record.ini。请确认该文件及其文件夹不是只读的，然后重试。"},
     {TextKey::SelectMacroPrompt, L"请从列表框选择一个宏"},
     {TextKey::MacroRepeatCount, L"重复指定次数或按任意键结束"},
     {TextKey::MacroRepeatUntilKeyPress, L"重复直到按任意键结束"},

@@ -96,6 +96,7 @@ enum class TextKey : std::size_t {
     NotRecording,
     // Macro store refusal and the macro-key dialog
     MacroTooLong,
+    MacroFileNotWritten,
     SelectMacroPrompt,
     MacroRepeatCount,
     MacroRepeatUntilKeyPress,

@@ -92,6 +92,8 @@ constexpr TextEntry kTraditionalChineseEntries[] = {
     {TextKey::NotRecording, L"沒有開始錄製，點擊停止錄製按鈕沒有意義！"},
     // Macro store refusal and the macro-key dialog
     {TextKey::MacroTooLong, L"該巨集太長，滑鼠無法保存。請刪除一些事件後再確認。"},
+    {TextKey::MacroFileNotWritten,
+     L"無法寫入巨集檔案 record.ini。請確認該檔案及其資料夾不是唯讀的，然後重試。"},
     {TextKey::SelectMacroPrompt, L"請從清單方塊選擇一個巨集"},
     {TextKey::MacroRepeatCount, L"重複指定次數或按任意鍵結束"},
     {TextKey::MacroRepeatUntilKeyPress, L"重複直到按任意鍵結束"},

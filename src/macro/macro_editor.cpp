@@ -69,6 +69,11 @@ std::optional<MacroMessage> MacroEditor::NewMacro() {
     if (std::ranges::any_of(macroNames_, [&](const std::wstring& m) { return profileNamesEqual(m, name); })) {
         return MacroMessage{texts_[TextKey::MacroNameExists], MessageCaption::ApplicationTitle};
     }
+    const uint16_t loopCount = loopCountFromText(loopCountText_);
+    if (!store_.writeLoopCount(name, loopCount)) {
+        return fileNotWritten();
+    }
+    loopCountText_ = std::to_wstring(loopCount);
     macroNames_.push_back(name);
     macroNameText_ = name;
     clearEventLines();
@@ -76,16 +81,24 @@ std::optional<MacroMessage> MacroEditor::NewMacro() {
     return std::nullopt;
 }
 
-void MacroEditor::DeleteMacro() {
+MacroEditor::Deletion MacroEditor::DeleteMacro() {
     if (!selectedMacro_) {
-        return;
+        return {};
     }
     const std::wstring name = selectedName();
+    const std::optional<std::size_t> slot = store_.slotOf(name);
+    if (!store_.deleteMacro(name)) {
+        return {std::nullopt, fileNotWritten()};
+    }
     macroNames_.erase(macroNames_.begin() + static_cast<std::ptrdiff_t>(*selectedMacro_));
     selectedMacro_.reset();
     clearEventLines();
     macroNameText_.clear();
-    store_.deleteMacro(name);
+    if (slot) {
+        std::shift_left(area_.begin() + static_cast<std::ptrdiff_t>(*slot), area_.end(), 1);
+        area_.back() = MacroSlot{};
+    }
+    return {slot, std::nullopt};
 }
 
 std::optional<MacroMessage> MacroEditor::SaveMacro() {
@@ -99,7 +112,9 @@ std::optional<MacroMessage> MacroEditor::SaveMacro() {
     if (!store_.slotOf(name) && store_.listMacros().size() >= kMacroSlotCount) {
         return MacroMessage{std::wstring(kMacroLimitText), MessageCaption::Warning};
     }
-    store_.writeMacro(name, loopCountText_, eventLines_);
+    if (!store_.writeMacro(name, loopCountText_, eventLines_)) {
+        return fileNotWritten();
+    }
     EncodeMacroArea(store_, area_);
     return std::nullopt;
 }
@@ -135,6 +150,10 @@ void MacroEditor::SetLoopTimes(std::wstring text) {
     if (const std::optional<std::size_t> slot = store_.slotOf(name)) {
         SetSlotLoopCount(area_[*slot], value);
     }
+}
+
+MacroMessage MacroEditor::fileNotWritten() const {
+    return MacroMessage{texts_[TextKey::MacroFileNotWritten], MessageCaption::Warning};
 }
 
 void MacroEditor::showLoopTimes(std::wstring text) {

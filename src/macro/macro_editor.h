@@ -18,8 +18,8 @@ std::span<const std::wstring_view> mouseEventItems();
 // the event list of the selected macro and the mouse-event pop-up. The view shows this state in
 // its controls and turns their notifications into the calls below; it updates the loop-times edit
 // from loopTimesText() without calling SetLoopTimes again (the model has already run it).
-// Loop-count changes and deletions reach record.ini at once; event-list edits only on Confirm.
-// Slot operations use the macro's position in record.ini, where the encoding puts it.
+// New, loop-count changes and deletions reach record.ini at once; event-list edits only on
+// Confirm. Slot operations use the macro's position in record.ini, where the encoding puts it.
 class MacroEditor {
 public:
     MacroEditor(MacroStore& store, MacroArea& area, const UiTexts& texts);
@@ -29,10 +29,20 @@ public:
 
     // The name edit's text changed (the edit takes at most kMacroNameMaxLength characters).
     void setMacroNameText(std::wstring text);
+    // New: the macro's section is written at once, at the end of record.ini, so the list and the
+    // file agree on its place and a file that cannot be written is told at once.
     std::optional<MacroMessage> NewMacro();
-    void DeleteMacro();
+    // What Delete did: the slot of the macro that went, or why nothing changed.
+    struct Deletion {
+        std::optional<std::size_t> slot;
+        std::optional<MacroMessage> refusal;
+    };
+    // Delete: the selected macro leaves record.ini and the list; its slot leaves the macro area, the
+    // slots after it moving down one as their macros do in the file, and the last slot emptied.
+    Deletion DeleteMacro();
     // Confirm: writes the selected macro where it stands in record.ini and re-encodes the macro
-    // area. A macro whose events do not fit its slot is refused and nothing of it is written.
+    // area. A macro whose events do not fit its slot is refused and nothing of it is written. When
+    // the file cannot be written the edit stays on screen, to be confirmed again.
     std::optional<MacroMessage> SaveMacro();
     void SelectMacro(std::optional<std::size_t> index);
     // The loop-times edit's text changed by the user.
@@ -70,6 +80,8 @@ private:
     // The program changes the loop-times edit; that runs SetLoopTimes as a user edit does.
     void showLoopTimes(std::wstring text);
     void showSlotLoopCount(const std::wstring& name);
+    // The refusal shown when record.ini could not be written.
+    MacroMessage fileNotWritten() const;
     void insertLines(std::size_t at, const std::vector<std::wstring>& lines);
     const std::wstring& selectedName() const { return macroNames_[*selectedMacro_]; }
 

@@ -23,7 +23,10 @@ std::vector<std::wstring> MacroStore::listMacros() {
         if (name.empty() || names.size() == kMacroSlotCount) {
             break;
         }
-        names.push_back(std::move(name));
+        if (std::ranges::none_of(
+                names, [&](const std::wstring& listed) { return profileNamesEqual(listed, name); })) {
+            names.push_back(std::move(name));
+        }
     }
     return names;
 }
@@ -54,28 +57,47 @@ StoredMacro MacroStore::readMacro(const std::wstring& name) {
     for (std::size_t j = 0; j < std::min(count, kMacroLineLimit); ++j) {
         macro.lines.push_back(file_.readString(name, itemKey(j)));
     }
+    while (!macro.lines.empty() && macro.lines.back().empty()) {
+        macro.lines.pop_back();
+    }
     return macro;
 }
 
-void MacroStore::writeLoopCount(const std::wstring& name, long long loopCount) {
-    file_.writeString(name, kLoopTimesKey, std::to_wstring(loopCount));
+bool MacroStore::writeLoopCount(const std::wstring& name, long long loopCount) {
+    return file_.writeString(name, kLoopTimesKey, std::to_wstring(loopCount));
 }
 
-void MacroStore::writeMacro(const std::wstring& name, const std::wstring& loopTimes,
+bool MacroStore::writeMacro(const std::wstring& name, const std::wstring& loopTimes,
                             const std::vector<std::wstring>& lines) {
     const std::size_t oldCount = std::min(readItemCount(name), kMacroLineLimit);
-    file_.writeString(name, kLoopTimesKey, loopTimes);
-    file_.writeString(name, kItemCountKey, std::to_wstring(lines.size()));
+    if (!file_.writeString(name, kLoopTimesKey, loopTimes) ||
+        !file_.writeString(name, kItemCountKey, std::to_wstring(lines.size()))) {
+        return false;
+    }
     for (std::size_t j = 0; j < lines.size(); ++j) {
-        file_.writeString(name, itemKey(j), lines[j]);
+        if (!file_.writeString(name, itemKey(j), lines[j])) {
+            return false;
+        }
     }
     for (std::size_t j = lines.size(); j < oldCount; ++j) {
-        file_.deleteKey(name, itemKey(j));
+        if (!file_.deleteKey(name, itemKey(j))) {
+            return false;
+        }
     }
+    return true;
 }
 
-void MacroStore::deleteMacro(const std::wstring& name) {
-    file_.deleteSection(name);
+bool MacroStore::deleteMacro(const std::wstring& name) {
+    // The profile functions remove the first section of a name at a time.
+    const std::vector<std::wstring> sections = file_.sectionNames();
+    const auto count = std::ranges::count_if(
+        sections, [&](const std::wstring& section) { return profileNamesEqual(section, name); });
+    for (std::ptrdiff_t n = 0; n < count; ++n) {
+        if (!file_.deleteSection(name)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 std::vector<std::wstring> EncodeMacroArea(MacroStore& store, MacroArea& area) {

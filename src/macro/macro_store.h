@@ -14,7 +14,8 @@
 inline constexpr std::size_t kMacroNameMaxLength = 31;
 
 // One macro as record.ini holds it: the "MacroLoopTimes" text and the lines Item0 to
-// Item(ItemCount-1), at most kMacroLineLimit of them.
+// Item(ItemCount-1), at most kMacroLineLimit of them. Empty lines at the end are keys the file does
+// not hold (a hand-edited "ItemCount" larger than the lines) and are not part of the macro.
 struct StoredMacro {
     std::wstring loopTimes;
     std::vector<std::wstring> lines;
@@ -30,7 +31,9 @@ public:
     explicit MacroStore(ProfileStore& file) : file_(file) {}
 
     // The macro names in file order, at most twelve, each as written in the file. The list ends
-    // at an empty section name, as the profile functions' name list does.
+    // at an empty section name, as the profile functions' name list does. A section whose name
+    // equals an earlier one's without regard to case is no macro of its own: the profile functions
+    // read and write only the first of them, so the list names the first only.
     std::vector<std::wstring> listMacros();
     // The macro's position in listMacros (names compared without regard to case), which is its
     // slot; nothing when it is not one of the twelve.
@@ -39,14 +42,18 @@ public:
     std::wstring readLoopTimes(const std::wstring& name);
     StoredMacro readMacro(const std::wstring& name);
 
+    // The changes return false when record.ini could not be written; a write stops at the first
+    // key that fails.
     // Writes "MacroLoopTimes"; a missing section is created at the end of the file.
-    void writeLoopCount(const std::wstring& name, long long loopCount);
+    bool writeLoopCount(const std::wstring& name, long long loopCount);
     // Writes "MacroLoopTimes", "ItemCount" and the lines into the macro's section where it stands
     // (a new macro is appended), and removes the lines the section held beyond the new count, so
     // every macro keeps its slot and the buttons that run it.
-    void writeMacro(const std::wstring& name, const std::wstring& loopTimes,
+    bool writeMacro(const std::wstring& name, const std::wstring& loopTimes,
                     const std::vector<std::wstring>& lines);
-    void deleteMacro(const std::wstring& name);
+    // Removes the macro's section, and every later section that differs from its name only in
+    // case, which the list did not show as macros of their own.
+    bool deleteMacro(const std::wstring& name);
 
 private:
     std::size_t readItemCount(const std::wstring& name);

@@ -98,6 +98,12 @@ std::vector<Scenario> scenarios() {
           {L"Macro B", L"Item1", L"A   Dn"},
           {L"Macro A", L"ItemCount", L"4"}},
          {{L"Macro A", L"ItemCount"}, {L"Macro B", L"Item1"}}},
+        {"sections equal but for case, one deleted",
+         L"[Macro]\r\nItemCount=1\r\n[MACRO]\r\nItemCount=2\r\n[Other]\r\nItemCount=4\r\n[macro]"
+         L"\r\nItemCount=3\r\n",
+         TextEncoding::Utf16LittleEndian,
+         {{L"macro", nullptr, nullptr}},
+         {{L"Macro", L"ItemCount"}, {L"Other", L"ItemCount"}}},
         {"deleted keys read empty",
          L"",
          TextEncoding::Utf8,
@@ -175,6 +181,31 @@ TEST(ConfigProfileStore, IniFileAgreesWithTheWindowsProfileFunctions) {
         EXPECT_EQ(actual.sections, expected.sections) << scenario.name;
         EXPECT_EQ(actual.fileExists, expected.fileExists) << scenario.name;
     }
+}
+
+TEST(ConfigProfileStore, WindowsStoreReportsAChangeItCouldNotWrite) {
+    ConfigTestFolder folder;
+    Win32ProfileStore unwritable(folder.file(L"missing folder\\record.ini"));
+    EXPECT_FALSE(unwritable.writeString(L"Macro", L"ItemCount", L"1"));
+    Win32ProfileStore writable(folder.file(L"record.ini"));
+    EXPECT_TRUE(writable.writeString(L"Macro", L"ItemCount", L"1"));
+    EXPECT_TRUE(writable.deleteKey(L"Macro", L"Item0")) << "nothing to remove, nothing to write";
+    EXPECT_TRUE(writable.deleteSection(L"Macro"));
+}
+
+// IniFile keeps the file parsed; a change the profile functions make right after, of the same
+// size and within the same second, is still seen, and the other way round.
+TEST(ConfigProfileStore, IniFileAndTheProfileFunctionsSeeEachOthersChanges) {
+    ConfigTestFolder folder;
+    const std::wstring path = folder.file(L"record.ini");
+    Win32ProfileStore windows(path);
+    IniFile portable{std::filesystem::path(path)};
+    for (const wchar_t* value : {L"1", L"2", L"3"}) {
+        windows.writeString(L"Macro", L"ItemCount", value);
+        EXPECT_EQ(portable.readString(L"Macro", L"ItemCount"), value);
+    }
+    portable.writeString(L"Macro", L"ItemCount", L"4");
+    EXPECT_EQ(windows.readString(L"Macro", L"ItemCount"), L"4");
 }
 
 TEST(ConfigProfileStore, WindowsStoreCreatesAUnicodeFile) {
@@ -336,7 +367,7 @@ TEST(ConfigProfileStore, WindowsStoreDropsAWriteItCannotKeepRatherThanStoreQuest
     std::filesystem::create_directory(std::filesystem::path(path + L".tmp"));
     Win32ProfileStore store(path);
 
-    store.writeString(L"Setting-CHS", L"Item1", L"左键单击");
+    EXPECT_FALSE(store.writeString(L"Setting-CHS", L"Item1", L"左键单击"));
 
     EXPECT_EQ(store.readString(L"Setting-CHS", L"Item1"), L"Left Click");
     EXPECT_EQ(fileBytes(path), original);

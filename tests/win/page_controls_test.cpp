@@ -79,7 +79,7 @@ TEST_P(PageControlsTeardown, DestroysOnlyItsOwnPage) {
     DeviceConfigRecord record{};
     AppSettings settings;
     BasicPageView basic(host, record, settings, host.texts());
-    AdvancedPageView advanced(host, record, host.texts());
+    AdvancedPageView advanced(host, record, settings, host.texts());
     basic.createControls();
     advanced.createControls();
     const int basicIds[] = {page_control_id::kFirstStageSwatch, page_control_id::kLastStageSwatch,

@@ -372,12 +372,13 @@ public:
     std::wstring readString(const std::wstring& section, const std::wstring& key) override {
         return values[section + L"/" + key];
     }
-    void writeString(const std::wstring& section, const std::wstring& key,
+    bool writeString(const std::wstring& section, const std::wstring& key,
                      const std::wstring& value) override {
         values[section + L"/" + key] = value;
+        return true;
     }
-    void deleteKey(const std::wstring&, const std::wstring&) override {}
-    void deleteSection(const std::wstring&) override {}
+    bool deleteKey(const std::wstring&, const std::wstring&) override { return true; }
+    bool deleteSection(const std::wstring&) override { return true; }
     std::vector<std::wstring> sectionNames() override { return {}; }
 
     std::map<std::wstring, std::wstring> values;

@@ -19,8 +19,9 @@
 
 namespace id = page_control_id;
 
-AdvancedPageView::AdvancedPageView(PageHost& host, DeviceConfigRecord& record, const UiTexts& texts)
-    : host_(host), model_(record, texts) {}
+AdvancedPageView::AdvancedPageView(PageHost& host, DeviceConfigRecord& record, AppSettings& settings,
+                                   const UiTexts& texts)
+    : host_(host), model_(record, settings, texts) {}
 
 void AdvancedPageView::createControls() {
     model_.reset();

@@ -16,7 +16,7 @@
 // while the page is shown, the mouse-event list while it is open, and the event list's menu.
 class AdvancedPageView : public PageView, private RecorderHost {
 public:
-    AdvancedPageView(PageHost& host, DeviceConfigRecord& record, const UiTexts& texts);
+    AdvancedPageView(PageHost& host, DeviceConfigRecord& record, AppSettings& settings, const UiTexts& texts);
 
     void createControls() override;
     void destroyControls() override;

@@ -165,7 +165,7 @@ private:
     PointerSettings pointerSettings_{config_.record, pointerSystem_, texts_};
 
     BasicPageView basicPage_{*this, config_.record, settings_, texts_};
-    AdvancedPageView advancedPage_{*this, config_.record, texts_};
+    AdvancedPageView advancedPage_{*this, config_.record, settings_, texts_};
     MainWindowHover hover_;
     MainWindowControlColours controlColours_;
     PngCache images_;

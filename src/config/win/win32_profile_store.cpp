@@ -22,23 +22,23 @@ std::wstring Win32ProfileStore::readString(const std::wstring& section, const st
     return std::wstring(buffer, length);
 }
 
-void Win32ProfileStore::writeString(const std::wstring& section, const std::wstring& key,
+bool Win32ProfileStore::writeString(const std::wstring& section, const std::wstring& key,
                                     const std::wstring& value) {
     createUnicodeProfileFileIfMissing(path_);
     const bool fitsEightBitFile =
         fitsAnsiCodePage(section) && fitsAnsiCodePage(key) && fitsAnsiCodePage(value);
     if (!fitsEightBitFile && !makeProfileFileUnicode(path_)) {
-        return;
+        return false;
     }
-    WritePrivateProfileStringW(section.c_str(), key.c_str(), value.c_str(), path_.c_str());
+    return WritePrivateProfileStringW(section.c_str(), key.c_str(), value.c_str(), path_.c_str()) != FALSE;
 }
 
-void Win32ProfileStore::deleteKey(const std::wstring& section, const std::wstring& key) {
-    WritePrivateProfileStringW(section.c_str(), key.c_str(), nullptr, path_.c_str());
+bool Win32ProfileStore::deleteKey(const std::wstring& section, const std::wstring& key) {
+    return WritePrivateProfileStringW(section.c_str(), key.c_str(), nullptr, path_.c_str()) != FALSE;
 }
 
-void Win32ProfileStore::deleteSection(const std::wstring& section) {
-    WritePrivateProfileStringW(section.c_str(), nullptr, nullptr, path_.c_str());
+bool Win32ProfileStore::deleteSection(const std::wstring& section) {
+    return WritePrivateProfileStringW(section.c_str(), nullptr, nullptr, path_.c_str()) != FALSE;
 }
 
 std::vector<std::wstring> Win32ProfileStore::sectionNames() {

@@ -10,16 +10,17 @@
 // yet it creates the file with a UTF-16LE byte-order mark, so Windows keeps the file in Unicode and
 // labels in any language survive. An existing 8-bit file stays 8-bit until a write brings text that
 // the ANSI code page cannot hold; the file then becomes UTF-16LE first. When that fails, the write
-// is dropped rather than stored as question marks, and the old value stays.
+// is dropped rather than stored as question marks, the old value stays and the write reports
+// failure.
 class Win32ProfileStore : public ProfileStore {
 public:
     explicit Win32ProfileStore(std::wstring path);
 
     std::wstring readString(const std::wstring& section, const std::wstring& key) override;
-    void writeString(const std::wstring& section, const std::wstring& key,
+    bool writeString(const std::wstring& section, const std::wstring& key,
                      const std::wstring& value) override;
-    void deleteKey(const std::wstring& section, const std::wstring& key) override;
-    void deleteSection(const std::wstring& section) override;
+    bool deleteKey(const std::wstring& section, const std::wstring& key) override;
+    bool deleteSection(const std::wstring& section) override;
     std::vector<std::wstring> sectionNames() override;
 
 private:

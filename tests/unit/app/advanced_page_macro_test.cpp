@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/advanced_page_model.h"
+#include "assign/button_function.h"
 #include "macro/macro_test_files.h"
 
 namespace {
@@ -23,8 +24,9 @@ struct MacroPage : testing::Test {
     TempFolder folder{L"gm page macro test"};
     IniFile file{pathFromWide(folder.file(L"record.ini"))};
     DeviceConfigRecord record{};
+    AppSettings settings;
     UiTexts texts{Language::English};
-    AdvancedPageModel page{record, texts};
+    AdvancedPageModel page{record, settings, texts};
     FakeRecorderHost host;
 
     PageUpdate newMacro(const std::wstring& name) {
@@ -100,6 +102,39 @@ TEST_F(MacroPage, KeysRecordedThroughThePageReachTheRecordsMacroSlotOnConfirm) {
               (std::vector<uint8_t>{0x05, 0x04, 0x80, 0x04, 0x00}));
     page.loadMacroPage();
     EXPECT_EQ(page.macroEditor()->eventLines(), (Lines{L"A   Dn", L"50 ms", L"A   Up"}));
+}
+
+// Buttons name macros by slot: deleting B moves the buttons of C along with C in both key modes,
+// and the buttons of B get their default function and label.
+TEST_F(MacroPage, DeletingAMacroLeavesEveryButtonOnTheMacroItWasGiven) {
+    MacroStore store(file);
+    for (const wchar_t* name : {L"A", L"B", L"C"}) {
+        store.writeMacro(name, L"1", {std::wstring(name) + L"   Dn"});
+    }
+    EncodeMacroArea(store, record.macroSlots);
+    WriteButtonFunction(record, KeyMode::ModeA, 0, MacroKeyFunction{2, 1});
+    WriteButtonFunction(record, KeyMode::ModeA, 1, MacroKeyFunction{1, 0});
+    WriteButtonFunction(record, KeyMode::ModeB, 4, MacroKeyFunction{0, 2});
+    WriteButtonFunction(record, KeyMode::ModeB, 6, MacroKeyFunction{1, 0});
+    settings.labelsA[0] = L"Macro Key-C";
+    settings.labelsA[1] = settings.labelsB[6] = L"Macro Key-B";
+    page.openMacroFile(file, host);
+    page.loadMacroPage();
+
+    page.selectMacro(1);
+    EXPECT_EQ(page.deleteMacro(), refresh());
+
+    EXPECT_EQ(ReadButtonFunction(record, KeyMode::ModeA, 0), ButtonFunction(MacroKeyFunction{1, 1}));
+    EXPECT_EQ(settings.labelsA[0], L"Macro Key-C");
+    EXPECT_EQ(ReadButtonFunction(record, KeyMode::ModeA, 1), ButtonFunction(PlainFunction{kRightClick}));
+    EXPECT_EQ(settings.labelsA[1], L"Right Click");
+    EXPECT_EQ(ReadButtonFunction(record, KeyMode::ModeB, 4), ButtonFunction(MacroKeyFunction{0, 2}));
+    EXPECT_EQ(ReadButtonFunction(record, KeyMode::ModeB, 6), ButtonFunction(DpiSwitchFunction{kDpiDown}));
+    EXPECT_EQ(settings.labelsB[6], L"DPI -");
+    EXPECT_EQ(record.macroSlots[1].events[1], 0x06) << "slot 1 holds C before the next Confirm";
+    page.selectMacro(0);
+    page.saveMacro();
+    EXPECT_EQ(record.macroSlots[1].events[1], 0x06) << "and after it";
 }
 
 } // namespace

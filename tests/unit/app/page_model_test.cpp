@@ -68,8 +68,9 @@ TEST_F(BasicPage, ClickContextCarriesTheStagesThatAreOnAndNoOpenListAfterAReset)
 
 TEST(AdvancedPage, ClickContextShowsTheMouseEventListClosedAfterAReset) {
     DeviceConfigRecord record{};
+    AppSettings settings;
     UiTexts texts;
-    AdvancedPageModel page(record, texts);
+    AdvancedPageModel page(record, settings, texts);
     page.reset();
     ClickContext context;
     context.mouseEventListOpen = true;

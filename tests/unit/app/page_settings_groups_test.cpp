@@ -103,7 +103,8 @@ TEST(AdvancedSettingsGroup, PointerGroupThroughThePage) {
     const UiTexts texts(Language::English);
     RecordingPointerSystem system;
     PointerSettings pointer(record, system, texts);
-    AdvancedPageModel page(record, texts);
+    AppSettings settings;
+    AdvancedPageModel page(record, settings, texts);
     EXPECT_EQ(page.setPointerSlider(1, 4), PageUpdate{}) << "no pointer group before the page is drawn";
     system.speed = 3;
     system.failing = {"doubleClickTime", "setMouseSpeed", "setDoubleClickTime"};

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -194,6 +195,35 @@ TEST_F(IniFileTest, EightBitFileBecomesUnicodeRatherThanLoseALabel) {
     EXPECT_EQ(readBytes(path).substr(0, 2), "\xFF\xFE");
     EXPECT_EQ(ini.readString(L"Setting-CHS", L"Item1"), L"左键");
     EXPECT_EQ(ini.readString(L"Setting-GER", L"Item1"), L"Größe");
+}
+
+// The file is kept parsed; what another writer changes must still be seen, even a change that
+// leaves the size and the write time as they were.
+TEST_F(IniFileTest, ChangesByAnotherWriterAreSeen) {
+    IniFile other{pathFromWide(path)};
+    EXPECT_EQ(ini.readString(L"Skins", L"Lan"), L"");
+    other.writeString(L"Skins", L"Lan", L"GER");
+    EXPECT_EQ(ini.readString(L"Skins", L"Lan"), L"GER");
+    const auto writeTime = std::filesystem::last_write_time(pathFromWide(path));
+    writeText(L"[Skins]\r\nLan=CHS\r\n", TextEncoding::Utf16LittleEndian);
+    std::filesystem::last_write_time(pathFromWide(path), writeTime);
+    EXPECT_EQ(ini.readString(L"Skins", L"Lan"), L"CHS");
+    ini.writeString(L"Skins", L"Path", L"Blau");
+    EXPECT_EQ(other.sectionNames(), Names{L"Skins"});
+    EXPECT_EQ(other.readString(L"Skins", L"Path"), L"Blau");
+    std::filesystem::remove(pathFromWide(path));
+    EXPECT_EQ(ini.readString(L"Skins", L"Lan"), L"");
+}
+
+TEST_F(IniFileTest, ChangesReportAFileThatCannotBeWritten) {
+    IniFile unwritable{pathFromWide(temp.file(L"missing folder/record.ini"))};
+    EXPECT_FALSE(unwritable.writeString(L"Macro", L"ItemCount", L"0"));
+    EXPECT_TRUE(unwritable.deleteSection(L"Macro")) << "nothing to remove, nothing to write";
+    EXPECT_TRUE(ini.writeString(L"Macro", L"ItemCount", L"0"));
+    std::filesystem::remove(pathFromWide(path));
+    std::filesystem::create_directory(pathFromWide(path));
+    EXPECT_FALSE(ini.writeString(L"Macro", L"ItemCount", L"1"));
+    EXPECT_EQ(ini.readString(L"Macro", L"ItemCount"), L"");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -61,11 +62,11 @@ TEST(MacroEditor, SlotsFollowTheFileOrderNotTheListOrder) {
     MacroFiles f;
     f.newMacro(L"X");
     f.newMacro(L"Y");
-    f.editor.SelectMacro(1); // Y's section is created first
+    writeBytes(f.folder.file(L"record.ini"), "[Y]\r\nMacroLoopTimes=1\r\n[X]\r\nMacroLoopTimes=1\r\n");
     f.editor.SelectMacro(0);
     f.editor.SetLoopTimes(L"7");
     EXPECT_EQ(f.area[1].loopCount(), 7) << "X stands second in record.ini";
-    EXPECT_EQ(f.area[0].loopCount(), 1);
+    EXPECT_EQ(f.area[0].loopCount(), 0);
 }
 
 TEST(MacroEditor, ConfirmKeepsTheMacroInItsPlace) {
@@ -83,7 +84,8 @@ TEST(MacroEditor, ConfirmKeepsTheMacroInItsPlace) {
     EXPECT_EQ(f.area[2].events[1], 0x06);
     f.editor.DeleteMacro();
     EXPECT_EQ(f.store.listMacros(), (Lines{L"Two", L"Three"}));
-    EXPECT_EQ(f.area[2].events[1], 0x06) << "deleting leaves the slots until the next Confirm";
+    EXPECT_EQ(f.area[1].events[1], 0x06) << "the slots follow their macros";
+    EXPECT_TRUE(isEmptySlot(f.area[2]));
 }
 
 TEST(MacroEditor, ConfirmWithAnEmptyListEmptiesTheMacroInFileAndSlot) {
@@ -110,7 +112,7 @@ TEST(MacroEditor, ConfirmRefusesAMacroTooLongForTheMouse) {
     EXPECT_EQ(f.editor.SaveMacro(),
               (MacroMessage{L"This macro is too long for the mouse. Remove some events and confirm again.",
                             MessageCaption::Warning}));
-    EXPECT_TRUE(f.store.listMacros().empty());
+    EXPECT_EQ(f.file.readString(L"Long", L"ItemCount"), L"");
     EXPECT_TRUE(isEmptySlot(f.area[0]));
 }
 
@@ -189,6 +191,93 @@ TEST(MacroEditor, DelayLinesAreEditedAndEventLinesDeleted) {
     f.editor.DeleteEventLine();
     EXPECT_EQ(f.editor.eventLines(), (Lines{L"A   Dn", L"50 ms", L"50 ms"}));
     EXPECT_FALSE(f.editor.selectedEventLine());
+}
+
+TEST(MacroEditor, SectionsWhoseNamesDifferOnlyInCaseAreOneMacro) {
+    MacroFiles f;
+    writeBytes(f.folder.file(L"record.ini"), "[Macro]\r\nItemCount=2\r\nItem0=A   Dn\r\nItem1=10 ms\r\n"
+                                             "[MACRO]\r\nItemCount=2\r\nItem0=B   Dn\r\nItem1=20 ms\r\n"
+                                             "[Other]\r\nItemCount=1\r\nItem0=D   Dn\r\n"
+                                             "[macro]\r\nItemCount=2\r\nItem0=C   Dn\r\nItem1=30 ms\r\n");
+    f.editor.LoadMacroPage();
+    EXPECT_EQ(f.editor.macroNames(), (Lines{L"Macro", L"Other"}));
+    EXPECT_EQ(f.store.slotOf(L"Other"), 1u);
+    f.editor.SelectMacro(0);
+    EXPECT_EQ(f.editor.eventLines(), (Lines{L"A   Dn", L"10 ms"}));
+    EXPECT_EQ(f.editor.DeleteMacro().slot, 0u);
+    EXPECT_EQ(f.file.sectionNames(), Lines{L"Other"}) << "the macro goes whole, and no other";
+}
+
+// record.ini made read-only and writable again: it reads as before; while read-only every change
+// fails.
+class LockableFile : public ProfileStore {
+public:
+    explicit LockableFile(ProfileStore& file) : file_(file) {}
+    std::wstring readString(const std::wstring& section, const std::wstring& key) override {
+        return file_.readString(section, key);
+    }
+    bool writeString(const std::wstring& section, const std::wstring& key,
+                     const std::wstring& value) override {
+        return !locked && file_.writeString(section, key, value);
+    }
+    bool deleteKey(const std::wstring& section, const std::wstring& key) override {
+        return !locked && file_.deleteKey(section, key);
+    }
+    bool deleteSection(const std::wstring& section) override {
+        return !locked && file_.deleteSection(section);
+    }
+    std::vector<std::wstring> sectionNames() override { return file_.sectionNames(); }
+
+    bool locked = false;
+
+private:
+    ProfileStore& file_;
+};
+
+// Confirm, New and Delete with a record.ini that cannot be written tell so and change nothing, and
+// the edit stays to be confirmed again.
+TEST(MacroEditor, AFileThatCannotBeWrittenIsToldAndTheEditKept) {
+    MacroFiles f;
+    LockableFile file(f.file);
+    MacroStore store(file);
+    MacroEditor editor(store, f.area, f.texts);
+    editor.setMacroNameText(L"Kept");
+    ASSERT_FALSE(editor.NewMacro());
+    editor.appendEventLine(L"A   Dn");
+    ASSERT_FALSE(editor.SaveMacro());
+    const MacroSlot slotBefore = f.area[0];
+    const MacroMessage notWritten{
+        L"The macro file record.ini could not be written. Make sure the file and its "
+        L"folder are not read-only, then try again.",
+        MessageCaption::Warning};
+
+    file.locked = true;
+    editor.appendEventLine(L"50 ms");
+    editor.appendEventLine(L"A   Up");
+    EXPECT_EQ(editor.SaveMacro(), notWritten);
+    EXPECT_EQ(editor.eventLines(), (Lines{L"A   Dn", L"50 ms", L"A   Up"}));
+    EXPECT_EQ(0, std::memcmp(&f.area[0], &slotBefore, sizeof slotBefore));
+    editor.setMacroNameText(L"New");
+    EXPECT_EQ(editor.NewMacro(), notWritten);
+    EXPECT_EQ(editor.DeleteMacro().refusal, notWritten);
+    EXPECT_EQ(editor.macroNames(), Lines{L"Kept"});
+    EXPECT_EQ(editor.selectedMacro(), 0u);
+    EXPECT_EQ(store.readMacro(L"Kept").lines, Lines{L"A   Dn"});
+
+    file.locked = false;
+    EXPECT_FALSE(editor.SaveMacro());
+    EXPECT_EQ(store.readMacro(L"Kept").lines, (Lines{L"A   Dn", L"50 ms", L"A   Up"}));
+}
+
+TEST(MacroEditor, ConfirmWritesTheLinesTheFileHeldAndNoPadding) {
+    MacroFiles f;
+    writeBytes(f.folder.file(L"record.ini"),
+               "[huge]\r\nMacroLoopTimes=1\r\nItemCount=2000000000\r\nItem0=A   Dn\r\nItem1=50 ms\r\n");
+    f.editor.LoadMacroPage();
+    EXPECT_EQ(f.editor.eventLines(), (Lines{L"A   Dn", L"50 ms"}));
+    ASSERT_FALSE(f.editor.SaveMacro());
+    EXPECT_EQ(decodeText(readBytes(f.folder.file(L"record.ini"))).text,
+              L"[huge]\r\nMacroLoopTimes=1\r\nItemCount=2\r\nItem0=A   Dn\r\nItem1=50 ms\r\n");
 }
 
 } // namespace

@@ -22,12 +22,13 @@ public:
 class RecordingStore : public ProfileStore {
 public:
     std::wstring readString(const std::wstring&, const std::wstring&) override { return {}; }
-    void writeString(const std::wstring& section, const std::wstring& key,
+    bool writeString(const std::wstring& section, const std::wstring& key,
                      const std::wstring& value) override {
         writes.push_back({section + L"/" + key, value});
+        return true;
     }
-    void deleteKey(const std::wstring&, const std::wstring&) override {}
-    void deleteSection(const std::wstring&) override {}
+    bool deleteKey(const std::wstring&, const std::wstring&) override { return true; }
+    bool deleteSection(const std::wstring&) override { return true; }
     std::vector<std::wstring> sectionNames() override { return {}; }
     std::vector<std::pair<std::wstring, std::wstring>> writes;
 };
