@@ -1,7 +1,6 @@
 #include "cli/command_line_files.h"
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <system_error>
 
