@@ -1,6 +1,12 @@
 # Native build: the core under AddressSanitizer and UBSan, its unit tests, the command-line tool,
-# the fuzz targets (with clang) and the benchmarks.
-option(GM_SANITIZE "Build the native core and tests with ASan and UBSan" ON)
+# the fuzz targets (with clang) and the benchmarks. An optimised build (Release and the like) is
+# built without sanitizers unless asked for, so its figures and warnings are those of the code.
+if(CMAKE_BUILD_TYPE MATCHES "^(Release|RelWithDebInfo|MinSizeRel)$")
+    set(GM_SANITIZE_DEFAULT OFF)
+else()
+    set(GM_SANITIZE_DEFAULT ON)
+endif()
+option(GM_SANITIZE "Build the native core and tests with ASan and UBSan" ${GM_SANITIZE_DEFAULT})
 if(GM_SANITIZE)
     set(GM_SANITIZER_FLAGS -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
     gm_libraries_options(compile ${GM_SANITIZER_FLAGS})

@@ -3,23 +3,22 @@
 # (native, and the Windows build under Wine), the check of a mouse that arrives (native), the
 # hover redraw with and without the image cache
 # under Wine, and the footprint of the emulated build under Wine (start time, memory, idle CPU)
-# beside a minimal tray program. The native benchmarks are built without sanitizers, in Release.
+# beside a minimal tray program. The native benchmarks run from the Release tree (no sanitizers).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 runs=${1:-15}
 
 bash scripts/install-deps.sh
-cmake -S "$root" -B "$root/build/bench" -DCMAKE_BUILD_TYPE=Release -DGM_SANITIZE=OFF >/dev/null
-cmake --build "$root/build/bench" -j "$(nproc)" --target apply_bench apply_freeze_bench arrival_check_bench
+bash scripts/build.sh release
 bash scripts/build.sh windows
 
 echo "== Apply, native"
-"$root/build/bench/apply_bench" "$runs"
+"$root/build/release/apply_bench" "$runs"
 echo "== Apply with a mouse that misbehaves (worst-case freeze), native"
-"$root/build/bench/apply_freeze_bench"
+"$root/build/release/apply_freeze_bench"
 echo "== Check of a mouse that arrives (user-interface thread), native"
-"$root/build/bench/arrival_check_bench" "$runs"
+"$root/build/release/arrival_check_bench" "$runs"
 
 source scripts/wine-env.sh
 echo "== Apply, Windows build under Wine"

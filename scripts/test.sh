@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds and runs every test tier: native unit tests under ASan and UBSan, the command-line tool's
-# tests, a brief run of each fuzz target, the Windows tests under Wine and the end-to-end scenarios
+# tests, the unit tests again in the optimised Release tree, a brief run of each fuzz target, the Windows tests under Wine and the end-to-end scenarios
 # on a virtual display. Screenshots and logs go to artifacts/.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -12,6 +12,10 @@ mkdir -p artifacts
 echo "== native build and tests"
 bash scripts/build.sh native
 ctest --test-dir build/native --output-on-failure -j "$(nproc)"
+
+echo "== native Release build and unit tests"
+bash scripts/build.sh release
+build/release/unit_tests --gtest_brief=1
 
 if [ -f tests/fuzz/CMakeLists.txt ]; then
     echo "== fuzz targets (brief)"

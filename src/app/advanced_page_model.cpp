@@ -49,13 +49,17 @@ void AdvancedPageModel::openMacroFile(ProfileStore& macroFile, RecorderHost& rec
     macro_.emplace(macroFile, record_.macroSlots, recorderHost, texts_);
 }
 
+PageUpdate AdvancedPageModel::showMacroEdit() {
+    PageUpdate update;
+    update.refreshControls = true;
+    return update;
+}
+
 PageUpdate AdvancedPageModel::showMacroEdit(const std::optional<MacroMessage>& refusal) {
     if (refusal) {
         macro_->host.showMessage(*refusal);
     }
-    PageUpdate update;
-    update.refreshControls = true;
-    return update;
+    return showMacroEdit();
 }
 
 PageUpdate AdvancedPageModel::loadMacroPage() {

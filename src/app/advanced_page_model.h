@@ -93,8 +93,10 @@ private:
         MacroRecorder recorder;
         RecorderHost& host;
     };
-    // Shows the editor's refusal, if any; the macro controls show the editor's state again.
-    PageUpdate showMacroEdit(const std::optional<MacroMessage>& refusal = std::nullopt);
+    // The macro controls show the editor's state again.
+    static PageUpdate showMacroEdit();
+    // Shows the editor's refusal, if any, then the editor's state.
+    PageUpdate showMacroEdit(const std::optional<MacroMessage>& refusal);
 
     DeviceConfigRecord& record_;
     AppSettings& settings_;

@@ -120,6 +120,20 @@ constexpr std::array<NamedCode, 107> kKeyCodes = {{
     {L"M-Button", 0xF2},
 }};
 
+// The names Wine gives keys whose Windows names differ: the X key symbols of an unshifted key
+// (Num 1 is "KP_End" whether Num Lock is on or not). Wine names both Ctrl, Shift and Alt keys alike;
+// such a name stands for the left-hand key.
+constexpr std::array<NamedCode, 29> kWineKeyCodes = {{
+    {L"Return", 0x28},      {L"Escape", 0x29},    {L"BackSpace", 0x2A},   {L"space", 0x2C},
+    {L"Caps_Lock", 0x39},   {L"Print", 0x46},     {L"Scroll_Lock", 0x47}, {L"Prior", 0x4B},
+    {L"Next", 0x4E},        {L"Num_Lock", 0x53},  {L"KP_Divide", 0x54},   {L"KP_Multiply", 0x55},
+    {L"KP_Subtract", 0x56}, {L"KP_Add", 0x57},    {L"KP_Enter", 0x58},    {L"KP_End", 0x59},
+    {L"KP_Down", 0x5A},     {L"KP_Next", 0x5B},   {L"KP_Left", 0x5C},     {L"KP_Begin", 0x5D},
+    {L"KP_Right", 0x5E},    {L"KP_Home", 0x5F},   {L"KP_Up", 0x60},       {L"KP_Prior", 0x61},
+    {L"KP_Insert", 0x62},   {L"KP_Delete", 0x63}, {L"Control", 0xE0},     {L"Super_L", 0xE3},
+    {L"Super_R", 0xE7},
+}};
+
 constexpr std::array<std::wstring_view, 8> kModifierNames = {L"Left Ctrl", L"Left Shift", L"Left Alt",
                                                              L"Left Win",  L"Right Ctrl", L"Right Shift",
                                                              L"Right Alt", L"Right Win"};
@@ -199,6 +213,11 @@ constexpr std::array<uint8_t, kFireKeyCount> kFireKeyCodes = {
 
 uint8_t KeyNameToCode(std::wstring_view name) {
     for (const NamedCode& row : kKeyCodes) {
+        if (row.name == name) {
+            return row.code;
+        }
+    }
+    for (const NamedCode& row : kWineKeyCodes) {
         if (row.name == name) {
             return row.code;
         }

@@ -9,7 +9,8 @@
 // HID keyboard usages, plus the mouse codes F0h to F2h for the three mouse buttons.
 
 // Code of a key name: exact, case-sensitive comparison with the whole name; 0 when none matches.
-// "Ctrl", "Shift" and "Alt" are the left-hand keys.
+// "Ctrl", "Shift" and "Alt" are the left-hand keys. The names Wine gives the keys ("Return",
+// "KP_End", ...) are taken too, so keys captured or recorded under Wine keep their codes.
 uint8_t KeyNameToCode(std::wstring_view name);
 
 // The name KeyNameToCode first gives a code for; empty for a code no name has (0 among them).

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "cli/apply_command.h"
+#include "cli/command_line_files.h"
 #include "cli/config_file_reader.h"
 #include "cli/config_summary.h"
 #include "cli/key_matrix_listing.h"
@@ -118,6 +119,10 @@ int applyCommand(const std::vector<std::string>& arguments, std::ostream& out, s
     }
     if (options.tracePath && sameFile(*options.tracePath, options.configPath)) {
         return usageError(err, "--trace names the configuration file itself");
+    }
+    if (std::string error; options.tracePath && !checkTraceTarget(*options.tracePath, error)) {
+        err << "mousecfg: " << error << "\n";
+        return kFailure;
     }
     return runApply(options, out, err);
 }

@@ -2,19 +2,10 @@
 
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <system_error>
-#include <vector>
 
+#include "cli/command_line_files.h"
 #include "config/config_file.h"
-
-namespace {
-
-std::filesystem::path pathFromUtf8(const std::string& path) {
-    return std::filesystem::path(std::u8string(path.begin(), path.end()));
-}
-
-} // namespace
 
 bool readConfigFile(const std::string& path, DeviceConfigRecord& record, std::string& error) {
     std::error_code ignored;
@@ -22,23 +13,15 @@ bool readConfigFile(const std::string& path, DeviceConfigRecord& record, std::st
         error = path + " is a folder, not a config.bin";
         return false;
     }
-    std::ifstream file(pathFromUtf8(path), std::ios::binary);
-    if (!file) {
-        error = "cannot open " + path;
+    // One byte more than a config.bin holds tells a longer file from a complete one.
+    std::string bytes;
+    if (!readFileStart(path, kConfigFileSize + 1, bytes, error)) {
         return false;
     }
-    // One byte more than a config.bin holds tells a longer file from a complete one; nothing past it
-    // is read, so an endless source (a device, a pipe) ends here too.
-    std::vector<char> bytes(kConfigFileSize + 1);
-    file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    const auto length = static_cast<std::size_t>(file.gcount());
-    if (file.bad()) {
-        error = "cannot read " + path;
-        return false;
-    }
-    if (length != kConfigFileSize) {
-        const std::string size = length > kConfigFileSize ? "more than " + std::to_string(kConfigFileSize)
-                                                          : std::to_string(length);
+    if (bytes.size() != kConfigFileSize) {
+        const std::string size = bytes.size() > kConfigFileSize
+                                     ? "more than " + std::to_string(kConfigFileSize)
+                                     : std::to_string(bytes.size());
         error = path + " holds " + size + " bytes; a config.bin has " + std::to_string(kConfigFileSize);
         return false;
     }

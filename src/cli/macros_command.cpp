@@ -5,6 +5,7 @@
 #include <ostream>
 #include <system_error>
 
+#include "cli/command_line_files.h"
 #include "cli/config_file_reader.h"
 #include "config/ini_file.h"
 #include "config/text_encoding.h"
@@ -13,20 +14,23 @@
 namespace {
 
 // A record.ini of twelve macros at their longest is a few hundred kilobytes.
-constexpr std::uintmax_t kLargestRecordFile = 4u << 20;
+constexpr std::size_t kLargestRecordFile = 4u << 20;
 
-std::filesystem::path pathFromUtf8(const std::string& path) {
-    return std::filesystem::path(std::u8string(path.begin(), path.end()));
-}
-
-bool checkRecordFile(const std::filesystem::path& path, const std::string& shown, std::string& error) {
+// The macro store reads record.ini afresh for every value and takes a file it cannot read for an
+// empty one; so the file must be a regular file (read again by name), readable to its end and of a
+// record.ini's size before the store is given it.
+bool checkRecordFile(const std::string& path, std::string& error) {
     std::error_code ignored;
-    if (!std::filesystem::is_regular_file(path, ignored)) {
-        error = "cannot open " + shown + " as a file";
+    if (!std::filesystem::is_regular_file(pathFromUtf8(path), ignored)) {
+        error = "cannot open " + path + " as a file";
         return false;
     }
-    if (std::filesystem::file_size(path, ignored) > kLargestRecordFile) {
-        error = shown + " is too large for a record.ini";
+    std::string bytes;
+    if (!readFileStart(path, kLargestRecordFile + 1, bytes, error)) {
+        return false;
+    }
+    if (bytes.size() > kLargestRecordFile) {
+        error = path + " is too large for a record.ini";
         return false;
     }
     return true;
@@ -52,13 +56,11 @@ int runMacros(const std::string& recordPath, const std::optional<std::string>& c
               std::ostream& err) {
     DeviceConfigRecord record{};
     std::string error;
-    const std::filesystem::path recordFile = pathFromUtf8(recordPath);
-    if (!checkRecordFile(recordFile, recordPath, error) ||
-        (configPath && !readConfigFile(*configPath, record, error))) {
+    if (!checkRecordFile(recordPath, error) || (configPath && !readConfigFile(*configPath, record, error))) {
         err << "mousecfg: " << error << "\n";
         return 1;
     }
-    IniFile file(recordFile);
+    IniFile file(pathFromUtf8(recordPath));
     MacroStore store(file);
     for (const std::wstring& name : EncodeMacroArea(store, record.macroSlots)) {
         err << "mousecfg: macro \"" << encodeUtf8(name)

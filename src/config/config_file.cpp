@@ -25,7 +25,8 @@ bool fileExists(const std::filesystem::path& path) {
 // A config.bin of the wrong size was ignored at start-up; before a save replaces it, it is kept as
 // "config.bin.bad" so that whatever it held can still be looked at or put back by hand. Returns 0,
 // or the error code of a failed copy (the save then stops and the file stays as it is).
-uint32_t keepUnusableFile(const std::filesystem::path& target, const std::filesystem::path& kept) {
+uint32_t keepUnusableFile(const std::filesystem::path& target, const std::filesystem::path& kept,
+                          ConfigFileWriter& writer) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(target, error)) {
         return 0;
@@ -34,16 +35,15 @@ uint32_t keepUnusableFile(const std::filesystem::path& target, const std::filesy
     if (error || size == kConfigFileSize) {
         return 0;
     }
-    // An earlier kept file is replaced. It is removed first: with MinGW's runtime, which reports no
-    // file identities, copy_file refuses to overwrite any existing file as if it were the source.
-    if (std::filesystem::is_regular_file(kept, error)) {
-        std::filesystem::remove(kept, error);
-    }
-    std::filesystem::copy_file(target, kept, error);
-    if (!error) {
-        return 0;
-    }
-    return error.value() != 0 ? static_cast<uint32_t>(error.value()) : 5;
+    return writer.copyFile(target, kept);
+}
+
+// Whether the temporary file's name is free for the save's own use: nothing is there, or a regular
+// file (left by an interrupted save). Anything else (a folder, a link) is not the program's to remove.
+bool temporaryNameIsFree(const std::filesystem::path& temporary) {
+    std::error_code error;
+    const std::filesystem::file_type type = std::filesystem::symlink_status(temporary, error).type();
+    return type == std::filesystem::file_type::not_found || type == std::filesystem::file_type::regular;
 }
 
 std::wstring formatted(const wchar_t* format, auto... values) {
@@ -115,7 +115,8 @@ ConfigFileResult saveConfigFile(const ConfigState& state, const DataPaths& paths
     if (const uint32_t error = writer.checkWritable(target)) {
         return {ConfigFileStatus::WriteFailed, error};
     }
-    if (const uint32_t error = keepUnusableFile(target, pathFromWide(paths.configPath + kUnusableSuffix))) {
+    if (const uint32_t error =
+            keepUnusableFile(target, pathFromWide(paths.configPath + kUnusableSuffix), writer)) {
         return {ConfigFileStatus::WriteFailed, error};
     }
     std::array<uint8_t, kConfigFileSize> bytes{};
@@ -123,13 +124,16 @@ ConfigFileResult saveConfigFile(const ConfigState& state, const DataPaths& paths
     std::memcpy(bytes.data() + 1, &state.record, kDeviceConfigRecordSize);
 
     const std::filesystem::path temporary = pathFromWide(paths.configPath + kTemporarySuffix);
+    const bool temporaryIsOurs = temporaryNameIsFree(temporary);
     uint32_t error = writer.writeNewFile(temporary, bytes);
     if (error == 0) {
         error = writer.replaceFile(temporary, target);
     }
     if (error != 0) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
+        if (temporaryIsOurs) {
+            std::error_code ignored;
+            std::filesystem::remove(temporary, ignored);
+        }
         return {ConfigFileStatus::WriteFailed, error};
     }
     debugLog(formatted(L"Data num:%d BYTE -%d BYTE\n Struct size:%d BYTE", 1,

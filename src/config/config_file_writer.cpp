@@ -6,9 +6,11 @@
 
 namespace {
 
+constexpr uint32_t kAccessDenied = 5;
+
 // errno after a failed stream operation; 5 (access denied) when the library did not set it.
 uint32_t lastStreamError() {
-    return errno != 0 ? static_cast<uint32_t>(errno) : 5;
+    return errno != 0 ? static_cast<uint32_t>(errno) : kAccessDenied;
 }
 
 } // namespace
@@ -36,4 +38,19 @@ uint32_t PortableConfigFileWriter::replaceFile(const std::filesystem::path& repl
     std::error_code error;
     std::filesystem::rename(replacement, target, error);
     return error ? static_cast<uint32_t>(error.value()) : 0;
+}
+
+uint32_t PortableConfigFileWriter::copyFile(const std::filesystem::path& source,
+                                            const std::filesystem::path& copy) {
+    // An earlier copy is removed first: with MinGW's runtime, which reports no file identities,
+    // copy_file refuses to overwrite any existing file as if it were the source.
+    std::error_code error;
+    if (std::filesystem::is_regular_file(copy, error)) {
+        std::filesystem::remove(copy, error);
+    }
+    std::filesystem::copy_file(source, copy, error);
+    if (!error) {
+        return 0;
+    }
+    return error.value() != 0 ? static_cast<uint32_t>(error.value()) : kAccessDenied;
 }

@@ -19,6 +19,8 @@ public:
     // Puts `replacement` in the place of the existing file `target` in one step.
     virtual uint32_t replaceFile(const std::filesystem::path& replacement,
                                  const std::filesystem::path& target) = 0;
+    // Copies the file `source` to `copy`, replacing an earlier file of that name.
+    virtual uint32_t copyFile(const std::filesystem::path& source, const std::filesystem::path& copy) = 0;
 };
 
 // Standard-library file streams and std::filesystem::rename; error codes are errno values (or 5,
@@ -29,4 +31,5 @@ public:
     uint32_t writeNewFile(const std::filesystem::path& path, std::span<const uint8_t> bytes) override;
     uint32_t replaceFile(const std::filesystem::path& replacement,
                          const std::filesystem::path& target) override;
+    uint32_t copyFile(const std::filesystem::path& source, const std::filesystem::path& copy) override;
 };

@@ -37,11 +37,26 @@ expect_exit 0 -- "$mousecfg" macros "$work/record.ini" "$work/config.bin"
 expect_equal "$out" "$(slots '012c 0004 0f03 8004' '0001 05f0')" "an over-long macro leaves its slot empty"
 expect_equal "$err" 'mousecfg: macro "Long" is too long for the mouse; its slot is left empty' "the warning"
 
-for arguments in "macros $work/missing.ini" "macros $work" "macros $work/record.ini $work/missing.bin"; do
+for arguments in "macros $work/missing.ini" "macros $work" "macros /proc/self/mem" \
+    "macros $work/record.ini $work/missing.bin"; do
     # shellcheck disable=SC2086
     expect_exit 1 -- "$mousecfg" $arguments
     expect_one_stderr_line
 done
+
+# A record.ini its reader may not open. Root opens any file, so as root the tool runs as nobody
+# when nobody can reach it.
+shared=$(mktemp -d)
+chmod 755 "$shared"
+cp "$work/record.ini" "$shared/record.ini"
+chmod 000 "$shared/record.ini"
+as_reader=()
+[ "$(id -u)" = 0 ] && as_reader=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+if "${as_reader[@]}" test -x "$mousecfg"; then
+    expect_exit 1 -- "${as_reader[@]}" "$mousecfg" macros "$shared/record.ini"
+    expect_one_stderr_line
+fi
+rm -rf "$shared"
 for arguments in "macros" "macros $work/record.ini $work/config.bin extra"; do
     # shellcheck disable=SC2086
     expect_exit 2 -- "$mousecfg" $arguments

@@ -30,6 +30,7 @@ usage_cases=(
     "apply $work/config.bin --emulate --fault"
     "apply $work/config.bin --emulate --fault loud=1"
     "apply $work/config.bin --emulate --fault silent"
+    "apply $work/config.bin --emulate --fault chunks-sent=1000000000"
     "apply $work/config.bin --device --fault silent=1"
 )
 for arguments in "${usage_cases[@]}"; do

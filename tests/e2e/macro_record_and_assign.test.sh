@@ -102,9 +102,8 @@ apply_and_wait
 
 code_of() {
     case $1 in
-    Enter) echo 28 ;;
-    Esc) echo 29 ;;
-    *) echo 00 ;;
+    Enter | Return) echo 28 ;;
+    Esc | Escape) echo 29 ;;
     esac
 }
 slot=$(padded_slot "00 03 00 04 0f 03 05 f0 85 f0 85 04 05 05 85 05 05 $(code_of "$enter") 85 $(code_of "$enter") 05 $(code_of "$escape")")

@@ -101,4 +101,13 @@ TEST_F(ConfigFileOnWindows, FileOfTheWrongSizeIsKeptAsBadBeforeTheSave) {
     EXPECT_TRUE(readAll(paths.configPath) == expectedSavedFile());
 }
 
+TEST_F(ConfigFileOnWindows, ABadCopyThatCannotBeMadeShowsTheWindowsErrorCode) {
+    writeAll(paths.configPath, factoryFile().substr(0, 1000));
+    ASSERT_TRUE(CreateDirectoryW((paths.configPath + L".bad").c_str(), nullptr));
+    const ConfigFileResult result = saveConfigFile(state, paths, writer);
+    EXPECT_EQ(result.status, ConfigFileStatus::WriteFailed);
+    EXPECT_EQ(result.messageText(), L"Error Code is: 5 \n");
+    EXPECT_TRUE(readAll(paths.configPath) == factoryFile().substr(0, 1000));
+}
+
 } // namespace

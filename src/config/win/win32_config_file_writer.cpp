@@ -48,3 +48,8 @@ uint32_t Win32ConfigFileWriter::replaceFile(const std::filesystem::path& replace
                ? 0
                : lastError();
 }
+
+uint32_t Win32ConfigFileWriter::copyFile(const std::filesystem::path& source,
+                                         const std::filesystem::path& copy) {
+    return CopyFileW(source.c_str(), copy.c_str(), FALSE) ? 0 : lastError();
+}

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <iterator>
 
+#include "device/transport.h"
+
 namespace {
 
 struct FaultName {
@@ -16,6 +18,9 @@ constexpr unsigned long long kByte = 0xFF;
 constexpr unsigned long long kLength = 0xFFFF;
 constexpr unsigned long long kSwitch = 1;
 constexpr unsigned long long kCount = 1'000'000'000;
+// The input reports of the longest data read reply: each is queued at once, so a larger number would
+// only fill memory with reports no read asks for.
+constexpr unsigned long long kChunks = chunkCount(0xFF);
 
 const FaultName kFaultNames[] = {
     {"unplug-after", kCount, [](EmulatorFaults& f, unsigned long long v) { f.unplugAfterReports = v; }},
@@ -25,7 +30,7 @@ const FaultName kFaultNames[] = {
     {"reply-code", kByte, [](EmulatorFaults& f, unsigned long long v) { f.replyCode = uint8_t(v); }},
     {"announced-length", kByte,
      [](EmulatorFaults& f, unsigned long long v) { f.announcedLength = uint8_t(v); }},
-    {"chunks-sent", kCount, [](EmulatorFaults& f, unsigned long long v) { f.chunksSent = v; }},
+    {"chunks-sent", kChunks, [](EmulatorFaults& f, unsigned long long v) { f.chunksSent = v; }},
     {"reply-number", kByte, [](EmulatorFaults& f, unsigned long long v) { f.replyNumber = uint8_t(v); }},
     {"feature-length", kLength,
      [](EmulatorFaults& f, unsigned long long v) { f.featureLength = uint16_t(v); }},

@@ -13,7 +13,8 @@
 //   bad-checksum=1       every reply's checksum is wrong
 //   reply-code=N         every reply carries command code N
 //   announced-length=N   data read replies announce N bytes
-//   chunks-sent=N        only N input reports follow a data read reply
+//   chunks-sent=N        only N input reports follow a data read reply (at most 8, what the
+//                        longest reply of 255 bytes spans)
 //   reply-number=N       replies name set, block or slot N
 //   feature-length=N, input-length=N, output-length=N   the report lengths the interface claims
 //   forget-on-unplug=1   plugged in again, the mouse holds its factory state

@@ -43,6 +43,16 @@ TEST(KeyNames, KeyNameToCode) {
     }
 }
 
+// Wine names the keys by their X key symbols where Windows' names differ; its one Control name is the
+// left key.
+TEST(KeyNames, WineKeyNames) {
+    const NameCase cases[] = {{L"Return", 0x28}, {L"Escape", 0x29},   {L"space", 0x2C},   {L"Prior", 0x4B},
+                              {L"KP_End", 0x59}, {L"KP_Enter", 0x58}, {L"Control", 0xE0}, {L"Super_R", 0xE7}};
+    for (const NameCase& c : cases) {
+        EXPECT_EQ(KeyNameToCode(c.name), c.code) << std::wstring(c.name).size() << " chars";
+    }
+}
+
 TEST(KeyNames, ModifierNameToMask) {
     const NameCase cases[] = {{L"Left Ctrl", 0x01}, {L"Left Shift", 0x02}, {L"Left Alt", 0x04},
                               {L"Left Win", 0x08},  {L"Right Ctrl", 0x10}, {L"Right Shift", 0x20},

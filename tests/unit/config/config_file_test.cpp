@@ -125,6 +125,14 @@ TEST_F(ConfigFileTest, ConfigPathThatCannotBeWrittenGivesTheErrorBox) {
     EXPECT_TRUE(std::filesystem::is_directory(pathFromWide(paths.configPath)));
 }
 
+TEST_F(ConfigFileTest, AFolderInThePlaceOfTheTemporaryFileStays) {
+    writeBytes(paths.configPath, patternFile(1));
+    std::filesystem::create_directory(pathFromWide(paths.configPath + L".tmp"));
+    EXPECT_EQ(saveConfigFile(state, paths).status, ConfigFileStatus::WriteFailed);
+    EXPECT_TRUE(std::filesystem::is_directory(pathFromWide(paths.configPath + L".tmp")));
+    EXPECT_EQ(readBytes(paths.configPath), patternFile(1));
+}
+
 // Fails one step of the save with a given error code and does the others for real.
 class FailingWriter : public ConfigFileWriter {
 public:
@@ -145,6 +153,9 @@ public:
     uint32_t replaceFile(const std::filesystem::path& replacement,
                          const std::filesystem::path& target) override {
         return step_ == Step::ReplaceFile ? code_ : real_.replaceFile(replacement, target);
+    }
+    uint32_t copyFile(const std::filesystem::path& source, const std::filesystem::path& copy) override {
+        return real_.copyFile(source, copy);
     }
 
 private:

@@ -30,14 +30,16 @@ TEST(EmulatorFaultNames, EachNameSetsItsFault) {
 }
 
 TEST(EmulatorFaultNames, WhatIsNotUnderstoodSetsNothing) {
-    for (const char* list : {"silent", "silent=2", "reply-code=256", "reply-code=0x", "unplug-after=-1",
-                             "unplug-after=3x", "loud=1", "silent=1,loud=1", "=1"}) {
+    for (const char* list :
+         {"silent", "silent=2", "reply-code=256", "reply-code=0x", "unplug-after=-1", "unplug-after=3x",
+          "chunks-sent=9", "chunks-sent=1000000000", "loud=1", "silent=1,loud=1", "=1"}) {
         EmulatorFaults faults;
         std::string error;
         EXPECT_FALSE(applyEmulatorFaultList(list, faults, error)) << list;
         EXPECT_FALSE(faults.silentInput) << list;
         EXPECT_FALSE(faults.replyCode) << list;
         EXPECT_FALSE(faults.unplugAfterReports) << list;
+        EXPECT_FALSE(faults.chunksSent) << list;
         EXPECT_FALSE(error.empty()) << list;
         EXPECT_EQ(error.find('\n'), std::string::npos) << list;
     }
