@@ -54,6 +54,7 @@ private:
     void loadConfiguration();
     void loadLanguageAndSettings();
     void loadMainImage();
+    void placeWithoutSkin();
     void readSkinAndColour();
     void createFonts();
 
