@@ -46,7 +46,7 @@ fail() {
 # a wait ends as soon as its condition holds, so the generous time-outs cost nothing when all is well.
 
 # Runs COMMAND... until it succeeds, for at most TIMEOUT seconds; fails the scenario with WHAT
-# when it never does. Usage: wait_for "the window hides" 30 window_hidden
+# when it never does. Usage: wait_for "the Basic page built" 30 driver control-text 80
 wait_for() {
     local what=$1 limit=$2
     local deadline=$((SECONDS + limit))
