@@ -12,7 +12,8 @@ if [ -z "${DISPLAY:-}" ]; then
             Xvfb ":$display_number" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
             GM_XVFB_PID=$!
             export DISPLAY=":$display_number"
-            for _ in $(seq 50); do
+            # Up to 30 s on a loaded machine; the loop ends as soon as the display is there.
+            for _ in $(seq 300); do
                 [ -e "/tmp/.X11-unix/X$display_number" ] && break
                 sleep 0.1
             done

@@ -3,13 +3,28 @@
 Rectangles are (left, top, right, bottom) in client pixels, right and bottom exclusive. The page
 rectangles are read from the program's own hot-area tables (src/app/*_areas.cpp) and child-control
 layout (src/app/page_control_layout.h); the page tables in this file are only the fallback while
-those do not exist. The dialog rectangles and the window sizes live here alone.
+those do not exist. The dialog rectangles and sizes live here alone; the main window's size is the
+program's (kMainWindowArea).
 """
 
 import pathlib
 import re
 
-WINDOW_SIZE = (888, 660)
+REPO = pathlib.Path(__file__).resolve().parent.parent
+
+
+def _main_window_size():
+    """The client size the program lays its pages out for (kMainWindowArea), else 888 x 660."""
+    header = REPO / "src" / "app" / "page_control_layout.h"
+    if header.exists():
+        found = re.search(r"Rect\s+kMainWindowArea\s*\{\s*0\s*,\s*0\s*,\s*(\d+)\s*,\s*(\d+)\s*\}",
+                          header.read_text(encoding="utf-8", errors="replace"))
+        if found:
+            return int(found.group(1)), int(found.group(2))
+    return 888, 660
+
+
+WINDOW_SIZE = _main_window_size()
 DIALOG_SIZE = (392, 286)
 # Dialogs whose drop-down list reaches below the others' height: the Windows-function list ends at
 # y 306, so that dialog is taller (the window's thin border takes one pixel on each side); so does
@@ -19,8 +34,6 @@ DIALOG_SIZES = {"windows-key.png": (392, 310), "macro-key.png": (392, 290)}
 
 def dialog_size(image):
     return DIALOG_SIZES.get(image, DIALOG_SIZE)
-
-REPO = pathlib.Path(__file__).resolve().parent.parent
 
 
 def _grid(prefix, lefts, tops, width, height):

@@ -2,6 +2,9 @@
 
 #include "common/geometry.h"
 
+// The client area every page is laid out for: the size of a skin's main.png.
+inline constexpr Rect kMainWindowArea{0, 0, 888, 660};
+
 // Where the main window's child controls stand, in client pixels. The drop-down lists, swatches and
 // macro lists cover the hot areas of the same name (hot_area.h); these are the rest.
 

@@ -87,6 +87,7 @@ constexpr TextEntry kEnglishEntries[] = {
     {TextKey::DialogOk, L"OK"},
     {TextKey::DialogCancel, L"Cancel"},
     {TextKey::SkinsColourPrompt, L"Please click to set the UI text color"},
+    {TextKey::NoCompleteSkin, L"No complete skin was found in this folder:"},
     {TextKey::MacroNameBlank, L"Macro name is blank"},
     {TextKey::MacroNameExists, L"Macro name already exists"},
     {TextKey::PressCtrlBreak, L"Press Ctrl+Break key to stop recording"},

@@ -88,6 +88,7 @@ constexpr TextEntry kGermanEntries[] = {
     {TextKey::DialogOk, L"OK"},
     {TextKey::DialogCancel, L"Löschen"},
     {TextKey::SkinsColourPrompt, L"Textfarbe auswählen"},
+    {TextKey::NoCompleteSkin, L"In diesem Ordner wurde kein vollständiger Skin gefunden:"},
     {TextKey::MacroNameBlank, L"Bitte Makro-Name eingeben!"},
     {TextKey::MacroNameExists, L"Makro-Name existiert bereits!"},
     {TextKey::PressCtrlBreak, L"Drücken Sie Strg+Pause um die Aufnahme zu beenden"},

@@ -84,6 +84,7 @@ constexpr TextEntry kSimplifiedChineseEntries[] = {
     {TextKey::DialogOk, L"确定"},
     {TextKey::DialogCancel, L"取消"},
     {TextKey::SkinsColourPrompt, L"请点击设置UI文本颜色"},
+    {TextKey::NoCompleteSkin, L"在此文件夹中没有找到完整的皮肤："},
     {TextKey::MacroNameBlank, L"宏名称为空"},
     {TextKey::MacroNameExists, L"宏名称已存在"},
     {TextKey::PressCtrlBreak, L"按Ctrl+Break可以停止录制"},

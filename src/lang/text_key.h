@@ -89,6 +89,8 @@ enum class TextKey : std::size_t {
     DialogOk,
     DialogCancel,
     SkinsColourPrompt,
+    // Start-up without a skin that can be drawn; the Skins folder's path follows on its own line
+    NoCompleteSkin,
     // Macro messages
     MacroNameBlank,
     MacroNameExists,

@@ -86,6 +86,7 @@ constexpr TextEntry kTraditionalChineseEntries[] = {
     {TextKey::DialogOk, L"確定"},
     {TextKey::DialogCancel, L"取消"},
     {TextKey::SkinsColourPrompt, L"請點擊設置UI文本顏色"},
+    {TextKey::NoCompleteSkin, L"在此資料夾中沒有找到完整的皮膚："},
     {TextKey::MacroNameBlank, L"巨集名稱為空"},
     {TextKey::MacroNameExists, L"巨集名稱已存在"},
     {TextKey::PressCtrlBreak, L"按Ctrl+Break可以停止錄製"},

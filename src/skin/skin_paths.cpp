@@ -66,6 +66,10 @@ std::wstring skinImagePath(const std::wstring& skinFolder, SkinImage image) {
     return joinPath(skinFolder, skinImageFileName(image));
 }
 
+std::wstring noCompleteSkinMessage(const UiTexts& texts, const std::wstring& exeFolder) {
+    return texts[TextKey::NoCompleteSkin] + L"\n" + skinsRootPath(exeFolder);
+}
+
 bool isSkinFolderName(const std::wstring& name) {
     const bool onlyDots = !name.empty() && name.find_first_not_of(L'.') == std::wstring::npos;
     const bool badCharacter = std::ranges::any_of(

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "lang/language.h"
 #include "skin/directory_lister.h"
 #include "skin/skin_image.h"
 
@@ -22,6 +23,10 @@ std::wstring skinImagePath(const std::wstring& skinFolder, SkinImage image);
 // folder name, with no separator, no drive colon, none of the other characters Windows refuses in
 // a file name, and not made of dots only ("." and ".." lead out of the skin's folder).
 bool isSkinFolderName(const std::wstring& name);
+
+// What the user is told when no skin under "Skins" can be drawn: the text, then the full path of
+// the "Skins" folder on a line of its own.
+std::wstring noCompleteSkinMessage(const UiTexts& texts, const std::wstring& exeFolder);
 
 // The skin the main window draws with: its name (as the skins dialog shows it) and folder.
 struct StartupSkin {

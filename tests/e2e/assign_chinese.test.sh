@@ -18,6 +18,7 @@ items=$(driver list-items 45 | tr -d '\r' | tr '\n' ,)
 pick_item 5 11
 wait_for_dialog $single_key_name
 press F5
+expect_dialog_text $single_key_name F5 "the key F5 was captured as"
 shoot_dialog $single_key_name single-key
 end_dialog $single_key_name
 
@@ -26,8 +27,10 @@ pick_item 3 12
 dialog_click $combo_modifier 90 77
 shoot_dialog $combo_modifier combo-key-list
 dialog_pick $combo_modifier 515 1
+wait_for "the key edits enabled after the modifier was chosen" 30 driver dialog-enabled $combo_first_key
 dialog_click $combo_modifier 90 127
 press Tab
+expect_dialog_text $combo_first_key Tab "the first key edit shows"
 shoot_dialog $combo_modifier combo-key
 end_dialog $combo_modifier
 
@@ -36,6 +39,7 @@ pick_item 4 10
 dialog_click $fire_key_name 90 77
 shoot_dialog $fire_key_name fire-key-list
 dialog_pick $fire_key_name 573 2
+expect_dialog_text $fire_key_name C "the fire key shows"
 shoot_dialog $fire_key_name fire-key
 end_dialog $fire_key_name
 
@@ -45,6 +49,7 @@ pick_item 6 9
 dialog_click $media_item 90 136
 shoot_dialog $media_item media-key-list
 dialog_pick $media_item 553 5
+expect_dialog_text $media_item 音量+ "the multimedia item shows"
 end_dialog $media_item
 
 open_list 7
@@ -52,18 +57,20 @@ pick_item 7 8
 dialog_click $windows_item 90 136
 shoot_dialog $windows_item windows-key-list
 dialog_pick $windows_item 533 10
+expect_dialog_text $windows_item 浏览器-收藏夹 "the Windows item shows"
 shoot_dialog $windows_item windows-key
 end_dialog $windows_item
 
 # Wine takes a moment to draw the page again where the dialog stood.
 xdotool mousemove $((window_x + empty_spot[0])) $((window_y + empty_spot[1]))
-sleep 2
+driver settled >/dev/null
 screenshot mode-a
 driver click 409 528
 open_list 4
 pick_item 4 14
+driver control-gone 44 >/dev/null || fail "box 4's list stayed open after Key Off"
 xdotool mousemove $((window_x + empty_spot[0])) $((window_y + empty_spot[1]))
-sleep 1
+driver settled >/dev/null
 screenshot mode-b
 apply_and_wait
 

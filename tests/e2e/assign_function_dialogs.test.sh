@@ -25,13 +25,15 @@ open_list 5
 pick_item 5 11
 wait_for_dialog $single_key_name
 press F5
-[ "$(dialog_text $single_key_name)" = F5 ] || fail "F5 was captured as '$(dialog_text $single_key_name)'"
+expect_dialog_text $single_key_name F5 "the key F5 was captured as"
 press Return
-[[ "$(dialog_text $single_key_name)" =~ ^(Enter|Return)$ ]] || fail "Enter was captured as '$(dialog_text $single_key_name)'"
+wait_for "Enter captured as Enter or Return" 30 dialog_text_matches $single_key_name '^(Enter|Return)$'
 press Escape
-[[ "$(dialog_text $single_key_name)" =~ ^(Esc|Escape)$ ]] || fail "Escape was captured as '$(dialog_text $single_key_name)'"
-driver dialog-shown $single_key_name >/dev/null || fail "Enter or Escape closed the single-key dialog"
+wait_for "Escape captured as Esc or Escape" 30 dialog_text_matches $single_key_name '^(Esc|Escape)$'
+# A key taken after them shows that the dialog is still there.
 press F5
+expect_dialog_text $single_key_name F5 "F5 after Enter and Escape was captured as"
+driver dialog-shown $single_key_name >/dev/null || fail "Enter or Escape closed the single-key dialog"
 shoot_dialog $single_key_name single-key
 end_dialog $single_key_name
 driver control-gone 45 >/dev/null || fail "the list stayed open after the choice"
@@ -46,17 +48,17 @@ apply_and_wait
 open_list 3
 pick_item 3 12
 dialog_click $combo_modifier 90 77
-driver dialog-enabled $combo_first_key >/dev/null && fail "the key edits stay enabled while the list is open"
+wait_for "the key edits disabled while the list is open" 30 dialog_disabled $combo_first_key
 shoot_dialog $combo_modifier combo-key-list
 dialog_pick $combo_modifier 515 0
-[ "$(dialog_text $combo_modifier)" = "Left Ctrl" ] || fail "the modifier shows '$(dialog_text $combo_modifier)'"
-driver dialog-enabled $combo_first_key >/dev/null || fail "the key edits stay disabled after the choice"
+expect_dialog_text $combo_modifier "Left Ctrl" "the modifier shows"
+wait_for "the key edits enabled after the choice" 30 driver dialog-enabled $combo_first_key
 dialog_click $combo_modifier 90 127
 press a
 dialog_click $combo_modifier 90 177
 press b
-[ "$(dialog_text $combo_first_key)+$(dialog_text $combo_second_key)" = "A+B" ] ||
-    fail "the edits show '$(dialog_text $combo_first_key)' and '$(dialog_text $combo_second_key)'"
+expect_dialog_text $combo_first_key A "the first key edit shows"
+expect_dialog_text $combo_second_key B "the second key edit shows"
 shoot_dialog $combo_modifier combo-key
 end_dialog $combo_modifier
 
@@ -64,18 +66,17 @@ end_dialog $combo_modifier
 open_list 4
 pick_item 4 10
 dialog_click $fire_key_name 90 77
-driver dialog-enabled $fire_speed >/dev/null && fail "the speed edit stays enabled while the key list is open"
+wait_for "the speed edit disabled while the key list is open" 30 dialog_disabled $fire_speed
 driver dialog-item-point 573 42 >/dev/null && fail "F1 is in view before the wheel turned"
 xdotool mousemove $((dialog_x + 90)) $((dialog_y + 170)) click --repeat 11 --delay 150 5
-sleep 0.5
 dialog_pick $fire_key_name 573 42
-[ "$(dialog_text $fire_key_name)" = F1 ] || fail "the fire key shows '$(dialog_text $fire_key_name)'"
+expect_dialog_text $fire_key_name F1 "the fire key shows"
 dialog_click $fire_key_name 90 127
 press End BackSpace BackSpace 1 0 0
 dialog_click $fire_key_name 90 177
 press End BackSpace 0
-[ "$(dialog_text $fire_speed)/$(dialog_text $fire_times)" = 100/0 ] ||
-    fail "speed and times show $(dialog_text $fire_speed)/$(dialog_text $fire_times)"
+expect_dialog_text $fire_speed 100 "the fire speed shows"
+expect_dialog_text $fire_times 0 "the fire times show"
 shoot_dialog $fire_key_name fire-key
 end_dialog $fire_key_name
 
@@ -91,7 +92,7 @@ open_list 6
 pick_item 6 9
 dialog_click $media_item 90 136
 dialog_pick $media_item 553 4
-[ "$(dialog_text $media_item)" = Mute ] || fail "the multimedia item shows '$(dialog_text $media_item)'"
+expect_dialog_text $media_item Mute "the multimedia item shows"
 shoot_dialog $media_item media-key
 end_dialog $media_item
 
@@ -101,12 +102,13 @@ pick_item 7 8
 dialog_click $windows_item 90 136
 shoot_dialog $windows_item windows-key-list
 dialog_pick $windows_item 533 2
+expect_dialog_text $windows_item Calculator "the Windows item shows"
 end_dialog $windows_item
 open_list 7
 pick_item 7 8
 dialog_click $windows_item 90 136
 dialog_pick $windows_item 533 1
-[ "$(dialog_text $windows_item)" = Mail ] || fail "the Windows item shows '$(dialog_text $windows_item)'"
+expect_dialog_text $windows_item Mail "the Windows item shows"
 end_dialog $windows_item cancel
 
 # Box 2: "DPI Switch" opens the sub-list, another item closes it, "Shift DPI" is chosen in it.
@@ -124,16 +126,17 @@ point_at_item $dpi_sub_list 3
 xdotool click 1
 driver control-gone 42 >/dev/null || fail "the list stayed open after Shift DPI"
 xdotool mousemove $((window_x + empty_spot[0])) $((window_y + empty_spot[1]))
-sleep 0.5
+driver settled >/dev/null
 screenshot mode-a
 
 # Mode B edits its own set: "Key Off" on box 3; its last Left Click is protected as well.
 driver click 409 528
 open_list 3
 pick_item 3 14
+driver control-gone 43 >/dev/null || fail "box 3's list stayed open after Key Off"
 driver click 357 209
 [ "$(driver message-box Warning | tr -d '\r')" = "Left key must be selected!" ] || fail "Mode B's box 1 showed no warning"
-sleep 1
+driver settled >/dev/null
 screenshot mode-b
 driver click 305 528
 apply_and_wait

@@ -34,11 +34,14 @@ window_origin() {
     read -r window_x window_y _ _ <<<"$(driver rect | tr -d '\r')"
 }
 
+# Real input (xdotool) reaches the program in the order it was made, but only a moment later: a
+# scenario waits for what it does before it looks. The driver's own messages do not queue behind
+# it, so a driver command that acts waits for the real input before it to have taken effect.
+
 # A press and release of the real left button at client point ($1, $2) of the main window.
 real_click() {
     window_origin
     xdotool mousemove $((window_x + $1)) $((window_y + $2)) click 1
-    sleep 0.3
 }
 
 # Opens the function list of box $1 (1..7) with a click on its header.
@@ -53,14 +56,12 @@ point_at_item() {
     read -r x y <<<"$(driver list-item-point "$1" "$2" | tr -d '\r')"
     window_origin
     xdotool mousemove $((window_x + x)) $((window_y + y))
-    sleep 0.5
 }
 
 # Picks item $2 of the function list of box $1 with the real pointer.
 pick_item() {
     point_at_item $((40 + $1)) "$2"
     xdotool click 1
-    sleep 0.3
 }
 
 # Waits for the dialog holding control $1 and sets its client origin (dialog_x, dialog_y).
@@ -74,21 +75,33 @@ wait_for_dialog() {
 dialog_click() {
     wait_for_dialog "$1"
     xdotool mousemove $((dialog_x + $2)) $((dialog_y + $3)) click 1
-    sleep 0.3
 }
 
-# Picks item $3 of list $2 in the dialog holding control $1 with the real pointer.
+# Picks item $3 of list $2 in the dialog holding control $1 with the real pointer, once the list
+# shows it.
 dialog_pick() {
     local x y
-    read -r x y <<<"$(driver dialog-item-point "$2" "$3" | tr -d '\r')" || fail "list $2 has no item $3"
-    xdotool mousemove "$x" "$y"
-    sleep 0.3
-    xdotool click 1
-    sleep 0.3
+    wait_for "item $3 of list $2 in view" 30 driver dialog-item-point "$2" "$3"
+    read -r x y <<<"$(driver dialog-item-point "$2" "$3" | tr -d '\r')"
+    xdotool mousemove "$x" "$y" click 1
 }
 
 dialog_text() {
     driver dialog-text "$1" | tr -d '\r'
+}
+
+# Waits until control $1 of its dialog shows text $2; else fails with $3.
+expect_dialog_text() {
+    wait_for_output "$3" 30 "$2" dialog_text "$1"
+}
+
+# Whether control $1 of its dialog shows a text matching the extended regular expression $2.
+dialog_text_matches() {
+    [[ "$(dialog_text "$1")" =~ $2 ]]
+}
+
+dialog_disabled() {
+    ! driver dialog-enabled "$1"
 }
 
 # Ends the dialog holding control $1 with its OK (or, with $2 = cancel, its Cancel) button.
@@ -101,13 +114,9 @@ end_dialog() {
     driver dialog-gone "$1" >/dev/null || fail "the dialog with control $1 did not end"
 }
 
-# Keys typed with the real keyboard, a pause after each.
+# Keys typed with the real keyboard, in this order.
 press() {
-    local key
-    for key in "$@"; do
-        xdotool key "$key"
-        sleep 0.2
-    done
+    xdotool key "$@"
 }
 
 # A screenshot of the dialog holding control $1 alone, named $2.
@@ -145,26 +154,4 @@ matrix_entry() {
         found && $1 == "write" {for (i = 3; i <= NF; i++) bytes[n++] = $i; if (n >= 64) exit}
         END {print bytes[4 * entry], bytes[4 * entry + 1], bytes[4 * entry + 2], bytes[4 * entry + 3]}
     ' "$program_dir/wire-trace.log"
-}
-
-# Line number after the last line of the wire trace: where the next Apply's reports begin.
-trace_end() {
-    echo $(($(wc -l <"$program_dir/wire-trace.log") + 1))
-}
-
-# Clicks Apply and waits until its forty commands went out and config.bin was written again (the
-# driver's click may return before the window took it). Sets trace_start to the Apply's first line.
-apply_and_wait() {
-    local saved waited=0
-    trace_start=$(trace_end)
-    saved=$(stat -c %.9Y "$program_dir/config.bin")
-    driver click "${apply_button[@]}"
-    until [ "$(trace_count 'set-feature ' "$trace_start")" -ge 40 ] &&
-        [ "$(stat -c %.9Y "$program_dir/config.bin")" != "$saved" ]; do
-        [ "$waited" -lt 100 ] || fail "Apply did not finish within 10 s"
-        sleep 0.1
-        waited=$((waited + 1))
-    done
-    # The labels go to str.ini right after config.bin.
-    sleep 0.5
 }

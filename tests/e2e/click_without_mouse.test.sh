@@ -9,8 +9,8 @@ start_program
 wait_for_main_window
 
 for message in move left-down left-up left-double; do
+    # The driver returns once the program handled the message, so a hidden window stays hidden.
     driver tray "$message"
-    sleep 0.5
     driver hidden >/dev/null || fail "the window opened on $message without the mouse"
 done
 screenshot after-click

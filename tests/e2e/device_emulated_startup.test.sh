@@ -11,8 +11,8 @@ driver no-balloon "did not detect" 3000 >/dev/null || fail "the mouse was report
 driver hidden >/dev/null || fail "the main window is visible after start-up"
 
 driver tray left-up
-sleep 1
 driver visible >/dev/null || fail "a click on the icon did not show the window"
+driver settled >/dev/null
 screenshot shown
 grep -q '^set-feature 00 83 ' "$program_dir/wire-trace.log" ||
     fail "the sensor settings were not read from the mouse (no 83h command in the wire trace)"

@@ -16,11 +16,11 @@ open_main_window
 unset GM_EMULATOR_FAULTS
 [ "$(trace_count 'set-feature 00 83' 1)" = 1 ] || fail "no connection exchange at start-up"
 
-trace_start=$(($(wc -l <"$program_dir/wire-trace.log") + 1))
+trace_start=$(trace_end)
 driver click "${rate_125[@]}"
 driver click-within "${apply_button[@]}" 3000 || fail "the window stayed frozen after Apply"
-[ "$(od -An -tu1 -N1 "$config" | tr -d ' ')" = 1 ] || fail "Apply did not save config.bin"
-[ "$(config_byte "$config" $((0x0785)))" = 8 ] || fail "config.bin does not hold 125 Hz (code 8)"
+wait_for_output "the first byte of config.bin after Apply" 30 1 first_run_flag
+wait_for_output "the report rate in config.bin (125 Hz is code 8)" 30 8 config_byte "$config" $((0x0785))
 # Thirty reports went through, then every report of the rest of Apply failed at once.
 delivered=$(awk -v start="$trace_start" 'NR >= start && !/^sleep/ && !/failed$/' "$program_dir/wire-trace.log" | wc -l)
 [ "$delivered" = 30 ] || fail "$delivered reports reached the mouse before it went, not 30"
@@ -28,7 +28,7 @@ late=$(awk -v start="$trace_start" 'NR >= start && !/^sleep/ {if (/failed$/) gon
     "$program_dir/wire-trace.log")
 [ -z "$late" ] || fail "reports went through after the mouse was gone: $late"
 
-driver balloon "The system did not detect the gaming mouse!" 5000 >/dev/null ||
+driver balloon "The system did not detect the gaming mouse!" 30000 >/dev/null ||
     fail "no \"not detected\" balloon after the mouse went away"
 driver hidden >/dev/null || fail "the window stayed open without the mouse"
 driver message-box "Settings not confirmed" >/dev/null || fail "no notice that the mouse did not take the settings"

@@ -41,6 +41,35 @@ fail() {
     exit 1
 }
 
+# The scenarios never look at a file, a pixel or a window right after an input: the program takes
+# it a moment later, longer on a loaded machine. They wait for the condition they check instead;
+# a wait ends as soon as its condition holds, so the generous time-outs cost nothing when all is well.
+
+# Runs COMMAND... until it succeeds, for at most TIMEOUT seconds; fails the scenario with WHAT
+# when it never does. Usage: wait_for "the Basic page built" 30 driver control-text 80
+wait_for() {
+    local what=$1 limit=$2
+    local deadline=$((SECONDS + limit))
+    shift 2
+    until "$@" >/dev/null 2>&1; do
+        [ "$SECONDS" -lt "$deadline" ] || fail "$what (not within $limit s)"
+        sleep 0.1
+    done
+}
+
+# Runs COMMAND... until it prints EXPECTED (carriage returns dropped), for at most TIMEOUT seconds;
+# fails the scenario with WHAT and the last output when it never does.
+# Usage: wait_for_output "the report rate in config.bin" 30 8 config_byte "$config" 1925
+wait_for_output() {
+    local what=$1 limit=$2 expected=$3 output
+    local deadline=$((SECONDS + limit))
+    shift 3
+    until output=$("$@" 2>/dev/null | tr -d '\r') && [ "$output" = "$expected" ]; do
+        [ "$SECONDS" -lt "$deadline" ] || fail "$what: '$output', not '$expected' (within $limit s)"
+        sleep 0.1
+    done
+}
+
 # Skips the scenario (CTest's skip code 77) when the emulated build was not built.
 require_emulated_build() {
     [ -f "$build_dir/emulated/$exe_name" ] || { echo "SKIP [$scenario]: no emulated build"; exit 77; }
@@ -93,6 +122,10 @@ driver() {
     wine "$driver_exe" "$@"
 }
 
+process_ended() {
+    ! kill -0 "$1" 2>/dev/null
+}
+
 # Waits for the main window and sets main_window to its handle.
 wait_for_main_window() {
     main_window=$(driver find 30000) || fail "the main window did not appear"
@@ -100,12 +133,8 @@ wait_for_main_window() {
 
 # Waits for a background program to end (at most $2 seconds) and sets exit_code.
 wait_for_exit() {
-    local pid=$1 limit=${2:-20} waited=0
-    while kill -0 "$pid" 2>/dev/null; do
-        [ "$waited" -lt $((limit * 10)) ] || fail "the program did not end within $limit s"
-        sleep 0.1
-        waited=$((waited + 1))
-    done
+    local pid=$1
+    wait_for "the program ends" "${2:-30}" process_ended "$pid"
     set +e
     wait "$pid"
     exit_code=$?

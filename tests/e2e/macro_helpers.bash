@@ -28,6 +28,26 @@ event_lines() {
     driver list-items $event_list | tr -d '\r' | tr '\n' ,
 }
 
+# Waits until the event list holds the lines $1 (comma-separated, as event_lines prints them);
+# else fails with $2.
+expect_event_lines() {
+    wait_for_output "$2" 30 "$1" event_lines
+}
+
+# Whether the event list's lines match the extended regular expression $1.
+event_lines_match() {
+    [[ "$(event_lines)" =~ $1 ]]
+}
+
+# The first $1 lines of the event list, comma-separated.
+event_lines_up_to() {
+    event_lines | cut -d, -f1-"$1"
+}
+
+main_text() {
+    driver main-text "$@" | tr -d '\r'
+}
+
 # record.ini as UTF-8, whatever encoding Windows kept it in.
 record_text() {
     if [ "$(head -c2 "$program_dir/record.ini" | od -An -tx1 | tr -d ' ')" = fffe ]; then
@@ -35,6 +55,10 @@ record_text() {
     else
         tr -d '\r' <"$program_dir/record.ini"
     fi
+}
+
+record_has_line() {
+    record_text | grep -qx "$1"
 }
 
 # Writes record.ini as UTF-16LE with a byte-order mark from the lines given.
@@ -48,8 +72,6 @@ write_record() {
 # Closes the program's message box with caption $1 and checks that it said $2.
 expect_message_box() {
     local text
-    # The box's window is found by its caption; its text comes a moment later.
-    sleep 0.5
     text=$(driver message-box "$1" | tr -d '\r') || fail "no message box '$1' (expected '$2')"
     [ "$text" = "$2" ] || fail "the box '$1' says '$text', not '$2'"
 }

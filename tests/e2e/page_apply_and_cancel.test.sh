@@ -9,20 +9,19 @@ prepare_page_program
 write_page_settings Graphite EN
 report_rate=$((0x0785))
 config=$program_dir/config.bin
-[ "$(od -An -tu1 -N1 "$config" | tr -d ' ')" = 0 ] || fail "the factory config.bin is not a first run"
+[ "$(first_run_flag)" = 0 ] || fail "the factory config.bin is not a first run"
 open_main_window
 
 # 125 Hz by a click, then Apply.
 dark_segment=$(pixel_at "${rate_250[@]}")
-trace_start=$(($(wc -l <"$program_dir/wire-trace.log") + 1))
 driver click "${rate_125[@]}"
+expect_pixel_not "${rate_125[@]}" "$dark_segment" "the 125 segment did not light up"
 lit_segment=$(pixel_at "${rate_125[@]}")
-[ "$lit_segment" != "$dark_segment" ] || fail "the 125 segment did not light up"
-driver click "${apply_button[@]}"
+apply_and_wait
 driver visible >/dev/null || fail "Apply hid the window"
-[ "$(od -An -tu1 -N1 "$config" | tr -d ' ')" = 1 ] || fail "config.bin does not start with 1 after Apply"
+wait_for_output "the first byte of config.bin after Apply" 30 1 first_run_flag
 [ "$(stat -c %s "$config")" = 1986 ] || fail "config.bin has $(stat -c %s "$config") bytes"
-[ "$(config_byte "$config" $report_rate)" = 8 ] || fail "config.bin does not hold 125 Hz (code 8)"
+wait_for_output "the report rate in config.bin (125 Hz is code 8)" 30 8 config_byte "$config" $report_rate
 # The whole apply sequence: forty commands, seventeen replies, fifty-nine data chunks.
 [ "$(trace_count 'set-feature ' $trace_start)" = 40 ] || fail "Apply sent $(trace_count 'set-feature ' $trace_start) commands"
 [ "$(trace_count 'get-feature ' $trace_start)" = 17 ] || fail "Apply read $(trace_count 'get-feature ' $trace_start) replies"
@@ -33,20 +32,17 @@ first_command=$(first_command_from "$trace_start")
 
 # 250 Hz by a click, then Cancel: the window hides and the record goes back to 125 Hz.
 driver click "${rate_250[@]}"
-[ "$(pixel_at "${rate_250[@]}")" = "$lit_segment" ] || fail "the 250 segment did not light up"
+expect_pixel "${rate_250[@]}" "$lit_segment" "the 250 segment did not light up"
 screenshot before-cancel
 driver click "${cancel_button[@]}"
 driver hidden >/dev/null || fail "Cancel did not hide the window"
-driver tray left-up
-driver visible >/dev/null || fail "the window did not open again"
-sleep 1
+reopen_main_window
 screenshot reopened
-[ "$(pixel_at "${rate_125[@]}")" = "$lit_segment" ] || fail "the reopened page does not show 125 Hz"
-[ "$(pixel_at "${rate_250[@]}")" = "$dark_segment" ] || fail "the reopened page still shows 250 Hz"
+expect_pixel "${rate_125[@]}" "$lit_segment" "the reopened page does not show 125 Hz"
+expect_pixel "${rate_250[@]}" "$dark_segment" "the reopened page still shows 250 Hz"
 # What the record holds after Cancel is what the next Apply saves and sends.
-trace_start=$(($(wc -l <"$program_dir/wire-trace.log") + 1))
-driver click "${apply_button[@]}"
-[ "$(config_byte "$config" $report_rate)" = 8 ] || fail "after Cancel the record no longer holds 125 Hz"
+apply_and_wait
+wait_for_output "the report rate in config.bin after Cancel and Apply" 30 8 config_byte "$config" $report_rate
 first_command=$(first_command_from "$trace_start")
 [ "$first_command" = "00 01 08 00" ] || fail "the Apply after Cancel sent $first_command"
 
@@ -54,7 +50,7 @@ first_command=$(first_command_from "$trace_start")
 driver click "${rate_250[@]}"
 driver click "${ok_button[@]}"
 driver hidden >/dev/null || fail "OK did not hide the window"
-[ "$(config_byte "$config" $report_rate)" = 4 ] || fail "OK did not save 250 Hz (code 4)"
+wait_for_output "the report rate OK saved (250 Hz is code 4)" 30 4 config_byte "$config" $report_rate
 
 exit_through_menu
 echo "PASS [$scenario]"

@@ -23,40 +23,37 @@ ok_spot=(570 630)
 apply_spot=(674 630)
 ok_normal=$(pixel_at "${ok_spot[@]}")
 apply_normal=$(pixel_at "${apply_spot[@]}")
-driver hover "${ok_spot[@]}"
+driver move "${ok_spot[@]}"
+expect_pixel_not "${ok_spot[@]}" "$ok_normal" "OK does not light up under the pointer"
 ok_over=$(pixel_at "${ok_spot[@]}")
-[ "$ok_over" != "$ok_normal" ] || fail "OK does not light up under the pointer ($ok_over)"
 screenshot hover-ok
-driver hover "${apply_spot[@]}"
-[ "$(pixel_at "${apply_spot[@]}")" = "$ok_over" ] || fail "Apply does not light up like OK did"
-[ "$(pixel_at "${ok_spot[@]}")" = "$ok_normal" ] || fail "OK stays lit after the pointer moved onto Apply"
+driver move "${apply_spot[@]}"
+expect_pixel "${apply_spot[@]}" "$ok_over" "Apply does not light up like OK did"
+expect_pixel "${ok_spot[@]}" "$ok_normal" "OK stays lit after the pointer moved onto Apply"
 driver move "${empty_spot[@]}"
-[ "$(pixel_at "${apply_spot[@]}")" = "$apply_normal" ] || fail "Apply stays lit over an empty spot"
+expect_pixel "${apply_spot[@]}" "$apply_normal" "Apply stays lit over an empty spot"
 
 # Page switch: the Advanced page has its macro lists (on their near-black brush), the Basic page
 # has the DPI panel in their place.
 event_list_spot=(600 300)
 basic_pixel=$(pixel_at "${event_list_spot[@]}")
 driver click "${advanced_page_button[@]}"
-sleep 1
+expect_pixel "${event_list_spot[@]}" 0e0f0e "the Advanced page shows no event list"
+driver settled >/dev/null
 screenshot advanced-en
-[ "$(pixel_at "${event_list_spot[@]}")" = 0e0f0e ] || fail "the Advanced page shows no event list"
 driver click "${advanced_page_button[@]}"
 driver click "${basic_page_button[@]}"
-sleep 1
-[ "$(pixel_at "${event_list_spot[@]}")" = "$basic_pixel" ] || fail "the Basic page did not come back"
+expect_pixel "${event_list_spot[@]}" "$basic_pixel" "the Basic page did not come back"
 
-# A press on an empty spot moves the window with the pointer.
+# A press on an empty spot moves the window with the pointer, step by step as the pointer goes.
 read -r left top _ <<<"$(driver rect | tr -d '\r')"
 xdotool mousemove $((left + empty_spot[0])) $((top + empty_spot[1])) mousedown 1
-sleep 0.5
+driver dragging >/dev/null || fail "a press on an empty spot did not start moving the window"
 xdotool mousemove $((left + empty_spot[0] + 40)) $((top + empty_spot[1] + 30))
-sleep 0.5
+wait_for_output "the window following the pointer half way" 30 "$((left + 40)) $((top + 30))" window_position
 xdotool mousemove $((left + empty_spot[0] + 80)) $((top + empty_spot[1] + 60)) mouseup 1
-sleep 1
-read -r moved_left moved_top _ <<<"$(driver rect | tr -d '\r')"
-[ "$moved_left" -eq $((left + 80)) ] && [ "$moved_top" -eq $((top + 60)) ] ||
-    fail "dragging the empty spot moved the window from $left,$top to $moved_left,$moved_top"
+wait_for_output "the window dragged by the empty spot" 30 "$((left + 80)) $((top + 60))" window_position
+driver settled >/dev/null
 screenshot moved
 
 # The minimise button only hides the window; the icon brings it back.

@@ -15,8 +15,7 @@ labels=$(settings_text | sed -n '/^\[Setting-CHS\]/,/^\[/p')
 grep -qx 'Item1=左键' <<<"$labels" || fail "str.ini lacks the Chinese label of button 1: $labels"
 grep -qx 'Item5=后退方向键' <<<"$labels" || fail "str.ini lacks the Chinese label of button 5: $labels"
 
-driver click "${advanced_page_button[@]}"
-sleep 1
+click_and_settle "${advanced_page_button[@]}"
 screenshot advanced-chs
 
 # The skin's close button ends the program as the icon menu's Exit does.

@@ -26,13 +26,25 @@ write_page_settings() {
     } >"$program_dir/str.ini"
 }
 
-# Starts the program and opens the main window from the notification icon.
+# Starts the program and opens the main window from the notification icon, its page on the screen.
 open_main_window() {
     start_program
     wait_for_main_window
+    reopen_main_window
+}
+
+# Opens the hidden main window from the notification icon and waits until its page is on the screen.
+reopen_main_window() {
     driver tray left-up
     driver visible >/dev/null || fail "a click on the icon did not show the main window"
-    sleep 1
+    driver settled >/dev/null || fail "the main window's picture did not settle"
+}
+
+# A click on the main window's client point ($1, $2), handled when this returns, and the picture
+# settled: for clicks whose outcome is then looked at as a whole (a new page, a screenshot).
+click_and_settle() {
+    driver click "$1" "$2"
+    driver settled >/dev/null || fail "the main window's picture did not settle after a click at $1,$2"
 }
 
 # Centres of the hot areas used by the scenarios (client pixels).
@@ -51,6 +63,30 @@ empty_spot=(450 120)
 # The colour at a client pixel of the main window, as rrggbb.
 pixel_at() {
     driver pixel "$1" "$2" | tr -d '\r'
+}
+
+# The main window's top left corner on the screen: left top.
+window_position() {
+    driver rect | tr -d '\r' | cut -d' ' -f1-2
+}
+
+pixel_differs() {
+    [ "$(pixel_at "$1" "$2")" != "$3" ]
+}
+
+# Waits until client pixel ($1, $2) shows colour $3 (rrggbb); else fails with $4.
+expect_pixel() {
+    wait_for_output "$4" 30 "$3" pixel_at "$1" "$2"
+}
+
+# Waits until client pixel ($1, $2) shows a colour other than $3; else fails with $4.
+expect_pixel_not() {
+    wait_for "$4" 30 pixel_differs "$1" "$2" "$3"
+}
+
+# The first byte of the program's config.bin: 0 until the program saved it.
+first_run_flag() {
+    od -An -tu1 -N1 "$program_dir/config.bin" | tr -d ' '
 }
 
 # The byte at record offset $2 of config.bin $1 (the file starts with the first-run flag).
@@ -82,4 +118,31 @@ trace_count() {
 first_command_from() {
     awk -v start="$1" 'NR >= start && $1 == "set-feature" {print $2, $3, $4, $5; exit}' \
         "$program_dir/wire-trace.log"
+}
+
+# Line number after the last line of the wire trace: where the next exchange's reports begin.
+trace_end() {
+    echo $(($(wc -l <"$program_dir/wire-trace.log") + 1))
+}
+
+# Whether the wire trace holds at least $2 lines with prefix $1 from line $trace_start on.
+trace_holds() {
+    [ "$(trace_count "$1" "$trace_start")" -ge "$2" ]
+}
+
+file_changed() {
+    [ "$(stat -c %.9Y "$1")" != "$2" ]
+}
+
+# Clicks Apply and waits until the mouse got the whole configuration (forty commands and
+# fifty-nine data chunks) and config.bin was saved again. Sets trace_start to the Apply's first
+# line of the wire trace.
+apply_and_wait() {
+    local saved
+    trace_start=$(trace_end)
+    saved=$(stat -c %.9Y "$program_dir/config.bin")
+    driver click "${apply_button[@]}"
+    wait_for "Apply sends forty commands" 30 trace_holds 'set-feature ' 40
+    wait_for "Apply writes fifty-nine chunks" 30 trace_holds 'write ' 59
+    wait_for "Apply saves config.bin" 30 file_changed "$program_dir/config.bin" "$saved"
 }

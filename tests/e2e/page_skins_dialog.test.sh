@@ -17,29 +17,26 @@ read -r left top right bottom <<<"$(driver rect | tr -d '\r')"
 
 driver click "${skins_button[@]}"
 driver skins-shown >/dev/null || fail "the skins button did not open the skins dialog"
-sleep 1
 screenshot dialog
 driver skins-click 80 136
 driver skins-pick Crimson || fail "the skin list does not offer Crimson"
 driver skins-click 90 102
 driver colour-choose 255 200 0 || fail "the swatch did not open the colour chooser"
-sleep 1
 screenshot dialog-chosen
 driver skins-click 200 263
-sleep 1
 driver visible >/dev/null || fail "the main window is not shown after the skins dialog"
+expect_pixel_not "${page_spot[@]}" "$graphite_pixel" "the page was not drawn in the new skin"
+driver settled >/dev/null
 screenshot crimson
 
-[ "$(skins_setting Path)" = Crimson ] || fail "str.ini Path is '$(skins_setting Path)'"
+wait_for_output "str.ini Path" 30 Crimson skins_setting Path
 [ "$(skins_setting RColor)" = 255 ] || fail "str.ini RColor is '$(skins_setting RColor)'"
 [ "$(skins_setting GColor)" = 200 ] || fail "str.ini GColor is '$(skins_setting GColor)'"
 [ "$(skins_setting BColor)" = 0 ] || fail "str.ini BColor is '$(skins_setting BColor)'"
-[ "$(pixel_at "${page_spot[@]}")" != "$graphite_pixel" ] || fail "the page was not drawn in the new skin"
 [ "$(driver rect | tr -d '\r')" = "$left $top $right $bottom" ] || fail "the window changed its size or place"
 
 # The other page is drawn in the new skin as well.
-driver click "${advanced_page_button[@]}"
-sleep 1
+click_and_settle "${advanced_page_button[@]}"
 screenshot crimson-advanced
 
 exit_through_menu

@@ -31,16 +31,13 @@ driver list-choose 65 1 >/dev/null
 screenshot basic-after-chs
 
 driver click "${advanced_page_button[@]}"
-sleep 1
 driver click $(pointer_segment 1 11)
 driver click $(pointer_segment 2 1)
 driver click $(pointer_segment 3 8)
-driver click "${one_screen_box[@]}"
+click_and_settle "${one_screen_box[@]}"
 screenshot advanced-after-chs
 driver click "${pointer_default[@]}"
-sleep 1
-[ "$(driver pointer-settings | tr -d '\r')" = "precision 0 speed 10 wheel 3 double-click 500" ] ||
-    fail "Default left Wine at $(driver pointer-settings | tr -d '\r')"
+wait_for_output "Wine's pointer settings after Default" 30 "precision 0 speed 10 wheel 3 double-click 500" pointer_settings
 
 exit_through_menu
 echo "PASS [$scenario]"

@@ -22,6 +22,19 @@ list_items() {
 control_text() {
     driver control-text "$1" | tr -d '\r'
 }
+# The three lighting fields: mode,parameter,effect.
+lighting_texts() {
+    echo "$(control_text 80),$(control_text 81),$(control_text 82)"
+}
+# Wine's pointer settings as "precision P speed S wheel W double-click D". One screen a notch is
+# 4294967295; another process of Wine reads the stored text back through wcstol, which stops at
+# 2147483647.
+pointer_settings() {
+    driver pointer-settings | tr -d '\r' | sed 's/wheel 2147483647/wheel 4294967295/'
+}
+scroll_lines() {
+    pointer_settings | cut -d' ' -f6
+}
 
 # Opens lighting field $1's list and chooses item $2 in it.
 choose_lighting() {
@@ -52,21 +65,4 @@ data_after_command() {
 # The record bytes $2 to $2 + $3 - 1 of config.bin $1, space-separated.
 config_bytes() {
     od -An -tu1 -j $((1 + $2)) -N"$3" "$1" | xargs
-}
-next_trace_line() {
-    echo $(($(wc -l <"$program_dir/wire-trace.log") + 1))
-}
-
-# Clicks Apply and waits until the mouse got all forty commands and fifty-nine chunks (from trace
-# line $1 on), then a moment for config.bin and Windows' pointer settings, which follow. The
-# driver's click can return before the program took it.
-apply_and_wait() {
-    driver click "${apply_button[@]}"
-    local waited=0
-    until [ "$(trace_count 'set-feature ' "$1")" -ge 40 ] && [ "$(trace_count 'write ' "$1")" -ge 59 ]; do
-        [ "$waited" -lt 100 ] || fail "Apply did not reach the mouse within 10 s"
-        sleep 0.1
-        waited=$((waited + 1))
-    done
-    sleep 1
 }

@@ -16,24 +16,23 @@ wine "$program" &
 program_pid=$!
 trap 'kill $program_pid 2>/dev/null || true' EXIT
 
+# Each picture is taken once the program's window shows what it was asked to.
 driver find 30000 >/dev/null
-sleep 2
 shot 1-started
 
 driver tray left-up
-sleep 2
+driver visible >/dev/null
+driver settled >/dev/null
 shot 2-basic-page
 
 # The page buttons sit at the top left of the window (client pixels).
 driver click 80 74
-sleep 1
+driver settled >/dev/null
 shot 3-advanced-page
 driver click 34 74
-sleep 1
 
 driver tray right-up
 driver menu-shown >/dev/null
-sleep 1
 shot 4-tray-menu
 driver menu-choose
 wait "$program_pid"

@@ -7,7 +7,6 @@ prepare_program
 write_settings
 start_program
 wait_for_main_window
-sleep 1
 driver hidden >/dev/null || fail "the main window is visible after start-up"
 driver icon-present "$main_window" >/dev/null || fail "the notification icon is missing"
 screenshot started

@@ -8,7 +8,6 @@ prepare_program emulated
 write_settings
 start_program
 wait_for_main_window
-sleep 1
 driver hidden >/dev/null || fail "the main window is visible after start-up"
 
 for way_out in "key 0x1B" "key 0x0D" "close"; do

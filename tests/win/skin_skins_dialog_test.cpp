@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <map>
+#include <thread>
 
 #include "app/ui_state.h"
 #include "skin/win/find_file_directory_lister.h"
@@ -38,6 +40,22 @@ testing::AssertionResult looksLike(Pixel pixel, SourcePixel colour) {
 
 LPARAM at(Point p) {
     return MAKELPARAM(p.x, p.y);
+}
+
+// A shown top-level window of `thread`, or null.
+HWND shownWindowOf(DWORD thread) {
+    HWND found = nullptr;
+    EnumThreadWindows(
+        thread,
+        [](HWND window, LPARAM result) {
+            if (!IsWindowVisible(window)) {
+                return TRUE;
+            }
+            *reinterpret_cast<HWND*>(result) = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
 }
 
 // A program folder with a "Skins" folder holding the skin "Alpha" (complete for the dialog), an
@@ -401,3 +419,31 @@ TEST(SkinApplySkinChoice, MakesTheChoiceTheProgramsAndStoresIt) {
 }
 
 } // namespace
+
+TEST_F(SkinSkinsDialog, ModalLoopEndsOnAClickSentFromAnotherThread) {
+    // A click that arrives as a sent message (from an accessibility tool, say) ends the dialog
+    // inside GetMessage, which waits on for a posted message unless the dialog wakes it.
+    const DWORD testThread = GetCurrentThreadId();
+    std::atomic<bool> returned{false};
+    bool woken = false;
+    std::thread clicker([&] {
+        HWND window = nullptr;
+        while ((window = shownWindowOf(testThread)) == nullptr) {
+            Sleep(10);
+        }
+        SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, at(kOnOk));
+        for (int waited = 0; waited < 1000 && !returned; ++waited) {
+            Sleep(10);
+        }
+        if (!returned) {
+            woken = true;
+            PostThreadMessageW(testThread, WM_NULL, 0, 0);
+        }
+    });
+    const int result = dialog_.runModal(nullptr);
+    returned = true;
+    clicker.join();
+
+    EXPECT_EQ(result, IDOK);
+    EXPECT_FALSE(woken) << "the modal loop went on waiting after the dialog had ended";
+}

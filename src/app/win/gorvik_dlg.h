@@ -55,6 +55,7 @@ private:
     void loadConfiguration();
     void loadLanguageAndSettings();
     void loadMainImage();
+    void placeWithoutSkin();
     void readSkinAndColour();
     void createFonts();
 
@@ -66,6 +67,8 @@ private:
     // page from str.ini) and after a skin change.
     void redrawShownPage(bool rereadSettings);
     void carryOutPageBuild(const PageBuildPlan& plan);
+    // Gives the keyboard to the window itself when the page's controls went with the one that had it.
+    void takeBackKeyboardFocus();
     void runFirstBuildSteps();
     PageView* viewOf(Page page);
     PagePaintInput paintInput() const;

@@ -2,6 +2,7 @@
 
 #include <dbt.h>
 
+#include "app/skinless_window.h"
 #include "app/win/app_messages.h"
 #include "app/win/gorvik_dlg.h"
 #include "app/win/main_window_handle.h"
@@ -14,6 +15,7 @@
 #include "skin/win/dialog_font.h"
 #include "skin/win/find_file_directory_lister.h"
 #include "skin/win/png_image.h"
+#include "ui/win/win_geometry.h"
 
 namespace {
 
@@ -152,12 +154,26 @@ void CGorvikDlg::loadMainImage() {
     ui_.skinFolderPath = skin.folder;
     std::optional<PngImage> mainImage = PngImage::load(skinImagePath(ui_.skinFolderPath, SkinImage::Main));
     if (!mainImage) {
-        // Nothing to draw: the window keeps the size of its template rather than shrinking to nothing.
+        // Nothing to draw: the user learns which folder holds no skin, and the window, which no
+        // image gives a size, stays whole on the screen.
+        placeWithoutSkin();
+        MessageBoxW(hwnd(), noCompleteSkinMessage(texts_, exeFolder(paths_.exePath)).c_str(),
+                    applicationTitle_.c_str(), MB_OK | MB_ICONWARNING);
         return;
     }
     // Without a frame the client area is the image; the template's centring keeps the position.
     SetWindowPos(hwnd(), nullptr, 0, 0, mainImage->width(), mainImage->height(), SWP_NOMOVE | SWP_NOZORDER);
     backgroundBitmap_.reset(mainImage->detach());
+}
+
+void CGorvikDlg::placeWithoutSkin() {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    if (!GetMonitorInfoW(MonitorFromWindow(hwnd(), MONITOR_DEFAULTTOPRIMARY), &monitor)) {
+        return;
+    }
+    const Rect placed = skinlessWindowRect(rectOf(monitor.rcWork));
+    SetWindowPos(hwnd(), nullptr, placed.left, placed.top, placed.width(), placed.height(), SWP_NOZORDER);
 }
 
 void CGorvikDlg::readSkinAndColour() {

@@ -41,6 +41,7 @@ void CGorvikDlg::carryOutPageBuild(const PageBuildPlan& plan) {
     }
     if (PageView* leaving = viewOf(plan.tearDown)) {
         leaving->destroyControls();
+        takeBackKeyboardFocus();
     }
     if (plan.removeRecorderHook) {
         advancedPage_.endRecording();
@@ -59,6 +60,14 @@ void CGorvikDlg::carryOutPageBuild(const PageBuildPlan& plan) {
         advancedPage_.loadMacroPage(paths_.macroPath);
     }
     hover_.showPage(state_.pages.activePage);
+}
+
+void CGorvikDlg::takeBackKeyboardFocus() {
+    // A destroyed control that had the keyboard leaves it with no window: keys would then reach the
+    // active window only as system keys, which the Enter and Escape rule does not see.
+    if (GetFocus() == nullptr && GetActiveWindow() == hwnd()) {
+        SetFocus(hwnd());
+    }
 }
 
 void CGorvikDlg::runFirstBuildSteps() {

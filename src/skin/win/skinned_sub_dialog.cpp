@@ -116,6 +116,9 @@ void SkinnedSubDialog::endDialog(int result) {
     if (hwnd() != nullptr) {
         DestroyWindow(hwnd());
     }
+    // The modal loop sees that the window has gone only when GetMessage returns, which a message
+    // sent to the dialog (a click from an accessibility tool, say) does not make it do: wake it.
+    PostThreadMessageW(GetCurrentThreadId(), WM_NULL, 0, 0);
 }
 
 INT_PTR SkinnedSubDialog::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {

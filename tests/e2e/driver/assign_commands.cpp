@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr DWORD kWaitMs = 10000;
-
 HWND mainWindow() {
     return FindWindowW(kMainWindowClass, nullptr);
 }
@@ -77,7 +75,7 @@ HWND findProgramWindow(int control, const wchar_t* caption = nullptr) {
 
 HWND waitForDialog(int control) {
     HWND dialog = nullptr;
-    waitFor([&] { return (dialog = findProgramWindow(control)) != nullptr; }, kWaitMs);
+    waitFor([&] { return (dialog = findProgramWindow(control)) != nullptr; });
     return dialog;
 }
 
@@ -89,16 +87,20 @@ HWND shownChild(int control) {
 
 int closeMessageBox(const std::wstring& caption) {
     HWND box = nullptr;
-    waitFor([&] { return (box = findProgramWindow(0, caption.c_str())) != nullptr; }, kWaitMs);
+    waitFor([&] { return (box = findProgramWindow(0, caption.c_str())) != nullptr; });
     if (box == nullptr) {
         std::printf("no message box\n");
         return kFailed;
     }
-    // The message text is the box's static control (identifier 0xFFFF).
-    printUtf8(textOf(GetDlgItem(box, 0xFFFF)));
-    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
-    return waitFor([&] { return !IsWindow(box); }, kWaitMs) ? kPassed : kFailed;
+    // The message text is the box's static control (identifier 0xFFFF), filled while the box
+    // starts; it has started once its own loop takes sent messages.
+    waitUntilHandled(box);
+    std::wstring text;
+    waitFor([&] { return !(text = textOf(GetDlgItem(box, 0xFFFF))).empty(); });
+    printUtf8(text);
+    sendWithoutWaiting(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                       reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+    return waitFor([&] { return !IsWindow(box); }) ? kPassed : kFailed;
 }
 
 // The client origin of `window` on the screen and its client size.
@@ -132,7 +134,7 @@ int printItemPoint(HWND list, int item) {
 int dialogCommand(const std::vector<std::wstring>& args, int control) {
     const std::wstring& command = args[0];
     if (command == L"dialog-gone") {
-        const bool gone = waitFor([&] { return findProgramWindow(control) == nullptr; }, kWaitMs);
+        const bool gone = waitFor([&] { return findProgramWindow(control) == nullptr; });
         std::printf("%s\n", gone ? "gone" : "still shown");
         return gone ? kPassed : kFailed;
     }
@@ -179,7 +181,7 @@ std::optional<int> runAssignCommand(const std::vector<std::wstring>& args) {
         return dialogCommand(args, control);
     }
     const bool wanted = command == L"control-shown";
-    const bool reached = waitFor([&] { return (shownChild(control) != nullptr) == wanted; }, kWaitMs);
+    const bool reached = waitFor([&] { return (shownChild(control) != nullptr) == wanted; });
     std::printf("%s\n", reached == wanted ? "shown" : "gone");
     return reached ? kPassed : kFailed;
 }

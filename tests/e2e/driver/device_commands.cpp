@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr DWORD kControlWindowWaitMs = 10000;
-
 // Memory in another process, for messages whose pointers the receiving process dereferences.
 class RemoteBuffer {
 public:
@@ -118,12 +116,10 @@ int watchBalloons(const std::wstring& wanted, DWORD periodMs, bool expectShown) 
 }
 
 HWND findControlWindow() {
-    const ULONGLONG end = GetTickCount64() + kControlWindowWaitMs;
     HWND control = nullptr;
-    while ((control = FindWindowExW(HWND_MESSAGE, nullptr, kEmulatorControlClass, nullptr)) == nullptr &&
-           GetTickCount64() < end) {
-        Sleep(50);
-    }
+    waitFor([&] {
+        return (control = FindWindowExW(HWND_MESSAGE, nullptr, kEmulatorControlClass, nullptr)) != nullptr;
+    });
     return control;
 }
 
@@ -152,7 +148,7 @@ int runEmulatorCommand(const std::vector<std::wstring>& args) {
         return kFailed;
     }
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutW(control, message, wParam, lParam, SMTO_NORMAL, 20000, &result)) {
+    if (!SendMessageTimeoutW(control, message, wParam, lParam, SMTO_NORMAL, kWaitMs, &result)) {
         std::printf("the emulator control window did not answer\n");
         return kFailed;
     }
@@ -194,7 +190,7 @@ std::optional<int> runDeviceCommand(const std::vector<std::wstring>& args) {
     if ((command == L"balloon" || command == L"no-balloon") && args.size() >= 2) {
         const bool expectShown = command == L"balloon";
         const DWORD periodMs =
-            args.size() > 2 ? wcstoul(args[2].c_str(), nullptr, 10) : (expectShown ? 10000 : 2000);
+            args.size() > 2 ? wcstoul(args[2].c_str(), nullptr, 10) : (expectShown ? kWaitMs : 2000);
         return watchBalloons(args[1], periodMs, expectShown);
     }
     if ((command == L"notice" || command == L"no-notice") && args.size() >= 2) {

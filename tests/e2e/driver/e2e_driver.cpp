@@ -1,6 +1,6 @@
 // Drives the running program from outside, the way the notification area and the user would:
-// finds its main window, posts notification-icon mouse messages, waits for and chooses the item of
-// the pop-up menu and asks the notification area about the icon. (Menus belong to their process,
+// finds its main window, hands it notification-icon mouse messages, waits for and chooses the item
+// of the pop-up menu and asks the notification area about the icon. (Menus belong to their process,
 // so the item texts are checked in the program's menu trace instead.) Each command prints what it found and
 // returns 0 on success, 1 when the checked condition does not hold and 2 on a usage error.
 #include <windows.h>
@@ -82,16 +82,17 @@ HWND windowArgument(const std::wstring& text) {
 }
 
 int usage() {
-    std::fprintf(stderr,
-                 "usage: e2e_driver find [timeout-ms] | visible | hidden | tray MOUSE-MESSAGE | "
-                 "menu-shown | menu-choose | icon-present HWND | icon-absent HWND | forget-icon | "
-                 "taskbar-created | close | key VK | emulator plug SENSOR | emulator unplug | "
-                 "emulator event CODE VALUE | balloon TEXT [timeout-ms] | no-balloon TEXT [watch-ms] | "
-                 "click X Y | click-within X Y MS | hover X Y | move X Y | pixel X Y | rect | skins-shown | "
-                 "skins-click X Y | skins-pick NAME | colour-choose R G B | pointer-settings | list-items ID | "
-                 "list-choose ID ITEM | list-item-point ID ITEM | control-text ID | control-shown ID | "
-                 "control-gone ID | dialog-shown ID | dialog-gone ID | dialog-text ID | dialog-enabled ID | "
-                 "dialog-item-point ID ITEM | message-box CAPTION | main-text [ID]\n");
+    std::fprintf(
+        stderr,
+        "usage: e2e_driver find [timeout-ms] | visible | hidden | tray MOUSE-MESSAGE | "
+        "menu-shown | menu-choose | icon-present HWND | icon-absent HWND | forget-icon | "
+        "taskbar-created | close | key VK | emulator plug SENSOR | emulator unplug | "
+        "emulator event CODE VALUE | balloon TEXT [timeout-ms] | no-balloon TEXT [watch-ms] | "
+        "click X Y | click-within X Y MS | move X Y | pixel X Y | settled | dragging | rect | skins-shown | "
+        "skins-click X Y | skins-pick NAME | colour-choose R G B | pointer-settings | list-items ID | "
+        "list-choose ID ITEM | list-item-point ID ITEM | control-text ID | control-shown ID | "
+        "control-gone ID | dialog-shown ID | dialog-gone ID | dialog-text ID | dialog-enabled ID | "
+        "dialog-item-point ID ITEM | message-box CAPTION | main-text [ID]\n");
     return kUsage;
 }
 
@@ -116,7 +117,7 @@ int run(const std::vector<std::wstring>& args) {
     }
     const std::wstring& command = args[0];
     const DWORD timeoutMs =
-        args.size() > 1 && command == L"find" ? wcstoul(args[1].c_str(), nullptr, 10) : 10000;
+        args.size() > 1 && command == L"find" ? wcstoul(args[1].c_str(), nullptr, 10) : kWaitMs;
 
     if (command == L"icon-present" || command == L"icon-absent") {
         if (args.size() < 2) {
@@ -153,13 +154,26 @@ int run(const std::vector<std::wstring>& args) {
         return kFailed;
     }
     if (command == L"find") {
+        // The window is there early in the start-up; the program has started once it first waits
+        // for input, and only then are notification-icon messages taken in its own loop.
+        DWORD processId = 0;
+        GetWindowThreadProcessId(window, &processId);
+        const HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, processId);
+        const bool started = process != nullptr && WaitForInputIdle(process, timeoutMs) == 0;
+        if (process != nullptr) {
+            CloseHandle(process);
+        }
+        if (!started) {
+            std::printf("the program did not finish starting\n");
+            return kFailed;
+        }
         std::printf("%llu\n", static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(window)));
         return kPassed;
     }
     if (command == L"visible" || command == L"hidden") {
-        // Showing and hiding take a moment under Wine: wait up to five seconds for the state.
+        // Showing and hiding take a moment under Wine: wait for the state.
         const bool wantVisible = command == L"visible";
-        const bool reached = waitFor([&] { return (IsWindowVisible(window) != FALSE) == wantVisible; }, 5000);
+        const bool reached = waitFor([&] { return (IsWindowVisible(window) != FALSE) == wantVisible; });
         std::printf("%s\n", reached == wantVisible ? "visible" : "hidden");
         return reached ? kPassed : kFailed;
     }
@@ -168,7 +182,9 @@ int run(const std::vector<std::wstring>& args) {
         if (mouseMessage == 0) {
             return usage();
         }
-        PostMessageW(window, kTrayIconMessage, kTrayIconId, mouseMessage);
+        // Handled when this returns, so a window that stays hidden has stayed hidden for good.
+        sendWithoutWaiting(window, kTrayIconMessage, kTrayIconId, mouseMessage);
+        waitUntilHandled(window);
         return kPassed;
     }
     if (command == L"forget-icon") {
@@ -179,10 +195,13 @@ int run(const std::vector<std::wstring>& args) {
         return kPassed;
     }
     if (command == L"close") {
-        PostMessageW(window, WM_CLOSE, 0, 0);
+        sendWithoutWaiting(window, WM_CLOSE, 0, 0);
+        waitUntilHandled(window);
         return kPassed;
     }
     if (command == L"key" && args.size() > 1) {
+        // Posted, as the keyboard's messages are: the window's message filter sees only those. A
+        // scenario waits for what the key does.
         const auto key = static_cast<WPARAM>(wcstoul(args[1].c_str(), nullptr, 0));
         PostMessageW(window, WM_KEYDOWN, key, 1);
         PostMessageW(window, WM_KEYUP, key, 0xC0000001);

@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr UINT kAnswerWaitMs = 10000;
 constexpr int kLongestText = 1024;
 
 // WM_GETTEXT crosses processes; GetWindowText does not ask a control of another process.
@@ -18,7 +17,7 @@ std::wstring textOf(HWND window) {
     std::wstring text(kLongestText, L'\0');
     DWORD_PTR length = 0;
     if (SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                            SMTO_NORMAL, kAnswerWaitMs, &length) == 0) {
+                            SMTO_NORMAL, kWaitMs, &length) == 0) {
         return {};
     }
     text.resize(static_cast<std::size_t>(length));

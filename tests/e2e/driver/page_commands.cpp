@@ -2,20 +2,15 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cwchar>
+#include <vector>
 
 #include "app/win/app_messages.h"
 #include "driver_support.h"
 
 namespace {
-
-constexpr DWORD kWaitMs = 10000;
-constexpr UINT kHandledWaitMs = 15000;
-// How long the pointer rests after a move: long enough for the 10 ms hover notice under load.
-constexpr DWORD kHoverSettleMs = 500;
-constexpr DWORD kMoveSettleMs = 200;
-constexpr DWORD kDialogSettleMs = 1000;
 
 // Controls that tell the dialogs apart: the skins dialog's skin name, the colour chooser's red
 // field and its OK button.
@@ -61,20 +56,8 @@ HWND findProgramDialog(int markerControl) {
 
 HWND waitForDialog(int markerControl) {
     HWND dialog = nullptr;
-    waitFor([&] { return (dialog = findProgramDialog(markerControl)) != nullptr; }, kWaitMs);
+    waitFor([&] { return (dialog = findProgramDialog(markerControl)) != nullptr; });
     return dialog;
-}
-
-// Returns once `window`'s thread has handled everything posted to it before.
-void waitUntilHandled(HWND window) {
-    DWORD_PTR ignored = 0;
-    SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, kHandledWaitMs, &ignored);
-}
-
-void click(HWND window, int x, int y) {
-    PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-    PostMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-    waitUntilHandled(window);
 }
 
 // Clicks with sent (not posted) button messages, so the time they take is the time the window
@@ -82,9 +65,8 @@ void click(HWND window, int x, int y) {
 int clickWithin(HWND window, int x, int y, int limitMs) {
     DWORD_PTR ignored = 0;
     const ULONGLONG start = GetTickCount64();
-    SendMessageTimeoutW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y), SMTO_NORMAL, kHandledWaitMs,
-                        &ignored);
-    SendMessageTimeoutW(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y), SMTO_NORMAL, kHandledWaitMs, &ignored);
+    SendMessageTimeoutW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y), SMTO_NORMAL, kWaitMs, &ignored);
+    SendMessageTimeoutW(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y), SMTO_NORMAL, kWaitMs, &ignored);
     const ULONGLONG took = GetTickCount64() - start;
     std::printf("handled in %llu ms\n", took);
     return took <= static_cast<ULONGLONG>(limitMs) ? kPassed : kFailed;
@@ -104,6 +86,53 @@ int printPixel(HWND window, int x, int y) {
     }
     std::printf("%02x%02x%02x\n", GetRValue(colour), GetGValue(colour), GetBValue(colour));
     return kPassed;
+}
+
+// The main window's client area as it is on the screen, 32 bits a pixel.
+std::vector<DWORD> clientPixels(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = client.right;
+    info.bmiHeader.biHeight = -client.bottom;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    std::vector<DWORD> pixels(static_cast<std::size_t>(client.right) *
+                              static_cast<std::size_t>(client.bottom));
+    void* bits = nullptr;
+    const HDC windowDc = GetDC(window);
+    const HDC memoryDc = CreateCompatibleDC(windowDc);
+    const HBITMAP bitmap = CreateDIBSection(windowDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (bitmap != nullptr) {
+        const HGDIOBJ old = SelectObject(memoryDc, bitmap);
+        BitBlt(memoryDc, 0, 0, client.right, client.bottom, windowDc, 0, 0, SRCCOPY);
+        GdiFlush();
+        std::copy_n(static_cast<const DWORD*>(bits), pixels.size(), pixels.begin());
+        SelectObject(memoryDc, old);
+        DeleteObject(bitmap);
+    }
+    DeleteDC(memoryDc);
+    ReleaseDC(window, windowDc);
+    return pixels;
+}
+
+// Waits until the window has handled what it was sent and its picture on the screen stays the same
+// for a while: what it drew has reached the screen.
+int waitUntilSettled(HWND window) {
+    constexpr DWORD kStillMs = 300;
+    waitUntilHandled(window);
+    std::vector<DWORD> before = clientPixels(window);
+    const bool settled = waitFor([&] {
+        Sleep(kStillMs);
+        std::vector<DWORD> now = clientPixels(window);
+        const bool still = now == before;
+        before = std::move(now);
+        return still;
+    });
+    std::printf("%s\n", settled ? "settled" : "still changing");
+    return settled ? kPassed : kFailed;
 }
 
 int pickSkin(const std::wstring& name) {
@@ -131,19 +160,33 @@ int chooseColour(int red, int green, int blue) {
         std::printf("no colour chooser\n");
         return kFailed;
     }
-    // The chooser fills its fields while it starts; values entered before that are lost.
-    Sleep(kDialogSettleMs);
+    // The chooser fills its fields while it starts; values entered before that are lost. It has
+    // started once it takes sent messages in its own loop; each field is entered until it holds its
+    // value.
+    waitUntilHandled(chooser);
     const int fields[] = {kChooserRedField, kChooserGreenField, kChooserBlueField};
     const int values[] = {red, green, blue};
-    for (int field = 0; field < 3; ++field) {
-        SetDlgItemInt(chooser, fields[field], static_cast<UINT>(values[field]), FALSE);
+    const bool entered = waitFor([&] {
+        bool holdsAll = true;
+        for (int field = 0; field < 3; ++field) {
+            const auto value = static_cast<UINT>(values[field]);
+            if (GetDlgItemInt(chooser, fields[field], nullptr, FALSE) != value) {
+                SetDlgItemInt(chooser, fields[field], value, FALSE);
+                holdsAll = false;
+            }
+        }
+        return holdsAll;
+    });
+    if (!entered) {
+        std::printf("the colour chooser did not take the colour\n");
+        return kFailed;
     }
     // The OK button is pressed as a click would press it. The chooser has ended once the window
     // that opened it takes input again.
     const HWND owner = GetWindow(chooser, GW_OWNER);
     PostMessageW(GetDlgItem(chooser, IDOK), BM_CLICK, 0, 0);
     const bool ended =
-        waitFor([&] { return !IsWindow(chooser) && (owner == nullptr || IsWindowEnabled(owner)); }, kWaitMs);
+        waitFor([&] { return !IsWindow(chooser) && (owner == nullptr || IsWindowEnabled(owner)); });
     return ended ? kPassed : kFailed;
 }
 
@@ -151,10 +194,10 @@ int chooseColour(int red, int green, int blue) {
 
 std::optional<int> runPageCommand(const std::vector<std::wstring>& args) {
     const std::wstring& command = args[0];
-    const bool withPoint = command == L"click" || command == L"hover" || command == L"move" ||
-                           command == L"pixel" || command == L"skins-click" || command == L"click-within";
-    const bool known = withPoint || command == L"rect" || command == L"skins-shown" ||
-                       command == L"skins-pick" || command == L"colour-choose";
+    const bool withPoint = command == L"click" || command == L"move" || command == L"pixel" ||
+                           command == L"skins-click" || command == L"click-within";
+    const bool known = withPoint || command == L"rect" || command == L"settled" || command == L"dragging" ||
+                       command == L"skins-shown" || command == L"skins-pick" || command == L"colour-choose";
     if (!known) {
         return std::nullopt;
     }
@@ -175,7 +218,7 @@ std::optional<int> runPageCommand(const std::vector<std::wstring>& args) {
             return kFailed;
         }
         if (command == L"skins-click") {
-            click(dialog, number(args[1]), number(args[2]));
+            clickAndWait(dialog, MAKELPARAM(number(args[1]), number(args[2])));
         } else {
             std::printf("%llu\n", static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(dialog)));
         }
@@ -183,9 +226,22 @@ std::optional<int> runPageCommand(const std::vector<std::wstring>& args) {
     }
 
     HWND window = nullptr;
-    if (!waitFor([&] { return (window = mainWindow()) != nullptr; }, kWaitMs)) {
+    if (!waitFor([&] { return (window = mainWindow()) != nullptr; })) {
         std::printf("no main window\n");
         return kFailed;
+    }
+    if (command == L"settled") {
+        return waitUntilSettled(window);
+    }
+    if (command == L"dragging") {
+        // The system's move loop holds the window's thread until the button is released.
+        GUITHREADINFO info{};
+        info.cbSize = sizeof(info);
+        const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+        const bool dragging =
+            waitFor([&] { return GetGUIThreadInfo(thread, &info) && (info.flags & GUI_INMOVESIZE) != 0; });
+        std::printf("%s\n", dragging ? "dragging" : "not dragging");
+        return dragging ? kPassed : kFailed;
     }
     if (command == L"rect") {
         RECT rect{};
@@ -202,17 +258,15 @@ std::optional<int> runPageCommand(const std::vector<std::wstring>& args) {
         return clickWithin(window, x, y, number(args[3]));
     }
     if (command == L"click") {
-        // Posted, so that a dialog the click opens does not hold the driver; the wait ends once the
-        // click was handled or a dialog's own loop runs.
-        click(window, x, y);
+        // The wait ends once the click was handled or a dialog it opened runs its own loop.
+        clickAndWait(window, MAKELPARAM(x, y));
         return kPassed;
     }
     // The pointer itself moves there: the system's hover notice follows the real pointer, so
-    // posted pointer messages would be undone by the next notice at its real place.
+    // posted pointer messages would be undone by the next notice at its real place. The window
+    // learns of the move a moment later; a scenario waits for what the pointer changes.
     POINT screen{x, y};
     ClientToScreen(window, &screen);
     SetCursorPos(screen.x, screen.y);
-    Sleep(command == L"hover" ? kHoverSettleMs : kMoveSettleMs);
-    waitUntilHandled(window);
     return kPassed;
 }

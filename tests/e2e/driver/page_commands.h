@@ -8,9 +8,11 @@
 //   click X Y            a left click on the main window, waited for until handled;
 //   click-within X Y MS  a left click sent to the main window, failing when the window took longer
 //                        than MS to handle it (no click that opens a dialog);
-//   hover X Y            the pointer moves to the spot and rests there until the hover notice;
-//   move X Y             the pointer moves to the spot;
+//   move X Y             the real pointer moves to the spot (the window learns of it a moment later);
 //   pixel X Y            prints the colour shown at the spot as rrggbb;
+//   settled              waits until the window handled what it was sent and its picture on the
+//                        screen stopped changing;
+//   dragging             waits until the window follows the pointer (the system's move loop runs);
 //   rect                 prints the main window's screen rectangle: left top right bottom;
 //   skins-shown          waits for the skins dialog and prints its handle;
 //   skins-click X Y      a left click on the skins dialog;

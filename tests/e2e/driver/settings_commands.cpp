@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr UINT kHandledWaitMs = 15000;
-
 void printUtf8Line(const std::wstring& text) {
     const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0,
                                          nullptr, nullptr);
@@ -98,11 +96,7 @@ int chooseListItem(HWND list, int item) {
     if (!centre) {
         return kFailed;
     }
-    const LPARAM at = MAKELPARAM(centre->x, centre->y);
-    PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    PostMessageW(list, WM_LBUTTONUP, 0, at);
-    DWORD_PTR ignored = 0;
-    SendMessageTimeoutW(GetParent(list), WM_NULL, 0, 0, SMTO_NORMAL, kHandledWaitMs, &ignored);
+    clickAndWait(list, MAKELPARAM(centre->x, centre->y));
     return kPassed;
 }
 

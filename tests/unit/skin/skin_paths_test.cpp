@@ -47,3 +47,28 @@ TEST(SkinImages, EveryImageHasItsOwnPngName) {
 }
 
 } // namespace
+
+struct NoSkinCase {
+    Language language;
+    const wchar_t* message;
+};
+
+class NoCompleteSkinMessage : public testing::TestWithParam<NoSkinCase> {};
+
+TEST_P(NoCompleteSkinMessage, NamesTheSkinsFolderOnALineOfItsOwn) {
+    EXPECT_EQ(noCompleteSkinMessage(UiTexts(GetParam().language), L"C:\\Program Files\\Mouse\\"),
+              GetParam().message);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Languages, NoCompleteSkinMessage,
+    testing::Values(
+        NoSkinCase{Language::English,
+                   L"No complete skin was found in this folder:\nC:\\Program Files\\Mouse\\Skins"},
+        NoSkinCase{
+            Language::German,
+            L"In diesem Ordner wurde kein vollständiger Skin gefunden:\nC:\\Program Files\\Mouse\\Skins"},
+        NoSkinCase{Language::SimplifiedChinese,
+                   L"在此文件夹中没有找到完整的皮肤：\nC:\\Program Files\\Mouse\\Skins"},
+        NoSkinCase{Language::TraditionalChinese,
+                   L"在此資料夾中沒有找到完整的皮膚：\nC:\\Program Files\\Mouse\\Skins"}));
