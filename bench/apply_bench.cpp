@@ -11,7 +11,7 @@
 #include "device/connection_exchange.h"
 #include "device/emulator/mouse_emulator.h"
 #include "device/precise_pacer.h"
-#include "device/recording_pacer.h"
+#include "doubles/recording_pacer.h"
 
 #ifdef _WIN32
 #include "device/win/win32_pacer.h"

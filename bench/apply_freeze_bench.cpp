@@ -13,7 +13,7 @@
 #include "device/emulator/emulator_fault_names.h"
 #include "device/emulator/mouse_emulator.h"
 #include "device/precise_pacer.h"
-#include "device/recording_pacer.h"
+#include "doubles/recording_pacer.h"
 
 namespace {
 

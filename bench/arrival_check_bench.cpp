@@ -11,7 +11,7 @@
 #include "device/arrival_check.h"
 #include "device/emulator/mouse_emulator.h"
 #include "device/precise_pacer.h"
-#include "device/recording_pacer.h"
+#include "doubles/recording_pacer.h"
 
 namespace {
 

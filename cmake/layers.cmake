@@ -11,8 +11,7 @@ set(GM_LAYER_MAP "")
 # gm_folder_library(NAME FOLDER [EXCLUDE regex] [DEPS name...] [HEADERS folder...]): the library
 # gm_NAME from the .cpp files of src/FOLDER and its sub-folders (portable libraries leave out win/
 # folders; EXCLUDE leaves out sources linked per program). NAME is the folder with '/' as '_'.
-# HEADERS names folders whose headers it may include without linking them (a program's own). A
-# folder without sources yet makes an interface library, so that dependents link the same either way.
+# HEADERS names folders whose headers it may include without linking them (a program's own).
 function(gm_folder_library name folder)
     cmake_parse_arguments(ARG "" "EXCLUDE" "DEPS;HEADERS" ${ARGN})
     file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${folder}/*.cpp)
@@ -26,32 +25,20 @@ function(gm_folder_library name folder)
     foreach(dep ${ARG_DEPS})
         list(APPEND deps gm_${dep})
     endforeach()
-    if(sources)
-        add_library(gm_${name} STATIC ${sources})
-        target_compile_options(gm_${name} PRIVATE ${PROJECT_WARNINGS})
-        target_include_directories(gm_${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
-        target_link_libraries(gm_${name} PUBLIC ${deps})
-        add_dependencies(gm_${name} layer_check)
-    else()
-        add_library(gm_${name} INTERFACE)
-        target_include_directories(gm_${name} INTERFACE ${CMAKE_SOURCE_DIR}/src)
-        target_link_libraries(gm_${name} INTERFACE ${deps})
-    endif()
+    add_library(gm_${name} STATIC ${sources})
+    target_compile_options(gm_${name} PRIVATE ${PROJECT_WARNINGS})
+    target_include_directories(gm_${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
+    target_link_libraries(gm_${name} PUBLIC ${deps})
+    add_dependencies(gm_${name} layer_check)
     string(REPLACE ";" "," dep_text "${ARG_DEPS};${ARG_HEADERS}")
     set(GM_LAYER_MAP ${GM_LAYER_MAP} "${folder}=${dep_text}" PARENT_SCOPE)
     set(GM_LIBRARIES ${GM_LIBRARIES} gm_${name} PARENT_SCOPE)
 endfunction()
 
-# Compile and link options for every folder library: PUBLIC on compiled ones, INTERFACE on the
-# empty ones.
+# Compile and link options for every folder library, passed on to what links it.
 function(gm_libraries_options kind)
     foreach(library ${GM_LIBRARIES})
-        get_target_property(type ${library} TYPE)
-        if(type STREQUAL "INTERFACE_LIBRARY")
-            cmake_language(CALL target_${kind}_options ${library} INTERFACE ${ARGN})
-        else()
-            cmake_language(CALL target_${kind}_options ${library} PUBLIC ${ARGN})
-        endif()
+        cmake_language(CALL target_${kind}_options ${library} PUBLIC ${ARGN})
     endforeach()
 endfunction()
 

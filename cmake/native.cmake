@@ -20,20 +20,20 @@ file(GLOB_RECURSE UNIT_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/
 add_executable(unit_tests ${UNIT_TEST_SOURCES})
 target_compile_options(unit_tests PRIVATE ${PROJECT_WARNINGS})
 target_link_libraries(unit_tests PRIVATE gm_core GTest::gtest_main)
-target_include_directories(unit_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/unit)
+target_include_directories(unit_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/unit ${CMAKE_SOURCE_DIR}/tests)
 gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60)
 
-if(CLI_SOURCES)
-    add_executable(mousecfg ${CLI_SOURCES})
-    target_compile_options(mousecfg PRIVATE ${PROJECT_WARNINGS})
-    target_link_libraries(mousecfg PRIVATE gm_core)
-endif()
+add_executable(mousecfg ${CLI_SOURCES})
+target_compile_options(mousecfg PRIVATE ${PROJECT_WARNINGS})
+target_link_libraries(mousecfg PRIVATE gm_core)
 
 file(GLOB BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*.cpp)
 foreach(bench_source ${BENCH_SOURCES})
     get_filename_component(bench_name ${bench_source} NAME_WE)
     add_executable(${bench_name} ${bench_source})
     target_compile_options(${bench_name} PRIVATE ${PROJECT_WARNINGS})
+    # Benchmarks that leave the waits out pace with the recording pacer of the tests.
+    target_include_directories(${bench_name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
     target_link_libraries(${bench_name} PRIVATE gm_core)
 endforeach()
 

@@ -18,10 +18,7 @@ gm_folder_library(app_win app/win EXCLUDE "/app_main\\.cpp$"
 gm_folder_library(cli_win cli/win DEPS device_win config_win HEADERS cli)
 gm_libraries_options(compile ${GM_WIN_FLAGS})
 foreach(library ui_win config_win skin_win settings_win assign_win macro_win device_win app_win cli_win)
-    get_target_property(type gm_${library} TYPE)
-    if(NOT type STREQUAL "INTERFACE_LIBRARY")
-        target_link_libraries(gm_${library} PUBLIC ${GM_SYSTEM_LIBS})
-    endif()
+    target_link_libraries(gm_${library} PUBLIC ${GM_SYSTEM_LIBS})
 endforeach()
 
 # Everything of the shell, for the programs and the tests under Wine.
@@ -58,23 +55,16 @@ function(gm_add_program target backend_source output_dir)
     add_dependencies(${target} gm_icon)
 endfunction()
 
-if(EXISTS ${CMAKE_SOURCE_DIR}/src/device/win/hardware_backend.cpp)
-    gm_add_program(gm_program ${CMAKE_SOURCE_DIR}/src/device/win/hardware_backend.cpp ${CMAKE_BINARY_DIR}/program)
-endif()
-if(EXISTS ${CMAKE_SOURCE_DIR}/src/device/win/emulated_backend.cpp)
-    gm_add_program(gm_program_emulated ${CMAKE_SOURCE_DIR}/src/device/win/emulated_backend.cpp
-                   ${CMAKE_BINARY_DIR}/emulated)
-endif()
+gm_add_program(gm_program ${CMAKE_SOURCE_DIR}/src/device/win/hardware_backend.cpp ${CMAKE_BINARY_DIR}/program)
+gm_add_program(gm_program_emulated ${CMAKE_SOURCE_DIR}/src/device/win/emulated_backend.cpp ${CMAKE_BINARY_DIR}/emulated)
 
 # mousecfg reaches the real mouse through the shell's HID search (src/cli/win/, part of gm_shell)
 # instead of the portable stand-in that has no device access.
 list(FILTER CLI_SOURCES EXCLUDE REGEX "/src/cli/device_port_factory\\.cpp$")
-if(CLI_SOURCES)
-    add_executable(mousecfg ${CLI_SOURCES})
-    target_compile_options(mousecfg PRIVATE ${PROJECT_WARNINGS})
-    target_link_libraries(mousecfg PRIVATE gm_shell)
-    target_link_options(mousecfg PRIVATE ${GM_STATIC_LINK} -municode)
-endif()
+add_executable(mousecfg ${CLI_SOURCES})
+target_compile_options(mousecfg PRIVATE ${PROJECT_WARNINGS})
+target_link_libraries(mousecfg PRIVATE gm_shell)
+target_link_options(mousecfg PRIVATE ${GM_STATIC_LINK} -municode)
 
 # GoogleTest from Debian's source package, cross-compiled.
 set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
@@ -82,24 +72,21 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 file(GLOB_RECURSE WIN_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*.cpp)
-if(WIN_TEST_SOURCES)
-    add_executable(win_tests ${WIN_TEST_SOURCES})
-    target_compile_options(win_tests PRIVATE ${PROJECT_WARNINGS})
-    target_link_libraries(win_tests PRIVATE gm_shell gtest_main)
-    target_link_options(win_tests PRIVATE ${GM_STATIC_LINK})
-    add_test(NAME win_tests COMMAND win_tests)
-endif()
+add_executable(win_tests ${WIN_TEST_SOURCES})
+target_compile_options(win_tests PRIVATE ${PROJECT_WARNINGS})
+target_include_directories(win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+target_link_libraries(win_tests PRIVATE gm_shell gtest_main)
+target_link_options(win_tests PRIVATE ${GM_STATIC_LINK})
+add_test(NAME win_tests COMMAND win_tests)
 
 # The end-to-end driver: finds the program's windows, posts notification-icon clicks, reads and
 # chooses menu items and waits for the program to end.
 file(GLOB E2E_DRIVER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/driver/*.cpp)
-if(E2E_DRIVER_SOURCES)
-    add_executable(e2e_driver ${E2E_DRIVER_SOURCES})
-    target_compile_options(e2e_driver PRIVATE ${PROJECT_WARNINGS} ${GM_WIN_FLAGS})
-    target_include_directories(e2e_driver PRIVATE ${CMAKE_SOURCE_DIR}/src)
-    target_link_libraries(e2e_driver PRIVATE shell32)
-    target_link_options(e2e_driver PRIVATE ${GM_STATIC_LINK} -municode)
-endif()
+add_executable(e2e_driver ${E2E_DRIVER_SOURCES})
+target_compile_options(e2e_driver PRIVATE ${PROJECT_WARNINGS} ${GM_WIN_FLAGS})
+target_include_directories(e2e_driver PRIVATE ${CMAKE_SOURCE_DIR}/src)
+target_link_libraries(e2e_driver PRIVATE shell32)
+target_link_options(e2e_driver PRIVATE ${GM_STATIC_LINK} -municode)
 
 # End-to-end scenarios: shell scripts that drive the built programs under Wine on the X display
 # that the test command provides.
@@ -121,12 +108,12 @@ add_custom_target(skins ALL DEPENDS ${CMAKE_BINARY_DIR}/Skins/.rendered)
 
 # The Apply benchmark, built for Windows as well so that the Windows pacer can be measured (under
 # Wine or on Windows) beside the portable ones.
-if(EXISTS ${CMAKE_SOURCE_DIR}/bench/apply_bench.cpp)
-    add_executable(apply_bench ${CMAKE_SOURCE_DIR}/bench/apply_bench.cpp)
-    target_compile_options(apply_bench PRIVATE ${PROJECT_WARNINGS})
-    target_link_libraries(apply_bench PRIVATE gm_shell)
-    target_link_options(apply_bench PRIVATE ${GM_STATIC_LINK})
-endif()
+add_executable(apply_bench ${CMAKE_SOURCE_DIR}/bench/apply_bench.cpp)
+target_compile_options(apply_bench PRIVATE ${PROJECT_WARNINGS})
+# It paces with the Windows pacer and, for comparison, with the recording pacer of the tests.
+target_include_directories(apply_bench PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+target_link_libraries(apply_bench PRIVATE gm_shell)
+target_link_options(apply_bench PRIVATE ${GM_STATIC_LINK})
 
 # The hover redraw benchmark: one skin button drawn into a canvas, decoded every time against cached.
 add_executable(hover_draw_bench ${CMAKE_SOURCE_DIR}/bench/win/hover_draw_bench.cpp)

@@ -9,7 +9,6 @@
 
 // The combo-key dialog: one modifier from a drop-down list and up to two keys, each captured into
 // its edit while that edit has the focus. The background image carries the labels.
-inline constexpr int kComboKeyDialogTemplate = 706;
 inline constexpr wchar_t kComboKeyDialogLoadFailure[] = L"Combo Dialog Load background image failed!!!";
 inline constexpr DropDownLayout kComboModifierLayout{
     512, {49, 69, 117, 85}, {49, 69, 132, 85}, 515, {49, 87, 132, 227}};

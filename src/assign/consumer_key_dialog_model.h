@@ -11,12 +11,10 @@
 // list in the current language. Neither draws texts of its own; the background images carry them.
 enum class ConsumerKeyDialog { Multimedia, WindowsFunction };
 
-inline constexpr int kMultimediaDialogTemplate = 703;
 inline constexpr wchar_t kMultimediaDialogLoadFailure[] = L"Media Dialog Load background image failed!!!";
 inline constexpr DropDownLayout kMultimediaListLayout{
     552, {42, 128, 136, 144}, {42, 128, 151, 144}, 553, {42, 146, 151, 266}};
 
-inline constexpr int kWindowsDialogTemplate = 702;
 inline constexpr wchar_t kWindowsDialogLoadFailure[] = L"Windows Dialog Load background image failed!!!";
 inline constexpr DropDownLayout kWindowsListLayout{
     532, {42, 128, 136, 144}, {42, 128, 151, 144}, 533, {42, 146, 151, 306}};

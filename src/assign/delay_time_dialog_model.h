@@ -7,7 +7,6 @@
 
 // The delay-time dialog of the macro editor: one delay in milliseconds, typed as digits. The dialog
 // enforces no range; the editor decides what to do with the value.
-inline constexpr int kDelayTimeDialogTemplate = 707;
 inline constexpr wchar_t kDelayTimeDialogLoadFailure[] = L"DelayTime Dialog Load background image failed!!!";
 inline constexpr int kDelayEditId = 600; // bordered, digits only, centred
 inline constexpr Rect kDelayEditRect{74, 129, 150, 143};

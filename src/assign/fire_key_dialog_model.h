@@ -10,7 +10,6 @@
 
 // The fire-key dialog: a key or mouse button from the fire-key list, the speed it repeats at and
 // how many times.
-inline constexpr int kFireKeyDialogTemplate = 704;
 inline constexpr wchar_t kFireKeyDialogLoadFailure[] = L"FireKey Dialog Load background image failed!!!";
 inline constexpr DropDownLayout kFireKeyListLayout{
     572, {49, 69, 117, 85}, {49, 69, 132, 85}, 573, {49, 87, 132, 257}};

@@ -8,7 +8,6 @@
 #include "lang/language.h"
 
 // The single-key dialog: the user presses a key and the dialog shows its name.
-inline constexpr int kSingleKeyDialogTemplate = 701;
 inline constexpr wchar_t kSingleKeyDialogLoadFailure[] = L"Single Key Dialog Load background image failed!!!";
 inline constexpr Rect kSingleKeyPromptRect{23, 108, 201, 124}; // the prompt, white, centred
 inline constexpr int kSingleKeyNameId = 502;                   // sunken, centred static

@@ -14,7 +14,7 @@ struct ConfigState {
     uint8_t firstRunFlag = 0;
 
     // Remembers the record as applied: after loading, OK and Apply.
-    void takeSnapshot();
+    void takeSnapshot() { appliedRecord = record; }
     // Discards every edit since the last snapshot: Cancel.
-    void revertToSnapshot();
+    void revertToSnapshot() { record = appliedRecord; }
 };

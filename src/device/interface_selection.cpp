@@ -21,6 +21,11 @@ bool isMouseDevice(uint16_t vendorId, uint16_t productId) {
     return vendorId == kMouseVendorId && productId == kMouseProductId;
 }
 
+bool isMouseInterfaceName(std::wstring_view interfaceName) {
+    return interfaceName.find(L"Vid_04d9&Pid_a09f") != std::wstring_view::npos ||
+           interfaceName.find(L"VID_04D9&PID_A09F") != std::wstring_view::npos;
+}
+
 InterfaceAction InterfaceSearch::examine(const InterfaceDescription& description) {
     pending_ = InterfaceAction::Skip;
     if (state_ != SearchState::Searching || !isMouseDevice(description.vendorId, description.productId)) {

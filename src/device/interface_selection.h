@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 inline constexpr uint16_t kMouseVendorId = 0x04D9;
 inline constexpr uint16_t kMouseProductId = 0xA09F;
@@ -18,6 +19,11 @@ struct InterfaceDescription {
 };
 
 bool isMouseDevice(uint16_t vendorId, uint16_t productId);
+
+// Whether a device-interface name from an arrival or removal broadcast belongs to the mouse. The name
+// is searched case-sensitively for the vendor and product IDs in the two spellings Windows uses,
+// "Vid_04d9&Pid_a09f" and "VID_04D9&PID_A09F"; any other spelling is not the mouse.
+bool isMouseInterfaceName(std::wstring_view interfaceName);
 
 // What the device search does with the collection it has just examined.
 enum class InterfaceAction {

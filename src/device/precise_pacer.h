@@ -11,10 +11,8 @@ class PrecisePacer : public Pacer {
 public:
     void pause(std::chrono::milliseconds duration) override;
 
-    // How far ahead of a deadline the next sleep ends.
-    std::chrono::nanoseconds wakeMargin() const { return wakeMargin_; }
-
 private:
+    // How far ahead of a deadline the next sleep ends.
     std::chrono::nanoseconds wakeMargin_ = std::chrono::microseconds(200);
 };
 

@@ -20,10 +20,6 @@ enum class MacroLineKind { KeyPress, KeyRelease, Delay, Other };
 // A line holding "   Dn" is a press, else one holding "   Up" a release, else one holding "ms" a
 // delay; anything else is kept in the list but produces no event.
 MacroLineKind classifyMacroLine(std::wstring_view line);
-inline bool isKeyLine(std::wstring_view line) {
-    const MacroLineKind kind = classifyMacroLine(line);
-    return kind == MacroLineKind::KeyPress || kind == MacroLineKind::KeyRelease;
-}
 inline bool isDelayLine(std::wstring_view line) {
     return classifyMacroLine(line) == MacroLineKind::Delay;
 }

@@ -11,7 +11,6 @@
 
 // The macro-key dialog: which stored macro a button runs and how the macro repeats. The number of
 // repetitions of mode 1 is the macro's own loop count; the dialog has no field for it.
-inline constexpr int kMacroKeyDialogTemplate = 705;
 inline constexpr wchar_t kMacroKeyDialogLoadFailure[] = L"Macro Key Dialog Load background image failed!!!";
 inline constexpr DropDownLayout kMacroKeyListLayout{
     592, {42, 128, 136, 144}, {42, 128, 151, 144}, 593, {42, 146, 151, 286}};

@@ -15,7 +15,9 @@ struct DialogButtonCaptions {
 
 // The dialogs' captions in the chosen language. The dialogs say "Löschen" in German where the main
 // window says "Abbrechen".
-DialogButtonCaptions dialogButtonCaptions(const UiTexts& texts);
+inline DialogButtonCaptions dialogButtonCaptions(const UiTexts& texts) {
+    return {texts[TextKey::DialogOk], texts[TextKey::DialogCancel]};
+}
 
 // What a skinned dialog is drawn with. The window that opens the dialog hands it over, so a dialog
 // reads no process-wide state.

@@ -4,6 +4,11 @@
 
 namespace {
 
+struct SkinsDialogAreaEntry {
+    SkinsDialogArea area;
+    Rect rect;
+};
+
 constexpr std::array kSkinsDialogAreas{
     SkinsDialogAreaEntry{SkinsDialogArea::Close, {352, 6, 370, 24}},
     SkinsDialogAreaEntry{SkinsDialogArea::Ok, {166, 253, 271, 274}},
@@ -15,10 +20,6 @@ constexpr std::array kSkinsDialogAreas{
 };
 
 } // namespace
-
-std::span<const SkinsDialogAreaEntry> skinsDialogAreas() {
-    return kSkinsDialogAreas;
-}
 
 Rect skinsDialogRect(SkinsDialogArea area) {
     for (const auto& entry : kSkinsDialogAreas) {

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <span>
-
 #include "common/geometry.h"
 
 // The hot areas of the skins dialog, in client pixels (right and bottom exclusive).
@@ -15,12 +13,6 @@ enum class SkinsDialogArea {
     SkinList,
 };
 
-struct SkinsDialogAreaEntry {
-    SkinsDialogArea area;
-    Rect rect;
-};
-
-std::span<const SkinsDialogAreaEntry> skinsDialogAreas();
 Rect skinsDialogRect(SkinsDialogArea area);
 
 // The sunken static that shows the skin's name covers the header except its right end, where the

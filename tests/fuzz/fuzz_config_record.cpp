@@ -12,7 +12,7 @@
 #include "device/dpi_data.h"
 #include "device/emulator/mouse_emulator.h"
 #include "device/lighting_merge.h"
-#include "device/recording_pacer.h"
+#include "doubles/recording_pacer.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     if (size == 0) {

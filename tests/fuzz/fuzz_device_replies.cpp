@@ -7,7 +7,7 @@
 #include "device/apply_configuration.h"
 #include "device/connection_exchange.h"
 #include "device/device_exchanges.h"
-#include "device/recording_pacer.h"
+#include "doubles/recording_pacer.h"
 #include "scripted_replies_port.h"
 
 namespace {

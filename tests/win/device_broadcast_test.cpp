@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "device/device_name_match.h"
+#include "device/interface_selection.h"
 #include "device/win/device_broadcast.h"
 #include "device_test_window.h"
 

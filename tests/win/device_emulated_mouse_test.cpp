@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "device/connection_exchange.h"
-#include "device/device_name_match.h"
-#include "device/recording_pacer.h"
+#include "device/interface_selection.h"
+#include "doubles/recording_pacer.h"
 #include "device/transport.h"
 #include "device/win/emulated_mouse.h"
 #include "device/win/event_reader.h"
@@ -21,11 +21,8 @@ HWND findControlWindow() {
 
 class EmulatedMouseTest : public testing::Test {
 protected:
-    void SetUp() override { link.readerWakeEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr); }
-    void TearDown() override {
-        mouse.closeHandles();
-        CloseHandle(link.readerWakeEvent.load());
-    }
+    void SetUp() override { link.readerWakeEvent.reset(CreateEventW(nullptr, TRUE, FALSE, nullptr)); }
+    void TearDown() override { mouse.closeHandles(); }
 
     uint8_t sensorTypeReadFromTheMouse() {
         HidPort* port = mouse.commandPort();

@@ -17,9 +17,10 @@ using std::chrono::milliseconds;
 class EventReaderTest : public testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_NE(pipe.device, INVALID_HANDLE_VALUE);
-        link.readerWakeEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-        link.eventReadHandle = pipe.device;
+        ASSERT_TRUE(pipe.device);
+        link.readerWakeEvent.reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+        // The link closes the pipe's reading end, as it closes a HID handle.
+        link.eventReadHandle.reset(pipe.device.release());
         link.eventLength = 8;
         link.deviceConnected = true;
     }
@@ -27,7 +28,6 @@ protected:
         if (reader.joinable()) {
             reader.join();
         }
-        CloseHandle(link.readerWakeEvent.load());
     }
 
     // Runs one turn of the reader on its own thread while this thread dispatches the window's
@@ -125,7 +125,6 @@ TEST_F(EventReaderTest, ClosingTheHandlesForANewSearchEndsAPendingRead) {
         std::this_thread::sleep_for(milliseconds(100));
         link.deviceConnected = false;
         closeDeviceHandles(link);
-        pipe.device = INVALID_HANDLE_VALUE;
     }));
 
     EXPECT_FALSE(sent);

@@ -39,8 +39,8 @@ INSTANTIATE_TEST_SUITE_P(InvalidHandles, Win32HidPortClosedTest,
 
 TEST(Win32HidPortTest, ReadFromSilentDeviceGivesUpAfterItsTimeOut) {
     PipeDevice silent;
-    ASSERT_NE(silent.device, INVALID_HANDLE_VALUE);
-    Win32HidPort port(silent.device, 9, 33, 33);
+    ASSERT_TRUE(silent.device);
+    Win32HidPort port(silent.device.get(), 9, 33, 33);
     std::array<uint8_t, 33> buffer;
     buffer.fill(kUntouched);
 
@@ -59,7 +59,7 @@ TEST(Win32HidPortTest, ReadFromSilentDeviceGivesUpAfterItsTimeOut) {
 
 TEST(Win32HidPortTest, ReadCopiesTheReportThatArrived) {
     PipeDevice device;
-    Win32HidPort port(device.device, 9, 33, 33);
+    Win32HidPort port(device.device.get(), 9, 33, 33);
     std::vector<uint8_t> report(33);
     for (size_t i = 0; i < report.size(); ++i) {
         report[i] = static_cast<uint8_t>(i * 7);
@@ -73,7 +73,7 @@ TEST(Win32HidPortTest, ReadCopiesTheReportThatArrived) {
 
 TEST(Win32HidPortTest, WriteSendsTheWholeReport) {
     PipeDevice device;
-    Win32HidPort port(device.device, 9, 33, 33);
+    Win32HidPort port(device.device.get(), 9, 33, 33);
     std::vector<uint8_t> report(33, 0x11);
     report[0] = 0;
 
@@ -82,14 +82,14 @@ TEST(Win32HidPortTest, WriteSendsTheWholeReport) {
     std::vector<uint8_t> received(64);
     DWORD count = 0;
     ASSERT_TRUE(
-        ReadFile(device.feeder, received.data(), static_cast<DWORD>(received.size()), &count, nullptr));
+        ReadFile(device.feeder.get(), received.data(), static_cast<DWORD>(received.size()), &count, nullptr));
     received.resize(count);
     EXPECT_EQ(received, report);
 }
 
 TEST(Win32HidPortTest, FeatureReportsOnANonHidHandleFail) {
     PipeDevice notHid;
-    Win32HidPort port(notHid.device, 9, 33, 33);
+    Win32HidPort port(notHid.device.get(), 9, 33, 33);
     std::array<uint8_t, 9> buffer;
     buffer.fill(kUntouched);
 

@@ -11,6 +11,7 @@
 
 #include "device/win/device_broadcast.h"
 #include "device/win/device_link.h"
+#include "ui/win/scoped_handle.h"
 #include "ui/win/window.h"
 
 // A message-only window standing in for the main window: it records the device-event messages and
@@ -67,36 +68,22 @@ inline bool pumpMessagesUntil(const std::function<bool()>& done,
 // An overlapped message pipe standing in for a HID interface: reads through `device` receive the
 // messages written to `feeder`.
 struct PipeDevice {
-    HANDLE device = INVALID_HANDLE_VALUE;
-    HANDLE feeder = INVALID_HANDLE_VALUE;
+    UniqueHandle device;
+    UniqueHandle feeder;
 
     PipeDevice() {
         static unsigned serial = 0;
         const std::wstring name = L"\\\\.\\pipe\\GMDeviceTest-" + std::to_wstring(GetCurrentProcessId()) +
                                   L"-" + std::to_wstring(++serial);
-        device = CreateNamedPipeW(name.c_str(), PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED,
-                                  PIPE_TYPE_MESSAGE | PIPE_READMODE_MESSAGE | PIPE_WAIT, 1, 4096, 4096, 0,
-                                  nullptr);
-        feeder =
-            CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        device.reset(CreateNamedPipeW(name.c_str(), PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED,
+                                      PIPE_TYPE_MESSAGE | PIPE_READMODE_MESSAGE | PIPE_WAIT, 1, 4096, 4096, 0,
+                                      nullptr));
+        feeder.reset(
+            CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     }
-    ~PipeDevice() {
-        closeDevice();
-        if (feeder != INVALID_HANDLE_VALUE) {
-            CloseHandle(feeder);
-        }
-    }
-    PipeDevice(const PipeDevice&) = delete;
-    PipeDevice& operator=(const PipeDevice&) = delete;
 
     void feed(const std::vector<uint8_t>& bytes) const {
         DWORD written = 0;
-        WriteFile(feeder, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    }
-    void closeDevice() {
-        if (device != INVALID_HANDLE_VALUE) {
-            CloseHandle(device);
-            device = INVALID_HANDLE_VALUE;
-        }
+        WriteFile(feeder.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     }
 };

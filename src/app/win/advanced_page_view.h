@@ -10,7 +10,7 @@
 #include "app/win/page_view.h"
 #include "config/win/win32_profile_store.h"
 #include "macro/win/macro_record_hook.h"
-#include "ui/win/unique_window.h"
+#include "ui/win/scoped_handle.h"
 
 // The Advanced Settings page under Windows: the macro lists and edits and the mouse-event header
 // while the page is shown, the mouse-event list while it is open, and the event list's menu.

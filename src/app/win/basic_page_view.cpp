@@ -9,7 +9,7 @@
 #include "app/win/function_dialogs.h"
 #include "app/win/lighting_lists.h"
 #include "app/win/page_controls.h"
-#include "macro/win/fitting_font.h"
+#include "ui/win/fitting_font.h"
 #include "assign/assignment_labels.h"
 #include "settings/lighting_texts.h"
 #include "skin/win/list_hover.h"

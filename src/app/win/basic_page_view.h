@@ -7,7 +7,7 @@
 #include "app/basic_page_model.h"
 #include "app/win/page_host.h"
 #include "app/win/page_view.h"
-#include "ui/win/unique_window.h"
+#include "ui/win/scoped_handle.h"
 
 // The Basic Settings page under Windows: the DPI stage swatches and the lighting texts while the
 // page is shown, the drop-down lists while they are open.

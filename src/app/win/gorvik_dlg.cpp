@@ -209,10 +209,7 @@ void CGorvikDlg::cleanUp() {
     if (backend_) {
         backend_->closeHandles();
     }
-    const HANDLE wakeEvent = deviceLink_.readerWakeEvent.exchange(nullptr);
-    if (wakeEvent != nullptr && wakeEvent != INVALID_HANDLE_VALUE) {
-        CloseHandle(wakeEvent);
-    }
+    deviceLink_.readerWakeEvent.reset();
     if (trayIcon_) {
         trayIcon_->remove();
     }

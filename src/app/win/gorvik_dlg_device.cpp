@@ -6,7 +6,7 @@
 #include "app/win/gorvik_dlg.h"
 #include "device/connection_exchange.h"
 #include "device/device_change.h"
-#include "device/device_name_match.h"
+#include "device/interface_selection.h"
 #include "device/device_notice.h"
 #include "device/transport.h"
 #include "device/win/device_broadcast.h"

@@ -5,7 +5,6 @@
 #include "app/skinless_window.h"
 #include "app/win/app_messages.h"
 #include "app/win/gorvik_dlg.h"
-#include "app/win/main_window_handle.h"
 #include "config/startup_config.h"
 #include "config/win/module_path.h"
 #include "config/win/win32_profile_store.h"
@@ -54,7 +53,6 @@ BOOL CGorvikDlg::onInitDialog() {
     SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIcon_));
     const LONG_PTR exStyle = GetWindowLongPtrW(hwnd(), GWL_EXSTYLE);
     SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, (exStyle & ~WS_EX_APPWINDOW) | WS_EX_TOOLWINDOW);
-    mainWindowHandle = hwnd();
     addTrayIcon();
     searchForMouse();
     if (!createReaderWakeEvent()) {
@@ -104,9 +102,8 @@ void CGorvikDlg::searchForMouse() {
 }
 
 bool CGorvikDlg::createReaderWakeEvent() {
-    const HANDLE event = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    deviceLink_.readerWakeEvent = event;
-    return event != nullptr;
+    deviceLink_.readerWakeEvent.reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    return deviceLink_.readerWakeEvent.valid();
 }
 
 void CGorvikDlg::startReaderThread() {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "lang/language.h"
-#include "ui/win/unique_window.h"
+#include "ui/win/scoped_handle.h"
 
 // The pop-up lists of the lighting panel on the Basic page: 63 modes, 64 the mode's parameter,
 // 65 effects, each over its list area under its field.

@@ -1,23 +1,23 @@
 #include "assign/win/drop_down_controls.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
+
+#include "ui/win/fitting_font.h"
+#include "ui/win/scoped_handle.h"
 
 namespace {
 
 // Room the static's sunken edge and the list box's border and item margin take beside a text.
 constexpr int kDisplayMargin = 6;
 constexpr int kListMargin = 8;
-// The smallest font height a display text is shrunk to.
-constexpr int kSmallestFontHeight = 9;
 
 int textWidth(HWND window, HFONT font, const std::wstring& text) {
-    const HDC dc = GetDC(window);
-    const HGDIOBJ previous = SelectObject(dc, font);
+    const WindowDc dc(window);
+    const ScopedSelect selected(dc.get(), font);
     SIZE size{};
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    SelectObject(dc, previous);
-    ReleaseDC(window, dc);
+    GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
     return size.cx;
 }
 
@@ -65,17 +65,9 @@ void DropDownControls::showChoice() {
         return;
     }
     const HFONT dialogFont = dialog_.font();
-    const int room = model_.layout().display.width() - kDisplayMargin;
-    const int width = textWidth(display_, dialogFont, model_.text());
-    UniqueFont fitted;
-    LOGFONTW shape{};
-    if (width > room && GetObjectW(dialogFont, sizeof(shape), &shape) == sizeof(shape)) {
-        const int height =
-            std::max(kSmallestFontHeight, static_cast<int>(std::abs(shape.lfHeight)) * room / width);
-        shape.lfHeight = shape.lfHeight < 0 ? -height : height;
-        shape.lfWidth = 0;
-        fitted.reset(CreateFontIndirectW(&shape));
-    }
+    const SIZE room{model_.layout().display.width() - kDisplayMargin, LONG_MAX};
+    UniqueFont fitted = fontFitting(display_, dialogFont, {model_.text()}, room, DT_SINGLELINE | DT_NOPREFIX,
+                                    FontShrink::InProportion);
     SendMessageW(display_, WM_SETFONT, reinterpret_cast<WPARAM>(fitted ? fitted.get() : dialogFont), FALSE);
     // The font the display used until now goes only after it took the new one.
     displayFont_ = std::move(fitted);

@@ -7,7 +7,7 @@
 
 #include "assign/dialog_drop_down.h"
 #include "skin/win/skinned_sub_dialog.h"
-#include "ui/win/unique_window.h"
+#include "ui/win/scoped_handle.h"
 
 // The controls of a function dialog's drop-down: the sunken static that shows the choice and the
 // list box that exists while the model says the list is open. The dialog feeds the model clicks

@@ -11,7 +11,8 @@
 namespace {
 
 // The mouse's command interface found by the program's own search. The event interface, opened
-// by the same search, is not used by the tool; all handles close with the port.
+// by the same search, is not used by the tool; all handles close with the port (its link owns them
+// and goes after the port that uses them).
 class SearchedCommandPort : public HidPort {
 public:
     bool open(std::string& error) {
@@ -24,10 +25,6 @@ public:
         port_.emplace(link_.commandHandle.load(), link_.featureLength.load(), link_.inputLength.load(),
                       link_.outputLength.load());
         return true;
-    }
-    ~SearchedCommandPort() override {
-        port_.reset();
-        closeDeviceHandles(link_);
     }
 
     bool setFeature(std::span<const uint8_t> report) override { return port_->setFeature(report); }

@@ -6,23 +6,26 @@
 #include <cstdint>
 #include <string>
 
+#include "ui/win/scoped_handle.h"
+
 // The main window's device-event message: wParam is the event code, lParam its value (the codes
 // are in device/device_notice.h). The reader thread sends it synchronously.
 inline constexpr UINT kDeviceEventMessage = WM_USER + 2;
 
 // The connection to the mouse, shared by the user-interface thread (search, arrival, removal,
 // commands) and the event reader thread. What the reader looks at is atomic; the reader never
-// writes any of it.
+// writes any of it. The link owns its handles: each closes when it is replaced, reset or the link
+// goes away.
 struct DeviceLink {
     std::atomic<bool> deviceConnected{false};
     // Command interface: read and write, synchronous.
-    std::atomic<HANDLE> commandHandle{INVALID_HANDLE_VALUE};
+    SharedFile commandHandle;
     // Event interface: overlapped; the write handle is opened with it and never used for writing.
-    std::atomic<HANDLE> eventReadHandle{INVALID_HANDLE_VALUE};
-    std::atomic<HANDLE> eventWriteHandle{INVALID_HANDLE_VALUE};
+    SharedFile eventReadHandle;
+    SharedFile eventWriteHandle;
     // Manual-reset event: the completion event of the reader's overlapped read and its wake-up
     // signal when a search opens the event interface.
-    std::atomic<HANDLE> readerWakeEvent{nullptr};
+    SharedEvent readerWakeEvent;
 
     std::atomic<uint16_t> featureLength{0};
     std::atomic<uint16_t> inputLength{0};

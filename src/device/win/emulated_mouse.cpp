@@ -133,8 +133,8 @@ bool EmulatedMouse::openEventPipe() {
             return false;
         }
     }
-    link_.eventReadHandle = readEnd.release();
-    link_.eventWriteHandle = writeEnd.release();
+    link_.eventReadHandle.reset(readEnd.release());
+    link_.eventWriteHandle.reset(writeEnd.release());
     return true;
 }
 
@@ -147,10 +147,7 @@ void EmulatedMouse::unplug() {
     emulator_.unplug();
     // The mouse's end of the event pipe goes with the mouse: a pending read ends as a read from a
     // removed device does.
-    const HANDLE mouseEnd = link_.eventWriteHandle.exchange(INVALID_HANDLE_VALUE);
-    if (mouseEnd != INVALID_HANDLE_VALUE) {
-        CloseHandle(mouseEnd);
-    }
+    link_.eventWriteHandle.reset();
     sendInterfaceBroadcast(mainWindow_, DBT_DEVICEREMOVECOMPLETE, emulatedMouseInterfaceName());
 }
 

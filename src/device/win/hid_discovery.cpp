@@ -20,49 +20,26 @@ namespace {
 constexpr GUID kHidInterfaceClass = {
     0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
 
-// Owns the device information list of one search.
-class DeviceInfoList {
-public:
-    DeviceInfoList()
-        : list_(SetupDiGetClassDevsW(&kHidInterfaceClass, nullptr, nullptr,
-                                     DIGCF_PRESENT | DIGCF_DEVICEINTERFACE)) {}
-    ~DeviceInfoList() {
-        if (valid()) {
-            SetupDiDestroyDeviceInfoList(list_);
-        }
-    }
-    DeviceInfoList(const DeviceInfoList&) = delete;
-    DeviceInfoList& operator=(const DeviceInfoList&) = delete;
-
-    bool valid() const { return list_ != INVALID_HANDLE_VALUE; }
-    HDEVINFO get() const { return list_; }
-
-private:
-    HDEVINFO list_;
+// The device information list of one search.
+struct DeviceInfoListTraits {
+    static HDEVINFO invalid() { return INVALID_HANDLE_VALUE; }
+    static bool isValid(HDEVINFO list) { return list != INVALID_HANDLE_VALUE; }
+    static void close(HDEVINFO list) { SetupDiDestroyDeviceInfoList(list); }
 };
+using UniqueDeviceInfoList = ScopedHandle<HDEVINFO, DeviceInfoListTraits>;
 
-// Owns the preparsed data of one collection.
-class PreparsedData {
-public:
-    explicit PreparsedData(HANDLE device) {
-        if (!HidD_GetPreparsedData(device, &data_)) {
-            data_ = nullptr;
-        }
-    }
-    ~PreparsedData() {
-        if (data_ != nullptr) {
-            HidD_FreePreparsedData(data_);
-        }
-    }
-    PreparsedData(const PreparsedData&) = delete;
-    PreparsedData& operator=(const PreparsedData&) = delete;
-
-    bool valid() const { return data_ != nullptr; }
-    PHIDP_PREPARSED_DATA get() const { return data_; }
-
-private:
-    PHIDP_PREPARSED_DATA data_ = nullptr;
+// The preparsed data of one collection.
+struct PreparsedDataTraits {
+    static PHIDP_PREPARSED_DATA invalid() { return nullptr; }
+    static bool isValid(PHIDP_PREPARSED_DATA data) { return data != nullptr; }
+    static void close(PHIDP_PREPARSED_DATA data) { HidD_FreePreparsedData(data); }
 };
+using UniquePreparsedData = ScopedHandle<PHIDP_PREPARSED_DATA, PreparsedDataTraits>;
+
+UniquePreparsedData preparsedData(HANDLE device) {
+    PHIDP_PREPARSED_DATA data = nullptr;
+    return UniquePreparsedData(HidD_GetPreparsedData(device, &data) ? data : nullptr);
+}
 
 template <typename... Values>
 std::wstring formatLine(const wchar_t* format, Values... values) {
@@ -93,13 +70,6 @@ HANDLE openInterface(const std::wstring& path, DWORD access, DWORD flags) {
                        flags, nullptr);
 }
 
-void replaceHandle(std::atomic<HANDLE>& slot, HANDLE opened) {
-    const HANDLE previous = slot.exchange(opened);
-    if (previous != INVALID_HANDLE_VALUE && previous != nullptr) {
-        CloseHandle(previous);
-    }
-}
-
 // Opens both handles of the event interface; the write handle is only held, never written.
 bool openEventInterface(DeviceLink& link, const std::wstring& path, const InterfaceDescription& description) {
     UniqueHandle read(openInterface(path, GENERIC_READ, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OVERLAPPED));
@@ -111,8 +81,8 @@ bool openEventInterface(DeviceLink& link, const std::wstring& path, const Interf
         return false;
     }
     link.eventLength = description.inputLength;
-    replaceHandle(link.eventReadHandle, read.release());
-    replaceHandle(link.eventWriteHandle, write.release());
+    link.eventReadHandle.reset(read.release());
+    link.eventWriteHandle.reset(write.release());
     return true;
 }
 
@@ -127,7 +97,7 @@ bool openCommandInterface(DeviceLink& link, const std::wstring& path,
     link.featureLength = description.featureLength;
     link.inputLength = description.inputLength;
     link.outputLength = description.outputLength;
-    replaceHandle(link.commandHandle, command.release());
+    link.commandHandle.reset(command.release());
     return true;
 }
 
@@ -152,8 +122,8 @@ Examined describeInterface(const std::wstring& path, const DiscoveryFailureRepor
     if (!isMouseDevice(attributes.VendorID, attributes.ProductID)) {
         return Examined::NotTheMouse;
     }
-    const PreparsedData preparsed(probe.get());
-    if (!preparsed.valid()) {
+    const UniquePreparsedData preparsed = preparsedData(probe.get());
+    if (!preparsed) {
         reportFailure(L"HidD_GetPreparsedData failed.\n");
         return Examined::Failed;
     }
@@ -180,16 +150,17 @@ Examined describeInterface(const std::wstring& path, const DiscoveryFailureRepor
 } // namespace
 
 void closeDeviceHandles(DeviceLink& link) {
-    for (std::atomic<HANDLE>* slot : {&link.commandHandle, &link.eventReadHandle, &link.eventWriteHandle}) {
-        replaceHandle(*slot, INVALID_HANDLE_VALUE);
-    }
+    link.commandHandle.reset();
+    link.eventReadHandle.reset();
+    link.eventWriteHandle.reset();
 }
 
 bool findMouseInterfaces(DeviceLink& link, const DiscoveryFailureReport& reportFailure) {
     link.deviceConnected = false;
     closeDeviceHandles(link);
-    const DeviceInfoList list;
-    if (!list.valid()) {
+    const UniqueDeviceInfoList list(
+        SetupDiGetClassDevsW(&kHidInterfaceClass, nullptr, nullptr, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE));
+    if (!list) {
         return false;
     }
     InterfaceSearch search;

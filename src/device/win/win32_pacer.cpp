@@ -21,18 +21,15 @@ Win32Pacer::Win32Pacer() {
     LARGE_INTEGER frequency{};
     QueryPerformanceFrequency(&frequency);
     ticksPerSecond_ = frequency.QuadPart;
-    timer_ =
-        CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION, TIMER_ALL_ACCESS);
-    if (timer_ == nullptr) {
+    timer_.reset(
+        CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION, TIMER_ALL_ACCESS));
+    if (!timer_) {
         // Older systems: ask for 1 ms scheduler resolution for as long as the pacer lives.
         timerPeriodRaised_ = timeBeginPeriod(1) == TIMERR_NOERROR;
     }
 }
 
 Win32Pacer::~Win32Pacer() {
-    if (timer_ != nullptr) {
-        CloseHandle(timer_);
-    }
     if (timerPeriodRaised_) {
         timeEndPeriod(1);
     }
@@ -55,11 +52,11 @@ void Win32Pacer::pause(std::chrono::milliseconds duration) {
 
 void Win32Pacer::sleepFor(LONGLONG ticks) {
     const LONGLONG microseconds = ticks * kMicrosecondsPerSecond / ticksPerSecond_;
-    if (timer_ != nullptr) {
+    if (timer_) {
         LARGE_INTEGER due{};
         due.QuadPart = -microseconds * kTimerUnitsPerMicrosecond;
-        if (SetWaitableTimer(timer_, &due, 0, nullptr, nullptr, FALSE)) {
-            WaitForSingleObject(timer_, INFINITE);
+        if (SetWaitableTimer(timer_.get(), &due, 0, nullptr, nullptr, FALSE)) {
+            WaitForSingleObject(timer_.get(), INFINITE);
             return;
         }
     }

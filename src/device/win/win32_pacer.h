@@ -5,6 +5,7 @@
 #include <chrono>
 
 #include "device/pacer.h"
+#include "ui/win/scoped_handle.h"
 
 // Waits out the protocol's pauses to a fraction of a millisecond. The default scheduler tick of
 // 15.6 ms would stretch every 2 or 3 ms pause of an Apply five-fold, so the pacer sleeps on a
@@ -20,13 +21,13 @@ public:
     void pause(std::chrono::milliseconds duration) override;
 
     // Whether the sleeping part uses a high-resolution waitable timer (else Sleep at 1 ms resolution).
-    bool usesHighResolutionTimer() const { return timer_ != nullptr; }
+    bool usesHighResolutionTimer() const { return timer_.valid(); }
 
 private:
     void sleepFor(LONGLONG ticks);
     LONGLONG now() const;
 
-    HANDLE timer_ = nullptr;
+    UniqueHandle timer_;
     bool timerPeriodRaised_ = false;
     LONGLONG ticksPerSecond_ = 0;
 };

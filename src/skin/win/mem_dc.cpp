@@ -10,6 +10,12 @@ bool isEmpty(const RECT& area) {
     return area.left == 0 && area.top == 0 && area.right == 0 && area.bottom == 0;
 }
 
+RECT clientRect(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    return client;
+}
+
 RECT coveredArea(HDC target, RECT area) {
     if (isEmpty(area)) {
         GetClipBox(target, &area);
@@ -53,3 +59,6 @@ CMemDC::~CMemDC() {
            area_.left, area_.top, SRCCOPY);
     SelectObject(memory_.get(), previousBitmap_);
 }
+
+CanvasPainter::CanvasPainter(HWND window, HBITMAP canvas)
+    : window_(window), surface_(window_.get(), canvas, clientRect(window)) {}

@@ -34,20 +34,15 @@ private:
     HGDIOBJ previousBitmap_ = nullptr;
 };
 
-// The DC of a window's client area for one scope (GetDC / ReleaseDC).
-class WindowDc {
+// One change to a skinned window outside WM_PAINT (a hover, a page build): everything drawn into
+// dc() lands in the window's canvas, and the whole client area is copied to the window once when
+// the painter goes out of scope.
+class CanvasPainter {
 public:
-    explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
-    WindowDc(const WindowDc&) = delete;
-    WindowDc& operator=(const WindowDc&) = delete;
-    ~WindowDc() {
-        if (dc_ != nullptr) {
-            ReleaseDC(window_, dc_);
-        }
-    }
-    HDC get() const { return dc_; }
+    CanvasPainter(HWND window, HBITMAP canvas);
+    HDC dc() const { return surface_.dc(); }
 
 private:
-    HWND window_;
-    HDC dc_;
+    WindowDc window_;
+    CMemDC surface_;
 };

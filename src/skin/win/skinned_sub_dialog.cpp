@@ -7,9 +7,7 @@
 #include <utility>
 
 #include "skin/skin_paths.h"
-#include "skin/win/canvas_painter.h"
 #include "skin/win/dialog_font.h"
-#include "skin/win/empty_dialog_template.h"
 #include "skin/win/load_png.h"
 #include "skin/win/mem_dc.h"
 #include "skin/win/png_image.h"
@@ -18,6 +16,16 @@
 #include "ui/win/win_geometry.h"
 
 namespace {
+
+// The in-memory template the skinned dialogs are created from: a pop-up window with a thin border,
+// no caption, no menu and no controls. Its nominal size is replaced by the size of the dialog's
+// background image when the dialog initialises.
+struct alignas(4) EmptyDialogTemplate {
+    DLGTEMPLATE header{WS_POPUP | WS_BORDER | WS_CLIPCHILDREN | DS_SETFOREGROUND, 0, 0, 0, 0, 200, 150};
+    WORD menu = 0;        // no menu
+    WORD windowClass = 0; // the system dialog class
+    WORD title = 0;       // empty title
+};
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 // Behind the dialog's controls: edit fields and the brush handed to every child control.

@@ -8,7 +8,6 @@
 #include "skin/directory_lister.h"
 #include "skin/skins_dialog_model.h"
 #include "skin/win/skinned_sub_dialog.h"
-#include "ui/win/unique_window.h"
 #include "ui/win/scoped_handle.h"
 
 // The skins dialog: the skin folder is picked from a drop-down list of the folders under "Skins",

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <utility>
 
 // Owners for the Win32 handles the shell creates: each closes or deletes its handle exactly once,
@@ -44,6 +45,38 @@ struct KernelHandleTraits {
 };
 using UniqueHandle = ScopedHandle<HANDLE, KernelHandleTraits>;
 
+// Files and devices opened with CreateFile, which reports failure as INVALID_HANDLE_VALUE.
+struct FileHandleTraits : KernelHandleTraits {
+    static HANDLE invalid() { return INVALID_HANDLE_VALUE; }
+};
+
+// A kernel handle that one thread owns and replaces while another thread reads it: it closes the
+// handle it holds exactly once, when it is replaced, reset or goes away. The reader only loads it.
+template <typename Traits>
+class SharedHandle {
+public:
+    SharedHandle() = default;
+    SharedHandle(const SharedHandle&) = delete;
+    SharedHandle& operator=(const SharedHandle&) = delete;
+    ~SharedHandle() { reset(); }
+
+    HANDLE load() const { return handle_.load(); }
+    bool valid() const { return Traits::isValid(load()); }
+
+    // Takes `handle` over and closes the one held until now.
+    void reset(HANDLE handle = Traits::invalid()) {
+        const HANDLE old = handle_.exchange(handle);
+        if (Traits::isValid(old)) {
+            Traits::close(old);
+        }
+    }
+
+private:
+    std::atomic<HANDLE> handle_{Traits::invalid()};
+};
+using SharedEvent = SharedHandle<KernelHandleTraits>;
+using SharedFile = SharedHandle<FileHandleTraits>;
+
 template <typename GdiHandle>
 struct GdiObjectTraits {
     static GdiHandle invalid() { return nullptr; }
@@ -76,6 +109,18 @@ struct DeviceNotifyTraits {
 };
 using UniqueDeviceNotify = ScopedHandle<HDEVNOTIFY, DeviceNotifyTraits>;
 
+// A child window created on demand (a drop-down list) that is destroyed with its owner object.
+struct WindowTraits {
+    static HWND invalid() { return nullptr; }
+    static bool isValid(HWND window) { return window != nullptr; }
+    static void close(HWND window) {
+        if (IsWindow(window)) {
+            DestroyWindow(window);
+        }
+    }
+};
+using UniqueWindow = ScopedHandle<HWND, WindowTraits>;
+
 // Selects a GDI object into a DC for one scope and puts the previous one back.
 class ScopedSelect {
 public:
@@ -87,6 +132,24 @@ public:
 private:
     HDC dc_;
     HGDIOBJ previous_;
+};
+
+// The DC of a window's client area for one scope (GetDC / ReleaseDC).
+class WindowDc {
+public:
+    explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    ~WindowDc() {
+        if (dc_ != nullptr) {
+            ReleaseDC(window_, dc_);
+        }
+    }
+    HDC get() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
 };
 
 // The DC of a window for one WM_PAINT.

@@ -5,7 +5,7 @@
 
 #include "device/apply_configuration.h"
 #include "device/emulator/mouse_emulator.h"
-#include "device/recording_pacer.h"
+#include "doubles/recording_pacer.h"
 #include "device/tracing_hid_port.h"
 #include "device/tracing_pacer.h"
 #include "device/transport.h"

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "device/command_frames.h"
-#include "device/recording_pacer.h"
+#include "doubles/recording_pacer.h"
 #include "device/transport.h"
 #include "scripted_hid_port.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "device/device_name_match.h"
+#include "device/interface_selection.h"
 
 namespace {
 

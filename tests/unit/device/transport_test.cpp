@@ -2,7 +2,7 @@
 
 #include <numeric>
 
-#include "device/recording_pacer.h"
+#include "doubles/recording_pacer.h"
 #include "device/transport.h"
 #include "scripted_hid_port.h"
 

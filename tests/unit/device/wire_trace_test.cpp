@@ -2,7 +2,7 @@
 
 #include "device/emulator/mouse_emulator.h"
 #include "device/precise_pacer.h"
-#include "device/recording_pacer.h"
+#include "doubles/recording_pacer.h"
 #include "device/tracing_hid_port.h"
 #include "device/tracing_pacer.h"
 

@@ -8,9 +8,9 @@
 #include "lang/font_choice.h"
 #include "lang/language.h"
 #include "macro/macro_key_dialog_model.h"
-#include "macro/win/fitting_font.h"
+#include "ui/win/fitting_font.h"
 #include "skin/win/dialog_font.h"
-#include "ui/win/unique_window.h"
+#include "ui/win/scoped_handle.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ struct FitCase {
 // The mouse-event header (one line) and the macro-key dialog's repeat options (wrapped, 48 pixels
 // high at most, their panels in the skins) hold their texts whole in every language, with the
 // program's fonts.
-TEST(MacroFittingFont, EveryLanguagesCaptionFitsItsPlace) {
+TEST(ShellFittingFont, EveryLanguagesCaptionFitsItsPlace) {
     const UniqueWindow window(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                                               GetModuleHandleW(nullptr), nullptr));
     const SIZE header{kMouseEventHeaderTextRect.width(), LONG_MAX};

@@ -1,9 +1,0 @@
-#include "config/config_state.h"
-
-void ConfigState::takeSnapshot() {
-    appliedRecord = record;
-}
-
-void ConfigState::revertToSnapshot() {
-    record = appliedRecord;
-}

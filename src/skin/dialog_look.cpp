@@ -1,5 +1,0 @@
-#include "skin/dialog_look.h"
-
-DialogButtonCaptions dialogButtonCaptions(const UiTexts& texts) {
-    return {texts[TextKey::DialogOk], texts[TextKey::DialogCancel]};
-}
