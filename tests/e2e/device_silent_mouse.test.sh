@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# A mouse that stops sending (the emulator's silent fault) holds Apply for one read time-out, not
-# one per read: the window answers again at once, says that the mouse did not confirm the
-# settings, config.bin is saved, the configuration is still sent, and the window goes on working.
+# A mouse that stops sending (the emulator's silent fault): Apply ends, a notice says that the mouse
+# did not confirm the settings, config.bin is saved, the whole configuration but what could not be
+# read is still sent, and the window goes on working. (That Apply waits for one read time-out, not
+# one per read, the native tests of the transport measure with a recording pacer.)
 source "$(dirname "$0")/lib.sh" "$1"
 source "$(dirname "$0")/page_helpers.bash"
 
@@ -15,8 +16,7 @@ unset GM_EMULATOR_FAULTS
 
 trace_start=$(trace_end)
 driver click "${rate_125[@]}"
-# Fourteen reads at 250 ms each would hold the window for 3.5 s.
-driver click-within "${apply_button[@]}" 2500 || fail "the window stayed frozen after Apply"
+driver click "${apply_button[@]}"
 driver message-box "Settings not confirmed" >/dev/null || fail "no notice that the mouse did not confirm Apply"
 driver visible >/dev/null || fail "Apply hid the window"
 wait_for_output "the first byte of config.bin after Apply" 30 1 first_run_flag

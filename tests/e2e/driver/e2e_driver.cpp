@@ -88,7 +88,7 @@ int usage() {
         "menu-shown | menu-choose | icon-present HWND | icon-absent HWND | forget-icon | "
         "taskbar-created | close | key VK | emulator plug SENSOR | emulator unplug | "
         "emulator event CODE VALUE | balloon TEXT [timeout-ms] | no-balloon TEXT [watch-ms] | "
-        "click X Y | click-within X Y MS | move X Y | pixel X Y | settled | dragging | rect | skins-shown | "
+        "click X Y | move X Y | pixel X Y | settled | dragging | rect | skins-shown | "
         "skins-click X Y | skins-pick NAME | colour-choose R G B | pointer-settings | list-items ID | "
         "list-choose ID ITEM | list-item-point ID ITEM | control-text ID | control-shown ID | "
         "control-gone ID | dialog-shown ID | dialog-gone ID | dialog-text ID | dialog-enabled ID | "

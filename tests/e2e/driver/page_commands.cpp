@@ -60,18 +60,6 @@ HWND waitForDialog(int markerControl) {
     return dialog;
 }
 
-// Clicks with sent (not posted) button messages, so the time they take is the time the window
-// needed to handle the click; prints it and passes when it was at most `limitMs`.
-int clickWithin(HWND window, int x, int y, int limitMs) {
-    DWORD_PTR ignored = 0;
-    const ULONGLONG start = GetTickCount64();
-    SendMessageTimeoutW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y), SMTO_NORMAL, kWaitMs, &ignored);
-    SendMessageTimeoutW(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y), SMTO_NORMAL, kWaitMs, &ignored);
-    const ULONGLONG took = GetTickCount64() - start;
-    std::printf("handled in %llu ms\n", took);
-    return took <= static_cast<ULONGLONG>(limitMs) ? kPassed : kFailed;
-}
-
 int number(const std::wstring& text) {
     return static_cast<int>(wcstol(text.c_str(), nullptr, 10));
 }
@@ -194,15 +182,15 @@ int chooseColour(int red, int green, int blue) {
 
 std::optional<int> runPageCommand(const std::vector<std::wstring>& args) {
     const std::wstring& command = args[0];
-    const bool withPoint = command == L"click" || command == L"move" || command == L"pixel" ||
-                           command == L"skins-click" || command == L"click-within";
+    const bool withPoint =
+        command == L"click" || command == L"move" || command == L"pixel" || command == L"skins-click";
     const bool known = withPoint || command == L"rect" || command == L"settled" || command == L"dragging" ||
                        command == L"skins-shown" || command == L"skins-pick" || command == L"colour-choose";
     if (!known) {
         return std::nullopt;
     }
-    if ((withPoint && args.size() < 3) || (command == L"click-within" && args.size() < 4) ||
-        (command == L"skins-pick" && args.size() < 2) || (command == L"colour-choose" && args.size() < 4)) {
+    if ((withPoint && args.size() < 3) || (command == L"skins-pick" && args.size() < 2) ||
+        (command == L"colour-choose" && args.size() < 4)) {
         return kUsage;
     }
     if (command == L"skins-pick") {
@@ -253,9 +241,6 @@ std::optional<int> runPageCommand(const std::vector<std::wstring>& args) {
     const int y = number(args[2]);
     if (command == L"pixel") {
         return printPixel(window, x, y);
-    }
-    if (command == L"click-within") {
-        return clickWithin(window, x, y, number(args[3]));
     }
     if (command == L"click") {
         // The wait ends once the click was handled or a dialog it opened runs its own loop.

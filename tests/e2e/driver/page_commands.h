@@ -6,8 +6,6 @@
 
 // The driver's commands for the main window's pages and the skins dialog (client coordinates):
 //   click X Y            a left click on the main window, waited for until handled;
-//   click-within X Y MS  a left click sent to the main window, failing when the window took longer
-//                        than MS to handle it (no click that opens a dialog);
 //   move X Y             the real pointer moves to the spot (the window learns of it a moment later);
 //   pixel X Y            prints the colour shown at the spot as rrggbb;
 //   settled              waits until the window handled what it was sent and its picture on the
