@@ -16,6 +16,7 @@
 #include "macro/macro_encoding.h"
 #include "profile/profile_keys.h"
 #include "profile/profile_names.h"
+#include "profile/windows_file_name.h"
 #include "settings/dpi_table.h"
 #include "settings/lighting_texts.h"
 #include "settings/pointer_mapping.h"
@@ -487,10 +488,36 @@ uint8_t reportIntervalOf(const toml::node& node) {
            "report rate " + std::to_string(hertz) + " Hz is not one the mouse has (125, 250, 500, 1000)");
 }
 
+// The programs that put the profile in force: file names, each once. A file without them (one
+// written before profiles could name programs) names none.
+std::vector<std::wstring> programsOf(const toml::table& root) {
+    std::vector<std::wstring> programs;
+    const toml::node* node = root.get(kProgramsKey);
+    if (node == nullptr) {
+        return programs;
+    }
+    const toml::array* array = node->as_array();
+    if (array == nullptr) {
+        refuse(*node, "programs is not a list of program file names");
+    }
+    for (const toml::node& element : *array) {
+        const std::wstring program = wide(stringOf(element, "a program"));
+        if (!canBeWindowsFileName(program)) {
+            refuse(element, "program " + quotedName(encodeUtf8(program)) + " is not a file name");
+        }
+        if (std::ranges::any_of(
+                programs, [&](const std::wstring& earlier) { return profileNamesEqual(earlier, program); })) {
+            refuse(element, "program " + quotedName(encodeUtf8(program)) + " is named twice");
+        }
+        programs.push_back(program);
+    }
+    return programs;
+}
+
 Profile profileOf(const toml::table& root) {
     const std::string where = "the profile";
     onlyKeys(root,
-             {kFormatKey, kKeyModeKey, kReportRateKey, kButtonsTable, kDpiTable, kLightingTable,
+             {kFormatKey, kKeyModeKey, kReportRateKey, kProgramsKey, kButtonsTable, kDpiTable, kLightingTable,
               kPointerTable, kMacrosTable, kLabelsTable, kUnnamedTable},
              where);
     const toml::node& format = required(root, kFormatKey, where);
@@ -507,6 +534,7 @@ Profile profileOf(const toml::table& root) {
     if (const toml::node* rate = root.get(kReportRateKey)) {
         profile.reportIntervalCode = reportIntervalOf(*rate);
     }
+    profile.programs = programsOf(root);
     const toml::table& buttons = tableOf(required(root, kButtonsTable, where), tableName({kButtonsTable}));
     onlyKeys(buttons, {modeTableKey(KeyMode::ModeA), modeTableKey(KeyMode::ModeB)},
              tableName({kButtonsTable}));
