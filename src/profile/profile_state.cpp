@@ -24,6 +24,13 @@ uint8_t keyCodeOrNone(uint8_t code) {
     return KeyCodeToName(code).empty() ? 0 : code;
 }
 
+// An all-zero function of the widest kind. The Windows and multimedia keys are built over it, so
+// that the bytes of a function beyond a narrower kind's fields hold zeros rather than nothing:
+// copies of the function then copy no byte left unset (which GCC's optimiser warns of).
+ButtonFunction widestFunction() {
+    return FireKeyFunction{};
+}
+
 // The nearest function a page can set: the stored one where every field has a name, otherwise the
 // function with the unnameable fields replaced (the record's own bytes go to the unnamed ones).
 ButtonFunction nameableFunction(const ButtonFunction& function) {
@@ -35,11 +42,15 @@ ButtonFunction nameableFunction(const ButtonFunction& function) {
             [](const DpiSwitchFunction& f) -> ButtonFunction {
                 return f.choice >= kDpiUp && f.choice <= kDpiShift ? f : DpiSwitchFunction{kDpiUp};
             },
-            [](const WindowsKeyFunction& f) -> ButtonFunction {
-                return windowsKeyFunction(f.item < kWindowsItemCount ? f.item : 0);
+            [](const WindowsKeyFunction& f) {
+                ButtonFunction named = widestFunction();
+                named = windowsKeyFunction(f.item < kWindowsItemCount ? f.item : 0);
+                return named;
             },
-            [](const MultimediaKeyFunction& f) -> ButtonFunction {
-                return multimediaKeyFunction(f.item < kMultimediaItemCount ? f.item : 0);
+            [](const MultimediaKeyFunction& f) {
+                ButtonFunction named = widestFunction();
+                named = multimediaKeyFunction(f.item < kMultimediaItemCount ? f.item : 0);
+                return named;
             },
             [](const FireKeyFunction& f) -> ButtonFunction {
                 const uint8_t item = f.item < kFireKeyCount ? f.item : 0;
