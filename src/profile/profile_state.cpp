@@ -150,11 +150,9 @@ struct NamedSetting {
 };
 
 // A setting held in one byte of the record.
-template <typename Value>
-NamedSetting byteSetting(uint8_t DeviceConfigRecord::*field, Value Profile::*named, uint8_t stored,
-                         const Profile& profile) {
-    return {[=](DeviceConfigRecord& record) { record.*field = stored; },
-            [=, &profile](const Profile& other) { return other.*named == profile.*named; },
+NamedSetting byteSetting(uint8_t DeviceConfigRecord::*field, uint8_t stored,
+                         std::function<bool(const Profile&)> namesSameAs) {
+    return {[=](DeviceConfigRecord& record) { record.*field = stored; }, std::move(namesSameAs),
             [=](const DeviceConfigRecord& from, DeviceConfigRecord& to) { to.*field = from.*field; }};
 }
 
@@ -162,10 +160,8 @@ NamedSetting byteSetting(uint8_t DeviceConfigRecord::*field, Value Profile::*nam
 // them: they follow record.ini and lie under the unnamed bytes (see recordOfProfile).
 std::vector<NamedSetting> namedSettings(const Profile& profile) {
     std::vector<NamedSetting> settings;
-    settings.push_back(
-        {[&](DeviceConfigRecord& r) { r.keyMode = static_cast<uint8_t>(profile.keyMode); },
-         [&](const Profile& other) { return other.keyMode == profile.keyMode; },
-         [](const DeviceConfigRecord& from, DeviceConfigRecord& to) { to.keyMode = from.keyMode; }});
+    settings.push_back(byteSetting(&DeviceConfigRecord::keyMode, static_cast<uint8_t>(profile.keyMode),
+                                   [&](const Profile& other) { return other.keyMode == profile.keyMode; }));
     for (const KeyMode mode : {KeyMode::ModeA, KeyMode::ModeB}) {
         for (std::size_t slot = 0; slot < kButtonSlotCount; ++slot) {
             const ButtonFunction& function = profile.buttons(mode)[slot];
@@ -178,8 +174,9 @@ std::vector<NamedSetting> namedSettings(const Profile& profile) {
         }
     }
     if (profile.reportIntervalCode) {
-        settings.push_back(byteSetting(&DeviceConfigRecord::reportIntervalCode, &Profile::reportIntervalCode,
-                                       *profile.reportIntervalCode, profile));
+        settings.push_back(byteSetting(
+            &DeviceConfigRecord::reportIntervalCode, *profile.reportIntervalCode,
+            [&](const Profile& other) { return other.reportIntervalCode == profile.reportIntervalCode; }));
     }
     for (std::size_t stage = 0; stage < kDpiStageCount; ++stage) {
         const ProfileDpiStage& named = profile.dpiStages[stage];
@@ -212,12 +209,9 @@ std::vector<NamedSetting> namedSettings(const Profile& profile) {
     const auto lightingSetting = [&](uint8_t DeviceConfigRecord::*field,
                                      std::optional<uint8_t> ProfileLighting::*named) {
         if (lighting.*named) {
-            settings.push_back(
-                {[&, field, named](DeviceConfigRecord& r) { r.*field = *(lighting.*named); },
-                 [&, named](const Profile& other) { return other.lighting.*named == lighting.*named; },
-                 [field](const DeviceConfigRecord& from, DeviceConfigRecord& to) {
-                     to.*field = from.*field;
-                 }});
+            settings.push_back(byteSetting(field, *(lighting.*named), [&, named](const Profile& other) {
+                return other.lighting.*named == lighting.*named;
+            }));
         }
     };
     lightingSetting(&DeviceConfigRecord::lightingMode, &ProfileLighting::mode);
@@ -229,10 +223,9 @@ std::vector<NamedSetting> namedSettings(const Profile& profile) {
     const ProfilePointer& pointer = profile.pointer;
     const auto pointerSetting = [&](uint8_t DeviceConfigRecord::*field, auto ProfilePointer::*named,
                                     uint8_t stored) {
-        settings.push_back(
-            {[field, stored](DeviceConfigRecord& r) { r.*field = stored; },
-             [&, named](const Profile& other) { return other.pointer.*named == pointer.*named; },
-             [field](const DeviceConfigRecord& from, DeviceConfigRecord& to) { to.*field = from.*field; }});
+        settings.push_back(byteSetting(field, stored, [&, named](const Profile& other) {
+            return other.pointer.*named == pointer.*named;
+        }));
     };
     pointerSetting(&DeviceConfigRecord::pointerSpeedPosition, &ProfilePointer::speedPosition,
                    pointer.speedPosition);
