@@ -193,8 +193,25 @@ LibraryResult ProfileLibrary::rename(const std::wstring& from, const std::wstrin
     if (LibraryResult refused = checkNewName(to, stored)) {
         return refused;
     }
+    const std::filesystem::path original = pathFromWide(pathOf(*stored));
+    const std::filesystem::path target = pathFromWide(pathOf(to));
     std::error_code error;
-    std::filesystem::rename(pathFromWide(pathOf(*stored)), pathFromWide(pathOf(to)), error);
+    if (!profileNamesEqual(*stored, to)) {
+        std::filesystem::rename(original, target, error);
+    } else {
+        // A name that differs in case only goes through a name of its own: renaming a file onto
+        // itself changes nothing where names are compared without regard to case.
+        std::filesystem::path between = original;
+        between += ".rename";
+        std::filesystem::rename(original, between, error);
+        if (!error) {
+            std::filesystem::rename(between, target, error);
+        }
+        if (error) {
+            std::error_code ignored;
+            std::filesystem::rename(between, original, ignored);
+        }
+    }
     if (error) {
         return refusal(TextKey::ProfileNotWritten, pathOf(to));
     }
