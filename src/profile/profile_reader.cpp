@@ -16,6 +16,7 @@
 #include "macro/macro_encoding.h"
 #include "profile/profile_keys.h"
 #include "profile/profile_names.h"
+#include "profile/toml_character_guard.h"
 #include "profile/windows_file_name.h"
 #include "settings/dpi_table.h"
 #include "settings/lighting_texts.h"
@@ -42,15 +43,15 @@ std::size_t lineOf(const toml::source_region& source) {
     throw Refused{lineOf(node.source()), std::move(reason)};
 }
 
-std::string quotedName(std::string_view text) {
-    std::string quoted(1, '"');
-    quoted += text;
-    quoted += '"';
-    return quoted;
+std::wstring wide(std::string_view utf8) {
+    return unguardTomlText(decodeText(utf8).text);
 }
 
-std::wstring wide(std::string_view utf8) {
-    return decodeText(utf8).text;
+std::string quotedName(std::string_view text) {
+    std::string quoted(1, '"');
+    quoted += encodeUtf8(wide(text));
+    quoted += '"';
+    return quoted;
 }
 
 // Refuses a key of `table` that is not one of `allowed`.
@@ -552,9 +553,14 @@ Profile profileOf(const toml::table& root) {
 } // namespace
 
 std::variant<Profile, ProfileRefusal> readProfileText(std::string_view text) {
-    toml::parse_result parsed = toml::parse(text);
+    const std::variant<std::string, std::size_t> guarded = guardTomlText(text);
+    if (const auto* line = std::get_if<std::size_t>(&guarded)) {
+        return ProfileRefusal{*line, "a character of the private use area U+E000 to U+ECFF"};
+    }
+    toml::parse_result parsed = toml::parse(std::get<std::string>(guarded));
     if (!parsed) {
-        return ProfileRefusal{lineOf(parsed.error().source()), std::string(parsed.error().description())};
+        return ProfileRefusal{lineOf(parsed.error().source()),
+                              encodeUtf8(wide(parsed.error().description()))};
     }
     try {
         return profileOf(parsed.table());
