@@ -12,6 +12,8 @@ constexpr wchar_t kBlueKey[] = L"BColor";
 constexpr wchar_t kSkinKey[] = L"Path";
 constexpr wchar_t kLanguageKey[] = L"Lan";
 constexpr wchar_t kSendOnArrivalKey[] = L"ApplyOnConnect";
+constexpr wchar_t kChosenProfileKey[] = L"Profile";
+constexpr wchar_t kProfileBalloonKey[] = L"ProfileBalloon";
 
 } // namespace
 
@@ -57,6 +59,22 @@ bool readSendOnArrival(ProfileStore& store) {
 
 void writeSendOnArrival(ProfileStore& store, bool sendOnArrival) {
     store.writeString(kSkinsSection, kSendOnArrivalKey, sendOnArrival ? L"1" : L"0");
+}
+
+std::wstring readChosenProfile(ProfileStore& store) {
+    return store.readString(kSkinsSection, kChosenProfileKey);
+}
+
+bool writeChosenProfile(ProfileStore& store, const std::wstring& name) {
+    return store.writeString(kSkinsSection, kChosenProfileKey, name);
+}
+
+bool readProfileBalloon(ProfileStore& store) {
+    return store.readString(kSkinsSection, kProfileBalloonKey) != L"0";
+}
+
+bool writeProfileBalloon(ProfileStore& store, bool show) {
+    return store.writeString(kSkinsSection, kProfileBalloonKey, show ? L"1" : L"0");
 }
 
 std::wstring readLanguageCode(ProfileStore& store) {

@@ -44,6 +44,15 @@ void writeSkinSettings(ProfileStore& store, uint8_t red, uint8_t green, uint8_t 
 bool readSendOnArrival(ProfileStore& store);
 void writeSendOnArrival(ProfileStore& store, bool sendOnArrival);
 
+// The "Profile" value of "Skins": the name of the profile the user chose last; empty for none.
+std::wstring readChosenProfile(ProfileStore& store);
+bool writeChosenProfile(ProfileStore& store, const std::wstring& name);
+
+// The "ProfileBalloon" value of "Skins": whether a balloon names the profile put in force when the
+// program in front switches it. "0" is off; missing or anything else is on.
+bool readProfileBalloon(ProfileStore& store);
+bool writeProfileBalloon(ProfileStore& store, bool show);
+
 // The "Lan" value of "Skins": "CHS", "CHT", "GER", or anything else for English.
 std::wstring readLanguageCode(ProfileStore& store);
 

@@ -135,6 +135,18 @@ constexpr TextEntry kEnglishEntries[] = {
     {TextKey::WindowsBrowserStop, L"Browser-Stop"},
     {TextKey::WindowsBrowserRefresh, L"Browser-Refresh"},
     {TextKey::WindowsBrowserFavorites, L"Browser-My Favorites"},
+    // Profiles: refusals of the Profiles folder and the switch balloon
+    {TextKey::ProfileNameNotAllowed,
+     L"A profile name cannot be empty, begin or end with a blank, end with a dot, hold any of \\ / : * ? \" "
+     L"< > | or be a device name such as CON or NUL."},
+    {TextKey::ProfileNameExists, L"A profile of this name already exists"},
+    {TextKey::ProfileMissing, L"This profile no longer exists"},
+    {TextKey::ProfileNotWritten, L"The profile could not be written. Make sure the Profiles folder beside "
+                                 L"the program can be written to."},
+    {TextKey::ProfileFileRefused, L"This file is not a profile the program can use:"},
+    {TextKey::ProgramNameNotAllowed, L"Name a program by its file name, such as game.exe."},
+    {TextKey::ProgramInOtherProfile, L"This program already switches to another profile:"},
+    {TextKey::ProfileInUse, L"Profile in use"},
 };
 
 constexpr TextTable kEnglishTable = makeTextTable(kEnglishEntries);

@@ -140,6 +140,19 @@ constexpr TextEntry kGermanEntries[] = {
     {TextKey::WindowsBrowserStop, L"Browser-Stop"},
     {TextKey::WindowsBrowserRefresh, L"Browser-Aktualisieren"},
     {TextKey::WindowsBrowserFavorites, L"Browser-Favoriten"},
+    // Profiles: refusals of the Profiles folder and the switch balloon
+    {TextKey::ProfileNameNotAllowed,
+     L"Ein Profilname darf nicht leer sein, nicht mit einem Leerzeichen beginnen oder enden, nicht mit einem "
+     L"Punkt enden, keines der Zeichen \\ / : * ? \" < > | enthalten und kein Gerätename wie CON oder NUL "
+     L"sein."},
+    {TextKey::ProfileNameExists, L"Ein Profil mit diesem Namen existiert bereits!"},
+    {TextKey::ProfileMissing, L"Dieses Profil existiert nicht mehr."},
+    {TextKey::ProfileNotWritten, L"Das Profil konnte nicht geschrieben werden. Bitte prüfen Sie, ob der "
+                                 L"Ordner Profiles neben dem Programm beschreibbar ist."},
+    {TextKey::ProfileFileRefused, L"Diese Datei ist kein Profil, das das Programm verwenden kann:"},
+    {TextKey::ProgramNameNotAllowed, L"Geben Sie ein Programm mit seinem Dateinamen an, z. B. game.exe."},
+    {TextKey::ProgramInOtherProfile, L"Dieses Programm schaltet bereits zu einem anderen Profil:"},
+    {TextKey::ProfileInUse, L"Aktives Profil"},
 };
 
 constexpr TextTable kGermanTable = makeTextTable(kGermanEntries);

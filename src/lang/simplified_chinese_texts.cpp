@@ -132,6 +132,16 @@ constexpr TextEntry kSimplifiedChineseEntries[] = {
     {TextKey::WindowsBrowserStop, L"浏览器-停止"},
     {TextKey::WindowsBrowserRefresh, L"浏览器-刷新"},
     {TextKey::WindowsBrowserFavorites, L"浏览器-收藏夹"},
+    // Profiles: refusals of the Profiles folder and the switch balloon
+    {TextKey::ProfileNameNotAllowed, L"配置文件名称不能为空，不能以空格开头或结尾，不能以句点结尾，不能包含 "
+                                     L"\\ / : * ? \" < > | 中的任何字符，也不能是 CON 或 NUL 等设备名称。"},
+    {TextKey::ProfileNameExists, L"配置文件名称已存在"},
+    {TextKey::ProfileMissing, L"此配置文件已不存在"},
+    {TextKey::ProfileNotWritten, L"无法写入配置文件。请确认程序旁边的 Profiles 文件夹可以写入。"},
+    {TextKey::ProfileFileRefused, L"此文件不是本程序可以使用的配置文件："},
+    {TextKey::ProgramNameNotAllowed, L"请用程序的文件名指定程序，例如 game.exe。"},
+    {TextKey::ProgramInOtherProfile, L"此程序已切换到另一个配置文件："},
+    {TextKey::ProfileInUse, L"当前配置文件"},
 };
 
 constexpr TextTable kSimplifiedChineseTable = makeTextTable(kSimplifiedChineseEntries);

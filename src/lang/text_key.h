@@ -141,6 +141,16 @@ enum class TextKey : std::size_t {
     WindowsBrowserRefresh,
     WindowsBrowserFavorites,
 
+    // Profiles: refusals of the Profiles folder (a detail line may follow) and the switch balloon
+    ProfileNameNotAllowed,
+    ProfileNameExists,
+    ProfileMissing,
+    ProfileNotWritten,
+    ProfileFileRefused,
+    ProgramNameNotAllowed,
+    ProgramInOtherProfile,
+    ProfileInUse,
+
     Count
 };
 

@@ -134,6 +134,16 @@ constexpr TextEntry kTraditionalChineseEntries[] = {
     {TextKey::WindowsBrowserStop, L"瀏覽器-停止"},
     {TextKey::WindowsBrowserRefresh, L"瀏覽器-刷新"},
     {TextKey::WindowsBrowserFavorites, L"瀏覽器-我的最愛"},
+    // Profiles: refusals of the Profiles folder and the switch balloon
+    {TextKey::ProfileNameNotAllowed, L"設定檔名稱不能為空，不能以空格開頭或結尾，不能以句點結尾，不能包含 \\ "
+                                     L"/ : * ? \" < > | 中的任何字元，也不能是 CON 或 NUL 等裝置名稱。"},
+    {TextKey::ProfileNameExists, L"設定檔名稱已存在"},
+    {TextKey::ProfileMissing, L"此設定檔已不存在"},
+    {TextKey::ProfileNotWritten, L"無法寫入設定檔。請確認程式旁邊的 Profiles 資料夾可以寫入。"},
+    {TextKey::ProfileFileRefused, L"此檔案不是本程式可以使用的設定檔："},
+    {TextKey::ProgramNameNotAllowed, L"請用程式的檔案名稱指定程式，例如 game.exe。"},
+    {TextKey::ProgramInOtherProfile, L"此程式已切換到另一個設定檔："},
+    {TextKey::ProfileInUse, L"目前設定檔"},
 };
 
 constexpr TextTable kTraditionalChineseTable = makeTextTable(kTraditionalChineseEntries);

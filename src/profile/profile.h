@@ -85,6 +85,9 @@ struct Profile {
     std::optional<std::vector<ProfileMacro>> macros; // nothing: record.ini is not part of the profile
     std::vector<ProfileLabels> labels;               // the languages str.ini has labels for
     std::vector<UnnamedBytes> unnamed;               // ascending, not overlapping
+    // The programs ("game.exe") that put the profile in force while they are in front; not part of
+    // the configuration.
+    std::vector<std::wstring> programs;
 
     ProfileButtons& buttons(KeyMode mode) { return mode == KeyMode::ModeA ? modeA : modeB; }
     const ProfileButtons& buttons(KeyMode mode) const { return mode == KeyMode::ModeA ? modeA : modeB; }

@@ -14,6 +14,7 @@ inline constexpr char kProfileProgramName[] = "Krello Marrowin\xC2\xB2";
 inline constexpr char kFormatKey[] = "format";
 inline constexpr char kKeyModeKey[] = "key_mode";
 inline constexpr char kReportRateKey[] = "report_rate";
+inline constexpr char kProgramsKey[] = "programs";
 
 inline constexpr char kButtonsTable[] = "buttons";
 inline constexpr char kFunctionKey[] = "function";

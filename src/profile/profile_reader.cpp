@@ -16,6 +16,8 @@
 #include "macro/macro_encoding.h"
 #include "profile/profile_keys.h"
 #include "profile/profile_names.h"
+#include "profile/toml_character_guard.h"
+#include "profile/windows_file_name.h"
 #include "settings/dpi_table.h"
 #include "settings/lighting_texts.h"
 #include "settings/pointer_mapping.h"
@@ -41,15 +43,15 @@ std::size_t lineOf(const toml::source_region& source) {
     throw Refused{lineOf(node.source()), std::move(reason)};
 }
 
-std::string quotedName(std::string_view text) {
-    std::string quoted(1, '"');
-    quoted += text;
-    quoted += '"';
-    return quoted;
+std::wstring wide(std::string_view utf8) {
+    return unguardTomlText(decodeText(utf8).text);
 }
 
-std::wstring wide(std::string_view utf8) {
-    return decodeText(utf8).text;
+std::string quotedName(std::string_view text) {
+    std::string quoted(1, '"');
+    quoted += encodeUtf8(wide(text));
+    quoted += '"';
+    return quoted;
 }
 
 // Refuses a key of `table` that is not one of `allowed`.
@@ -487,10 +489,36 @@ uint8_t reportIntervalOf(const toml::node& node) {
            "report rate " + std::to_string(hertz) + " Hz is not one the mouse has (125, 250, 500, 1000)");
 }
 
+// The programs that put the profile in force: file names, each once. A file without them (one
+// written before profiles could name programs) names none.
+std::vector<std::wstring> programsOf(const toml::table& root) {
+    std::vector<std::wstring> programs;
+    const toml::node* node = root.get(kProgramsKey);
+    if (node == nullptr) {
+        return programs;
+    }
+    const toml::array* array = node->as_array();
+    if (array == nullptr) {
+        refuse(*node, "programs is not a list of program file names");
+    }
+    for (const toml::node& element : *array) {
+        const std::wstring program = wide(stringOf(element, "a program"));
+        if (!canBeWindowsFileName(program)) {
+            refuse(element, "program " + quotedName(encodeUtf8(program)) + " is not a file name");
+        }
+        if (std::ranges::any_of(
+                programs, [&](const std::wstring& earlier) { return profileNamesEqual(earlier, program); })) {
+            refuse(element, "program " + quotedName(encodeUtf8(program)) + " is named twice");
+        }
+        programs.push_back(program);
+    }
+    return programs;
+}
+
 Profile profileOf(const toml::table& root) {
     const std::string where = "the profile";
     onlyKeys(root,
-             {kFormatKey, kKeyModeKey, kReportRateKey, kButtonsTable, kDpiTable, kLightingTable,
+             {kFormatKey, kKeyModeKey, kReportRateKey, kProgramsKey, kButtonsTable, kDpiTable, kLightingTable,
               kPointerTable, kMacrosTable, kLabelsTable, kUnnamedTable},
              where);
     const toml::node& format = required(root, kFormatKey, where);
@@ -507,6 +535,7 @@ Profile profileOf(const toml::table& root) {
     if (const toml::node* rate = root.get(kReportRateKey)) {
         profile.reportIntervalCode = reportIntervalOf(*rate);
     }
+    profile.programs = programsOf(root);
     const toml::table& buttons = tableOf(required(root, kButtonsTable, where), tableName({kButtonsTable}));
     onlyKeys(buttons, {modeTableKey(KeyMode::ModeA), modeTableKey(KeyMode::ModeB)},
              tableName({kButtonsTable}));
@@ -524,9 +553,14 @@ Profile profileOf(const toml::table& root) {
 } // namespace
 
 std::variant<Profile, ProfileRefusal> readProfileText(std::string_view text) {
-    toml::parse_result parsed = toml::parse(text);
+    const std::variant<std::string, std::size_t> guarded = guardTomlText(text);
+    if (const auto* line = std::get_if<std::size_t>(&guarded)) {
+        return ProfileRefusal{*line, "a character of the private use area U+E000 to U+ECFF"};
+    }
+    toml::parse_result parsed = toml::parse(std::get<std::string>(guarded));
     if (!parsed) {
-        return ProfileRefusal{lineOf(parsed.error().source()), std::string(parsed.error().description())};
+        return ProfileRefusal{lineOf(parsed.error().source()),
+                              encodeUtf8(wide(parsed.error().description()))};
     }
     try {
         return profileOf(parsed.table());

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <functional>
 #include <span>
 
 #include "assign/consumer_usages.h"
@@ -23,6 +24,13 @@ uint8_t keyCodeOrNone(uint8_t code) {
     return KeyCodeToName(code).empty() ? 0 : code;
 }
 
+// An all-zero function of the widest kind. The Windows and multimedia keys are built over it, so
+// that the bytes of a function beyond a narrower kind's fields hold zeros rather than nothing:
+// copies of the function then copy no byte left unset (which GCC's optimiser warns of).
+ButtonFunction widestFunction() {
+    return FireKeyFunction{};
+}
+
 // The nearest function a page can set: the stored one where every field has a name, otherwise the
 // function with the unnameable fields replaced (the record's own bytes go to the unnamed ones).
 ButtonFunction nameableFunction(const ButtonFunction& function) {
@@ -34,11 +42,15 @@ ButtonFunction nameableFunction(const ButtonFunction& function) {
             [](const DpiSwitchFunction& f) -> ButtonFunction {
                 return f.choice >= kDpiUp && f.choice <= kDpiShift ? f : DpiSwitchFunction{kDpiUp};
             },
-            [](const WindowsKeyFunction& f) -> ButtonFunction {
-                return windowsKeyFunction(f.item < kWindowsItemCount ? f.item : 0);
+            [](const WindowsKeyFunction& f) {
+                ButtonFunction named = widestFunction();
+                named = windowsKeyFunction(f.item < kWindowsItemCount ? f.item : 0);
+                return named;
             },
-            [](const MultimediaKeyFunction& f) -> ButtonFunction {
-                return multimediaKeyFunction(f.item < kMultimediaItemCount ? f.item : 0);
+            [](const MultimediaKeyFunction& f) {
+                ButtonFunction named = widestFunction();
+                named = multimediaKeyFunction(f.item < kMultimediaItemCount ? f.item : 0);
+                return named;
             },
             [](const FireKeyFunction& f) -> ButtonFunction {
                 const uint8_t item = f.item < kFireKeyCount ? f.item : 0;
@@ -119,47 +131,112 @@ void writeMacroArea(const std::vector<ProfileMacro>& macros, MacroArea& area) {
     }
 }
 
-void writeLighting(const ProfileLighting& lighting, DeviceConfigRecord& record) {
-    const auto put = [](const std::optional<uint8_t>& value, uint8_t& field) {
-        if (value) {
-            field = *value;
-        }
-    };
-    put(lighting.mode, record.lightingMode);
-    put(lighting.standardBrightness, record.standardBrightness);
-    put(lighting.respirationCycle, record.respirationCycle);
-    put(lighting.respirationEffect, record.respirationColorEffect);
-    put(lighting.neonCycle, record.neonCycle);
-    put(lighting.neonEffect, record.neonColorEffect);
-    record.standardColorEffect = kStandardColourEffect;
-}
-
-DeviceConfigRecord namedRecord(const Profile& profile) {
+DeviceConfigRecord baseRecord(const Profile& profile) {
     DeviceConfigRecord record{};
+    record.standardColorEffect = kStandardColourEffect;
     if (profile.macros) {
         writeMacroArea(*profile.macros, record.macroSlots);
     }
-    record.keyMode = static_cast<uint8_t>(profile.keyMode);
+    return record;
+}
+
+// One setting of a profile by name: how it is written into a record, whether another profile names
+// the same value, and how the bytes that hold it are copied from one record to another whatever
+// value they hold.
+struct NamedSetting {
+    std::function<void(DeviceConfigRecord&)> write;
+    std::function<bool(const Profile&)> namesSameAs;
+    std::function<void(const DeviceConfigRecord& from, DeviceConfigRecord& to)> copyStored;
+};
+
+// A setting held in one byte of the record.
+NamedSetting byteSetting(uint8_t DeviceConfigRecord::*field, uint8_t stored,
+                         std::function<bool(const Profile&)> namesSameAs) {
+    return {[=](DeviceConfigRecord& record) { record.*field = stored; }, std::move(namesSameAs),
+            [=](const DeviceConfigRecord& from, DeviceConfigRecord& to) { to.*field = from.*field; }};
+}
+
+// Every setting the profile names, the optional ones only when given. The macro slots are not among
+// them: they follow record.ini and lie under the unnamed bytes (see recordOfProfile).
+std::vector<NamedSetting> namedSettings(const Profile& profile) {
+    std::vector<NamedSetting> settings;
+    settings.push_back(byteSetting(&DeviceConfigRecord::keyMode, static_cast<uint8_t>(profile.keyMode),
+                                   [&](const Profile& other) { return other.keyMode == profile.keyMode; }));
     for (const KeyMode mode : {KeyMode::ModeA, KeyMode::ModeB}) {
         for (std::size_t slot = 0; slot < kButtonSlotCount; ++slot) {
-            WriteButtonFunction(record, mode, slot, profile.buttons(mode)[slot]);
+            const ButtonFunction& function = profile.buttons(mode)[slot];
+            settings.push_back(
+                {[&, mode, slot](DeviceConfigRecord& r) { WriteButtonFunction(r, mode, slot, function); },
+                 [&, mode, slot](const Profile& other) { return other.buttons(mode)[slot] == function; },
+                 [mode, slot](const DeviceConfigRecord& from, DeviceConfigRecord& to) {
+                     WriteButtonFunction(to, mode, slot, ReadButtonFunction(from, mode, slot));
+                 }});
         }
     }
-    record.reportIntervalCode = profile.reportIntervalCode.value_or(0);
+    if (profile.reportIntervalCode) {
+        settings.push_back(byteSetting(
+            &DeviceConfigRecord::reportIntervalCode, *profile.reportIntervalCode,
+            [&](const Profile& other) { return other.reportIntervalCode == profile.reportIntervalCode; }));
+    }
     for (std::size_t stage = 0; stage < kDpiStageCount; ++stage) {
         const ProfileDpiStage& named = profile.dpiStages[stage];
-        record.dpiPosition[stage] = named.step;
-        record.dpiStageEnabled[stage] = named.on ? 1 : 0;
-        record.stageColor[stage] = StageColor{named.colour.red, named.colour.blue, named.colour.green};
+        const auto same = [&, stage](auto member) {
+            return [&, stage, member](const Profile& other) {
+                return other.dpiStages[stage].*member == named.*member;
+            };
+        };
+        settings.push_back({[&, stage](DeviceConfigRecord& r) { r.dpiPosition[stage] = named.step; },
+                            same(&ProfileDpiStage::step),
+                            [stage](const DeviceConfigRecord& from, DeviceConfigRecord& to) {
+                                to.dpiPosition[stage] = from.dpiPosition[stage];
+                            }});
+        settings.push_back(
+            {[&, stage](DeviceConfigRecord& r) { r.dpiStageEnabled[stage] = named.on ? 1 : 0; },
+             same(&ProfileDpiStage::on),
+             [stage](const DeviceConfigRecord& from, DeviceConfigRecord& to) {
+                 to.dpiStageEnabled[stage] = from.dpiStageEnabled[stage];
+             }});
+        settings.push_back(
+            {[&, stage](DeviceConfigRecord& r) {
+                 r.stageColor[stage] = StageColor{named.colour.red, named.colour.blue, named.colour.green};
+             },
+             same(&ProfileDpiStage::colour),
+             [stage](const DeviceConfigRecord& from, DeviceConfigRecord& to) {
+                 to.stageColor[stage] = from.stageColor[stage];
+             }});
     }
-    writeLighting(profile.lighting, record);
+    const ProfileLighting& lighting = profile.lighting;
+    const auto lightingSetting = [&](uint8_t DeviceConfigRecord::*field,
+                                     std::optional<uint8_t> ProfileLighting::*named) {
+        if (lighting.*named) {
+            settings.push_back(byteSetting(field, *(lighting.*named), [&, named](const Profile& other) {
+                return other.lighting.*named == lighting.*named;
+            }));
+        }
+    };
+    lightingSetting(&DeviceConfigRecord::lightingMode, &ProfileLighting::mode);
+    lightingSetting(&DeviceConfigRecord::standardBrightness, &ProfileLighting::standardBrightness);
+    lightingSetting(&DeviceConfigRecord::respirationCycle, &ProfileLighting::respirationCycle);
+    lightingSetting(&DeviceConfigRecord::respirationColorEffect, &ProfileLighting::respirationEffect);
+    lightingSetting(&DeviceConfigRecord::neonCycle, &ProfileLighting::neonCycle);
+    lightingSetting(&DeviceConfigRecord::neonColorEffect, &ProfileLighting::neonEffect);
     const ProfilePointer& pointer = profile.pointer;
-    record.pointerSpeedPosition = pointer.speedPosition;
-    record.enhancePointerPrecision = pointer.enhancePrecision ? 1 : 0;
-    record.scrollLines = pointer.scrollLines;
-    record.scrollOneScreen = pointer.scrollOneScreen ? 1 : 0;
-    record.doubleClickPosition = pointer.doubleClickPosition;
-    return record;
+    const auto pointerSetting = [&](uint8_t DeviceConfigRecord::*field, auto ProfilePointer::*named,
+                                    uint8_t stored) {
+        settings.push_back(byteSetting(field, stored, [&, named](const Profile& other) {
+            return other.pointer.*named == pointer.*named;
+        }));
+    };
+    pointerSetting(&DeviceConfigRecord::pointerSpeedPosition, &ProfilePointer::speedPosition,
+                   pointer.speedPosition);
+    pointerSetting(&DeviceConfigRecord::enhancePointerPrecision, &ProfilePointer::enhancePrecision,
+                   pointer.enhancePrecision ? 1 : 0);
+    pointerSetting(&DeviceConfigRecord::scrollLines, &ProfilePointer::scrollLines, pointer.scrollLines);
+    pointerSetting(&DeviceConfigRecord::scrollOneScreen, &ProfilePointer::scrollOneScreen,
+                   pointer.scrollOneScreen ? 1 : 0);
+    pointerSetting(&DeviceConfigRecord::doubleClickPosition, &ProfilePointer::doubleClickPosition,
+                   pointer.doubleClickPosition);
+    return settings;
 }
 
 std::span<uint8_t> bytesOf(DeviceConfigRecord& record) {
@@ -170,38 +247,112 @@ std::span<const uint8_t> bytesOf(const DeviceConfigRecord& record) {
     return {reinterpret_cast<const uint8_t*>(&record), kDeviceConfigRecordSize};
 }
 
-// The runs of bytes in which `record` differs from `named`.
-std::vector<UnnamedBytes> differences(const DeviceConfigRecord& named, const DeviceConfigRecord& record) {
-    const std::span<const uint8_t> expected = bytesOf(named);
-    const std::span<const uint8_t> actual = bytesOf(record);
+using ByteMask = std::array<bool, kDeviceConfigRecordSize>;
+
+// Marks the bytes in which `a` and `b` differ.
+void markDifferences(const DeviceConfigRecord& a, const DeviceConfigRecord& b, ByteMask& mask) {
+    if (std::memcmp(&a, &b, sizeof a) == 0) {
+        return;
+    }
+    const auto* left = reinterpret_cast<const uint8_t*>(&a);
+    const auto* right = reinterpret_cast<const uint8_t*>(&b);
+    for (std::size_t offset = 0; offset < mask.size(); ++offset) {
+        mask[offset] = mask[offset] || left[offset] != right[offset];
+    }
+}
+
+// Marks the bytes a change may write, whatever they held: those it changes in an all-zero record or
+// in an all-0xFF one.
+void markFootprint(const std::function<void(DeviceConfigRecord&)>& change, ByteMask& mask) {
+    for (const uint8_t filler : {uint8_t{0x00}, uint8_t{0xFF}}) {
+        DeviceConfigRecord before;
+        std::memset(&before, filler, sizeof before);
+        DeviceConfigRecord after = before;
+        change(after);
+        markDifferences(before, after, mask);
+    }
+}
+
+// The marked bytes of `record` as runs.
+std::vector<UnnamedBytes> runsOf(const DeviceConfigRecord& record, const ByteMask& mask) {
+    const std::span<const uint8_t> bytes = bytesOf(record);
     std::vector<UnnamedBytes> runs;
-    for (std::size_t offset = 0; offset < actual.size(); ++offset) {
-        if (actual[offset] == expected[offset]) {
+    for (std::size_t offset = 0; offset < bytes.size(); ++offset) {
+        if (!mask[offset]) {
             continue;
         }
         if (runs.empty() || runs.back().offset + runs.back().bytes.size() != offset) {
             runs.push_back({offset, {}});
         }
-        runs.back().bytes.push_back(actual[offset]);
+        runs.back().bytes.push_back(bytes[offset]);
     }
     return runs;
+}
+
+ByteMask maskOf(const std::vector<UnnamedBytes>& runs) {
+    ByteMask mask{};
+    for (const UnnamedBytes& run : runs) {
+        for (std::size_t at = run.offset; at < run.offset + run.bytes.size() && at < mask.size(); ++at) {
+            mask[at] = true;
+        }
+    }
+    return mask;
+}
+
+// Whether writing the setting would change any of the marked bytes of `record`.
+bool changesMarkedBytes(const NamedSetting& setting, const DeviceConfigRecord& record,
+                        const ByteMask& marked) {
+    DeviceConfigRecord written = record;
+    setting.write(written);
+    ByteMask changed{};
+    markDifferences(record, written, changed);
+    for (std::size_t offset = 0; offset < changed.size(); ++offset) {
+        if (changed[offset] && marked[offset]) {
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
 
 Profile makeProfile(const ProfileState& state) {
     Profile profile = namedProfile(state);
-    profile.unnamed = differences(namedRecord(profile), state.record);
+    // A setting whose name cannot say what the record holds (a function index no list has, a pointer
+    // position off the scale) keeps the bytes it is stored in, so that its name, read again from
+    // them, leaves them alone.
+    ByteMask kept{};
+    for (const NamedSetting& setting : namedSettings(profile)) {
+        DeviceConfigRecord named = state.record;
+        setting.write(named);
+        if (std::memcmp(&named, &state.record, sizeof named) != 0) {
+            markFootprint(setting.write, kept);
+            markFootprint([&](DeviceConfigRecord& r) { setting.copyStored(state.record, r); }, kept);
+        }
+    }
+    profile.unnamed = runsOf(state.record, kept);
+    // Then every byte the settings do not give back as the record holds it.
+    markDifferences(recordOfProfile(profile), state.record, kept);
+    profile.unnamed = runsOf(state.record, kept);
     return profile;
 }
 
 DeviceConfigRecord recordOfProfile(const Profile& profile) {
-    DeviceConfigRecord record = namedRecord(profile);
+    DeviceConfigRecord record = baseRecord(profile);
     const std::span<uint8_t> bytes = bytesOf(record);
     for (const UnnamedBytes& run : profile.unnamed) {
         if (run.offset < bytes.size()) {
             const std::size_t count = std::min(run.bytes.size(), bytes.size() - run.offset);
             std::memcpy(bytes.data() + run.offset, run.bytes.data(), count);
+        }
+    }
+    // A setting that names what the unnamed bytes under it already name leaves them as they are;
+    // any other setting is written over them.
+    const ByteMask unnamed = maskOf(profile.unnamed);
+    const Profile under = namedProfile({record, profile.sensorType, profile.macros, profile.labels});
+    for (const NamedSetting& setting : namedSettings(profile)) {
+        if (!(setting.namesSameAs(under) && changesMarkedBytes(setting, record, unnamed))) {
+            setting.write(record);
         }
     }
     return record;

@@ -18,12 +18,16 @@ struct ProfileState {
 };
 
 // The profile of a state. Each named field holds what the pages show for the record; the bytes
-// those fields do not give back (see recordOfProfile) are kept in `unnamed`.
+// those fields do not give back (see recordOfProfile) are kept in `unnamed`, so that
+// recordOfProfile(makeProfile(state)) is the state's record byte for byte.
 Profile makeProfile(const ProfileState& state);
 
-// The state a profile describes. The record is built from an all-zero one: the macro area from the
-// first twelve macros as Confirm encodes them, then every named field, then the unnamed bytes over
-// them. A macro that does not fit its slot leaves the slot empty (a profile read from a file never
-// holds one).
+// The state a profile describes. The record is built from an all-zero one holding the fixed colour
+// effect of the Standard lighting mode: first the macro area from the first twelve macros as Confirm
+// encodes them, then the unnamed bytes, then every named setting over them, so that what a user
+// writes by name wins. A setting that names what the unnamed bytes under it already name leaves
+// them as they are (a pointer position off the scale stays as stored until the user names another).
+// A macro that does not fit its slot leaves the slot empty (a profile read from a file never holds
+// one).
 ProfileState stateOfProfile(const Profile& profile);
 DeviceConfigRecord recordOfProfile(const Profile& profile);

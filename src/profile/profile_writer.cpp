@@ -195,7 +195,7 @@ std::string unnamedSection(const std::vector<UnnamedBytes>& unnamed) {
     std::string text =
         std::string("\n[") + kUnnamedTable +
         "]\n# Record bytes the settings above do not name, by record offset, as stored. They are\n"
-        "# written after the settings above, over the bytes those give.\n";
+        "# written first; each setting above is written over them unless it names what they hold.\n";
     for (const UnnamedBytes& run : unnamed) {
         for (std::size_t at = 0; at < run.bytes.size(); at += kUnnamedBytesPerLine) {
             const std::size_t count = std::min(kUnnamedBytesPerLine, run.bytes.size() - at);
@@ -216,6 +216,13 @@ std::string writeProfileText(const Profile& profile) {
                        line(kKeyModeKey, quoted(keyModeName(profile.keyMode)));
     if (profile.reportIntervalCode) {
         text += line(kReportRateKey, std::to_string(reportRateHertz(*profile.reportIntervalCode)));
+    }
+    if (!profile.programs.empty()) {
+        std::string programs;
+        for (const std::wstring& program : profile.programs) {
+            programs += (programs.empty() ? "" : ", ") + quoted(program);
+        }
+        text += line(kProgramsKey, "[" + programs + "]");
     }
     if (profile.macros && profile.macros->empty()) {
         text += line(kMacrosTable, "[]");

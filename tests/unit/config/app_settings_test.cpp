@@ -121,4 +121,29 @@ TEST_F(AppSettingsFile, LanguageCodeComesFromTheSkinsSection) {
     EXPECT_EQ(readLanguageCode(ini), L"GER");
 }
 
+// The profile chosen last and the balloon option: what str.ini holds, and what reads back.
+TEST_F(AppSettingsFile, ProfileChoiceAndBalloonOptionLiveInTheSkinsSection) {
+    const struct {
+        const char* file;
+        const wchar_t* chosen;
+        bool balloon;
+    } cases[] = {
+        {"", L"", true},
+        {"[Skins]\r\nProfile=Shooter \xC3\xA4\r\nProfileBalloon=0\r\n", L"Shooter \u00e4", false},
+        {"[skins]\r\nprofile = Desktop\r\nprofileballoon=1\r\n", L"Desktop", true},
+        {"[Skins]\r\nProfileBalloon=off\r\n", L"", true},
+    };
+    for (const auto& c : cases) {
+        writeBytes(path, c.file);
+        EXPECT_EQ(readChosenProfile(ini), c.chosen) << c.file;
+        EXPECT_EQ(readProfileBalloon(ini), c.balloon) << c.file;
+    }
+    EXPECT_TRUE(writeChosenProfile(ini, L"\u5c04\u51fb"));
+    EXPECT_TRUE(writeProfileBalloon(ini, false));
+    IniFile again{pathFromWide(path)};
+    EXPECT_EQ(readChosenProfile(again), L"\u5c04\u51fb");
+    EXPECT_FALSE(readProfileBalloon(again));
+    EXPECT_EQ(again.readString(L"Skins", L"Path"), L"");
+}
+
 } // namespace
