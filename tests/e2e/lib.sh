@@ -118,8 +118,13 @@ start_program() {
     program_pids+=("$program_pid")
 }
 
+# The driver answers 0 (done), 1 (not so) or 2 (usage); any other code means it did not run to its
+# end (a crash, Wine failing to start it), which a scenario's own message would hide.
 driver() {
-    wine "$driver_exe" "$@"
+    local code=0
+    wine "$driver_exe" "$@" || code=$?
+    [ "$code" -le 2 ] || echo "e2e_driver $* ended with code $code" >&2
+    return "$code"
 }
 
 process_ended() {
