@@ -55,9 +55,9 @@ PageUpdate AdvancedPageModel::showMacroEdit() {
     return update;
 }
 
-PageUpdate AdvancedPageModel::showMacroEdit(const std::optional<MacroMessage>& refusal) {
+PageUpdate AdvancedPageModel::showMacroEdit(const std::optional<Notice>& refusal) {
     if (refusal) {
-        macro_->host.showMessage(*refusal);
+        macro_->host.showNotice(*refusal);
     }
     return showMacroEdit();
 }
@@ -77,18 +77,18 @@ PageUpdate AdvancedPageModel::endRecording() {
     return {};
 }
 
-std::vector<PointerMessage> AdvancedPageModel::preparePointerSettings(PointerSettings& pointer,
-                                                                      DeviceConfigRecord& applied) {
+std::vector<Notice> AdvancedPageModel::preparePointerSettings(PointerSettings& pointer,
+                                                              DeviceConfigRecord& applied) {
     const bool firstDrawing = pointer_ == nullptr;
     pointer_ = &pointer;
-    std::vector<PointerMessage> messages = pointer.readSystemOnce();
+    std::vector<Notice> messages = pointer.readSystemOnce();
     if (firstDrawing) {
         copyPointerFields(record_, applied);
     }
     return messages;
 }
 
-std::vector<PointerMessage> AdvancedPageModel::takePointerMessages() {
+std::vector<Notice> AdvancedPageModel::takePointerNotices() {
     return std::exchange(pointerMessages_, {});
 }
 
@@ -109,7 +109,7 @@ PageUpdate AdvancedPageModel::toggleScrollOneScreen() {
 }
 
 // Default sets the system at once, the mouse connected or not; its refusals wait in
-// takePointerMessages().
+// takePointerNotices().
 PageUpdate AdvancedPageModel::restorePointerDefaults() {
     if (pointer_ == nullptr) {
         return {};

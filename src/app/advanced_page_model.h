@@ -55,9 +55,9 @@ public:
     // Before each drawing of the page: the run's pointer settings (the main window's), which read
     // the system at the first drawing. What the system gave then is also what Cancel goes back to,
     // so `applied` (the snapshot) takes the five fields as read. Returns the boxes to show.
-    std::vector<PointerMessage> preparePointerSettings(PointerSettings& pointer, DeviceConfigRecord& applied);
+    std::vector<Notice> preparePointerSettings(PointerSettings& pointer, DeviceConfigRecord& applied);
     // The boxes the last Default left to show, in order; taking them empties the list.
-    std::vector<PointerMessage> takePointerMessages();
+    std::vector<Notice> takePointerNotices();
 
     // Macro group.
     // The macro file and the window system's side of the recorder, once the program knows where
@@ -96,7 +96,7 @@ private:
     // The macro controls show the editor's state again.
     static PageUpdate showMacroEdit();
     // Shows the editor's refusal, if any, then the editor's state.
-    PageUpdate showMacroEdit(const std::optional<MacroMessage>& refusal);
+    PageUpdate showMacroEdit(const std::optional<Notice>& refusal);
 
     DeviceConfigRecord& record_;
     AppSettings& settings_;
@@ -104,5 +104,5 @@ private:
     std::optional<MacroGroup> macro_;
     // Pointer settings: none until the page is first prepared for drawing.
     PointerSettings* pointer_ = nullptr;
-    std::vector<PointerMessage> pointerMessages_;
+    std::vector<Notice> pointerMessages_;
 };

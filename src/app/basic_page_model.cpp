@@ -105,10 +105,7 @@ PageUpdate BasicPageModel::toggleAssignmentList(uint8_t button) {
     if (button < 1 || button > kShownButtonCount) {
         return update;
     }
-    if (std::optional<Refusal> refusal = assignments_.toggleAssignmentList(button - 1u)) {
-        update.message = std::move(refusal->text);
-        update.messageCaption = std::move(refusal->caption);
-    }
+    update.notice = assignments_.toggleAssignmentList(button - 1u);
     return update;
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "lang/notice.h"
 #include "skin/paint_element.h"
 
 // What the view of a page does after its model handled a click or a choice.
@@ -14,9 +15,8 @@ struct PageUpdate {
     bool redrawPage = false;
     // The page's controls show the record again (colour swatches, texts, list contents).
     bool refreshControls = false;
-    // A refusal or a notice for a message box, under `messageCaption` (the program's title when empty).
-    std::optional<std::wstring> message;
-    std::wstring messageCaption;
+    // A refusal or a warning to show once the page is drawn.
+    std::optional<Notice> notice;
 
     bool operator==(const PageUpdate&) const = default;
 };

@@ -6,9 +6,6 @@
 
 namespace {
 
-// The caption of the left-key warning is the same in every language.
-constexpr wchar_t kWarningCaption[] = L"Warning";
-
 constexpr int kDpiSubListWidth = 60;
 constexpr int kDpiSubListHeight = 80;
 
@@ -42,7 +39,7 @@ const std::wstring& AssignmentGroupModel::label(std::size_t slot) const {
     return slot < labels.size() ? labels[slot] : kNoLabel;
 }
 
-std::optional<Refusal> AssignmentGroupModel::toggleAssignmentList(std::size_t slot) {
+std::optional<Notice> AssignmentGroupModel::toggleAssignmentList(std::size_t slot) {
     if (slot >= kShownButtonCount) {
         return std::nullopt;
     }
@@ -52,7 +49,7 @@ std::optional<Refusal> AssignmentGroupModel::toggleAssignmentList(std::size_t sl
         return std::nullopt;
     }
     if (lastLeftClick(slot)) {
-        return Refusal{texts_[TextKey::LeftKeyRequired], kWarningCaption};
+        return warningNotice(texts_[TextKey::LeftKeyRequired]);
     }
     openList_ = slot;
     return std::nullopt;

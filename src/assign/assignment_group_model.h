@@ -11,6 +11,7 @@
 #include "config/app_settings.h"
 #include "config/device_config_record.h"
 #include "lang/language.h"
+#include "lang/notice.h"
 
 // The buttons the page shows and edits (slots 0 to 6); slots 7 to 11 keep their defaults.
 inline constexpr std::size_t kShownButtonCount = 7;
@@ -21,13 +22,6 @@ inline constexpr std::size_t kDpiSwitchItem = kDpiSwitch;
 // Where the DPI sub-list opens: beside the "DPI Switch" item of the open list, 60 by 80 pixels.
 // `list` is the open list's rectangle in the window, `item` the item's rectangle inside the list.
 Rect dpiSubListRect(Rect list, Rect item);
-
-// A message box the view shows: the text and its caption, with an OK button only.
-struct Refusal {
-    std::wstring text;
-    std::wstring caption;
-    bool operator==(const Refusal&) const = default;
-};
 
 // Runs the dialog of a function list item modally and returns what it chose, or nothing when it was
 // cancelled or closed.
@@ -56,7 +50,7 @@ public:
     // A click on box `slot` (0 to 6): closes its open list, or opens it and closes any other. The
     // last button holding Left Click in the edited set (hidden slots count) keeps it: its list does not
     // open and the refusal is returned.
-    std::optional<Refusal> toggleAssignmentList(std::size_t slot);
+    std::optional<Notice> toggleAssignmentList(std::size_t slot);
     // A click elsewhere on the page closes the open list and the DPI sub-list.
     void closeLists();
 

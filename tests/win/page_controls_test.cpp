@@ -60,7 +60,7 @@ public:
     DialogLook dialogLook() const override { return {}; }
     void drawIntoCanvas(const std::vector<PaintElement>&) override {}
     void repaintPage() override {}
-    void showMessage(const std::wstring&) override {}
+    void showNotice(const Notice&) override {}
 
 private:
     ParentWindow parent_;

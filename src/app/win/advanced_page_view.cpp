@@ -7,7 +7,6 @@
 #include "app/page_control_ids.h"
 #include "app/page_control_layout.h"
 #include "app/win/page_controls.h"
-#include "app/win/pointer_message_boxes.h"
 #include "app/win/resource_ids.h"
 #include "assign/win/delay_time_dialog.h"
 #include "assign/win/window_text.h"
@@ -82,7 +81,9 @@ void AdvancedPageView::endRecording() {
 }
 
 void AdvancedPageView::preparePointerSettings(PointerSettings& pointer, DeviceConfigRecord& applied) {
-    showPointerMessages(host_.window(), model_.preparePointerSettings(pointer, applied));
+    for (const Notice& notice : model_.preparePointerSettings(pointer, applied)) {
+        host_.showNotice(notice);
+    }
 }
 
 void AdvancedPageView::closeLists(const ListsToClose& lists) {
@@ -102,7 +103,9 @@ void AdvancedPageView::carryOut(const ClickDecision& decision) {
         break;
     case ClickAction::RestorePointerDefaults:
         show(model_.restorePointerDefaults());
-        showPointerMessages(host_.window(), model_.takePointerMessages());
+        for (const Notice& notice : model_.takePointerNotices()) {
+            host_.showNotice(notice);
+        }
         break;
     case ClickAction::StartMacroRecording:
         show(model_.startMacroRecording());
@@ -192,12 +195,8 @@ void AdvancedPageView::deleteEventLine() {
 }
 
 // Macro group.
-void AdvancedPageView::showMessage(const MacroMessage& message) {
-    if (message.caption == MessageCaption::Warning) {
-        MessageBoxW(host_.window(), message.text.c_str(), std::wstring(kWarningCaption).c_str(), MB_OK);
-    } else {
-        host_.showMessage(message.text);
-    }
+void AdvancedPageView::showNotice(const Notice& notice) {
+    host_.showNotice(notice);
 }
 
 bool AdvancedPageView::installKeyboardHook(unsigned long& errorCode) {

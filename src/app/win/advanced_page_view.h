@@ -49,7 +49,7 @@ private:
 
     // Macro group.
     // RecorderHost: the recorder's and the editor's message boxes, the recording hook, the title.
-    void showMessage(const MacroMessage& message) override;
+    void showNotice(const Notice& notice) override;
     bool installKeyboardHook(unsigned long& errorCode) override;
     void removeKeyboardHook() override;
     void setWindowTitle(const std::wstring& title) override;

@@ -2,15 +2,14 @@
 
 #include "app/win/app_messages.h"
 #include "app/win/resource_ids.h"
-#include "config/win/module_path.h"
+#include "config/win/notice_box.h"
 #include "device/device_notice.h"
 #include "macro/win/macro_record_hook.h"
 #include "ui/win/bitmap_copy.h"
 
 CGorvikDlg::CGorvikDlg(HINSTANCE instance)
     : instance_(instance), appIcon_(LoadIconW(instance, MAKEINTRESOURCEW(IDI_APP_ICON))),
-      taskbarCreatedMessage_(RegisterWindowMessageW(L"TaskbarCreated")),
-      applicationTitle_(applicationTitle(currentModulePath())) {}
+      taskbarCreatedMessage_(RegisterWindowMessageW(L"TaskbarCreated")) {}
 
 INT_PTR CGorvikDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -33,8 +32,8 @@ INT_PTR CGorvikDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return result(0);
     case WM_DEVICECHANGE:
         return onDeviceChange(wParam, lParam);
-    case kApplyNotConfirmedMessage:
-        return onApplyNotConfirmed();
+    case kLaterNoticeMessage:
+        return onLaterNotice();
     case kArrivalCheckMessage:
         return onArrivalCheck();
     case WM_POWERBROADCAST:
@@ -224,6 +223,6 @@ void CGorvikDlg::exitProgram() {
     ExitProcess(0);
 }
 
-void CGorvikDlg::showMessage(const std::wstring& text) {
-    MessageBoxW(hwnd(), text.c_str(), applicationTitle_.c_str(), MB_OK);
+void CGorvikDlg::showNotice(const Notice& notice) {
+    ::showNotice(hwnd(), notice, texts_);
 }

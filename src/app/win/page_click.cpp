@@ -33,9 +33,15 @@ void CGorvikDlg::carryOut(const ClickDecision& decision, Point p) {
         dragWindow(p);
         break;
     case ClickAction::Ok:
+        commit_.ok(deviceLink_.deviceConnected);
+        break;
     case ClickAction::Apply:
+        commit_.apply(deviceLink_.deviceConnected);
+        break;
     case ClickAction::Cancel:
-        commit(decision.action);
+        // The page is drawn again from the reverted record when the window is next opened.
+        state_.revertPending = true;
+        commit_.cancel();
         break;
     case ClickAction::OpenSkinsDialog:
         openSkinsDialog();

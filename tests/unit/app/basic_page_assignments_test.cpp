@@ -63,8 +63,7 @@ protected:
 
 TEST_F(BasicPageAssignments, ABoxOpensItsListExceptTheLastLeftClickWhichIsRefusedWithAWarning) {
     const PageUpdate refused = page.toggleAssignmentList(1);
-    EXPECT_EQ(refused.message, L"Left key must be selected!");
-    EXPECT_EQ(refused.messageCaption, L"Warning");
+    EXPECT_EQ(refused.notice, (Notice{L"Left key must be selected!", L"Warning"}));
     EXPECT_FALSE(page.assignmentListOpen(1));
 
     EXPECT_EQ(page.toggleAssignmentList(4), PageUpdate{});

@@ -128,10 +128,10 @@ TEST(AdvancedSettingsGroup, PointerGroupThroughThePage) {
     for (const auto& c : kClicks) {
         EXPECT_EQ(drawn(c.update), c.expected);
     }
-    const std::vector<PointerMessage> messages = page.takePointerMessages();
+    const std::vector<Notice> messages = page.takePointerNotices();
     ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages[0], (PointerMessage{L"Warning", L"SETMOUSESPEED failed."}));
-    EXPECT_TRUE(page.takePointerMessages().empty());
+    EXPECT_EQ(messages[0], (Notice{L"SETMOUSESPEED failed.", L"Warning"}));
+    EXPECT_TRUE(page.takePointerNotices().empty());
     EXPECT_TRUE(page.preparePointerSettings(pointer, applied).empty());
     EXPECT_EQ(applied.pointerSpeedPosition, 2) << "later drawings keep the edits out of the snapshot";
 }

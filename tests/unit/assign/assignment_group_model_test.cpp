@@ -158,9 +158,9 @@ TEST(AssignmentGroup, LeftKeyRule) {
             group.model.selectKeyMode(KeyMode::ModeB);
         }
         group.model.toggleAssignmentList(5);
-        const std::optional<Refusal> refusal = group.model.toggleAssignmentList(0);
+        const std::optional<Notice> refusal = group.model.toggleAssignmentList(0);
         if (c.message) {
-            EXPECT_EQ(refusal, (Refusal{c.message, L"Warning"}));
+            EXPECT_EQ(refusal, (Notice{c.message, L"Warning"}));
             EXPECT_FALSE(group.model.openList()); // the other open list closed too
         } else {
             EXPECT_FALSE(refusal);

@@ -1,32 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "app/commit_plan.h"
 #include "app/page_switch.h"
 
 namespace {
-
-struct CommitCase {
-    const char* name;
-    ClickAction action;
-    CommitPlan plan;
-};
-
-const CommitCase kCommitCases[] = {
-    {"ok", ClickAction::Ok, {true, true, true, false, false, true}},
-    {"apply", ClickAction::Apply, {true, true, true, false, false, false}},
-    {"cancel", ClickAction::Cancel, {false, false, false, true, true, true}},
-    {"minimise", ClickAction::HideWindow, {}},
-    {"skins", ClickAction::OpenSkinsDialog, {}},
-};
-
-class CommitPlans : public testing::TestWithParam<CommitCase> {};
-
-TEST_P(CommitPlans, StepsOfTheButton) {
-    EXPECT_EQ(commitPlanFor(GetParam().action), GetParam().plan);
-}
-
-INSTANTIATE_TEST_SUITE_P(OkApplyCancel, CommitPlans, testing::ValuesIn(kCommitCases),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PageSwitch, FirstBasicBuildRunsTheExchangeOnce) {
     PageState state;
