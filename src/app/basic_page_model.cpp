@@ -115,13 +115,21 @@ void BasicPageModel::hoverAssignmentList(uint8_t button, std::optional<std::size
     }
 }
 
-PageUpdate BasicPageModel::chooseAssignment(uint8_t button, std::optional<std::size_t> item,
-                                            const RunFunctionDialog& runDialog) {
-    if (button < 1 || button > kShownButtonCount ||
-        !assignments_.launchAssignment(button - 1u, item, runDialog)) {
+PageUpdate BasicPageModel::chooseAssignment(uint8_t button, std::optional<std::size_t> item) {
+    if (button < 1 || button > kShownButtonCount) {
         return {};
     }
-    return assignmentBoxesUpdate({button}, false);
+    const FunctionPick pick = assignments_.pickFunction(button - 1u, item);
+    PageUpdate update = pick.changed ? assignmentBoxesUpdate({button}, false) : PageUpdate{};
+    update.dialog = pick.dialog;
+    return update;
+}
+
+PageUpdate BasicPageModel::assign(const DialogRequest& request, const std::optional<FunctionChoice>& choice) {
+    if (!assignments_.assign(request.slot, choice)) {
+        return {};
+    }
+    return assignmentBoxesUpdate({static_cast<uint8_t>(request.slot + 1u)}, false);
 }
 
 PageUpdate BasicPageModel::chooseDpiSwitch(std::optional<std::size_t> row) {

@@ -53,10 +53,12 @@ public:
     // The pointer rests on `item` of the open list of `button` (nothing: on no item): "DPI Switch"
     // opens the DPI sub-list beside it, any other item closes it.
     void hoverAssignmentList(uint8_t button, std::optional<std::size_t> item);
-    // `item` picked in the list of `button`: a direct function is stored at once, the others through
-    // their dialog, which `runDialog` runs. The box shows the new label.
-    PageUpdate chooseAssignment(uint8_t button, std::optional<std::size_t> item,
-                                const RunFunctionDialog& runDialog);
+    // `item` picked in the list of `button`: a direct function is stored at once and the box shows
+    // its label; the others ask for their dialog, whose result goes to assign().
+    PageUpdate chooseAssignment(uint8_t button, std::optional<std::size_t> item);
+    // The dialog of a request ended with `choice` (nothing: cancelled): the lists close, the slot takes
+    // the choice and its box shows the new label.
+    PageUpdate assign(const DialogRequest& request, const std::optional<FunctionChoice>& choice);
     // Row `row` of the DPI sub-list picked: the open list's button gets that DPI switch.
     PageUpdate chooseDpiSwitch(std::optional<std::size_t> row);
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "assign/assignment_group_model.h"
 #include "lang/notice.h"
 #include "skin/paint_element.h"
 
@@ -17,6 +18,8 @@ struct PageUpdate {
     bool refreshControls = false;
     // A refusal or a warning to show once the page is drawn.
     std::optional<Notice> notice;
+    // The function dialog the view runs next; what it chose goes back to the model.
+    std::optional<DialogRequest> dialog;
 
     bool operator==(const PageUpdate&) const = default;
 };

@@ -203,10 +203,13 @@ void BasicPageView::chooseAssignment(int control, int notification) {
         if (!item) {
             return;
         }
-        const RunFunctionDialog runDialog = [this](FunctionDialog dialog) {
-            return runFunctionDialog(host_.window(), host_.dialogLook(), host_.texts(), dialog);
-        };
-        show(model_.chooseAssignment(button, item, runDialog));
+        const PageUpdate update = model_.chooseAssignment(button, item);
+        show(update);
+        if (update.dialog) {
+            const std::optional<FunctionChoice> choice =
+                runFunctionDialog(host_.window(), host_.dialogLook(), host_.texts(), update.dialog->dialog);
+            show(model_.assign(*update.dialog, choice));
+        }
     }
     showAssignmentLists();
 }

@@ -116,25 +116,29 @@ TEST_F(BasicPageAssignments, TheDpiSubListFollowsThePointerAndItsChoiceRedrawsTh
 
 struct ChoiceCase {
     std::size_t item;
-    std::optional<DialogChoice> dialogResult; // nothing: the dialog was cancelled
-    std::wstring expectedLabel;               // empty: no redraw
+    std::optional<FunctionChoice> dialogResult; // nothing: the dialog was cancelled
+    std::wstring expectedLabel;                 // empty: no redraw
 };
 
 TEST_F(BasicPageAssignments, AFunctionChosenInTheListIsStoredAndItsBoxRedrawnUnlessItsDialogWasCancelled) {
     const ChoiceCase cases[] = {
         {14, std::nullopt, L"Key Off"},
-        {11, SingleKeyChoice{L"F5"}, L"Single Key-F5"},
+        {11, singleKeyChoice(UiTexts(), L"F5"), L"Single Key-F5"},
         {10, std::nullopt, L""},
         {kDpiSwitchItem, std::nullopt, L""},
     };
     for (const ChoiceCase& c : cases) {
         page.toggleAssignmentList(2);
-        std::optional<FunctionDialog> ran;
-        const RunFunctionDialog runDialog = [&](FunctionDialog dialog) {
-            ran = dialog;
-            return c.dialogResult;
-        };
-        const PageUpdate update = page.chooseAssignment(2, c.item, runDialog);
+        PageUpdate update = page.chooseAssignment(2, c.item);
+        const std::optional<DialogRequest> ran = update.dialog;
+        if (ran) {
+            PageUpdate onlyTheDialog;
+            onlyTheDialog.dialog = ran;
+            EXPECT_EQ(update, onlyTheDialog) << "nothing is drawn before the dialog ran";
+            EXPECT_EQ(ran->slot, 1u);
+            EXPECT_TRUE(page.assignmentListOpen(2)) << "the list stays open while the dialog runs";
+            update = page.assign(*ran, c.dialogResult);
+        }
         if (c.expectedLabel.empty()) {
             EXPECT_EQ(update, PageUpdate{}) << c.item;
         } else {
