@@ -34,12 +34,37 @@ void AdvancedPageModel::reset() {
     }
 }
 
-void AdvancedPageModel::describe(ClickContext& context) const {
-    context.mouseEventListOpen = mouseEventListOpen();
+const AdvancedPageModel::AreaHandler AdvancedPageModel::kAreaHandlers[] = {
+    {HotArea::PrecisionCheckBox, &AdvancedPageModel::onPrecisionCheckBox},
+    {HotArea::OneScreenCheckBox, &AdvancedPageModel::onOneScreenCheckBox},
+    {HotArea::PointerDefault, &AdvancedPageModel::onPointerDefault},
+    {HotArea::RecordStart, &AdvancedPageModel::onRecordStart},
+    {HotArea::RecordStop, &AdvancedPageModel::onRecordStop},
+    {HotArea::NewMacro, &AdvancedPageModel::onNewMacro},
+    {HotArea::DeleteMacro, &AdvancedPageModel::onDeleteMacro},
+    {HotArea::ConfirmMacro, &AdvancedPageModel::onConfirmMacro},
+    {HotArea::MouseEventHeader, &AdvancedPageModel::onMouseEventHeader},
+    {HotArea::PointerSliderSegment, &AdvancedPageModel::onPointerSliderSegment},
+};
+
+std::optional<PageUpdate> AdvancedPageModel::click(Point p) {
+    closeListsAt(p);
+    const std::optional<HotAreaEntry> hit = clickTargetAt(advancedPageAreas(), p);
+    if (!hit) {
+        return std::nullopt;
+    }
+    for (const AreaHandler& handler : kAreaHandlers) {
+        if (handler.area == hit->area) {
+            return (this->*handler.handle)(*hit);
+        }
+    }
+    return std::nullopt;
 }
 
-void AdvancedPageModel::closeLists(const ListsToClose& lists) {
-    if (macro_ && lists.mouseEventList) {
+void AdvancedPageModel::closeListsAt(Point p) {
+    const bool onList = hotAreaRect(HotArea::MouseEventList).contains(p) ||
+                        hotAreaRect(HotArea::MouseEventHeader).contains(p);
+    if (macro_ && mouseEventListOpen() && !onList) {
         macro_->editor.closeMouseEventList();
     }
 }

@@ -20,6 +20,9 @@ struct PageUpdate {
     std::optional<Notice> notice;
     // The function dialog the view runs next; what it chose goes back to the model.
     std::optional<DialogRequest> dialog;
+    // The stage (1..4) whose colour the system's colour chooser picks next; the colour goes back to
+    // the model. The chooser opens with its own defaults (black), not with the stage's colour.
+    std::optional<uint8_t> colourForStage;
 
     bool operator==(const PageUpdate&) const = default;
 };

@@ -72,7 +72,8 @@ private:
     // Gives the keyboard to the window itself when the page's controls went with the one that had it.
     void takeBackKeyboardFocus();
     void runFirstBuildSteps();
-    PageView* viewOf(Page page);
+    PageFeature* featureOf(Page page);
+    PageFeature* shownPage() { return featureOf(state_.pages.activePage); }
     PagePaintInput paintInput() const;
     PaintResources paintResources();
 
@@ -94,8 +95,7 @@ private:
 
     // Clicks (page_click.cpp): the frame's own actions here, the page's in its view.
     INT_PTR onLeftButtonDown(LPARAM position);
-    ClickContext clickContext() const;
-    void carryOut(const ClickDecision& decision, Point p);
+    void carryOut(ClickAction action, Point p);
     void openSkinsDialog();
     void openWebLink();
     void dragWindow(Point p);
@@ -173,7 +173,8 @@ private:
     CommitService commit_{config_, pointerSettings_, *this};
 
     BasicPageView basicPage_{*this, config_.record, settings_, texts_};
-    AdvancedPageView advancedPage_{*this, config_.record, settings_, texts_};
+    AdvancedPageView advancedPage_{
+        *this, config_.record, settings_, texts_, pointerSettings_, config_.appliedRecord, paths_};
     MainWindowHover hover_;
     MainWindowControlColours controlColours_;
     PngCache images_;

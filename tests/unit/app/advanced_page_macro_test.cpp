@@ -65,18 +65,19 @@ TEST_F(MacroPage, RefusalsReachTheHostWithTheirCaptionAndTheControlsShowTheEdito
 
 TEST_F(MacroPage, TheMouseEventListClosesOnAClickElsewhereAndOnEveryPageBuild) {
     page.openMacroFile(file, host);
-    ListsToClose clickElsewhere;
-    clickElsewhere.mouseEventList = true;
     for (bool closeByClick : {true, false}) {
         EXPECT_EQ(page.toggleMouseEventList(), refresh());
-        ClickContext context;
-        page.describe(context);
-        EXPECT_TRUE(context.mouseEventListOpen);
-        page.closeLists(ListsToClose{});
+        EXPECT_TRUE(page.mouseEventListOpen());
+        page.closeListsAt({740, 500});
         EXPECT_TRUE(page.mouseEventListOpen()) << "a click inside the list keeps it";
-        closeByClick ? page.closeLists(clickElsewhere) : page.reset();
+        page.closeListsAt({740, 405});
+        EXPECT_TRUE(page.mouseEventListOpen()) << "a click on its header is left to the toggle";
+        closeByClick ? page.closeListsAt({100, 100}) : page.reset();
         EXPECT_FALSE(page.mouseEventListOpen());
     }
+    page.toggleMouseEventList();
+    EXPECT_EQ(page.click({520, 530}), refresh()) << "New acts once the list is closed";
+    EXPECT_FALSE(page.mouseEventListOpen());
 }
 
 TEST_F(MacroPage, KeysRecordedThroughThePageReachTheRecordsMacroSlotOnConfirm) {

@@ -49,10 +49,12 @@ protected:
         storeDefaultButtonLabels(settings, texts);
     }
 
-    ClickContext context() const {
-        ClickContext described;
-        page.describe(described);
-        return described;
+    std::array<bool, 7> openLists() const {
+        std::array<bool, 7> open{};
+        for (uint8_t button = 1; button <= open.size(); ++button) {
+            open[button - 1u] = page.assignmentListOpen(button);
+        }
+        return open;
     }
 
     DeviceConfigRecord record{};
@@ -68,34 +70,41 @@ TEST_F(BasicPageAssignments, ABoxOpensItsListExceptTheLastLeftClickWhichIsRefuse
 
     EXPECT_EQ(page.toggleAssignmentList(4), PageUpdate{});
     EXPECT_TRUE(page.assignmentListOpen(4));
-    EXPECT_EQ(context().assignmentListOpen, (std::array<bool, 7>{false, false, false, true}));
+    EXPECT_EQ(openLists(), (std::array<bool, 7>{false, false, false, true}));
     EXPECT_EQ(page.assignmentListItems().size(), 15u);
     EXPECT_EQ(page.toggleAssignmentList(8), PageUpdate{}) << "there is no eighth box";
 }
 
 struct CloseCase {
     const char* what;
-    ListsToClose lists;
+    Point p;
     bool listStaysOpen;
 };
 
 TEST_F(BasicPageAssignments, AClickElsewhereClosesTheOpenListOrOnlyItsDpiSubList) {
-    ListsToClose otherList;
-    otherList.assignmentList[2] = true; // the click is not on list 3, which is the open one
-    otherList.dpiSubList = true;
-    ListsToClose ownHeader; // the click is on the open list's own header
-    ownHeader.assignmentList[0] = true;
-    ownHeader.dpiSubList = true;
-    const CloseCase cases[] = {{"elsewhere", otherList, false}, {"own header", ownHeader, true}};
+    const CloseCase cases[] = {{"elsewhere", {700, 600}, false}, {"own header", {300, 250}, true}};
     for (const CloseCase& c : cases) {
         page.reset();
         page.toggleAssignmentList(3);
         page.hoverAssignmentList(3, kDpiSwitchItem);
-        ASSERT_TRUE(context().dpiSubListExists) << c.what;
-        page.closeLists(c.lists);
+        ASSERT_TRUE(page.dpiSubListOpen()) << c.what;
+        page.closeListsAt(c.p);
         EXPECT_EQ(page.assignmentListOpen(3), c.listStaysOpen) << c.what;
         EXPECT_FALSE(page.dpiSubListOpen()) << c.what;
     }
+}
+
+// A click on the page closes the lists it is not on before its own area acts.
+TEST_F(BasicPageAssignments, AClickOnAnotherBoxClosesTheOpenListAndTogglesItsOwn) {
+    page.toggleAssignmentList(7);
+    ASSERT_TRUE(page.click({300, 250}));
+    EXPECT_EQ(openLists(), (std::array<bool, 7>{false, false, true, false, false, false, false}));
+    ASSERT_TRUE(page.click({300, 250}));
+    EXPECT_EQ(openLists(), (std::array<bool, 7>{}))
+        << "a click on the open list's own box is left to the toggle, which closes it";
+    page.toggleAssignmentList(2);
+    EXPECT_EQ(page.click({700, 600}), std::nullopt) << "no area there: the window is dragged";
+    EXPECT_EQ(openLists(), (std::array<bool, 7>{}));
 }
 
 TEST_F(BasicPageAssignments, TheDpiSubListFollowsThePointerAndItsChoiceRedrawsTheBox) {
