@@ -1,8 +1,68 @@
 #include "app/hot_area.h"
 
+#include <array>
+#include <cstddef>
 #include <vector>
 
 #include "skin/hover_tracker.h"
+
+namespace {
+
+enum class AreaTable { Frame, Basic, Advanced };
+
+#define PAGE_WINDOW(width, height)
+#define PAGE_CONTROL(name, left, top, right, bottom)
+#define HOT_AREA(table, area, index, subIndex, left, top, right, bottom)                                     \
+    HotAreaEntry{HotArea::area, {left, top, right, bottom}, index, subIndex},
+constexpr std::array kAreas{
+#include "app/page_layout.inc"
+};
+#undef HOT_AREA
+#define HOT_AREA(table, area, index, subIndex, left, top, right, bottom) AreaTable::table,
+constexpr std::array kTables{
+#include "app/page_layout.inc"
+};
+#undef HOT_AREA
+#undef PAGE_CONTROL
+#undef PAGE_WINDOW
+
+constexpr std::size_t firstOf(AreaTable table) {
+    std::size_t first = 0;
+    while (first < kTables.size() && kTables[first] != table) {
+        ++first;
+    }
+    return first;
+}
+
+constexpr std::size_t countOf(AreaTable table) {
+    std::size_t count = 0;
+    for (std::size_t row = firstOf(table); row < kTables.size() && kTables[row] == table; ++row) {
+        ++count;
+    }
+    return count;
+}
+
+// A table's rows stand together, so that each table is one run of the layout's rows.
+static_assert(countOf(AreaTable::Frame) + countOf(AreaTable::Basic) + countOf(AreaTable::Advanced) ==
+              kAreas.size());
+
+std::span<const HotAreaEntry> tableOf(AreaTable table) {
+    return std::span(kAreas).subspan(firstOf(table), countOf(table));
+}
+
+} // namespace
+
+std::span<const HotAreaEntry> commonFrameAreas() {
+    return tableOf(AreaTable::Frame);
+}
+
+std::span<const HotAreaEntry> basicPageAreas() {
+    return tableOf(AreaTable::Basic);
+}
+
+std::span<const HotAreaEntry> advancedPageAreas() {
+    return tableOf(AreaTable::Advanced);
+}
 
 bool isClickTarget(HotArea area) {
     return area != HotArea::AssignmentList && area != HotArea::LightingList &&

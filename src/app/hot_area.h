@@ -52,7 +52,8 @@ struct HotAreaEntry {
     uint8_t subIndex = 0;
 };
 
-// The tables, each in the order the click dispatch tests its areas; the list windows come last.
+// The tables of the page layout (page_layout.inc), each in the order a click tests its areas; the
+// list windows come last.
 std::span<const HotAreaEntry> commonFrameAreas();
 std::span<const HotAreaEntry> basicPageAreas();
 std::span<const HotAreaEntry> advancedPageAreas();
