@@ -57,6 +57,7 @@ PAGE_LAYOUT = REPO / "src" / "app" / "page_layout.inc"
 _NUMBER = r"\s*(-?\d+)\s*"
 _ROWS = {
     "PAGE_WINDOW": re.compile(rf"PAGE_WINDOW\({_NUMBER},{_NUMBER}\)"),
+    "AREA_KIND": re.compile(r"AREA_KIND\(\s*(\w+)\s*,\s*(Target|OpenList)\s*\)"),
     "HOT_AREA": re.compile(rf"HOT_AREA\(\s*(Frame|Basic|Advanced)\s*,\s*(\w+)\s*,{_NUMBER},{_NUMBER},"
                            rf"{_NUMBER},{_NUMBER},{_NUMBER},{_NUMBER}\)"),
     "PAGE_CONTROL": re.compile(rf"PAGE_CONTROL\(\s*(\w+)\s*,{_NUMBER},{_NUMBER},{_NUMBER},{_NUMBER}\)"),
@@ -89,6 +90,8 @@ def read_page_layout(path=PAGE_LAYOUT):
         values = match.groups()
         if kind == "PAGE_WINDOW":
             size = (int(values[0]), int(values[1]))
+        elif kind == "AREA_KIND":
+            continue
         elif kind == "HOT_AREA":
             table, name, index, sub = values[0], values[1], int(values[2]), int(values[3])
             if index:

@@ -11,6 +11,7 @@ namespace {
 enum class AreaTable { Frame, Basic, Advanced };
 
 #define PAGE_WINDOW(width, height)
+#define AREA_KIND(area, role)
 #define PAGE_CONTROL(name, left, top, right, bottom)
 #define HOT_AREA(table, area, index, subIndex, left, top, right, bottom)                                     \
     HotAreaEntry{HotArea::area, {left, top, right, bottom}, index, subIndex},
@@ -24,6 +25,7 @@ constexpr std::array kTables{
 };
 #undef HOT_AREA
 #undef PAGE_CONTROL
+#undef AREA_KIND
 #undef PAGE_WINDOW
 
 constexpr std::size_t firstOf(AreaTable table) {
@@ -65,8 +67,28 @@ std::span<const HotAreaEntry> advancedPageAreas() {
 }
 
 bool isClickTarget(HotArea area) {
-    return area != HotArea::AssignmentList && area != HotArea::LightingList &&
-           area != HotArea::MouseEventList;
+    enum class Role { Target, OpenList };
+    struct AreaKind {
+        HotArea area;
+        Role role;
+    };
+#define PAGE_WINDOW(width, height)
+#define AREA_KIND(area, role) AreaKind{HotArea::area, Role::role},
+#define HOT_AREA(table, area, index, subIndex, left, top, right, bottom)
+#define PAGE_CONTROL(name, left, top, right, bottom)
+    constexpr std::array kKinds{
+#include "app/page_layout.inc"
+    };
+#undef PAGE_CONTROL
+#undef HOT_AREA
+#undef AREA_KIND
+#undef PAGE_WINDOW
+    for (const AreaKind& kind : kKinds) {
+        if (kind.area == area) {
+            return kind.role == Role::Target;
+        }
+    }
+    return false;
 }
 
 Rect hotAreaRect(HotArea area, uint8_t index, uint8_t subIndex) {

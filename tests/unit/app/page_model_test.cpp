@@ -74,6 +74,26 @@ TEST_F(BasicPage, NoListIsOpenAfterAReset) {
     EXPECT_FALSE(page.dpiSubListOpen());
 }
 
+// Every area of a page's layout that takes clicks has a handler in its page: a click on it is used up,
+// never handed back to drag the window.
+TEST(PageAreas, EveryClickTargetOfBothPagesActs) {
+    DeviceConfigRecord record{};
+    record.dpiStageEnabled = {1, 1, 1, 1};
+    AppSettings settings;
+    UiTexts texts;
+    BasicPageModel basic(record, settings, texts);
+    AdvancedPageModel advanced(record, settings, texts);
+    for (const HotAreaEntry& entry : basicPageAreas()) {
+        EXPECT_EQ(basic.click(entry.rect.topLeft()).has_value(), isClickTarget(entry.area))
+            << static_cast<int>(entry.area) << " " << int(entry.index) << " " << int(entry.subIndex);
+        basic.reset();
+    }
+    for (const HotAreaEntry& entry : advancedPageAreas()) {
+        EXPECT_EQ(advanced.click(entry.rect.topLeft()).has_value(), isClickTarget(entry.area))
+            << static_cast<int>(entry.area) << " " << int(entry.index) << " " << int(entry.subIndex);
+    }
+}
+
 TEST(AdvancedPage, TheMouseEventListIsClosedAfterAReset) {
     DeviceConfigRecord record{};
     AppSettings settings;
