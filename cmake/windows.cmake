@@ -99,7 +99,7 @@ endforeach()
 
 # The skins, rendered from their drawing sources into Skins/ of the build folder.
 file(GLOB_RECURSE SKIN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/skins/*.py
-     ${CMAKE_SOURCE_DIR}/src/app/page_control_layout.h)
+     ${CMAKE_SOURCE_DIR}/src/app/page_layout.inc)
 add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/Skins/.rendered
                    COMMAND /usr/bin/python3 ${CMAKE_SOURCE_DIR}/skins/render_skins.py --out ${CMAKE_BINARY_DIR}
                    COMMAND ${CMAKE_COMMAND} -E touch ${CMAKE_BINARY_DIR}/Skins/.rendered

@@ -58,9 +58,10 @@ def program_rects():
     folder = layout.REPO / "src" / "assign"
     for header, images in HEADERS.items():
         path = folder / header
-        if not path.exists():
-            continue
-        text = path.read_text(encoding="utf-8")
+        try:
+            text = path.read_text(encoding="utf-8")
+        except OSError as error:
+            raise layout.LayoutError(f"cannot read the dialog header {path}: {error}") from error
         found = [(m.group(1), tuple(int(v) for v in m.groups()[1:])) for m in _RECT.finditer(text)]
         for m in _DROPDOWN.finditer(text):
             # {displayId, display, clickArea, listId, list}

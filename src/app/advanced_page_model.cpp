@@ -34,12 +34,37 @@ void AdvancedPageModel::reset() {
     }
 }
 
-void AdvancedPageModel::describe(ClickContext& context) const {
-    context.mouseEventListOpen = mouseEventListOpen();
+const AdvancedPageModel::AreaHandler AdvancedPageModel::kAreaHandlers[] = {
+    {HotArea::PrecisionCheckBox, &AdvancedPageModel::onPrecisionCheckBox},
+    {HotArea::OneScreenCheckBox, &AdvancedPageModel::onOneScreenCheckBox},
+    {HotArea::PointerDefault, &AdvancedPageModel::onPointerDefault},
+    {HotArea::RecordStart, &AdvancedPageModel::onRecordStart},
+    {HotArea::RecordStop, &AdvancedPageModel::onRecordStop},
+    {HotArea::NewMacro, &AdvancedPageModel::onNewMacro},
+    {HotArea::DeleteMacro, &AdvancedPageModel::onDeleteMacro},
+    {HotArea::ConfirmMacro, &AdvancedPageModel::onConfirmMacro},
+    {HotArea::MouseEventHeader, &AdvancedPageModel::onMouseEventHeader},
+    {HotArea::PointerSliderSegment, &AdvancedPageModel::onPointerSliderSegment},
+};
+
+std::optional<PageUpdate> AdvancedPageModel::click(Point p) {
+    closeListsAt(p);
+    const std::optional<HotAreaEntry> hit = clickTargetAt(advancedPageAreas(), p);
+    if (!hit) {
+        return std::nullopt;
+    }
+    for (const AreaHandler& handler : kAreaHandlers) {
+        if (handler.area == hit->area) {
+            return (this->*handler.handle)(*hit);
+        }
+    }
+    return std::nullopt;
 }
 
-void AdvancedPageModel::closeLists(const ListsToClose& lists) {
-    if (macro_ && lists.mouseEventList) {
+void AdvancedPageModel::closeListsAt(Point p) {
+    const bool onList = hotAreaRect(HotArea::MouseEventList).contains(p) ||
+                        hotAreaRect(HotArea::MouseEventHeader).contains(p);
+    if (macro_ && mouseEventListOpen() && !onList) {
         macro_->editor.closeMouseEventList();
     }
 }
@@ -55,9 +80,9 @@ PageUpdate AdvancedPageModel::showMacroEdit() {
     return update;
 }
 
-PageUpdate AdvancedPageModel::showMacroEdit(const std::optional<MacroMessage>& refusal) {
+PageUpdate AdvancedPageModel::showMacroEdit(const std::optional<Notice>& refusal) {
     if (refusal) {
-        macro_->host.showMessage(*refusal);
+        macro_->host.showNotice(*refusal);
     }
     return showMacroEdit();
 }
@@ -77,18 +102,18 @@ PageUpdate AdvancedPageModel::endRecording() {
     return {};
 }
 
-std::vector<PointerMessage> AdvancedPageModel::preparePointerSettings(PointerSettings& pointer,
-                                                                      DeviceConfigRecord& applied) {
+std::vector<Notice> AdvancedPageModel::preparePointerSettings(PointerSettings& pointer,
+                                                              DeviceConfigRecord& applied) {
     const bool firstDrawing = pointer_ == nullptr;
     pointer_ = &pointer;
-    std::vector<PointerMessage> messages = pointer.readSystemOnce();
+    std::vector<Notice> messages = pointer.readSystemOnce();
     if (firstDrawing) {
         copyPointerFields(record_, applied);
     }
     return messages;
 }
 
-std::vector<PointerMessage> AdvancedPageModel::takePointerMessages() {
+std::vector<Notice> AdvancedPageModel::takePointerNotices() {
     return std::exchange(pointerMessages_, {});
 }
 
@@ -109,7 +134,7 @@ PageUpdate AdvancedPageModel::toggleScrollOneScreen() {
 }
 
 // Default sets the system at once, the mouse connected or not; its refusals wait in
-// takePointerMessages().
+// takePointerNotices().
 PageUpdate AdvancedPageModel::restorePointerDefaults() {
     if (pointer_ == nullptr) {
         return {};

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/click_dispatch.h"
+#include "app/hot_area.h"
 #include "app/page_update.h"
 #include "config/app_settings.h"
 #include "config/device_config_record.h"
@@ -29,8 +29,12 @@ public:
 
     // A page build starts with the mouse-event list closed.
     void reset();
-    void describe(ClickContext& context) const;
-    void closeLists(const ListsToClose& lists);
+    // A click at p on the page: the open mouse-event list closes unless the click is on it or its
+    // header, then the page area it hits acts (the table in advanced_page_model.cpp). Nothing when it
+    // hits no area: the window is dragged.
+    std::optional<PageUpdate> click(Point p);
+    // The mouse-event list closes unless p is on it or its header (a click on the frame's buttons).
+    void closeListsAt(Point p);
 
     bool mouseEventListOpen() const { return macro_ && macro_->editor.mouseEventListOpen(); }
 
@@ -39,7 +43,7 @@ public:
     PageUpdate loadMacroPage();
     PageUpdate endRecording();
 
-    // The page's entry points, one per click action of the page (see ClickAction).
+    // What the page's areas do.
     PageUpdate togglePointerPrecision();
     PageUpdate toggleScrollOneScreen();
     PageUpdate restorePointerDefaults();
@@ -55,9 +59,9 @@ public:
     // Before each drawing of the page: the run's pointer settings (the main window's), which read
     // the system at the first drawing. What the system gave then is also what Cancel goes back to,
     // so `applied` (the snapshot) takes the five fields as read. Returns the boxes to show.
-    std::vector<PointerMessage> preparePointerSettings(PointerSettings& pointer, DeviceConfigRecord& applied);
+    std::vector<Notice> preparePointerSettings(PointerSettings& pointer, DeviceConfigRecord& applied);
     // The boxes the last Default left to show, in order; taking them empties the list.
-    std::vector<PointerMessage> takePointerMessages();
+    std::vector<Notice> takePointerNotices();
 
     // Macro group.
     // The macro file and the window system's side of the recorder, once the program knows where
@@ -84,6 +88,25 @@ public:
     PageUpdate onRecordedKey(bool released);
 
 private:
+    // One row per kind of area: what a click on it does.
+    struct AreaHandler {
+        HotArea area;
+        PageUpdate (AdvancedPageModel::*handle)(const HotAreaEntry& hit);
+    };
+    static const AreaHandler kAreaHandlers[];
+    PageUpdate onPrecisionCheckBox(const HotAreaEntry&) { return togglePointerPrecision(); }
+    PageUpdate onOneScreenCheckBox(const HotAreaEntry&) { return toggleScrollOneScreen(); }
+    PageUpdate onPointerDefault(const HotAreaEntry&) { return restorePointerDefaults(); }
+    PageUpdate onRecordStart(const HotAreaEntry&) { return startMacroRecording(); }
+    PageUpdate onRecordStop(const HotAreaEntry&) { return stopMacroRecording(); }
+    PageUpdate onNewMacro(const HotAreaEntry&) { return newMacro(); }
+    PageUpdate onDeleteMacro(const HotAreaEntry&) { return deleteMacro(); }
+    PageUpdate onConfirmMacro(const HotAreaEntry&) { return saveMacro(); }
+    PageUpdate onMouseEventHeader(const HotAreaEntry&) { return toggleMouseEventList(); }
+    PageUpdate onPointerSliderSegment(const HotAreaEntry& hit) {
+        return setPointerSlider(hit.index, hit.subIndex);
+    }
+
     // Macro group: record.ini, the editor on it and the record's macro area, and the recorder.
     struct MacroGroup {
         MacroGroup(ProfileStore& file, MacroArea& area, RecorderHost& host, const UiTexts& texts)
@@ -96,7 +119,7 @@ private:
     // The macro controls show the editor's state again.
     static PageUpdate showMacroEdit();
     // Shows the editor's refusal, if any, then the editor's state.
-    PageUpdate showMacroEdit(const std::optional<MacroMessage>& refusal);
+    PageUpdate showMacroEdit(const std::optional<Notice>& refusal);
 
     DeviceConfigRecord& record_;
     AppSettings& settings_;
@@ -104,5 +127,5 @@ private:
     std::optional<MacroGroup> macro_;
     // Pointer settings: none until the page is first prepared for drawing.
     PointerSettings* pointer_ = nullptr;
-    std::vector<PointerMessage> pointerMessages_;
+    std::vector<Notice> pointerMessages_;
 };

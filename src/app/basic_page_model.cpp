@@ -35,31 +35,90 @@ void BasicPageModel::reset() {
     lighting_.closeList();
 }
 
-void BasicPageModel::describe(ClickContext& context) const {
-    for (uint8_t button = 1; button <= kShownButtonCount; ++button) {
-        context.assignmentListOpen[button - 1u] = assignmentListOpen(button);
+const BasicPageModel::AreaHandler BasicPageModel::kAreaHandlers[] = {
+    {HotArea::ModeA, &BasicPageModel::onModeButton},
+    {HotArea::ModeB, &BasicPageModel::onModeButton},
+    {HotArea::KeyDefault, &BasicPageModel::onKeyDefault},
+    {HotArea::AssignmentHeader, &BasicPageModel::onAssignmentHeader},
+    {HotArea::ReportRateSegment, &BasicPageModel::onReportRateSegment},
+    {HotArea::DpiStageCheckBox, &BasicPageModel::onStageCheckBox},
+    {HotArea::DpiColourSwatch, &BasicPageModel::onStageSwatch},
+    {HotArea::LightingHeader, &BasicPageModel::onLightingHeader},
+    {HotArea::DpiLevelCell, &BasicPageModel::onDpiLevelCell},
+};
+
+std::optional<PageUpdate> BasicPageModel::click(Point p) {
+    closeListsAt(p);
+    const std::optional<HotAreaEntry> hit = clickTargetAt(basicPageAreas(), p);
+    if (!hit) {
+        return std::nullopt;
     }
-    context.dpiSubListExists = dpiSubListOpen();
-    for (uint8_t list = 1; list <= kLightingListCount; ++list) {
-        context.lightingListOpen[list - 1u] = lightingListOpen(list);
+    for (const AreaHandler& handler : kAreaHandlers) {
+        if (handler.area == hit->area) {
+            return (this->*handler.handle)(*hit);
+        }
     }
-    for (std::size_t stage = 0; stage < context.dpiStageEnabled.size(); ++stage) {
-        context.dpiStageEnabled[stage] = record_.dpiStageEnabled[stage] != 0;
-    }
+    return std::nullopt;
 }
 
-void BasicPageModel::closeLists(const ListsToClose& lists) {
+// A click anywhere but on the open function list or its box closes the list, and the DPI sub-list
+// with it; a click on a box closes the DPI sub-list of the open list as well, as the pointer is on
+// no item of it. A lighting list closes unless the click is on it or its header.
+void BasicPageModel::closeListsAt(Point p) {
+    const auto on = [p](HotArea list, HotArea header, uint8_t index) {
+        return hotAreaRect(list, index).contains(p) || hotAreaRect(header, index).contains(p);
+    };
     const std::optional<std::size_t> slot = assignments_.openList();
-    if (slot && lists.assignmentList[*slot]) {
+    bool offSomeBox = false;
+    for (uint8_t button = 1; button <= kShownButtonCount; ++button) {
+        offSomeBox = offSomeBox || !on(HotArea::AssignmentList, HotArea::AssignmentHeader, button);
+    }
+    if (slot && !on(HotArea::AssignmentList, HotArea::AssignmentHeader, static_cast<uint8_t>(*slot + 1u))) {
         assignments_.closeLists();
-    } else if (slot && lists.dpiSubList) {
-        // The pointer is on no item of the list that stays open: its DPI sub-list closes.
+    } else if (slot && offSomeBox && dpiSubListOpen()) {
         assignments_.onAssignmentListHover(*slot, std::nullopt);
     }
     const std::optional<LightingField> open = lighting_.openList();
-    if (open && lists.lightingList[static_cast<std::size_t>(*open) - 1u]) {
+    if (open && !on(HotArea::LightingList, HotArea::LightingHeader, static_cast<uint8_t>(*open))) {
         lighting_.closeList();
     }
+}
+
+PageUpdate BasicPageModel::onModeButton(const HotAreaEntry& hit) {
+    return selectKeyMode(hit.area == HotArea::ModeA ? 0 : 1);
+}
+
+PageUpdate BasicPageModel::onKeyDefault(const HotAreaEntry&) {
+    return restoreDefaultAssignments();
+}
+
+PageUpdate BasicPageModel::onAssignmentHeader(const HotAreaEntry& hit) {
+    return toggleAssignmentList(hit.index);
+}
+
+PageUpdate BasicPageModel::onReportRateSegment(const HotAreaEntry& hit) {
+    return selectReportRate(hit.index);
+}
+
+PageUpdate BasicPageModel::onStageCheckBox(const HotAreaEntry& hit) {
+    return toggleDpiStage(hit.index);
+}
+
+// The colour of a stage that is off cannot be chosen.
+PageUpdate BasicPageModel::onStageSwatch(const HotAreaEntry& hit) {
+    PageUpdate update;
+    if (hit.index >= 1 && hit.index <= kDpiStageCount && record_.dpiStageEnabled[hit.index - 1u] != 0) {
+        update.colourForStage = hit.index;
+    }
+    return update;
+}
+
+PageUpdate BasicPageModel::onLightingHeader(const HotAreaEntry& hit) {
+    return toggleLightingList(hit.index);
+}
+
+PageUpdate BasicPageModel::onDpiLevelCell(const HotAreaEntry& hit) {
+    return setDpiStep(hit.index, hit.subIndex);
 }
 
 bool BasicPageModel::lightingListOpen(uint8_t list) const {
@@ -105,10 +164,7 @@ PageUpdate BasicPageModel::toggleAssignmentList(uint8_t button) {
     if (button < 1 || button > kShownButtonCount) {
         return update;
     }
-    if (std::optional<Refusal> refusal = assignments_.toggleAssignmentList(button - 1u)) {
-        update.message = std::move(refusal->text);
-        update.messageCaption = std::move(refusal->caption);
-    }
+    update.notice = assignments_.toggleAssignmentList(button - 1u);
     return update;
 }
 
@@ -118,13 +174,21 @@ void BasicPageModel::hoverAssignmentList(uint8_t button, std::optional<std::size
     }
 }
 
-PageUpdate BasicPageModel::chooseAssignment(uint8_t button, std::optional<std::size_t> item,
-                                            const RunFunctionDialog& runDialog) {
-    if (button < 1 || button > kShownButtonCount ||
-        !assignments_.launchAssignment(button - 1u, item, runDialog)) {
+PageUpdate BasicPageModel::chooseAssignment(uint8_t button, std::optional<std::size_t> item) {
+    if (button < 1 || button > kShownButtonCount) {
         return {};
     }
-    return assignmentBoxesUpdate({button}, false);
+    const FunctionPick pick = assignments_.pickFunction(button - 1u, item);
+    PageUpdate update = pick.changed ? assignmentBoxesUpdate({button}, false) : PageUpdate{};
+    update.dialog = pick.dialog;
+    return update;
+}
+
+PageUpdate BasicPageModel::assign(const DialogRequest& request, const std::optional<FunctionChoice>& choice) {
+    if (!assignments_.assign(request.slot, choice)) {
+        return {};
+    }
+    return assignmentBoxesUpdate({static_cast<uint8_t>(request.slot + 1u)}, false);
 }
 
 PageUpdate BasicPageModel::chooseDpiSwitch(std::optional<std::size_t> row) {

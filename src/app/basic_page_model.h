@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/click_dispatch.h"
+#include "app/hot_area.h"
 #include "app/page_update.h"
 #include "assign/assignment_group_model.h"
 #include "config/app_settings.h"
@@ -27,16 +27,18 @@ public:
 
     // A page build starts with every list closed.
     void reset();
-    // The page's part of what a click must know: its open lists and the stages that are on.
-    void describe(ClickContext& context) const;
-    void closeLists(const ListsToClose& lists);
+    // A click at p on the page: the open lists it is not in or on close, then the page area it hits
+    // acts (the table in basic_page_model.cpp). Nothing when it hits no area: the window is dragged.
+    std::optional<PageUpdate> click(Point p);
+    // The open lists p is not in or on close (a click on the frame's OK, Apply, Skins or Cancel).
+    void closeListsAt(Point p);
 
     const DeviceConfigRecord& record() const { return record_; }
     bool assignmentListOpen(uint8_t button) const { return assignments_.openList() == button - 1u; }
     bool dpiSubListOpen() const { return assignments_.dpiSubListOpen(); }
     bool lightingListOpen(uint8_t list) const;
 
-    // The page's entry points, one per click action of the page (see ClickAction).
+    // What the page's areas do.
     PageUpdate selectKeyMode(uint8_t mode);
     PageUpdate restoreDefaultAssignments();
     PageUpdate toggleAssignmentList(uint8_t button);
@@ -53,10 +55,12 @@ public:
     // The pointer rests on `item` of the open list of `button` (nothing: on no item): "DPI Switch"
     // opens the DPI sub-list beside it, any other item closes it.
     void hoverAssignmentList(uint8_t button, std::optional<std::size_t> item);
-    // `item` picked in the list of `button`: a direct function is stored at once, the others through
-    // their dialog, which `runDialog` runs. The box shows the new label.
-    PageUpdate chooseAssignment(uint8_t button, std::optional<std::size_t> item,
-                                const RunFunctionDialog& runDialog);
+    // `item` picked in the list of `button`: a direct function is stored at once and the box shows
+    // its label; the others ask for their dialog, whose result goes to assign().
+    PageUpdate chooseAssignment(uint8_t button, std::optional<std::size_t> item);
+    // The dialog of a request ended with `choice` (nothing: cancelled): the lists close, the slot takes
+    // the choice and its box shows the new label.
+    PageUpdate assign(const DialogRequest& request, const std::optional<FunctionChoice>& choice);
     // Row `row` of the DPI sub-list picked: the open list's button gets that DPI switch.
     PageUpdate chooseDpiSwitch(std::optional<std::size_t> row);
 
@@ -70,6 +74,21 @@ public:
     std::vector<std::wstring> lightingListItems() const { return lighting_.listItems(); }
 
 private:
+    // One row per kind of area: what a click on it does.
+    struct AreaHandler {
+        HotArea area;
+        PageUpdate (BasicPageModel::*handle)(const HotAreaEntry& hit);
+    };
+    static const AreaHandler kAreaHandlers[];
+    PageUpdate onModeButton(const HotAreaEntry& hit);
+    PageUpdate onKeyDefault(const HotAreaEntry& hit);
+    PageUpdate onAssignmentHeader(const HotAreaEntry& hit);
+    PageUpdate onReportRateSegment(const HotAreaEntry& hit);
+    PageUpdate onStageCheckBox(const HotAreaEntry& hit);
+    PageUpdate onStageSwatch(const HotAreaEntry& hit);
+    PageUpdate onLightingHeader(const HotAreaEntry& hit);
+    PageUpdate onDpiLevelCell(const HotAreaEntry& hit);
+
     DeviceConfigRecord& record_;
     AppSettings& settings_;
     const UiTexts& texts_;

@@ -1,7 +1,7 @@
 #pragma once
 
-// Identifiers of the main window's child controls. The list notifications reach the pages by them
-// and the control colours are chosen by them.
+// Identifiers of the main window's child controls. The list notifications reach the pages by them,
+// and the tests and the test driver find the controls by them.
 namespace page_control_id {
 
 // Basic Settings page.

@@ -16,12 +16,10 @@ PageBuildPlan buildPage(PageState& state, Page target) {
     state.activePage = target;
     plan.build = true;
     plan.tearDown = otherPage(target);
+    plan.pageChanges = true;
     if (target == Page::Basic) {
-        plan.removeRecorderHook = true;
         plan.firstBuildExchange = !state.basicPageInitialised;
         state.basicPageInitialised = true;
-    } else {
-        plan.loadMacroPage = true;
     }
     return plan;
 }
@@ -35,5 +33,6 @@ PageBuildPlan rebuildShownPage(PageState& state) {
     PageBuildPlan plan = buildPage(state, shown);
     // The shown page's own controls go, so that they are created afresh with the new values.
     plan.tearDown = shown;
+    plan.pageChanges = false;
     return plan;
 }

@@ -10,13 +10,12 @@ struct PageState {
 
 // What building a page involves, in this order.
 struct PageBuildPlan {
-    bool build = false;              // false: the page is already shown, nothing happens
-    Page tearDown = Page::None;      // the page whose child controls are destroyed
-    bool removeRecorderHook = false; // a running macro recording ends with the Advanced page
+    bool build = false;         // false: the page is already shown, nothing happens
+    Page tearDown = Page::None; // the page that is hidden
+    bool pageChanges = false;   // the hidden page gives way to the other one (not drawn again)
     // Basic page, first build in the run: read the mouse's settings back (connection exchange) and,
     // after a first run of config.bin, store and save the default button labels.
     bool firstBuildExchange = false;
-    bool loadMacroPage = false; // the Advanced page fills its macro controls on every build
     bool operator==(const PageBuildPlan&) const = default;
 };
 
@@ -24,5 +23,5 @@ struct PageBuildPlan {
 PageBuildPlan buildPage(PageState& state, Page target);
 
 // Draws the shown page again from scratch, after a skin change or after Cancel when the window is
-// opened again: its controls are torn down and the page is built anew. Nothing with no page shown.
+// opened again: it is hidden and built anew. Nothing with no page shown.
 PageBuildPlan rebuildShownPage(PageState& state);

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "assign/assignment_group_model.h"
+#include "lang/notice.h"
 #include "skin/paint_element.h"
 
 // What the view of a page does after its model handled a click or a choice.
@@ -14,9 +16,13 @@ struct PageUpdate {
     bool redrawPage = false;
     // The page's controls show the record again (colour swatches, texts, list contents).
     bool refreshControls = false;
-    // A refusal or a notice for a message box, under `messageCaption` (the program's title when empty).
-    std::optional<std::wstring> message;
-    std::wstring messageCaption;
+    // A refusal or a warning to show once the page is drawn.
+    std::optional<Notice> notice;
+    // The function dialog the view runs next; what it chose goes back to the model.
+    std::optional<DialogRequest> dialog;
+    // The stage (1..4) whose colour the system's colour chooser picks next; the colour goes back to
+    // the model. The chooser opens with its own defaults (black), not with the stage's colour.
+    std::optional<uint8_t> colourForStage;
 
     bool operator==(const PageUpdate&) const = default;
 };

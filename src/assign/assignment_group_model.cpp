@@ -6,13 +6,29 @@
 
 namespace {
 
-// The caption of the left-key warning is the same in every language.
-constexpr wchar_t kWarningCaption[] = L"Warning";
-
 constexpr int kDpiSubListWidth = 60;
 constexpr int kDpiSubListHeight = 80;
 
 } // namespace
+
+std::optional<FunctionDialog> dialogForItem(std::size_t item) {
+    switch (item) {
+    case kWindowsFunction:
+        return FunctionDialog::WindowsKey;
+    case kMultimedia:
+        return FunctionDialog::MultimediaKey;
+    case kFireKey:
+        return FunctionDialog::FireKey;
+    case kSingleKey:
+        return FunctionDialog::SingleKey;
+    case kComboKey:
+        return FunctionDialog::ComboKey;
+    case kMacroKey:
+        return FunctionDialog::MacroKey;
+    default:
+        return std::nullopt;
+    }
+}
 
 Rect dpiSubListRect(Rect list, Rect item) {
     const int left = list.left + item.right;
@@ -42,7 +58,7 @@ const std::wstring& AssignmentGroupModel::label(std::size_t slot) const {
     return slot < labels.size() ? labels[slot] : kNoLabel;
 }
 
-std::optional<Refusal> AssignmentGroupModel::toggleAssignmentList(std::size_t slot) {
+std::optional<Notice> AssignmentGroupModel::toggleAssignmentList(std::size_t slot) {
     if (slot >= kShownButtonCount) {
         return std::nullopt;
     }
@@ -52,7 +68,7 @@ std::optional<Refusal> AssignmentGroupModel::toggleAssignmentList(std::size_t sl
         return std::nullopt;
     }
     if (lastLeftClick(slot)) {
-        return Refusal{texts_[TextKey::LeftKeyRequired], kWarningCaption};
+        return warningNotice(texts_[TextKey::LeftKeyRequired]);
     }
     openList_ = slot;
     return std::nullopt;
@@ -70,23 +86,24 @@ void AssignmentGroupModel::onAssignmentListHover(std::size_t slot, std::optional
     dpiSubListOpen_ = item == kDpiSwitchItem;
 }
 
-bool AssignmentGroupModel::launchAssignment(std::size_t slot, std::optional<std::size_t> item,
-                                            const RunFunctionDialog& runDialog) {
+FunctionPick AssignmentGroupModel::pickFunction(std::size_t slot, std::optional<std::size_t> item) {
     if (slot >= kShownButtonCount || !item || *item == kDpiSwitchItem || *item >= kFunctionItemCount) {
-        return false;
+        return {};
     }
-    const FunctionDialog dialog = dialogForItem(*item);
-    if (dialog == FunctionDialog::None) {
-        closeLists();
-        store(slot, PlainFunction{static_cast<uint8_t>(*item)}, functionItemText(texts_, *item));
-        return true;
+    if (const std::optional<FunctionDialog> dialog = dialogForItem(*item)) {
+        return {false, DialogRequest{*dialog, slot}};
     }
-    const std::optional<DialogChoice> choice = runDialog ? runDialog(dialog) : std::nullopt;
     closeLists();
-    if (!choice || dialogOf(*choice) != dialog) {
+    store(slot, PlainFunction{static_cast<uint8_t>(*item)}, functionItemText(texts_, *item));
+    return {true, std::nullopt};
+}
+
+bool AssignmentGroupModel::assign(std::size_t slot, const std::optional<FunctionChoice>& choice) {
+    closeLists();
+    if (slot >= kShownButtonCount || !choice) {
         return false;
     }
-    store(slot, functionOf(*choice), choiceLabel(texts_, *choice));
+    store(slot, choice->function, choice->label);
     return true;
 }
 

@@ -1,16 +1,16 @@
 #pragma once
 
 #include <cstddef>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "assign/dialog_choice.h"
+#include "assign/function_choice.h"
 #include "common/geometry.h"
 #include "config/app_settings.h"
 #include "config/device_config_record.h"
 #include "lang/language.h"
+#include "lang/notice.h"
 
 // The buttons the page shows and edits (slots 0 to 6); slots 7 to 11 keep their defaults.
 inline constexpr std::size_t kShownButtonCount = 7;
@@ -22,16 +22,25 @@ inline constexpr std::size_t kDpiSwitchItem = kDpiSwitch;
 // `list` is the open list's rectangle in the window, `item` the item's rectangle inside the list.
 Rect dpiSubListRect(Rect list, Rect item);
 
-// A message box the view shows: the text and its caption, with an OK button only.
-struct Refusal {
-    std::wstring text;
-    std::wstring caption;
-    bool operator==(const Refusal&) const = default;
+// The dialog a function list item opens.
+enum class FunctionDialog { WindowsKey, MultimediaKey, FireKey, SingleKey, ComboKey, MacroKey };
+
+// Nothing for the items that assign at once, and for "DPI Switch", which opens the DPI sub-list.
+std::optional<FunctionDialog> dialogForItem(std::size_t item);
+
+// What a pick in a function list asks of the view: nothing, or to run `dialog` for `slot` and hand its
+// result to assign().
+struct DialogRequest {
+    FunctionDialog dialog{};
+    std::size_t slot = 0;
+    bool operator==(const DialogRequest&) const = default;
 };
 
-// Runs the dialog of a function list item modally and returns what it chose, or nothing when it was
-// cancelled or closed.
-using RunFunctionDialog = std::function<std::optional<DialogChoice>(FunctionDialog)>;
+struct FunctionPick {
+    bool changed = false; // the slot's function and label changed at once
+    std::optional<DialogRequest> dialog;
+    bool operator==(const FunctionPick&) const = default;
+};
 
 // The button-assignment group of the Basic Settings page: seven drop-down boxes with their function
 // lists (at most one open), the DPI sub-list beside the list's "DPI Switch" item, the key modes and
@@ -56,7 +65,7 @@ public:
     // A click on box `slot` (0 to 6): closes its open list, or opens it and closes any other. The
     // last button holding Left Click in the edited set (hidden slots count) keeps it: its list does not
     // open and the refusal is returned.
-    std::optional<Refusal> toggleAssignmentList(std::size_t slot);
+    std::optional<Notice> toggleAssignmentList(std::size_t slot);
     // A click elsewhere on the page closes the open list and the DPI sub-list.
     void closeLists();
 
@@ -64,12 +73,14 @@ public:
     // other item closes it.
     void onAssignmentListHover(std::size_t slot, std::optional<std::size_t> item);
 
-    // The user picked `item` in the list of `slot`. The direct functions are stored at once; the
-    // others run their dialog through `runDialog` and store what it chose. Nothing selected or
-    // "DPI Switch" leaves the list open; otherwise the list closes. A cancelled dialog leaves the
-    // slot's function, fields and label exactly as they were. Returns whether the slot changed.
-    bool launchAssignment(std::size_t slot, std::optional<std::size_t> item,
-                          const RunFunctionDialog& runDialog);
+    // The user picked `item` in the list of `slot`. The direct functions are stored at once and the
+    // list closes; the others ask for their dialog, and the list stays open while it runs. Nothing
+    // selected or "DPI Switch" leaves the list open and changes nothing.
+    FunctionPick pickFunction(std::size_t slot, std::optional<std::size_t> item);
+    // The dialog pickFunction asked for ended with `choice`, nothing when it was cancelled or closed:
+    // the lists close and the slot takes the choice; a cancelled dialog leaves the slot's function,
+    // fields and label exactly as they were. Returns whether the slot changed.
+    bool assign(std::size_t slot, const std::optional<FunctionChoice>& choice);
 
     // Row 0 to 3 of the DPI sub-list picked: the open list's slot gets that DPI switch choice, and
     // both lists close. Returns whether a slot changed.

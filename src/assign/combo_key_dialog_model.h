@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "assign/dialog_choice.h"
+#include "assign/function_choice.h"
 #include "assign/dialog_drop_down.h"
 
 // The combo-key dialog: one modifier from a drop-down list and up to two keys, each captured into
@@ -39,8 +39,9 @@ public:
     const std::wstring& firstKeyName() const { return firstKey_; }
     const std::wstring& secondKeyName() const { return secondKey_; }
 
-    ComboKeyChoice choice() const { return {modifierName(), firstKey_, secondKey_}; }
-    ButtonFunction function() const { return functionOf(choice()); }
+    FunctionChoice choice(const UiTexts& texts) const {
+        return comboKeyChoice(texts, modifierName(), firstKey_, secondKey_);
+    }
 
 private:
     DialogDropDown modifiers_;

@@ -37,9 +37,9 @@ std::vector<std::wstring> consumerKeyItems(ConsumerKeyDialog dialog, const UiTex
 ConsumerKeyDialogModel::ConsumerKeyDialogModel(ConsumerKeyDialog dialog, const UiTexts& texts)
     : dialog_(dialog), list_(dropDownOf(dialog, texts)) {}
 
-DialogChoice ConsumerKeyDialogModel::choice() const {
+FunctionChoice ConsumerKeyDialogModel::choice(const UiTexts& texts) const {
     if (dialog_ == ConsumerKeyDialog::Multimedia) {
-        return MultimediaKeyChoice{list_.position(), list_.text()};
+        return multimediaKeyChoice(texts, list_.position(), list_.text());
     }
-    return WindowsKeyChoice{list_.position(), list_.text()};
+    return windowsKeyChoice(list_.position(), list_.text());
 }

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "assign/dialog_choice.h"
+#include "assign/function_choice.h"
 #include "assign/dialog_drop_down.h"
 #include "lang/language.h"
 
@@ -33,9 +33,8 @@ public:
     // An item picked in the open list; the display shows its text. Returns whether taken.
     bool chooseItem(std::optional<std::size_t> row) { return list_.choose(row); }
 
-    // What OK hands back: the item and its text.
-    DialogChoice choice() const;
-    ButtonFunction function() const { return functionOf(choice()); }
+    // What OK hands back: the key of the item, labelled with its text.
+    FunctionChoice choice(const UiTexts& texts) const;
 
 private:
     ConsumerKeyDialog dialog_;

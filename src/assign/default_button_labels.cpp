@@ -3,6 +3,7 @@
 #include <array>
 
 #include "assign/assignment_labels.h"
+#include "assign/matrix_entries.h"
 
 ButtonLabels defaultButtonLabels(const UiTexts& texts) {
     static constexpr std::array kFirstFunctions{TextKey::LeftClick, TextKey::RightClick, TextKey::MidClick,

@@ -50,8 +50,8 @@ std::optional<std::wstring> FireKeyDialogModel::onTimesChanged(std::wstring text
     return timesText_;
 }
 
-FireKeyChoice FireKeyDialogModel::choice() const {
-    return {static_cast<int>(keys_.position()), keyName(),
-            numberInRange(speedText_, kFireSpeedMin, kFireSpeedMax).value_or(kFireSpeedMin),
-            numberInRange(timesText_, 0, kFireTimesMax).value_or(kFireTimesDefault)};
+FunctionChoice FireKeyDialogModel::choice(const UiTexts& texts) const {
+    return fireKeyChoice(texts, static_cast<int>(keys_.position()), keyName(),
+                         numberInRange(speedText_, kFireSpeedMin, kFireSpeedMax).value_or(kFireSpeedMin),
+                         numberInRange(timesText_, 0, kFireTimesMax).value_or(kFireTimesDefault));
 }

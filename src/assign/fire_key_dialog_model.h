@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "assign/dialog_choice.h"
+#include "assign/function_choice.h"
 #include "assign/dialog_drop_down.h"
 #include "lang/language.h"
 
@@ -68,8 +68,7 @@ public:
 
     // What OK hands back. The speed obeys its range also when OK is clicked while the speed edit
     // still has the focus, so the rule is applied to the text it holds.
-    FireKeyChoice choice() const;
-    ButtonFunction function() const { return functionOf(choice()); }
+    FunctionChoice choice(const UiTexts& texts) const;
 
 private:
     DialogDropDown keys_;

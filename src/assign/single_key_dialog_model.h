@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "assign/dialog_choice.h"
+#include "assign/function_choice.h"
 #include "common/geometry.h"
 #include "lang/language.h"
 
@@ -23,9 +23,8 @@ public:
     void onKeyCaptured(std::wstring_view keyName) { keyName_ = keyName; }
     const std::wstring& keyName() const { return keyName_; }
 
-    // What OK hands back: the name, empty when no key was pressed.
-    SingleKeyChoice choice() const { return {keyName_}; }
-    ButtonFunction function() const { return functionOf(choice()); }
+    // What OK hands back: the key of the name, which is empty when no key was pressed.
+    FunctionChoice choice(const UiTexts& texts) const { return singleKeyChoice(texts, keyName_); }
 
 private:
     std::wstring keyName_;

@@ -54,29 +54,14 @@ std::wstring formatted(const wchar_t* format, auto... values) {
 
 } // namespace
 
-bool ConfigFileResult::showsMessage() const {
-    return status == ConfigFileStatus::Missing || status == ConfigFileStatus::WriteFailed;
-}
-
-std::wstring ConfigFileResult::messageText() const {
+std::optional<Notice> ConfigFileResult::notice() const {
     switch (status) {
     case ConfigFileStatus::Missing:
-        return kMissingText;
+        return Notice{kMissingText};
     case ConfigFileStatus::WriteFailed:
-        return formatted(L"Error Code is: %d \n", static_cast<int>(errorCode));
+        return Notice{formatted(L"Error Code is: %d \n", static_cast<int>(errorCode)), kWriteFailedCaption};
     default:
-        return {};
-    }
-}
-
-std::wstring ConfigFileResult::messageCaption(const std::wstring& applicationTitle) const {
-    switch (status) {
-    case ConfigFileStatus::Missing:
-        return applicationTitle;
-    case ConfigFileStatus::WriteFailed:
-        return kWriteFailedCaption;
-    default:
-        return {};
+        return std::nullopt;
     }
 }
 

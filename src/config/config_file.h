@@ -2,11 +2,13 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "config/config_file_writer.h"
 #include "config/config_state.h"
 #include "config/data_paths.h"
+#include "lang/notice.h"
 
 // config.bin: one first-run flag byte followed by the 1985-byte record.
 inline constexpr std::size_t kConfigFileSize = 1 + kDeviceConfigRecordSize;
@@ -24,11 +26,9 @@ struct ConfigFileResult {
     ConfigFileStatus status = ConfigFileStatus::Ignored;
     uint32_t errorCode = 0; // the platform's error code when status is WriteFailed
 
-    bool showsMessage() const;
-    // L"Config file is not exist." or L"Error Code is: <code> \n".
-    std::wstring messageText() const;
-    // The application's title for the missing file, L"NULL ==fp " for a failed write.
-    std::wstring messageCaption(const std::wstring& applicationTitle) const;
+    // L"Config file is not exist." under the program's title, or L"Error Code is: <code> \n" under
+    // L"NULL ==fp "; nothing for the other outcomes.
+    std::optional<Notice> notice() const;
 };
 
 // Reads config.bin into the state's record and first-run flag. A missing file is reported; a file of

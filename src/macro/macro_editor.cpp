@@ -58,16 +58,16 @@ void MacroEditor::setMacroNameText(std::wstring text) {
     }
 }
 
-std::optional<MacroMessage> MacroEditor::NewMacro() {
+std::optional<Notice> MacroEditor::NewMacro() {
     const std::wstring name(trimmedName(macroNameText_));
     if (name.empty()) {
-        return MacroMessage{texts_[TextKey::MacroNameBlank], MessageCaption::ApplicationTitle};
+        return Notice{texts_[TextKey::MacroNameBlank]};
     }
     if (macroNames_.size() >= kMacroSlotCount) {
-        return MacroMessage{std::wstring(kMacroLimitText), MessageCaption::Warning};
+        return warningNotice(std::wstring(kMacroLimitText));
     }
     if (std::ranges::any_of(macroNames_, [&](const std::wstring& m) { return profileNamesEqual(m, name); })) {
-        return MacroMessage{texts_[TextKey::MacroNameExists], MessageCaption::ApplicationTitle};
+        return Notice{texts_[TextKey::MacroNameExists]};
     }
     const uint16_t loopCount = loopCountFromText(loopCountText_);
     if (!store_.writeLoopCount(name, loopCount)) {
@@ -101,16 +101,16 @@ MacroEditor::Deletion MacroEditor::DeleteMacro() {
     return {slot, std::nullopt};
 }
 
-std::optional<MacroMessage> MacroEditor::SaveMacro() {
+std::optional<Notice> MacroEditor::SaveMacro() {
     if (!selectedMacro_) {
         return std::nullopt;
     }
     if (!encodeMacro(loopCountText_, eventLines_)) {
-        return MacroMessage{texts_[TextKey::MacroTooLong], MessageCaption::Warning};
+        return warningNotice(texts_[TextKey::MacroTooLong]);
     }
     const std::wstring name = selectedName();
     if (!store_.slotOf(name) && store_.listMacros().size() >= kMacroSlotCount) {
-        return MacroMessage{std::wstring(kMacroLimitText), MessageCaption::Warning};
+        return warningNotice(std::wstring(kMacroLimitText));
     }
     if (!store_.writeMacro(name, loopCountText_, eventLines_)) {
         return fileNotWritten();
@@ -152,8 +152,8 @@ void MacroEditor::SetLoopTimes(std::wstring text) {
     }
 }
 
-MacroMessage MacroEditor::fileNotWritten() const {
-    return MacroMessage{texts_[TextKey::MacroFileNotWritten], MessageCaption::Warning};
+Notice MacroEditor::fileNotWritten() const {
+    return warningNotice(texts_[TextKey::MacroFileNotWritten]);
 }
 
 void MacroEditor::showLoopTimes(std::wstring text) {

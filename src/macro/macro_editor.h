@@ -8,8 +8,11 @@
 #include <vector>
 
 #include "lang/language.h"
-#include "macro/macro_message.h"
+#include "lang/notice.h"
 #include "macro/macro_store.h"
+
+// Shown in every language when a thirteenth macro is asked for.
+inline constexpr std::wstring_view kMacroLimitText = L"Macro numbers up to 12.";
 
 // The entries of the mouse-event pop-up, in list order; the same in every language.
 std::span<const std::wstring_view> mouseEventItems();
@@ -31,11 +34,11 @@ public:
     void setMacroNameText(std::wstring text);
     // New: the macro's section is written at once, at the end of record.ini, so the list and the
     // file agree on its place and a file that cannot be written is told at once.
-    std::optional<MacroMessage> NewMacro();
+    std::optional<Notice> NewMacro();
     // What Delete did: the slot of the macro that went, or why nothing changed.
     struct Deletion {
         std::optional<std::size_t> slot;
-        std::optional<MacroMessage> refusal;
+        std::optional<Notice> refusal;
     };
     // Delete: the selected macro leaves record.ini and the list; its slot leaves the macro area, the
     // slots after it moving down one as their macros do in the file, and the last slot emptied.
@@ -43,7 +46,7 @@ public:
     // Confirm: writes the selected macro where it stands in record.ini and re-encodes the macro
     // area. A macro whose events do not fit its slot is refused and nothing of it is written. When
     // the file cannot be written the edit stays on screen, to be confirmed again.
-    std::optional<MacroMessage> SaveMacro();
+    std::optional<Notice> SaveMacro();
     void SelectMacro(std::optional<std::size_t> index);
     // The loop-times edit's text changed by the user.
     void SetLoopTimes(std::wstring text);
@@ -81,7 +84,7 @@ private:
     void showLoopTimes(std::wstring text);
     void showSlotLoopCount(const std::wstring& name);
     // The refusal shown when record.ini could not be written.
-    MacroMessage fileNotWritten() const;
+    Notice fileNotWritten() const;
     void insertLines(std::size_t at, const std::vector<std::wstring>& lines);
     const std::wstring& selectedName() const { return macroNames_[*selectedMacro_]; }
 

@@ -52,6 +52,7 @@ std::optional<int> MacroKeyDialogModel::chooseRepeatMode(int mode) {
     return previous;
 }
 
-MacroKeyChoice MacroKeyDialogModel::choice() const {
-    return {static_cast<uint8_t>(macros_.position()), static_cast<uint8_t>(repeatMode_ - 1), macroName()};
+FunctionChoice MacroKeyDialogModel::choice(const UiTexts& texts) const {
+    return macroKeyChoice(texts, static_cast<uint8_t>(macros_.position()),
+                          static_cast<uint8_t>(repeatMode_ - 1), macroName());
 }

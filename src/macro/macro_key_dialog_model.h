@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "assign/dialog_choice.h"
+#include "assign/function_choice.h"
 #include "assign/dialog_drop_down.h"
 #include "common/geometry.h"
 #include "lang/language.h"
@@ -52,9 +52,8 @@ public:
     int repeatMode() const { return repeatMode_; }
 
     // What OK hands back; OK is not validated, so without a choice it is the first macro with an
-    // empty name. The launcher stores the position as the macro number and the mode minus 1.
-    MacroKeyChoice choice() const;
-    ButtonFunction function() const { return functionOf(choice()); }
+    // empty name. The position is the macro number, the repeat mode the option minus 1.
+    FunctionChoice choice(const UiTexts& texts) const;
 
 private:
     DialogDropDown macros_;

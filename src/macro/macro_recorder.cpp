@@ -11,10 +11,10 @@ MacroRecorder::MacroRecorder(MacroEditor& editor, RecorderHost& host, const UiTe
 
 void MacroRecorder::StartMacroRecording() {
     if (editor_.macroNames().empty()) {
-        host_.showMessage({texts_[TextKey::MacroNameBlank], MessageCaption::Warning});
+        host_.showNotice(warningNotice(texts_[TextKey::MacroNameBlank]));
         return;
     }
-    host_.showMessage({texts_[TextKey::StartRecording], MessageCaption::ApplicationTitle});
+    host_.showNotice(Notice{texts_[TextKey::StartRecording]});
     recordedEventCount_ = 0;
     if (hookInstalled_) {
         host_.removeKeyboardHook();
@@ -23,7 +23,7 @@ void MacroRecorder::StartMacroRecording() {
     editor_.clearEventLines();
     unsigned long errorCode = 0;
     if (!host_.installKeyboardHook(errorCode)) {
-        host_.showMessage({recordHookErrorText(errorCode), MessageCaption::ApplicationTitle});
+        host_.showNotice(Notice{recordHookErrorText(errorCode)});
         return;
     }
     hookInstalled_ = true;
@@ -37,10 +37,10 @@ void MacroRecorder::StopMacroRecording() {
     // close it, the release of the key that reached the limit) belong to no macro and must not end
     // the recording a second time.
     abandonRecording();
-    host_.showMessage({texts_[TextKey::StopRecording], MessageCaption::ApplicationTitle});
+    host_.showNotice(Notice{texts_[TextKey::StopRecording]});
     recordedEventCount_ = 0;
     if (!recordingStarted_) {
-        host_.showMessage({texts_[TextKey::NotRecording], MessageCaption::Warning});
+        host_.showNotice(warningNotice(texts_[TextKey::NotRecording]));
     }
 }
 

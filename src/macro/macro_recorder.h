@@ -5,15 +5,15 @@
 #include <string_view>
 
 #include "lang/language.h"
+#include "lang/notice.h"
 #include "macro/macro_editor.h"
-#include "macro/macro_message.h"
 
 // What the recorder needs from the window system: message boxes, the thread keyboard hook of the
 // user-interface thread, and the main window's title.
 class RecorderHost {
 public:
     virtual ~RecorderHost() = default;
-    virtual void showMessage(const MacroMessage& message) = 0;
+    virtual void showNotice(const Notice& notice) = 0;
     // Installs the hook; on failure returns false and the system's error code.
     virtual bool installKeyboardHook(unsigned long& errorCode) = 0;
     virtual void removeKeyboardHook() = 0;

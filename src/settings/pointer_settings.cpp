@@ -14,12 +14,12 @@ uint8_t flag(bool on) {
 
 } // namespace
 
-void PointerSettings::addMessage(std::vector<PointerMessage>& messages, TextKey text) const {
-    messages.push_back({texts_[TextKey::PointerWarningCaption], texts_[text]});
+void PointerSettings::addMessage(std::vector<Notice>& messages, TextKey text) const {
+    messages.push_back({texts_[text], texts_[TextKey::PointerWarningCaption]});
 }
 
-std::vector<PointerMessage> PointerSettings::readSystemOnce() {
-    std::vector<PointerMessage> messages;
+std::vector<Notice> PointerSettings::readSystemOnce() {
+    std::vector<Notice> messages;
     if (!systemRead_) {
         systemRead_ = true;
         readSystem(messages);
@@ -27,7 +27,7 @@ std::vector<PointerMessage> PointerSettings::readSystemOnce() {
     return messages;
 }
 
-void PointerSettings::readSystem(std::vector<PointerMessage>& messages) {
+void PointerSettings::readSystem(std::vector<Notice>& messages) {
     if (const std::optional<MouseAcceleration> acceleration = system_.mouseAcceleration()) {
         record_.enhancePointerPrecision = flag(precisionOf(*acceleration));
     }
@@ -87,7 +87,7 @@ bool PointerSettings::setScale(PointerScale scale, uint8_t segment) {
 }
 
 void PointerSettings::setSystem(const MouseAcceleration& acceleration, uint32_t speed, uint32_t wheelScroll,
-                                uint32_t doubleClickMs, std::vector<PointerMessage>& messages) {
+                                uint32_t doubleClickMs, std::vector<Notice>& messages) {
     if (!system_.setMouseAcceleration(acceleration)) {
         addMessage(messages, TextKey::SetMouseFailed);
     }
@@ -102,8 +102,8 @@ void PointerSettings::setSystem(const MouseAcceleration& acceleration, uint32_t 
     }
 }
 
-std::vector<PointerMessage> PointerSettings::applyToSystem(bool deviceConnected) {
-    std::vector<PointerMessage> messages;
+std::vector<Notice> PointerSettings::applyToSystem(bool deviceConnected) {
+    std::vector<Notice> messages;
     if (deviceConnected) {
         setSystem(mouseAccelerationOf(record_.enhancePointerPrecision != 0),
                   mouseSpeedOfPosition(record_.pointerSpeedPosition),
@@ -113,8 +113,8 @@ std::vector<PointerMessage> PointerSettings::applyToSystem(bool deviceConnected)
     return messages;
 }
 
-std::vector<PointerMessage> PointerSettings::restoreDefaults() {
-    std::vector<PointerMessage> messages;
+std::vector<Notice> PointerSettings::restoreDefaults() {
+    std::vector<Notice> messages;
     setSystem(mouseAccelerationOf(false), kDefaultSpeed, kDefaultScrollLines, kDefaultDoubleClickMs,
               messages);
     record_.enhancePointerPrecision = 0;

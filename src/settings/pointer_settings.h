@@ -6,14 +6,8 @@
 
 #include "config/device_config_record.h"
 #include "lang/language.h"
+#include "lang/notice.h"
 #include "settings/pointer_system.h"
-
-// A message box the view shows, in order, after an operation that talks to the system.
-struct PointerMessage {
-    std::wstring caption;
-    std::wstring text;
-    bool operator==(const PointerMessage&) const = default;
-};
 
 // The three scales of the pointer group, numbered as on the advanced page.
 enum class PointerScale : uint8_t { Speed = 1, ScrollLines = 2, DoubleClick = 3 };
@@ -41,7 +35,7 @@ public:
     // fields with the system's values; a value the system does not give keeps the field from
     // config.bin, and the speed, wheel and double-click reads each report their failure. Later calls
     // return no messages and leave the fields as they are.
-    std::vector<PointerMessage> readSystemOnce();
+    std::vector<Notice> readSystemOnce();
 
     // What the group draws for the record; values off the scales are drawn at their nearest end.
     PointerGroupView view() const;
@@ -56,18 +50,18 @@ public:
     // OK and Apply: hands the five fields to the system, only while the mouse is connected (without
     // it OK and Apply do nothing at all). Every setting is tried; each one the system refuses gives
     // its own message.
-    std::vector<PointerMessage> applyToSystem(bool deviceConnected);
+    std::vector<Notice> applyToSystem(bool deviceConnected);
 
     // Default: sets the system to its defaults at once (speed 10, 3 lines, 500 ms, no precision),
     // whether the mouse is connected or not, and the fields to the matching positions; the view
     // repaints the whole group.
-    std::vector<PointerMessage> restoreDefaults();
+    std::vector<Notice> restoreDefaults();
 
 private:
-    void readSystem(std::vector<PointerMessage>& messages);
+    void readSystem(std::vector<Notice>& messages);
     void setSystem(const MouseAcceleration& acceleration, uint32_t speed, uint32_t wheelScroll,
-                   uint32_t doubleClickMs, std::vector<PointerMessage>& messages);
-    void addMessage(std::vector<PointerMessage>& messages, TextKey text) const;
+                   uint32_t doubleClickMs, std::vector<Notice>& messages);
+    void addMessage(std::vector<Notice>& messages, TextKey text) const;
 
     DeviceConfigRecord& record_;
     PointerSystem& system_;

@@ -120,7 +120,7 @@ TEST_F(FunctionDialogs, ConsumerKeyDialogsShowTheirFirstItemAndListTheirItemsWhe
     EXPECT_FALSE(IsWindowVisible(list)) << "the list closes with the choice";
     EXPECT_EQ(windowText(GetDlgItem(dialog.hwnd(), 532)), L"Browser-My Favorites");
     click(dialog, kOnOk);
-    EXPECT_EQ(dialog.choice(), DialogChoice{(WindowsKeyChoice{10, L"Browser-My Favorites"})});
+    EXPECT_EQ(dialog.choice(texts_), (FunctionChoice{windowsKeyFunction(10), L"Browser-My Favorites"}));
 }
 
 struct SpeedCase {
@@ -155,8 +155,9 @@ TEST_F(FunctionDialogs, FireKeySpeedObeysItsRangeEvenWhenOkIsClickedInItsEdit) {
         EXPECT_EQ(windowText(times), c.shownTimes) << c.times;
         click(dialog, kOnOk);
         EXPECT_EQ(dialog.modalResult(), IDOK);
-        EXPECT_EQ(dialog.choice().speed, c.chosenSpeed) << c.speed;
-        EXPECT_EQ(dialog.choice().times, c.chosenTimes) << c.times;
+        const auto chosen = std::get<FireKeyFunction>(dialog.choice(texts_).function);
+        EXPECT_EQ(chosen.speed, c.chosenSpeed) << c.speed;
+        EXPECT_EQ(chosen.times, c.chosenTimes) << c.times;
     }
 }
 

@@ -70,8 +70,7 @@ TEST_F(ConfigFileOnWindows, ReadOnlyFileGivesTheErrorBoxAndStaysAsItWas) {
     SetFileAttributesW(paths.configPath.c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(result.status, ConfigFileStatus::WriteFailed);
     EXPECT_EQ(result.errorCode, static_cast<uint32_t>(ERROR_ACCESS_DENIED));
-    EXPECT_EQ(result.messageText(), L"Error Code is: 5 \n");
-    EXPECT_EQ(result.messageCaption(L"Krello_Marrowin²"), L"NULL ==fp ");
+    EXPECT_EQ(result.notice(), (Notice{L"Error Code is: 5 \n", L"NULL ==fp "}));
     EXPECT_TRUE(readAll(paths.configPath) == factoryFile());
 }
 
@@ -106,7 +105,7 @@ TEST_F(ConfigFileOnWindows, ABadCopyThatCannotBeMadeShowsTheWindowsErrorCode) {
     ASSERT_TRUE(CreateDirectoryW((paths.configPath + L".bad").c_str(), nullptr));
     const ConfigFileResult result = saveConfigFile(state, paths, writer);
     EXPECT_EQ(result.status, ConfigFileStatus::WriteFailed);
-    EXPECT_EQ(result.messageText(), L"Error Code is: 5 \n");
+    EXPECT_EQ(result.notice(), (Notice{L"Error Code is: 5 \n", L"NULL ==fp "}));
     EXPECT_TRUE(readAll(paths.configPath) == factoryFile().substr(0, 1000));
 }
 

@@ -6,6 +6,7 @@
 #include "app/win/advanced_page_view.h"
 #include "app/win/basic_page_view.h"
 #include "app/win/page_controls.h"
+#include "settings/win/win32_pointer_system.h"
 
 namespace {
 
@@ -60,7 +61,7 @@ public:
     DialogLook dialogLook() const override { return {}; }
     void drawIntoCanvas(const std::vector<PaintElement>&) override {}
     void repaintPage() override {}
-    void showMessage(const std::wstring&) override {}
+    void showNotice(const Notice&) override {}
 
 private:
     ParentWindow parent_;
@@ -78,10 +79,14 @@ TEST_P(PageControlsTeardown, DestroysOnlyItsOwnPage) {
     PageHostStub host;
     DeviceConfigRecord record{};
     AppSettings settings;
+    Win32PointerSystem system;
+    PointerSettings pointer(record, system, host.texts());
+    DeviceConfigRecord applied{};
+    const DataPaths paths;
     BasicPageView basic(host, record, settings, host.texts());
-    AdvancedPageView advanced(host, record, settings, host.texts());
-    basic.createControls();
-    advanced.createControls();
+    AdvancedPageView advanced(host, record, settings, host.texts(), pointer, applied, paths);
+    basic.show();
+    advanced.show();
     const int basicIds[] = {page_control_id::kFirstStageSwatch, page_control_id::kLastStageSwatch,
                             page_control_id::kFirstLightingText, page_control_id::kLastLightingText};
     const int advancedIds[] = {page_control_id::kMouseEventHeaderText, page_control_id::kLoopTimesEdit,
@@ -95,9 +100,9 @@ TEST_P(PageControlsTeardown, DestroysOnlyItsOwnPage) {
     }
 
     if (GetParam().basic) {
-        basic.destroyControls();
+        basic.hide(false);
     } else {
-        advanced.destroyControls();
+        advanced.hide(false);
     }
 
     for (int id : basicIds) {
@@ -110,5 +115,32 @@ TEST_P(PageControlsTeardown, DestroysOnlyItsOwnPage) {
 
 INSTANTIATE_TEST_SUITE_P(BothPages, PageControlsTeardown,
                          testing::Values(PageTeardown{true}, PageTeardown{false}));
+
+// Each page colours its own controls by their look; the rest keep the plain look of their kind.
+TEST(PageControlColours, EachPageColoursItsOwnControls) {
+    PageHostStub host;
+    DeviceConfigRecord record{};
+    record.stageColor[1] = {1, 2, 3};
+    AppSettings settings;
+    Win32PointerSystem system;
+    PointerSettings pointer(record, system, host.texts());
+    DeviceConfigRecord applied{};
+    const DataPaths paths;
+    BasicPageView basic(host, record, settings, host.texts());
+    AdvancedPageView advanced(host, record, settings, host.texts(), pointer, applied, paths);
+    basic.show();
+    advanced.show();
+    constexpr TextColour kText{12, 34, 56};
+    const auto colourOf = [&](const PageFeature& page, int id, UINT message) {
+        return page.controlColour(message, GetDlgItem(host.window(), id), kText);
+    };
+    namespace id = page_control_id;
+    EXPECT_EQ(colourOf(basic, id::kFirstStageSwatch + 1, WM_CTLCOLORSTATIC), stageSwatchColour({1, 2, 3}));
+    EXPECT_EQ(colourOf(basic, id::kLastLightingText, WM_CTLCOLORSTATIC), dropDownHeaderColour(kText));
+    EXPECT_EQ(colourOf(basic, id::kMacroListBox, WM_CTLCOLORLISTBOX), std::nullopt) << "not the Basic page's";
+    EXPECT_EQ(colourOf(advanced, id::kMouseEventHeaderText, WM_CTLCOLORSTATIC), dropDownHeaderColour(kText));
+    EXPECT_EQ(colourOf(advanced, id::kEventListBox, WM_CTLCOLORLISTBOX), macroListColour(kText));
+    EXPECT_EQ(colourOf(advanced, id::kLoopTimesEdit, WM_CTLCOLOREDIT), std::nullopt) << "a plain edit";
+}
 
 } // namespace

@@ -14,64 +14,61 @@ constexpr std::array<StageColor, kDpiStageCount> kStages{StageColor{255, 0, 0}, 
 
 struct ColourCase {
     const char* name;
-    UINT message;
-    int controlId;
+    ControlColourRule rule;
     ControlColourRule expected;
 };
 
 class SkinMainWindowControlColour : public testing::TestWithParam<ColourCase> {};
 
-TEST_P(SkinMainWindowControlColour, FollowsTheControlKind) {
-    const ColourCase& c = GetParam();
-    EXPECT_EQ(mainWindowControlColour(c.message, c.controlId, kUiColour, kStages), c.expected);
+TEST_P(SkinMainWindowControlColour, FollowsTheControlsLook) {
+    EXPECT_EQ(GetParam().rule, GetParam().expected);
 }
 
 // Stage colours are stored red, blue, green; the swatch brush is the colour itself.
 INSTANTIATE_TEST_SUITE_P(
     SkinControls, SkinMainWindowControlColour,
     testing::Values(
-        ColourCase{
-            "FirstStageSwatch", WM_CTLCOLORSTATIC, 71, {std::nullopt, std::nullopt, false, RGB(255, 0, 0)}},
-        ColourCase{
-            "SecondStageSwatch", WM_CTLCOLORSTATIC, 72, {std::nullopt, std::nullopt, false, RGB(1, 3, 2)}},
-        ColourCase{
-            "LastStageSwatch", WM_CTLCOLORSTATIC, 74, {std::nullopt, std::nullopt, false, RGB(10, 30, 20)}},
-        ColourCase{"LightingHeaderText", WM_CTLCOLORSTATIC, 81, {kUi, kBlack, false, kBlack}},
-        ColourCase{"MouseEventHeaderText", WM_CTLCOLORSTATIC, 119, {kUi, kBlack, false, kBlack}},
-        ColourCase{"OtherStatic", WM_CTLCOLORSTATIC, 75, {kUi, RGB(100, 150, 100), true, RGB(100, 150, 100)}},
-        ColourCase{"StaticBeforeSwatches",
-                   WM_CTLCOLORSTATIC,
-                   70,
+        ColourCase{"FirstStageSwatch",
+                   stageSwatchColour(kStages[0]),
+                   {std::nullopt, std::nullopt, false, RGB(255, 0, 0)}},
+        ColourCase{"SecondStageSwatch",
+                   stageSwatchColour(kStages[1]),
+                   {std::nullopt, std::nullopt, false, RGB(1, 3, 2)}},
+        ColourCase{"LastStageSwatch",
+                   stageSwatchColour(kStages[3]),
+                   {std::nullopt, std::nullopt, false, RGB(10, 30, 20)}},
+        ColourCase{"DropDownHeaderText", dropDownHeaderColour(kUiColour), {kUi, kBlack, false, kBlack}},
+        ColourCase{"OtherStatic",
+                   plainControlColour(WM_CTLCOLORSTATIC, kUiColour),
                    {kUi, RGB(100, 150, 100), true, RGB(100, 150, 100)}},
-        ColourCase{"Button", WM_CTLCOLORBTN, 1, {}},
-        ColourCase{"Edit", WM_CTLCOLOREDIT, 149, {kUi, std::nullopt, false, kBlack}},
-        ColourCase{"MacroList", WM_CTLCOLORLISTBOX, 151, {kUi, std::nullopt, false, RGB(14, 15, 14)}},
-        ColourCase{"EventList", WM_CTLCOLORLISTBOX, 152, {kUi, std::nullopt, false, RGB(14, 15, 14)}},
-        ColourCase{"DropDownList", WM_CTLCOLORLISTBOX, 41, {RGB(255, 255, 255), std::nullopt, true, kBlack}},
-        ColourCase{"LightingList", WM_CTLCOLORLISTBOX, 64, {RGB(255, 255, 255), std::nullopt, false, kBlack}}),
+        ColourCase{"Button", plainControlColour(WM_CTLCOLORBTN, kUiColour), {}},
+        ColourCase{
+            "Edit", plainControlColour(WM_CTLCOLOREDIT, kUiColour), {kUi, std::nullopt, false, kBlack}},
+        ColourCase{"MacroList", macroListColour(kUiColour), {kUi, std::nullopt, false, RGB(14, 15, 14)}},
+        ColourCase{"DropDownList",
+                   plainControlColour(WM_CTLCOLORLISTBOX, kUiColour),
+                   {RGB(255, 255, 255), std::nullopt, true, kBlack}},
+        ColourCase{"LightingList", fittedListColour(), {RGB(255, 255, 255), std::nullopt, false, kBlack}}),
     [](const testing::TestParamInfo<ColourCase>& info) { return info.param.name; });
 
 TEST(SkinMainWindowControlColours, SetsUpTheDcAndKeepsOneBrush) {
     skintest::TestSurface surface(1, 1, {});
-    const HWND control =
-        CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
-    ASSERT_NE(control, nullptr);
     MainWindowControlColours colours;
 
-    const HBRUSH edit = colours.apply(WM_CTLCOLOREDIT, surface.dc(), control, nullptr, kUiColour, kStages);
+    const HBRUSH edit = colours.apply(plainControlColour(WM_CTLCOLOREDIT, kUiColour), surface.dc(), nullptr);
     EXPECT_EQ(GetTextColor(surface.dc()), kUi);
     EXPECT_EQ(GetBkMode(surface.dc()), TRANSPARENT);
     LOGBRUSH brush{};
     ASSERT_EQ(GetObjectW(edit, sizeof(brush), &brush), static_cast<int>(sizeof(brush)));
     EXPECT_EQ(brush.lbColor, kBlack);
 
-    const HBRUSH list = colours.apply(WM_CTLCOLORLISTBOX, surface.dc(), control, nullptr, kUiColour, kStages);
+    const HBRUSH list =
+        colours.apply(plainControlColour(WM_CTLCOLORLISTBOX, kUiColour), surface.dc(), nullptr);
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(GetObjectW(edit, sizeof(brush), &brush), 0) << "the previous brush was deleted";
     EXPECT_EQ(GetTextColor(surface.dc()), RGB(255, 255, 255));
     EXPECT_EQ(GetBkColor(surface.dc()), kBlack) << "list items are filled with the brush's colour";
-    EXPECT_EQ(colours.apply(WM_CTLCOLORBTN, surface.dc(), control, nullptr, kUiColour, kStages), nullptr);
-    DestroyWindow(control);
+    EXPECT_EQ(colours.apply(plainControlColour(WM_CTLCOLORBTN, kUiColour), surface.dc(), nullptr), nullptr);
 }
 
 struct CaptionCase {

@@ -7,7 +7,6 @@
 #include "app/page_control_ids.h"
 #include "app/page_control_layout.h"
 #include "app/win/page_controls.h"
-#include "app/win/pointer_message_boxes.h"
 #include "app/win/resource_ids.h"
 #include "assign/win/delay_time_dialog.h"
 #include "assign/win/window_text.h"
@@ -20,8 +19,31 @@
 namespace id = page_control_id;
 
 AdvancedPageView::AdvancedPageView(PageHost& host, DeviceConfigRecord& record, AppSettings& settings,
-                                   const UiTexts& texts)
-    : host_(host), model_(record, settings, texts) {}
+                                   const UiTexts& texts, PointerSettings& pointer,
+                                   DeviceConfigRecord& applied, const DataPaths& paths)
+    : host_(host), model_(record, settings, texts), pointer_(pointer), applied_(applied), paths_(paths) {}
+
+void AdvancedPageView::prepare() {
+    for (const Notice& notice : model_.preparePointerSettings(pointer_, applied_)) {
+        host_.showNotice(notice);
+    }
+}
+
+void AdvancedPageView::show() {
+    createControls();
+    if (!macroFile_) {
+        macroFile_.emplace(paths_.macroPath);
+        model_.openMacroFile(*macroFile_, *this);
+    }
+    show(model_.loadMacroPage());
+}
+
+void AdvancedPageView::hide(bool pageChanges) {
+    destroyControls();
+    if (pageChanges) {
+        show(model_.endRecording());
+    }
+}
 
 void AdvancedPageView::createControls() {
     model_.reset();
@@ -61,72 +83,38 @@ void AdvancedPageView::destroyControls() {
     model_.reset();
 }
 
-void AdvancedPageView::loadMacroPage(const std::wstring& macroPath) {
-    if (!macroFile_) {
-        macroFile_.emplace(macroPath);
-        model_.openMacroFile(*macroFile_, *this);
+bool AdvancedPageView::message(UINT message, WPARAM wParam) {
+    if (message != WM_MACRO_RECORD_KEY) {
+        return false;
     }
-    show(model_.loadMacroPage());
+    show(model_.onRecordedKey(wParam != 0));
+    return true;
 }
 
-void AdvancedPageView::onRecordedKey(WPARAM released) {
-    show(model_.onRecordedKey(released != 0));
-}
-
-bool AdvancedPageView::holdsRecordedKey(const MSG& message) const {
+bool AdvancedPageView::holdsKey(const MSG& message) const {
     return message.message == WM_KEYDOWN && model_.recording();
 }
 
-void AdvancedPageView::endRecording() {
-    show(model_.endRecording());
-}
-
-void AdvancedPageView::preparePointerSettings(PointerSettings& pointer, DeviceConfigRecord& applied) {
-    showPointerMessages(host_.window(), model_.preparePointerSettings(pointer, applied));
-}
-
-void AdvancedPageView::closeLists(const ListsToClose& lists) {
-    model_.closeLists(lists);
+bool AdvancedPageView::click(Point p) {
+    const std::optional<PageUpdate> update = model_.click(p);
     if (!model_.mouseEventListOpen()) {
         mouseEventList_.reset();
     }
+    if (!update) {
+        return false;
+    }
+    show(*update);
+    // Default leaves each refusal of the system to show once.
+    for (const Notice& notice : model_.takePointerNotices()) {
+        host_.showNotice(notice);
+    }
+    return true;
 }
 
-void AdvancedPageView::carryOut(const ClickDecision& decision) {
-    switch (decision.action) {
-    case ClickAction::TogglePointerPrecision:
-        show(model_.togglePointerPrecision());
-        break;
-    case ClickAction::ToggleScrollOneScreen:
-        show(model_.toggleScrollOneScreen());
-        break;
-    case ClickAction::RestorePointerDefaults:
-        show(model_.restorePointerDefaults());
-        showPointerMessages(host_.window(), model_.takePointerMessages());
-        break;
-    case ClickAction::StartMacroRecording:
-        show(model_.startMacroRecording());
-        break;
-    case ClickAction::StopMacroRecording:
-        show(model_.stopMacroRecording());
-        break;
-    case ClickAction::NewMacro:
-        show(model_.newMacro());
-        break;
-    case ClickAction::DeleteMacro:
-        show(model_.deleteMacro());
-        break;
-    case ClickAction::SaveMacro:
-        show(model_.saveMacro());
-        break;
-    case ClickAction::ToggleMouseEventList:
-        show(model_.toggleMouseEventList());
-        break;
-    case ClickAction::SetPointerSlider:
-        show(model_.setPointerSlider(decision.first, decision.second));
-        break;
-    default:
-        break;
+void AdvancedPageView::closeListsAt(Point p) {
+    model_.closeListsAt(p);
+    if (!model_.mouseEventListOpen()) {
+        mouseEventList_.reset();
     }
 }
 
@@ -137,7 +125,7 @@ void AdvancedPageView::show(const PageUpdate& update) {
     }
 }
 
-bool AdvancedPageView::onCommand(int control, int notification) {
+bool AdvancedPageView::command(int control, int notification) {
     if (control == ID_MACROLIST_DELETE) {
         deleteEventLine();
         return true;
@@ -169,8 +157,15 @@ bool AdvancedPageView::preTranslateMessage(const MSG& message) {
     return false;
 }
 
-void AdvancedPageView::describe(ClickContext& context) const {
-    model_.describe(context);
+std::optional<ControlColourRule> AdvancedPageView::controlColour(UINT, HWND control,
+                                                                 TextColour uiTextColor) const {
+    if (control == mouseEventHeaderText_.get()) {
+        return dropDownHeaderColour(uiTextColor);
+    }
+    if (control == macroListBox_.get() || control == eventListBox_.get()) {
+        return macroListColour(uiTextColor);
+    }
+    return std::nullopt;
 }
 
 void AdvancedPageView::showEventListMenu() {
@@ -192,12 +187,8 @@ void AdvancedPageView::deleteEventLine() {
 }
 
 // Macro group.
-void AdvancedPageView::showMessage(const MacroMessage& message) {
-    if (message.caption == MessageCaption::Warning) {
-        MessageBoxW(host_.window(), message.text.c_str(), std::wstring(kWarningCaption).c_str(), MB_OK);
-    } else {
-        host_.showMessage(message.text);
-    }
+void AdvancedPageView::showNotice(const Notice& notice) {
+    host_.showNotice(notice);
 }
 
 bool AdvancedPageView::installKeyboardHook(unsigned long& errorCode) {

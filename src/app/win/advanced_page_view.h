@@ -6,50 +6,54 @@
 #include <string>
 
 #include "app/advanced_page_model.h"
+#include "app/win/page_feature.h"
 #include "app/win/page_host.h"
-#include "app/win/page_view.h"
+#include "config/data_paths.h"
 #include "config/win/win32_profile_store.h"
 #include "macro/win/macro_record_hook.h"
 #include "ui/win/scoped_handle.h"
 
 // The Advanced Settings page under Windows: the macro lists and edits and the mouse-event header
 // while the page is shown, the mouse-event list while it is open, and the event list's menu.
-class AdvancedPageView : public PageView, private RecorderHost {
+// `pointer` is the run's pointer settings and `applied` the snapshot; `paths` tells where record.ini
+// lies once the program has found its files.
+class AdvancedPageView : public PageFeature, private RecorderHost {
 public:
-    AdvancedPageView(PageHost& host, DeviceConfigRecord& record, AppSettings& settings, const UiTexts& texts);
+    AdvancedPageView(PageHost& host, DeviceConfigRecord& record, AppSettings& settings, const UiTexts& texts,
+                     PointerSettings& pointer, DeviceConfigRecord& applied, const DataPaths& paths);
 
-    void createControls() override;
-    void destroyControls() override;
-    void closeLists(const ListsToClose& lists) override;
-    void carryOut(const ClickDecision& decision) override;
-    bool onCommand(int id, int notification) override;
-    bool preTranslateMessage(const MSG& message) override;
-    void describe(ClickContext& context) const override;
-
-    // A page build fills the macro controls from the record.ini at `macroPath`; building the other
-    // page ends a running recording.
-    void loadMacroPage(const std::wstring& macroPath);
-    void endRecording();
+    // Before each drawing of the page, the run's pointer settings, read from the system at the
+    // first drawing (its refusals shown at once).
+    void prepare() override;
+    std::vector<PaintElement> paint(const PagePaintInput& input) override { return advancedPagePaint(input); }
+    // Creates the page's controls and fills the macro controls from record.ini.
+    void show() override;
+    // Giving way to the other page ends a running recording.
+    void hide(bool pageChanges) override;
+    bool click(Point p) override;
+    void closeListsAt(Point p) override;
+    bool command(int id, int notification) override;
     // WM_MACRO_RECORD_KEY from the recording hook: wParam 1 for a release.
-    void onRecordedKey(WPARAM released);
+    bool message(UINT message, WPARAM wParam) override;
     // While a macro is recorded, key presses go to the recording only and act on no control (Enter
     // and Escape do not hide the window).
-    bool holdsRecordedKey(const MSG& message) const;
+    bool holdsKey(const MSG& message) const override;
+    bool preTranslateMessage(const MSG& message) override;
+    std::optional<ControlColourRule> controlColour(UINT message, HWND control,
+                                                   TextColour uiTextColor) const override;
 
     const AdvancedPageModel& model() const { return model_; }
 
-    // Pointer settings: before each drawing of the page, the run's pointer settings, read from the
-    // system at the first drawing (its refusals shown at once); `applied` is the snapshot.
-    void preparePointerSettings(PointerSettings& pointer, DeviceConfigRecord& applied);
-
 private:
+    void createControls();
+    void destroyControls();
     void show(const PageUpdate& update);
     void showEventListMenu();
     void deleteEventLine();
 
     // Macro group.
     // RecorderHost: the recorder's and the editor's message boxes, the recording hook, the title.
-    void showMessage(const MacroMessage& message) override;
+    void showNotice(const Notice& notice) override;
     bool installKeyboardHook(unsigned long& errorCode) override;
     void removeKeyboardHook() override;
     void setWindowTitle(const std::wstring& title) override;
@@ -63,6 +67,9 @@ private:
 
     PageHost& host_;
     AdvancedPageModel model_;
+    PointerSettings& pointer_;
+    DeviceConfigRecord& applied_;
+    const DataPaths& paths_;
     UniqueWindow mouseEventHeaderText_;
     UniqueWindow mouseEventList_;
     UniqueWindow macroNameEdit_;

@@ -24,7 +24,8 @@ inline constexpr UINT kTraySendOnArrivalCommand = 1029;
 
 // Posted by the main window to itself, so that what they start runs once the message that led to
 // them (a click, a device broadcast) has been handled:
-// the notice that the mouse did not confirm the settings of OK or Apply;
-inline constexpr UINT kApplyNotConfirmedMessage = WM_APP + 0x30;
+// a notice to show after the click or the device event that led to it, e.g. that the mouse did not
+// confirm the settings of OK or Apply;
+inline constexpr UINT kLaterNoticeMessage = WM_APP + 0x30;
 // the comparison of the settings of a mouse that has just arrived with the program's.
 inline constexpr UINT kArrivalCheckMessage = WM_APP + 0x31;

@@ -22,7 +22,12 @@ BasicPageView::BasicPageView(PageHost& host, DeviceConfigRecord& record, AppSett
                              const UiTexts& texts)
     : host_(host), model_(record, settings, texts) {}
 
-void BasicPageView::createControls() {
+std::vector<PaintElement> BasicPageView::paint(const PagePaintInput& input) {
+    model_.setSensorType(input.sensorType);
+    return basicPagePaint(input);
+}
+
+void BasicPageView::show() {
     model_.reset();
     const HFONT font = host_.normalFont();
     for (uint8_t stage = 1; stage <= stageSwatches_.size(); ++stage) {
@@ -51,7 +56,7 @@ void BasicPageView::createControls() {
     refreshControls();
 }
 
-void BasicPageView::destroyControls() {
+void BasicPageView::hide(bool) {
     for (UniqueWindow& list : assignmentLists_) {
         list.reset();
     }
@@ -84,8 +89,28 @@ void BasicPageView::refreshControls() {
     }
 }
 
-void BasicPageView::closeLists(const ListsToClose& lists) {
-    model_.closeLists(lists);
+bool BasicPageView::click(Point p) {
+    const std::optional<PageUpdate> update = model_.click(p);
+    dropClosedLists();
+    if (!update) {
+        return false;
+    }
+    // The lists change before a refusal shows.
+    showAssignmentLists();
+    showLightingLists();
+    show(*update);
+    if (update->colourForStage) {
+        chooseStageColour(*update->colourForStage);
+    }
+    return true;
+}
+
+void BasicPageView::closeListsAt(Point p) {
+    model_.closeListsAt(p);
+    dropClosedLists();
+}
+
+void BasicPageView::dropClosedLists() {
     for (uint8_t button = 1; button <= assignmentLists_.size(); ++button) {
         if (!model_.assignmentListOpen(button)) {
             assignmentLists_[button - 1u].reset();
@@ -98,42 +123,6 @@ void BasicPageView::closeLists(const ListsToClose& lists) {
         if (!model_.lightingListOpen(list)) {
             lightingLists_[list - 1u].reset();
         }
-    }
-}
-
-void BasicPageView::carryOut(const ClickDecision& decision) {
-    switch (decision.action) {
-    case ClickAction::SelectKeyMode:
-        show(model_.selectKeyMode(decision.first));
-        break;
-    case ClickAction::RestoreDefaultAssignments:
-        show(model_.restoreDefaultAssignments());
-        break;
-    case ClickAction::ToggleAssignmentList: {
-        // The lists change before the left-key warning shows.
-        const PageUpdate update = model_.toggleAssignmentList(decision.first);
-        showAssignmentLists();
-        show(update);
-        break;
-    }
-    case ClickAction::SelectReportRate:
-        show(model_.selectReportRate(decision.first));
-        break;
-    case ClickAction::ToggleDpiStage:
-        show(model_.toggleDpiStage(decision.first));
-        break;
-    case ClickAction::ChooseStageColour:
-        chooseStageColour(decision.first);
-        break;
-    case ClickAction::ToggleLightingList:
-        show(model_.toggleLightingList(decision.first));
-        showLightingLists();
-        break;
-    case ClickAction::SetDpiStep:
-        show(model_.setDpiStep(decision.first, decision.second));
-        break;
-    default:
-        break;
     }
 }
 
@@ -203,10 +192,13 @@ void BasicPageView::chooseAssignment(int control, int notification) {
         if (!item) {
             return;
         }
-        const RunFunctionDialog runDialog = [this](FunctionDialog dialog) {
-            return runFunctionDialog(host_.window(), host_.dialogLook(), host_.texts(), dialog);
-        };
-        show(model_.chooseAssignment(button, item, runDialog));
+        const PageUpdate update = model_.chooseAssignment(button, item);
+        show(update);
+        if (update.dialog) {
+            const std::optional<FunctionChoice> choice =
+                runFunctionDialog(host_.window(), host_.dialogLook(), host_.texts(), update.dialog->dialog);
+            show(model_.assign(*update.dialog, choice));
+        }
     }
     showAssignmentLists();
 }
@@ -257,7 +249,7 @@ void BasicPageView::chooseLightingEntry(int control, int notification) {
     show(update);
 }
 
-bool BasicPageView::onCommand(int control, int notification) {
+bool BasicPageView::command(int control, int notification) {
     if (control >= id::kFirstLightingList && control <= id::kLastLightingList) {
         chooseLightingEntry(control, notification);
         return true;
@@ -286,6 +278,22 @@ bool BasicPageView::preTranslateMessage(const MSG& message) {
     return false;
 }
 
-void BasicPageView::describe(ClickContext& context) const {
-    model_.describe(context);
+std::optional<ControlColourRule> BasicPageView::controlColour(UINT, HWND control,
+                                                              TextColour uiTextColor) const {
+    for (std::size_t stage = 0; stage < stageSwatches_.size(); ++stage) {
+        if (control == stageSwatches_[stage].get()) {
+            return stageSwatchColour(model_.record().stageColor[stage]);
+        }
+    }
+    for (const UniqueWindow& text : lightingTexts_) {
+        if (control == text.get()) {
+            return dropDownHeaderColour(uiTextColor);
+        }
+    }
+    for (const UniqueWindow& list : lightingLists_) {
+        if (control == list.get()) {
+            return fittedListColour();
+        }
+    }
+    return std::nullopt;
 }

@@ -5,34 +5,37 @@
 #include <array>
 
 #include "app/basic_page_model.h"
+#include "app/win/page_feature.h"
 #include "app/win/page_host.h"
-#include "app/win/page_view.h"
 #include "ui/win/scoped_handle.h"
 
 // The Basic Settings page under Windows: the DPI stage swatches and the lighting texts while the
 // page is shown, the drop-down lists while they are open.
-class BasicPageView : public PageView {
+class BasicPageView : public PageFeature {
 public:
     BasicPageView(PageHost& host, DeviceConfigRecord& record, AppSettings& settings, const UiTexts& texts);
 
-    void createControls() override;
-    void destroyControls() override;
-    void closeLists(const ListsToClose& lists) override;
-    void carryOut(const ClickDecision& decision) override;
-    bool onCommand(int id, int notification) override;
+    void prepare() override {}
+    // Clicks on the DPI scales land on the scale as drawn, for the sensor it is drawn for.
+    std::vector<PaintElement> paint(const PagePaintInput& input) override;
+    // Creates the page's controls from the model, every list closed.
+    void show() override;
+    void hide(bool pageChanges) override;
+    bool click(Point p) override;
+    void closeListsAt(Point p) override;
+    bool command(int id, int notification) override;
+    bool message(UINT, WPARAM) override { return false; }
+    bool holdsKey(const MSG&) const override { return false; }
     bool preTranslateMessage(const MSG& message) override;
-    void describe(ClickContext& context) const override;
+    std::optional<ControlColourRule> controlColour(UINT message, HWND control,
+                                                   TextColour uiTextColor) const override;
 
     const BasicPageModel& model() const { return model_; }
-    // The page's child windows, for tests: swatches 71..74 and texts 80..82 while shown.
-    bool hasControls() const { return stageSwatches_[0].valid(); }
-
-    // DPI stages and lighting panel.
-    // The sensor whose DPI scale the page was drawn with.
-    void setSensorType(uint8_t sensorType) { model_.setSensorType(sensorType); }
 
 private:
     void show(const PageUpdate& update);
+    // The list windows of the lists the model closed go.
+    void dropClosedLists();
     void chooseStageColour(uint8_t stage);
     void refreshControls();
     // Assignment group.

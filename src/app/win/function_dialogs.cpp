@@ -9,42 +9,40 @@
 namespace {
 
 template <typename DialogClass>
-std::optional<DialogChoice> choiceOf(DialogClass& dialog, HWND owner) {
+std::optional<FunctionChoice> choiceOf(DialogClass& dialog, HWND owner, const UiTexts& texts) {
     if (dialog.runModal(owner) != IDOK) {
         return std::nullopt;
     }
-    return DialogChoice{dialog.choice()};
+    return dialog.choice(texts);
 }
 
 } // namespace
 
-std::optional<DialogChoice> runFunctionDialog(HWND owner, const DialogLook& look, const UiTexts& texts,
-                                              FunctionDialog dialog) {
+std::optional<FunctionChoice> runFunctionDialog(HWND owner, const DialogLook& look, const UiTexts& texts,
+                                                FunctionDialog dialog) {
     switch (dialog) {
     case FunctionDialog::WindowsKey: {
         CWindowsDialog windowsDialog(look, texts);
-        return choiceOf(windowsDialog, owner);
+        return choiceOf(windowsDialog, owner, texts);
     }
     case FunctionDialog::MultimediaKey: {
         CMediaDialog mediaDialog(look, texts);
-        return choiceOf(mediaDialog, owner);
+        return choiceOf(mediaDialog, owner, texts);
     }
     case FunctionDialog::FireKey: {
         CFireKeyDialog fireKeyDialog(look, texts);
-        return choiceOf(fireKeyDialog, owner);
+        return choiceOf(fireKeyDialog, owner, texts);
     }
     case FunctionDialog::SingleKey: {
         CSingleDialog singleDialog(look, texts);
-        return choiceOf(singleDialog, owner);
+        return choiceOf(singleDialog, owner, texts);
     }
     case FunctionDialog::ComboKey: {
         CComboDialog comboDialog(look);
-        return choiceOf(comboDialog, owner);
+        return choiceOf(comboDialog, owner, texts);
     }
     case FunctionDialog::MacroKey:
         return runMacroDialog(owner, look, texts);
-    case FunctionDialog::None:
-        break;
     }
     return std::nullopt;
 }

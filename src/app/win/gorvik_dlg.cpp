@@ -2,15 +2,14 @@
 
 #include "app/win/app_messages.h"
 #include "app/win/resource_ids.h"
-#include "config/win/module_path.h"
+#include "config/win/notice_box.h"
 #include "device/device_notice.h"
 #include "macro/win/macro_record_hook.h"
 #include "ui/win/bitmap_copy.h"
 
 CGorvikDlg::CGorvikDlg(HINSTANCE instance)
     : instance_(instance), appIcon_(LoadIconW(instance, MAKEINTRESOURCEW(IDI_APP_ICON))),
-      taskbarCreatedMessage_(RegisterWindowMessageW(L"TaskbarCreated")),
-      applicationTitle_(applicationTitle(currentModulePath())) {}
+      taskbarCreatedMessage_(RegisterWindowMessageW(L"TaskbarCreated")) {}
 
 INT_PTR CGorvikDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -28,13 +27,10 @@ INT_PTR CGorvikDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return onTrayIcon(lParam);
     case kDeviceEventMessage:
         return onDeviceEvent(wParam, lParam);
-    case WM_MACRO_RECORD_KEY:
-        advancedPage_.onRecordedKey(wParam);
-        return result(0);
     case WM_DEVICECHANGE:
         return onDeviceChange(wParam, lParam);
-    case kApplyNotConfirmedMessage:
-        return onApplyNotConfirmed();
+    case kLaterNoticeMessage:
+        return onLaterNotice();
     case kArrivalCheckMessage:
         return onArrivalCheck();
     case WM_POWERBROADCAST:
@@ -60,13 +56,21 @@ INT_PTR CGorvikDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (message == taskbarCreatedMessage_ && message != 0) {
             return onTaskbarCreated();
         }
+        // A page's own messages reach it whether it is shown or not (a recorded key may arrive just
+        // after the page changed).
+        for (PageFeature* page : {featureOf(Page::Basic), featureOf(Page::Advanced)}) {
+            if (page->message(message, wParam)) {
+                return result(0);
+            }
+        }
         return FALSE;
     }
 }
 
 bool CGorvikDlg::preTranslateMessage(MSG& message) {
+    PageFeature* page = shownPage();
     // A macro recording takes every key press, Enter and Escape included.
-    if (state_.pages.activePage == Page::Advanced && advancedPage_.holdsRecordedKey(message)) {
+    if (page != nullptr && page->holdsKey(message)) {
         return true;
     }
     if (message.message == WM_KEYDOWN && (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE)) {
@@ -74,7 +78,6 @@ bool CGorvikDlg::preTranslateMessage(MSG& message) {
         hide();
         return true;
     }
-    PageView* page = viewOf(state_.pages.activePage);
     return page != nullptr && page->preTranslateMessage(message);
 }
 
@@ -140,11 +143,9 @@ INT_PTR CGorvikDlg::onCommand(WPARAM wParam, LPARAM) {
         toggleSendOnArrival();
         return FALSE;
     }
-    // The event list's menu belongs to the Advanced page; control notifications to the shown page.
-    if (command == ID_MACROLIST_DELETE) {
-        advancedPage_.onCommand(command, HIWORD(wParam));
-    } else if (PageView* page = viewOf(state_.pages.activePage)) {
-        page->onCommand(command, HIWORD(wParam));
+    // Notifications of the page's controls and the commands of its menus.
+    if (PageFeature* page = shownPage()) {
+        page->command(command, HIWORD(wParam));
     }
     return FALSE;
 }
@@ -221,6 +222,6 @@ void CGorvikDlg::exitProgram() {
     ExitProcess(0);
 }
 
-void CGorvikDlg::showMessage(const std::wstring& text) {
-    MessageBoxW(hwnd(), text.c_str(), applicationTitle_.c_str(), MB_OK);
+void CGorvikDlg::showNotice(const Notice& notice) {
+    ::showNotice(hwnd(), notice, texts_);
 }

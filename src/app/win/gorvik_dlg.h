@@ -2,12 +2,14 @@
 
 #include <windows.h>
 
+#include <deque>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "app/click_dispatch.h"
+#include "app/commit_service.h"
 #include "app/main_window_hover.h"
 #include "app/main_window_state.h"
 #include "app/page_paint.h"
@@ -34,7 +36,7 @@
 
 // The main window: a skinned dialog without caption or taskbar button that lives behind the
 // notification icon. It owns the connection to the mouse, the configuration and the settings.
-class CGorvikDlg : public Dialog, private PageHost {
+class CGorvikDlg : public Dialog, private PageHost, private CommitPorts {
 public:
     explicit CGorvikDlg(HINSTANCE instance);
 
@@ -70,7 +72,8 @@ private:
     // Gives the keyboard to the window itself when the page's controls went with the one that had it.
     void takeBackKeyboardFocus();
     void runFirstBuildSteps();
-    PageView* viewOf(Page page);
+    PageFeature* featureOf(Page page);
+    PageFeature* shownPage() { return featureOf(state_.pages.activePage); }
     PagePaintInput paintInput() const;
     PaintResources paintResources();
 
@@ -82,15 +85,17 @@ private:
     DialogLook dialogLook() const override;
     void drawIntoCanvas(const std::vector<PaintElement>& elements) override;
     void repaintPage() override;
-    void showMessage(const std::wstring& text) override;
+    void showNotice(const Notice& notice) override;
+
+    // CommitPorts (page_commit.cpp): what OK, Apply and Cancel use of the main window.
+    ConfigFileResult saveRecord(const ConfigState& config) override;
+    void saveButtonLabels() override;
+    void showNoticeLater(const Notice& notice) override;
+    void hideWindow() override { hide(); }
 
     // Clicks (page_click.cpp): the frame's own actions here, the page's in its view.
     INT_PTR onLeftButtonDown(LPARAM position);
-    ClickContext clickContext() const;
-    void carryOut(const ClickDecision& decision, Point p);
-    void commit(ClickAction action);
-    ApplyOutcome applyToDevice();
-    void applyPointerSettings();
+    void carryOut(ClickAction action, Point p);
     void openSkinsDialog();
     void openWebLink();
     void dragWindow(Point p);
@@ -109,7 +114,7 @@ private:
     INT_PTR onTrayIcon(LPARAM mouseMessage);
     INT_PTR onDeviceEvent(WPARAM code, LPARAM value);
     INT_PTR onDeviceChange(WPARAM eventType, LPARAM broadcast);
-    INT_PTR onApplyNotConfirmed();
+    INT_PTR onLaterNotice();
     INT_PTR onCommand(WPARAM wParam, LPARAM control);
     INT_PTR onClose();
     INT_PTR onDestroy();
@@ -117,7 +122,7 @@ private:
 
     // The mouse and the program agree (gorvik_dlg_arrival.cpp): a mouse that arrives is compared
     // with the settings of config.bin and offered them with a balloon, or sent them without asking.
-    ApplyOutcome sendToMouse(const DeviceConfigRecord& record);
+    ApplyOutcome sendToMouse(const DeviceConfigRecord& record) override;
     INT_PTR onArrivalCheck();
     INT_PTR onPowerBroadcast(WPARAM event);
     void onBalloonClicked();
@@ -137,7 +142,6 @@ private:
     HINSTANCE instance_;
     HICON appIcon_;
     UINT taskbarCreatedMessage_;
-    std::wstring applicationTitle_;
 
     std::optional<TrayIcon> trayIcon_;
     DeviceLink deviceLink_;
@@ -145,11 +149,11 @@ private:
     UniqueHandle readerThread_;
     bool readerReleased_ = false;
     UniqueDeviceNotify deviceNotification_;
-    // Send the settings on every arrival (str.ini); the balloon that offers them is shown; OK or Apply
-    // saved the settings in this run.
+    // Send the settings on every arrival (str.ini); the balloon that offers them is shown.
     bool sendOnArrival_ = false;
     bool settingsOffered_ = false;
-    bool settingsSavedInRun_ = false;
+    // Notices waiting for the click or event that led to them to be handled.
+    std::deque<Notice> laterNotices_;
 
     MainWindowState state_;
     DataPaths paths_;
@@ -166,9 +170,11 @@ private:
     // the Advanced page and gets the record's choices on OK and Apply.
     Win32PointerSystem pointerSystem_;
     PointerSettings pointerSettings_{config_.record, pointerSystem_, texts_};
+    CommitService commit_{config_, pointerSettings_, *this};
 
     BasicPageView basicPage_{*this, config_.record, settings_, texts_};
-    AdvancedPageView advancedPage_{*this, config_.record, settings_, texts_};
+    AdvancedPageView advancedPage_{
+        *this, config_.record, settings_, texts_, pointerSettings_, config_.appliedRecord, paths_};
     MainWindowHover hover_;
     MainWindowControlColours controlColours_;
     PngCache images_;

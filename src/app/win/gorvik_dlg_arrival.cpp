@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "app/commit_service.h"
 #include "app/win/app_messages.h"
 #include "app/win/gorvik_dlg.h"
 #include "config/win/win32_profile_store.h"
@@ -34,11 +35,11 @@ INT_PTR CGorvikDlg::onArrivalCheck() {
     if (!deviceLink_.deviceConnected) {
         return result(0);
     }
-    const bool settingsSaved = config_.firstRunFlag != 0 || settingsSavedInRun_;
+    const bool settingsSaved = config_.firstRunFlag != 0 || commit_.savedInRun();
     switch (arrivalAction(sendOnArrival_, settingsSaved)) {
     case ArrivalAction::SendSettings:
         if (!sendToMouse(config_.appliedRecord).taken()) {
-            PostMessageW(hwnd(), kApplyNotConfirmedMessage, 0, 0);
+            showNoticeLater(applyNotConfirmedNotice());
         }
         break;
     case ArrivalAction::Compare: {
@@ -73,7 +74,7 @@ void CGorvikDlg::onBalloonClicked() {
     }
     settingsOffered_ = false;
     if (!sendToMouse(config_.appliedRecord).taken()) {
-        PostMessageW(hwnd(), kApplyNotConfirmedMessage, 0, 0);
+        showNoticeLater(applyNotConfirmedNotice());
     }
 }
 

@@ -56,12 +56,12 @@ BOOL CGorvikDlg::onInitDialog() {
     addTrayIcon();
     searchForMouse();
     if (!createReaderWakeEvent()) {
-        showMessage(L"CreateEvent failed.");
+        showNotice(Notice{L"CreateEvent failed."});
         return FALSE;
     }
     startReaderThread();
     if (!registerForDeviceNotifications()) {
-        showMessage(L"RegisterDeviceNotification failed!!!");
+        showNotice(Notice{L"RegisterDeviceNotification failed!!!"});
         return FALSE;
     }
     loadConfiguration();
@@ -128,9 +128,8 @@ void CGorvikDlg::loadConfiguration() {
     paths_ = dataPathsFromModulePath(currentModulePath());
     // Without a usable config.bin the record is the factory one, never all zero.
     const ConfigFileResult loaded = loadStartupConfiguration(config_, paths_);
-    if (loaded.showsMessage()) {
-        MessageBoxW(hwnd(), loaded.messageText().c_str(), loaded.messageCaption(applicationTitle_).c_str(),
-                    MB_OK);
+    if (const std::optional<Notice> notice = loaded.notice()) {
+        showNotice(*notice);
     }
 }
 
@@ -154,8 +153,8 @@ void CGorvikDlg::loadMainImage() {
         // Nothing to draw: the user learns which folder holds no skin, and the window, which no
         // image gives a size, stays whole on the screen.
         placeWithoutSkin();
-        MessageBoxW(hwnd(), noCompleteSkinMessage(texts_, exeFolder(paths_.exePath)).c_str(),
-                    applicationTitle_.c_str(), MB_OK | MB_ICONWARNING);
+        showNotice(
+            {noCompleteSkinMessage(texts_, exeFolder(paths_.exePath)), ProgramTitle{}, NoticeKind::Warning});
         return;
     }
     // Without a frame the client area is the image; the template's centring keeps the position.

@@ -1,7 +1,5 @@
 #include "app/win/main_window_control_colours.h"
 
-#include "app/page_control_ids.h"
-
 namespace {
 
 constexpr COLORREF kBlack = RGB(0, 0, 0);
@@ -9,61 +7,39 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kPageGreen = RGB(100, 150, 100);
 constexpr COLORREF kMacroListBackground = RGB(14, 15, 14);
 
-namespace id = page_control_id;
-
-bool isStageSwatch(int control) {
-    return control >= id::kFirstStageSwatch && control <= id::kLastStageSwatch;
-}
-bool isDropDownHeaderText(int control) {
-    return (control >= id::kFirstLightingText && control <= id::kLastLightingText) ||
-           control == id::kMouseEventHeaderText;
-}
-bool isLightingList(int control) {
-    return control >= id::kFirstLightingList && control <= id::kLastLightingList;
-}
-bool isMacroList(int control) {
-    return control == id::kMacroListBox || control == id::kEventListBox;
-}
-
-ControlColourRule staticRule(int control, COLORREF text,
-                             const std::array<StageColor, kDpiStageCount>& stages) {
-    if (isStageSwatch(control)) {
-        const StageColor& stage = stages[static_cast<std::size_t>(control - id::kFirstStageSwatch)];
-        return {std::nullopt, std::nullopt, false, RGB(stage.red, stage.green, stage.blue)};
-    }
-    if (isDropDownHeaderText(control)) {
-        // They keep the font the page gave them, smaller where a language needs that to fit.
-        return {text, kBlack, false, kBlack};
-    }
-    return {text, kPageGreen, true, kPageGreen};
-}
-
 } // namespace
 
-ControlColourRule mainWindowControlColour(UINT ctlColorMessage, int controlId, TextColour uiTextColor,
-                                          const std::array<StageColor, kDpiStageCount>& stageColours) {
+ControlColourRule plainControlColour(UINT ctlColorMessage, TextColour uiTextColor) {
     const COLORREF text = uiTextColor.colorRef();
     switch (ctlColorMessage) {
     case WM_CTLCOLORSTATIC:
-        return staticRule(controlId, text, stageColours);
+        return {text, kPageGreen, true, kPageGreen};
     case WM_CTLCOLOREDIT:
         return {text, std::nullopt, false, kBlack};
     case WM_CTLCOLORLISTBOX:
-        if (isMacroList(controlId)) {
-            return {text, std::nullopt, false, kMacroListBackground};
-        }
-        // The lighting lists keep the font the page gave them, like the fields above them.
-        return {kWhite, std::nullopt, !isLightingList(controlId), kBlack};
+        return {kWhite, std::nullopt, true, kBlack};
     default:
         return {};
     }
 }
 
-HBRUSH MainWindowControlColours::apply(UINT ctlColorMessage, HDC dc, HWND control, HFONT normalFont,
-                                       TextColour uiTextColor,
-                                       const std::array<StageColor, kDpiStageCount>& stageColours) {
-    const ControlColourRule rule =
-        mainWindowControlColour(ctlColorMessage, GetDlgCtrlID(control), uiTextColor, stageColours);
+ControlColourRule stageSwatchColour(const StageColor& stage) {
+    return {std::nullopt, std::nullopt, false, RGB(stage.red, stage.green, stage.blue)};
+}
+
+ControlColourRule dropDownHeaderColour(TextColour uiTextColor) {
+    return {uiTextColor.colorRef(), kBlack, false, kBlack};
+}
+
+ControlColourRule fittedListColour() {
+    return {kWhite, std::nullopt, false, kBlack};
+}
+
+ControlColourRule macroListColour(TextColour uiTextColor) {
+    return {uiTextColor.colorRef(), std::nullopt, false, kMacroListBackground};
+}
+
+HBRUSH MainWindowControlColours::apply(const ControlColourRule& rule, HDC dc, HFONT normalFont) {
     if (rule.text) {
         SetTextColor(dc, *rule.text);
     }

@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <array>
 #include <optional>
 
 #include "config/device_config_record.h"
@@ -18,20 +17,27 @@ struct ControlColourRule {
     bool operator==(const ControlColourRule&) const = default;
 };
 
-// The colour rule of a main-window control by its WM_CTLCOLOR* message and control identifier:
-// the DPI stage swatches show their stage colour, the lighting and mouse-event headers are black,
-// other statics sit on the page green, edits and lists on black, the macro lists on near black.
-ControlColourRule mainWindowControlColour(UINT ctlColorMessage, int controlId, TextColour uiTextColor,
-                                          const std::array<StageColor, kDpiStageCount>& stageColours);
+// The looks the pages give their controls. A control of no particular look follows its kind
+// (its WM_CTLCOLOR* message): statics sit on the page green, edits on black, drop-down lists are
+// white on black in the window's normal font.
+ControlColourRule plainControlColour(UINT ctlColorMessage, TextColour uiTextColor);
+// A DPI stage swatch shows its stage's colour.
+ControlColourRule stageSwatchColour(const StageColor& stage);
+// The texts in the lighting and mouse-event headers are black; they keep the font the page gave
+// them, smaller where a language needs that to fit.
+ControlColourRule dropDownHeaderColour(TextColour uiTextColor);
+// The lighting lists keep the font the page gave them, like the fields above them.
+ControlColourRule fittedListColour();
+// The macro and event lists sit on near black.
+ControlColourRule macroListColour(TextColour uiTextColor);
 
 // The main window's WM_CTLCOLOR* handler. It owns the brush it hands out; the brush of the
 // previous call is deleted before a new one is made.
 class MainWindowControlColours {
 public:
-    // Sets up `dc` for `control` and returns the brush to paint its background with, or nullptr to
-    // leave the background to the system.
-    HBRUSH apply(UINT ctlColorMessage, HDC dc, HWND control, HFONT normalFont, TextColour uiTextColor,
-                 const std::array<StageColor, kDpiStageCount>& stageColours);
+    // Sets up `dc` by `rule` and returns the brush to paint the control's background with, or
+    // nullptr to leave the background to the system.
+    HBRUSH apply(const ControlColourRule& rule, HDC dc, HFONT normalFont);
 
 private:
     UniqueBrush brush_;

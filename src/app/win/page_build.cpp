@@ -14,7 +14,7 @@ void CGorvikDlg::buildAdvancedPage() {
     carryOutPageBuild(buildPage(state_.pages, Page::Advanced));
 }
 
-PageView* CGorvikDlg::viewOf(Page page) {
+PageFeature* CGorvikDlg::featureOf(Page page) {
     switch (page) {
     case Page::Basic:
         return &basicPage_;
@@ -39,26 +39,17 @@ void CGorvikDlg::carryOutPageBuild(const PageBuildPlan& plan) {
     if (!plan.build) {
         return;
     }
-    if (PageView* leaving = viewOf(plan.tearDown)) {
-        leaving->destroyControls();
+    if (PageFeature* leaving = featureOf(plan.tearDown)) {
+        leaving->hide(plan.pageChanges);
         takeBackKeyboardFocus();
-    }
-    if (plan.removeRecorderHook) {
-        advancedPage_.endRecording();
     }
     if (plan.firstBuildExchange) {
         runFirstBuildSteps();
     }
-    if (state_.pages.activePage == Page::Advanced) {
-        advancedPage_.preparePointerSettings(pointerSettings_, config_.appliedRecord);
-    }
+    PageFeature* shown = shownPage();
+    shown->prepare();
     repaintPage();
-    if (PageView* shown = viewOf(state_.pages.activePage)) {
-        shown->createControls();
-    }
-    if (plan.loadMacroPage) {
-        advancedPage_.loadMacroPage(paths_.macroPath);
-    }
+    shown->show();
     hover_.showPage(state_.pages.activePage);
 }
 
@@ -81,10 +72,9 @@ void CGorvikDlg::runFirstBuildSteps() {
 }
 
 void CGorvikDlg::repaintPage() {
-    const PagePaintInput input = paintInput();
-    // Clicks on the DPI scales land on the scale as drawn.
-    basicPage_.setSensorType(input.sensorType);
-    drawIntoCanvas(state_.pages.activePage == Page::Basic ? basicPagePaint(input) : advancedPagePaint(input));
+    if (PageFeature* page = shownPage()) {
+        drawIntoCanvas(page->paint(paintInput()));
+    }
 }
 
 PagePaintInput CGorvikDlg::paintInput() const {

@@ -7,35 +7,32 @@
 
 INT_PTR CGorvikDlg::onLeftButtonDown(LPARAM position) {
     const Point p = pointOf(position);
-    const ClickDecision decision = dispatchClick(clickContext(), p);
-    if (PageView* page = viewOf(state_.pages.activePage); page != nullptr && decision.closeLists.any()) {
-        page->closeLists(decision.closeLists);
+    const ClickDecision decision = dispatchClick({state_.pages.activePage, deviceLink_.deviceConnected}, p);
+    if (PageFeature* page = shownPage(); page != nullptr && decision.closePageLists) {
+        page->closeListsAt(p);
     }
-    carryOut(decision, p);
+    carryOut(decision.action, p);
     // The system's own processing follows, as for every click.
     return FALSE;
 }
 
-ClickContext CGorvikDlg::clickContext() const {
-    ClickContext context;
-    context.activePage = state_.pages.activePage;
-    context.deviceConnected = deviceLink_.deviceConnected;
-    basicPage_.describe(context);
-    advancedPage_.describe(context);
-    return context;
-}
-
-void CGorvikDlg::carryOut(const ClickDecision& decision, Point p) {
-    switch (decision.action) {
+void CGorvikDlg::carryOut(ClickAction action, Point p) {
+    switch (action) {
     case ClickAction::None:
         break;
     case ClickAction::DragWindow:
         dragWindow(p);
         break;
     case ClickAction::Ok:
+        commit_.ok(deviceLink_.deviceConnected);
+        break;
     case ClickAction::Apply:
+        commit_.apply(deviceLink_.deviceConnected);
+        break;
     case ClickAction::Cancel:
-        commit(decision.action);
+        // The page is drawn again from the reverted record when the window is next opened.
+        state_.revertPending = true;
+        commit_.cancel();
         break;
     case ClickAction::OpenSkinsDialog:
         openSkinsDialog();
@@ -54,10 +51,9 @@ void CGorvikDlg::carryOut(const ClickDecision& decision, Point p) {
     case ClickAction::OpenWebLink:
         openWebLink();
         break;
-    default:
-        // Everything else is a click on one of the shown page's own areas.
-        if (PageView* page = viewOf(state_.pages.activePage)) {
-            page->carryOut(decision);
+    case ClickAction::ToPage:
+        if (PageFeature* page = shownPage(); page == nullptr || !page->click(p)) {
+            dragWindow(p);
         }
         break;
     }

@@ -10,7 +10,7 @@
 #include "skin/dialog_look.h"
 
 // What a page view needs of the main window that shows it: the window and its font, the canvas to
-// draw into, and message boxes under the program's title.
+// draw into, and its notices.
 class PageHost {
 public:
     virtual HWND window() const = 0;
@@ -23,7 +23,8 @@ public:
     virtual void drawIntoCanvas(const std::vector<PaintElement>& elements) = 0;
     // Draws the whole shown page again from the record, leaving its controls as they are.
     virtual void repaintPage() = 0;
-    virtual void showMessage(const std::wstring& text) = 0;
+    // Shows a notice over the main window, in the window's language.
+    virtual void showNotice(const Notice& notice) = 0;
 
 protected:
     ~PageHost() = default;

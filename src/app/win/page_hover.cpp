@@ -41,7 +41,10 @@ void CGorvikDlg::carryOut(const MainWindowHoverUpdate& update) {
 }
 
 INT_PTR CGorvikDlg::onControlColour(UINT message, HDC dc, HWND control) {
-    const HBRUSH brush = controlColours_.apply(message, dc, control, normalFont_.get(), ui_.uiTextColor,
-                                               config_.record.stageColor);
+    const PageFeature* page = shownPage();
+    const std::optional<ControlColourRule> own =
+        page != nullptr ? page->controlColour(message, control, ui_.uiTextColor) : std::nullopt;
+    const HBRUSH brush = controlColours_.apply(own.value_or(plainControlColour(message, ui_.uiTextColor)), dc,
+                                               normalFont_.get());
     return reinterpret_cast<INT_PTR>(brush);
 }

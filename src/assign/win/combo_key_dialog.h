@@ -8,12 +8,12 @@
 #include "skin/win/skinned_sub_dialog.h"
 
 // The combo-key dialog: a modifier from a drop-down list and two keys, each captured into its edit
-// while that edit has the focus. After OK the caller takes choice().
+// while that edit has the focus. After OK the caller takes choice(texts).
 class CComboDialog : public SkinnedSubDialog {
 public:
     explicit CComboDialog(DialogLook look);
 
-    ComboKeyChoice choice() const { return model_.choice(); }
+    FunctionChoice choice(const UiTexts& texts) const { return model_.choice(texts); }
 
     // Enter and Escape are held back from the dialog manager so that they can be captured; the
     // pointer over the open list selects the item under it.

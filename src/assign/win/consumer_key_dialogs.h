@@ -7,13 +7,13 @@
 #include "skin/win/skinned_sub_dialog.h"
 
 // The multimedia and the Windows-function dialogs: one item from a drop-down list of consumer keys.
-// The background image carries their labels. After OK the caller takes choice().
+// The background image carries their labels. After OK the caller takes choice(texts).
 class ConsumerKeyDialogView : public SkinnedSubDialog {
 public:
     // The pointer over the open list selects the item under it.
     bool preTranslateMessage(MSG& message) override;
 
-    DialogChoice choice() const { return model_.choice(); }
+    FunctionChoice choice(const UiTexts& texts) const { return model_.choice(texts); }
 
 protected:
     ConsumerKeyDialogView(ConsumerKeyDialog dialog, DialogLook look, const UiTexts& texts);

@@ -7,12 +7,12 @@
 #include "skin/win/skinned_sub_dialog.h"
 
 // The fire-key dialog: a key or mouse button from a drop-down list, the speed it repeats at and how
-// many times. After OK the caller takes choice().
+// many times. After OK the caller takes choice(texts).
 class CFireKeyDialog : public SkinnedSubDialog {
 public:
     CFireKeyDialog(DialogLook look, const UiTexts& texts);
 
-    FireKeyChoice choice() const { return model_.choice(); }
+    FunctionChoice choice(const UiTexts& texts) const { return model_.choice(texts); }
 
     // The pointer over the open key list selects the item under it.
     bool preTranslateMessage(MSG& message) override;

@@ -2,8 +2,7 @@
 
 #include <array>
 
-#include "config/data_paths.h"
-#include "config/win/module_path.h"
+#include "config/win/notice_box.h"
 
 namespace {
 
@@ -74,9 +73,7 @@ void ScopedKeyCapture::install(HWND target, CaptureDialog dialog) {
     remove();
     const DWORD error = InstallKeyCapture(target, dialog);
     if (error != 0) {
-        const std::wstring text = keyCaptureFailureText(dialog, error);
-        const std::wstring caption = applicationTitle(currentModulePath());
-        MessageBoxW(target, text.c_str(), caption.c_str(), MB_OK);
+        showNotice(target, Notice{keyCaptureFailureText(dialog, error)});
         return;
     }
     installed_ = true;

@@ -7,12 +7,12 @@
 #include "skin/win/skinned_sub_dialog.h"
 
 // The single-key dialog: the user presses any key, Enter, Escape and the Windows keys included, and
-// the dialog shows its name. After OK the caller takes choice().
+// the dialog shows its name. After OK the caller takes choice(texts).
 class CSingleDialog : public SkinnedSubDialog {
 public:
     CSingleDialog(DialogLook look, const UiTexts& texts);
 
-    SingleKeyChoice choice() const { return model_.choice(); }
+    FunctionChoice choice(const UiTexts& texts) const { return model_.choice(texts); }
 
     // Enter, Escape and the Windows keys are held back from the dialog manager and the system, so
     // that they are captured instead of closing the dialog or opening the start menu.

@@ -2,8 +2,7 @@
 
 #include <optional>
 
-#include "config/data_paths.h"
-#include "config/win/module_path.h"
+#include "config/win/notice_box.h"
 #include "device/win/device_backend.h"
 #include "device/win/event_reader.h"
 #include "device/win/hid_discovery.h"
@@ -16,14 +15,12 @@ namespace {
 // interface as a Win32HidPort, the event interface read by the reader thread.
 class HardwareBackend : public DeviceBackend {
 public:
-    HardwareBackend(DeviceLink& link, HWND mainWindow)
-        : link_(link), mainWindow_(mainWindow), title_(applicationTitle(currentModulePath())) {}
+    HardwareBackend(DeviceLink& link, HWND mainWindow) : link_(link), mainWindow_(mainWindow) {}
 
     bool findDevice() override {
         port_.reset();
-        const bool found = findMouseInterfaces(link_, [this](const std::wstring& text) {
-            MessageBoxW(mainWindow_, text.c_str(), title_.c_str(), MB_OK);
-        });
+        const bool found = findMouseInterfaces(
+            link_, [this](const std::wstring& text) { showNotice(mainWindow_, Notice{text}); });
         if (found) {
             port_.emplace(link_.commandHandle.load(), link_.featureLength.load(), link_.inputLength.load(),
                           link_.outputLength.load());
@@ -43,7 +40,6 @@ public:
 private:
     DeviceLink& link_;
     HWND mainWindow_;
-    std::wstring title_;
     std::optional<Win32HidPort> port_;
     Win32Pacer pacer_;
 };

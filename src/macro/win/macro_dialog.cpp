@@ -117,12 +117,12 @@ bool CMacroDialog::preTranslateMessage(MSG& message) {
     return false;
 }
 
-std::optional<MacroKeyChoice> runMacroDialog(HWND owner, const DialogLook& look, const UiTexts& texts) {
+std::optional<FunctionChoice> runMacroDialog(HWND owner, const DialogLook& look, const UiTexts& texts) {
     Win32ProfileStore macroFile(dataPathsFromModulePath(currentModulePath()).macroPath);
     MacroStore macros(macroFile);
     CMacroDialog dialog(macros, look, texts);
     if (dialog.runModal(owner) != IDOK) {
         return std::nullopt;
     }
-    return dialog.choice();
+    return dialog.choice(texts);
 }

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "assign/dialog_choice.h"
+#include "assign/function_choice.h"
 #include "assign/win/drop_down_controls.h"
 #include "lang/language.h"
 #include "macro/macro_key_dialog_model.h"
@@ -13,12 +13,12 @@
 
 // The macro-key dialog: one of the macros of record.ini for a button, and how it repeats. The
 // chosen name shows in a sunken static; a click on it opens the macro list under it. Three tick
-// boxes choose the repeat mode. After OK the caller takes choice().
+// boxes choose the repeat mode. After OK the caller takes choice(texts).
 class CMacroDialog : public SkinnedSubDialog {
 public:
     CMacroDialog(MacroStore& macros, DialogLook look, const UiTexts& texts);
 
-    MacroKeyChoice choice() const { return model_.choice(); }
+    FunctionChoice choice(const UiTexts& texts) const { return model_.choice(texts); }
     // The open macro list, nullptr while it is closed.
     HWND macroList() const { return list_.list(); }
 
@@ -45,4 +45,4 @@ private:
 
 // Runs the macro-key dialog over `owner` with the macros of the record.ini beside the executable.
 // The choice on OK; nothing on Cancel, on the close box or when the dialog cannot show.
-std::optional<MacroKeyChoice> runMacroDialog(HWND owner, const DialogLook& look, const UiTexts& texts);
+std::optional<FunctionChoice> runMacroDialog(HWND owner, const DialogLook& look, const UiTexts& texts);

@@ -2,8 +2,7 @@
 
 #include <optional>
 
-#include "config/data_paths.h"
-#include "config/win/module_path.h"
+#include "config/win/notice_box.h"
 #include "ui/win/scoped_handle.h"
 
 namespace {
@@ -24,8 +23,7 @@ bool loadAndDraw(HDC surface, const std::wstring& path, int x, int y, PngCache* 
     }
     if (image == nullptr) {
         if (notice == FailureNotice::MessageBox) {
-            const std::wstring caption = applicationTitle(currentModulePath());
-            MessageBoxW(owner, kLoadPngFailedText, caption.c_str(), MB_OK);
+            showNotice(owner, Notice{kLoadPngFailedText});
         }
         return false;
     }

@@ -6,6 +6,7 @@
 #include <optional>
 #include <utility>
 
+#include "config/win/notice_box.h"
 #include "skin/skin_paths.h"
 #include "skin/win/dialog_font.h"
 #include "skin/win/load_png.h"
@@ -167,7 +168,7 @@ BOOL SkinnedSubDialog::onInitDialog() {
     const int height = image ? image->height() : 0;
     SetWindowPos(hwnd(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
     if (!image) {
-        MessageBoxW(hwnd(), L"error", loadFailureCaption_.c_str(), MB_OK);
+        showNotice(hwnd(), Notice{L"error", loadFailureCaption_});
         return FALSE;
     }
     background_.reset(image->detach());

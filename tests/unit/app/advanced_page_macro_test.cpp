@@ -11,12 +11,12 @@ namespace {
 
 class FakeRecorderHost : public RecorderHost {
 public:
-    void showMessage(const MacroMessage& message) override { messages.push_back(message); }
+    void showNotice(const Notice& message) override { messages.push_back(message); }
     bool installKeyboardHook(unsigned long&) override { return hooked = true; }
     void removeKeyboardHook() override { hooked = false; }
     void setWindowTitle(const std::wstring&) override {}
 
-    std::vector<MacroMessage> messages;
+    std::vector<Notice> messages;
     bool hooked = false;
 };
 
@@ -59,25 +59,25 @@ TEST_F(MacroPage, RefusalsReachTheHostWithTheirCaptionAndTheControlsShowTheEdito
         EXPECT_EQ(newMacro(L"M" + std::to_wstring(n)), refresh());
     }
     EXPECT_EQ(newMacro(L"M13"), refresh());
-    EXPECT_EQ(host.messages,
-              (std::vector<MacroMessage>{{L"Macro name is blank", MessageCaption::ApplicationTitle},
-                                         {L"Macro numbers up to 12.", MessageCaption::Warning}}));
+    EXPECT_EQ(host.messages, (std::vector<Notice>{{L"Macro name is blank", ProgramTitle{}},
+                                                  {L"Macro numbers up to 12.", L"Warning"}}));
 }
 
 TEST_F(MacroPage, TheMouseEventListClosesOnAClickElsewhereAndOnEveryPageBuild) {
     page.openMacroFile(file, host);
-    ListsToClose clickElsewhere;
-    clickElsewhere.mouseEventList = true;
     for (bool closeByClick : {true, false}) {
         EXPECT_EQ(page.toggleMouseEventList(), refresh());
-        ClickContext context;
-        page.describe(context);
-        EXPECT_TRUE(context.mouseEventListOpen);
-        page.closeLists(ListsToClose{});
+        EXPECT_TRUE(page.mouseEventListOpen());
+        page.closeListsAt({740, 500});
         EXPECT_TRUE(page.mouseEventListOpen()) << "a click inside the list keeps it";
-        closeByClick ? page.closeLists(clickElsewhere) : page.reset();
+        page.closeListsAt({740, 405});
+        EXPECT_TRUE(page.mouseEventListOpen()) << "a click on its header is left to the toggle";
+        closeByClick ? page.closeListsAt({100, 100}) : page.reset();
         EXPECT_FALSE(page.mouseEventListOpen());
     }
+    page.toggleMouseEventList();
+    EXPECT_EQ(page.click({520, 530}), refresh()) << "New acts once the list is closed";
+    EXPECT_FALSE(page.mouseEventListOpen());
 }
 
 TEST_F(MacroPage, KeysRecordedThroughThePageReachTheRecordsMacroSlotOnConfirm) {
@@ -92,8 +92,7 @@ TEST_F(MacroPage, KeysRecordedThroughThePageReachTheRecordsMacroSlotOnConfirm) {
     page.endRecording();
     EXPECT_FALSE(host.hooked);
     EXPECT_FALSE(page.recording());
-    EXPECT_EQ(host.messages,
-              (std::vector<MacroMessage>{{L"Start Recording", MessageCaption::ApplicationTitle}}))
+    EXPECT_EQ(host.messages, (std::vector<Notice>{{L"Start Recording", ProgramTitle{}}}))
         << "building the other page ends a recording without a message";
     EXPECT_EQ(page.saveMacro(), refresh());
     const MacroSlot& slot = record.macroSlots[0];

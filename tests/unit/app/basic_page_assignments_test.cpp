@@ -49,10 +49,12 @@ protected:
         storeDefaultButtonLabels(settings, texts);
     }
 
-    ClickContext context() const {
-        ClickContext described;
-        page.describe(described);
-        return described;
+    std::array<bool, 7> openLists() const {
+        std::array<bool, 7> open{};
+        for (uint8_t button = 1; button <= open.size(); ++button) {
+            open[button - 1u] = page.assignmentListOpen(button);
+        }
+        return open;
     }
 
     DeviceConfigRecord record{};
@@ -63,40 +65,46 @@ protected:
 
 TEST_F(BasicPageAssignments, ABoxOpensItsListExceptTheLastLeftClickWhichIsRefusedWithAWarning) {
     const PageUpdate refused = page.toggleAssignmentList(1);
-    EXPECT_EQ(refused.message, L"Left key must be selected!");
-    EXPECT_EQ(refused.messageCaption, L"Warning");
+    EXPECT_EQ(refused.notice, (Notice{L"Left key must be selected!", L"Warning"}));
     EXPECT_FALSE(page.assignmentListOpen(1));
 
     EXPECT_EQ(page.toggleAssignmentList(4), PageUpdate{});
     EXPECT_TRUE(page.assignmentListOpen(4));
-    EXPECT_EQ(context().assignmentListOpen, (std::array<bool, 7>{false, false, false, true}));
+    EXPECT_EQ(openLists(), (std::array<bool, 7>{false, false, false, true}));
     EXPECT_EQ(page.assignmentListItems().size(), 15u);
     EXPECT_EQ(page.toggleAssignmentList(8), PageUpdate{}) << "there is no eighth box";
 }
 
 struct CloseCase {
     const char* what;
-    ListsToClose lists;
+    Point p;
     bool listStaysOpen;
 };
 
 TEST_F(BasicPageAssignments, AClickElsewhereClosesTheOpenListOrOnlyItsDpiSubList) {
-    ListsToClose otherList;
-    otherList.assignmentList[2] = true; // the click is not on list 3, which is the open one
-    otherList.dpiSubList = true;
-    ListsToClose ownHeader; // the click is on the open list's own header
-    ownHeader.assignmentList[0] = true;
-    ownHeader.dpiSubList = true;
-    const CloseCase cases[] = {{"elsewhere", otherList, false}, {"own header", ownHeader, true}};
+    const CloseCase cases[] = {{"elsewhere", {700, 600}, false}, {"own header", {300, 250}, true}};
     for (const CloseCase& c : cases) {
         page.reset();
         page.toggleAssignmentList(3);
         page.hoverAssignmentList(3, kDpiSwitchItem);
-        ASSERT_TRUE(context().dpiSubListExists) << c.what;
-        page.closeLists(c.lists);
+        ASSERT_TRUE(page.dpiSubListOpen()) << c.what;
+        page.closeListsAt(c.p);
         EXPECT_EQ(page.assignmentListOpen(3), c.listStaysOpen) << c.what;
         EXPECT_FALSE(page.dpiSubListOpen()) << c.what;
     }
+}
+
+// A click on the page closes the lists it is not on before its own area acts.
+TEST_F(BasicPageAssignments, AClickOnAnotherBoxClosesTheOpenListAndTogglesItsOwn) {
+    page.toggleAssignmentList(7);
+    ASSERT_TRUE(page.click({300, 250}));
+    EXPECT_EQ(openLists(), (std::array<bool, 7>{false, false, true, false, false, false, false}));
+    ASSERT_TRUE(page.click({300, 250}));
+    EXPECT_EQ(openLists(), (std::array<bool, 7>{}))
+        << "a click on the open list's own box is left to the toggle, which closes it";
+    page.toggleAssignmentList(2);
+    EXPECT_EQ(page.click({700, 600}), std::nullopt) << "no area there: the window is dragged";
+    EXPECT_EQ(openLists(), (std::array<bool, 7>{}));
 }
 
 TEST_F(BasicPageAssignments, TheDpiSubListFollowsThePointerAndItsChoiceRedrawsTheBox) {
@@ -117,25 +125,29 @@ TEST_F(BasicPageAssignments, TheDpiSubListFollowsThePointerAndItsChoiceRedrawsTh
 
 struct ChoiceCase {
     std::size_t item;
-    std::optional<DialogChoice> dialogResult; // nothing: the dialog was cancelled
-    std::wstring expectedLabel;               // empty: no redraw
+    std::optional<FunctionChoice> dialogResult; // nothing: the dialog was cancelled
+    std::wstring expectedLabel;                 // empty: no redraw
 };
 
 TEST_F(BasicPageAssignments, AFunctionChosenInTheListIsStoredAndItsBoxRedrawnUnlessItsDialogWasCancelled) {
     const ChoiceCase cases[] = {
         {14, std::nullopt, L"Key Off"},
-        {11, SingleKeyChoice{L"F5"}, L"Single Key-F5"},
+        {11, singleKeyChoice(UiTexts(), L"F5"), L"Single Key-F5"},
         {10, std::nullopt, L""},
         {kDpiSwitchItem, std::nullopt, L""},
     };
     for (const ChoiceCase& c : cases) {
         page.toggleAssignmentList(2);
-        std::optional<FunctionDialog> ran;
-        const RunFunctionDialog runDialog = [&](FunctionDialog dialog) {
-            ran = dialog;
-            return c.dialogResult;
-        };
-        const PageUpdate update = page.chooseAssignment(2, c.item, runDialog);
+        PageUpdate update = page.chooseAssignment(2, c.item);
+        const std::optional<DialogRequest> ran = update.dialog;
+        if (ran) {
+            PageUpdate onlyTheDialog;
+            onlyTheDialog.dialog = ran;
+            EXPECT_EQ(update, onlyTheDialog) << "nothing is drawn before the dialog ran";
+            EXPECT_EQ(ran->slot, 1u);
+            EXPECT_TRUE(page.assignmentListOpen(2)) << "the list stays open while the dialog runs";
+            update = page.assign(*ran, c.dialogResult);
+        }
         if (c.expectedLabel.empty()) {
             EXPECT_EQ(update, PageUpdate{}) << c.item;
         } else {

@@ -51,31 +51,56 @@ TEST_F(BasicPage, StageColourIsStoredRedBlueGreenAndRefreshesTheSwatches) {
     EXPECT_EQ(page.setStageColour(5, 1, 1, 1), PageUpdate{}) << "no fifth stage";
 }
 
-TEST_F(BasicPage, ClickContextCarriesTheStagesThatAreOnAndNoOpenListAfterAReset) {
+TEST_F(BasicPage, OnlyTheSwatchOfAStageThatIsOnAsksForItsColour) {
     record.dpiStageEnabled = {1, 0, 2, 0};
-    ListsToClose none;
-    page.closeLists(none);
-    page.reset();
-    ClickContext context;
-    context.assignmentListOpen[3] = true;
-    context.lightingListOpen[0] = true;
-    page.describe(context);
-    EXPECT_EQ(context.dpiStageEnabled, (std::array<bool, 4>{true, false, true, false}));
-    EXPECT_EQ(context.assignmentListOpen, (std::array<bool, 7>{}));
-    EXPECT_EQ(context.lightingListOpen, (std::array<bool, 3>{}));
-    EXPECT_FALSE(context.dpiSubListExists);
+    const std::optional<uint8_t> expected[] = {1, std::nullopt, 3, std::nullopt};
+    for (uint8_t stage = 1; stage <= 4; ++stage) {
+        const std::optional<PageUpdate> update =
+            page.click(hotAreaRect(HotArea::DpiColourSwatch, stage).topLeft());
+        ASSERT_TRUE(update) << "the click is used up either way: no drag";
+        EXPECT_EQ(update->colourForStage, expected[stage - 1u]) << int(stage);
+    }
 }
 
-TEST(AdvancedPage, ClickContextShowsTheMouseEventListClosedAfterAReset) {
+TEST_F(BasicPage, NoListIsOpenAfterAReset) {
+    record.lightingMode = 1;
+    page.toggleLightingList(1);
+    page.toggleAssignmentList(4);
+    page.reset();
+    for (uint8_t button = 1; button <= 7; ++button) {
+        EXPECT_FALSE(page.assignmentListOpen(button));
+    }
+    EXPECT_FALSE(page.lightingListOpen(1));
+    EXPECT_FALSE(page.dpiSubListOpen());
+}
+
+// Every area of a page's layout that takes clicks has a handler in its page: a click on it is used up,
+// never handed back to drag the window.
+TEST(PageAreas, EveryClickTargetOfBothPagesActs) {
+    DeviceConfigRecord record{};
+    record.dpiStageEnabled = {1, 1, 1, 1};
+    AppSettings settings;
+    UiTexts texts;
+    BasicPageModel basic(record, settings, texts);
+    AdvancedPageModel advanced(record, settings, texts);
+    for (const HotAreaEntry& entry : basicPageAreas()) {
+        EXPECT_EQ(basic.click(entry.rect.topLeft()).has_value(), isClickTarget(entry.area))
+            << static_cast<int>(entry.area) << " " << int(entry.index) << " " << int(entry.subIndex);
+        basic.reset();
+    }
+    for (const HotAreaEntry& entry : advancedPageAreas()) {
+        EXPECT_EQ(advanced.click(entry.rect.topLeft()).has_value(), isClickTarget(entry.area))
+            << static_cast<int>(entry.area) << " " << int(entry.index) << " " << int(entry.subIndex);
+    }
+}
+
+TEST(AdvancedPage, TheMouseEventListIsClosedAfterAReset) {
     DeviceConfigRecord record{};
     AppSettings settings;
     UiTexts texts;
     AdvancedPageModel page(record, settings, texts);
     page.reset();
-    ClickContext context;
-    context.mouseEventListOpen = true;
-    page.describe(context);
-    EXPECT_FALSE(context.mouseEventListOpen);
+    EXPECT_FALSE(page.mouseEventListOpen());
 }
 
 } // namespace

@@ -58,6 +58,22 @@ TEST(BasicSettingsGroups, DpiClicksRedrawTheStageColumnOnTheSensorsScale) {
     }
 }
 
+TEST(BasicSettingsGroups, ALightingListClosesOnlyOnAClickOffItsAreaAndHeader) {
+    DeviceConfigRecord record{};
+    record.lightingMode = 1;
+    AppSettings settings;
+    const UiTexts texts(Language::English);
+    BasicPageModel page(record, settings, texts);
+    page.toggleLightingList(2);
+    page.closeListsAt({800, 450});
+    EXPECT_TRUE(page.lightingListOpen(2)) << "inside its list area";
+    page.closeListsAt({800, 365});
+    EXPECT_TRUE(page.lightingListOpen(2)) << "on its header";
+    ASSERT_TRUE(page.click({800, 335}));
+    EXPECT_FALSE(page.lightingListOpen(2));
+    EXPECT_TRUE(page.lightingListOpen(1)) << "the mode header opened its own list";
+}
+
 TEST(BasicSettingsGroups, LightingListsOpenCloseAndChooseThroughThePage) {
     enum Act { Toggle, Choose, ClickElsewhere };
     const struct {
@@ -67,11 +83,15 @@ TEST(BasicSettingsGroups, LightingListsOpenCloseAndChooseThroughThePage) {
         uint8_t openAfter; // 0: none
         bool refresh;
     } kSteps[] = {
-        {Toggle, 1, 0, 1, false},         {Toggle, 2, 0, 2, false}, // opening another closes the first
-        {Choose, 1, 0, 2, false},                                   // only the open list chooses
-        {Choose, 2, 3, 0, true},          {Toggle, 3, 0, 0, true},  // Standard: no effect list, field set
-        {Toggle, 1, 0, 1, false},         {ClickElsewhere, 2, 0, 1, false}, // a click closing list 2 only
-        {ClickElsewhere, 1, 0, 0, false}, {Toggle, 4, 0, 0, false},
+        {Toggle, 1, 0, 1, false},
+        {Toggle, 2, 0, 2, false}, // opening another closes the first
+        {Choose, 1, 0, 2, false}, // only the open list chooses
+        {Choose, 2, 3, 0, true},
+        {Toggle, 3, 0, 0, true}, // Standard: no effect list, field set
+        {Toggle, 1, 0, 1, false},
+        {ClickElsewhere, 2, 0, 1, false}, // a click on header 1 keeps list 1
+        {ClickElsewhere, 1, 0, 0, false},
+        {Toggle, 4, 0, 0, false},
     };
     DeviceConfigRecord record{};
     record.lightingMode = 1;
@@ -79,14 +99,13 @@ TEST(BasicSettingsGroups, LightingListsOpenCloseAndChooseThroughThePage) {
     const UiTexts texts(Language::English);
     BasicPageModel page(record, settings, texts);
     for (const auto& s : kSteps) {
-        ListsToClose lists;
-        lists.lightingList[(s.list - 1u) % 3] = true;
+        // A click off list `list`: off list 2 on the header of list 1, off list 1 far away.
+        const Point elsewhere = s.list == 2 ? Point{800, 335} : Point{700, 600};
         const PageUpdate update = s.act == Toggle   ? page.toggleLightingList(s.list)
                                   : s.act == Choose ? page.chooseLightingEntry(s.list, s.entry)
-                                                    : (page.closeLists(lists), PageUpdate{});
-        ClickContext context;
-        page.describe(context);
-        EXPECT_EQ(context.lightingListOpen,
+                                                    : (page.closeListsAt(elsewhere), PageUpdate{});
+        EXPECT_EQ((std::array<bool, 3>{page.lightingListOpen(1), page.lightingListOpen(2),
+                                       page.lightingListOpen(3)}),
                   (std::array<bool, 3>{s.openAfter == 1, s.openAfter == 2, s.openAfter == 3}))
             << int(s.list);
         EXPECT_EQ(update.refreshControls, s.refresh) << int(s.list);
@@ -128,10 +147,10 @@ TEST(AdvancedSettingsGroup, PointerGroupThroughThePage) {
     for (const auto& c : kClicks) {
         EXPECT_EQ(drawn(c.update), c.expected);
     }
-    const std::vector<PointerMessage> messages = page.takePointerMessages();
+    const std::vector<Notice> messages = page.takePointerNotices();
     ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages[0], (PointerMessage{L"Warning", L"SETMOUSESPEED failed."}));
-    EXPECT_TRUE(page.takePointerMessages().empty());
+    EXPECT_EQ(messages[0], (Notice{L"SETMOUSESPEED failed.", L"Warning"}));
+    EXPECT_TRUE(page.takePointerNotices().empty());
     EXPECT_TRUE(page.preparePointerSettings(pointer, applied).empty());
     EXPECT_EQ(applied.pointerSpeedPosition, 2) << "later drawings keep the edits out of the snapshot";
 }

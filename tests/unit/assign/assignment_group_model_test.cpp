@@ -4,9 +4,13 @@
 
 #include "assign/assignment_group_model.h"
 #include "assign/default_button_labels.h"
+#include "assign/function_choice.h"
 #include "assign/key_matrix.h"
 
 namespace {
+
+// What a function dialog hands back, in the dialog's language.
+using MakeChoice = FunctionChoice (*)(const UiTexts&);
 
 // A record and labels after "Default", with recognisable values in every field, and the model on them.
 struct Group {
@@ -19,10 +23,17 @@ struct Group {
         restoreDefaultAssignments(record);
         storeDefaultButtonLabels(settings, texts);
     }
-    // Opens the list of `slot` and picks `item`; the dialog, if one runs, returns `choice`.
-    bool pick(std::size_t slot, std::size_t item, std::optional<DialogChoice> choice = std::nullopt) {
+    // Opens the list of `slot` and picks `item`; the dialog the pick asks for, if any, returns what
+    // `choice` makes in the group's language (nothing: cancelled).
+    bool pick(std::size_t slot, std::size_t item, MakeChoice choice = nullptr) {
         model.toggleAssignmentList(slot);
-        return model.launchAssignment(slot, item, [&](FunctionDialog) { return choice; });
+        const FunctionPick picked = model.pickFunction(slot, item);
+        if (!picked.dialog) {
+            return picked.changed;
+        }
+        EXPECT_EQ(picked.dialog, (DialogRequest{*dialogForItem(item), slot}));
+        EXPECT_EQ(model.openList(), slot) << "the list stays open while the dialog runs";
+        return model.assign(slot, choice ? std::optional<FunctionChoice>(choice(texts)) : std::nullopt);
     }
 
     DeviceConfigRecord record;
@@ -34,7 +45,7 @@ struct Group {
 struct LaunchCase {
     Language language;
     std::size_t item;
-    std::optional<DialogChoice> choice;
+    MakeChoice choice;
     const wchar_t* label;
     KeyMatrixEntry entry;
 };
@@ -42,50 +53,110 @@ struct LaunchCase {
 TEST(AssignmentGroup, LaunchStoresFunctionAndLabel) {
     using L = Language;
     const LaunchCase cases[] = {
-        {L::English, 0, {}, L"Left Click", {0x01, 0, 0xF0, 0}},
-        {L::English, 1, {}, L"Right Click", {0x01, 0, 0xF1, 0}},
-        {L::English, 2, {}, L"Mid Click", {0x01, 0, 0xF2, 0}},
-        {L::English, 3, {}, L"Forward", {0x01, 0, 0xF4, 0}},
-        {L::English, 4, {}, L"Backward", {0x01, 0, 0xF3, 0}},
-        {L::English, 5, {}, L"Triple-click", {0x0A, 0xF0, 0x22, 0x03}},
-        {L::English, 7, {}, L"RGB On/Off", {0x08, 0, 0x03, 0}},
-        {L::English, 14, {}, L"Key Off", {0, 0, 0, 0}},
-        {L::German, 14, {}, L"Keine Belegung", {0, 0, 0, 0}},
-        {L::English, 8, WindowsKeyChoice{2, L"Calculator"}, L"Calculator", {0x03, 0, 0x92, 0x01}},
+        {L::English, 0, nullptr, L"Left Click", {0x01, 0, 0xF0, 0}},
+        {L::English, 1, nullptr, L"Right Click", {0x01, 0, 0xF1, 0}},
+        {L::English, 2, nullptr, L"Mid Click", {0x01, 0, 0xF2, 0}},
+        {L::English, 3, nullptr, L"Forward", {0x01, 0, 0xF4, 0}},
+        {L::English, 4, nullptr, L"Backward", {0x01, 0, 0xF3, 0}},
+        {L::English, 5, nullptr, L"Triple-click", {0x0A, 0xF0, 0x22, 0x03}},
+        {L::English, 7, nullptr, L"RGB On/Off", {0x08, 0, 0x03, 0}},
+        {L::English, 14, nullptr, L"Key Off", {0, 0, 0, 0}},
+        {L::German, 14, nullptr, L"Keine Belegung", {0, 0, 0, 0}},
         {L::English,
          8,
-         WindowsKeyChoice{10, L"Browser-My Favorites"},
+         [](const UiTexts&) { return windowsKeyChoice(2, L"Calculator"); },
+         L"Calculator",
+         {0x03, 0, 0x92, 0x01}},
+        {L::English,
+         8,
+         [](const UiTexts&) { return windowsKeyChoice(10, L"Browser-My Favorites"); },
          L"Browser-My Favorites",
          {3, 0, 0x2A, 2}},
-        {L::English, 9, MultimediaKeyChoice{4, L"Mute"}, L"Multimedia-Mute", {0x03, 0, 0xE2, 0}},
-        {L::SimplifiedChinese, 9, MultimediaKeyChoice{0, L"下一首"}, L"多媒体-下一首", {0x03, 0, 0xB5, 0}},
-        {L::English, 10, FireKeyChoice{11, L"L", 5, 0}, L"Fire Key-L", {0x0A, 0x0F, 5, 0}},
+        {L::English,
+         9,
+         [](const UiTexts& t) { return multimediaKeyChoice(t, 4, L"Mute"); },
+         L"Multimedia-Mute",
+         {0x03, 0, 0xE2, 0}},
+        {L::SimplifiedChinese,
+         9,
+         [](const UiTexts& t) { return multimediaKeyChoice(t, 0, L"下一首"); },
+         L"多媒体-下一首",
+         {0x03, 0, 0xB5, 0}},
         {L::English,
          10,
-         FireKeyChoice{60, L"R-Tilt Wheel", 255, 255},
+         [](const UiTexts& t) { return fireKeyChoice(t, 11, L"L", 5, 0); },
+         L"Fire Key-L",
+         {0x0A, 0x0F, 5, 0}},
+        {L::English,
+         10,
+         [](const UiTexts& t) { return fireKeyChoice(t, 60, L"R-Tilt Wheel", 255, 255); },
          L"Fire Key-R-Tilt Wheel",
          {10, 0xF6, 255, 255}},
-        {L::English, 11, SingleKeyChoice{L"Enter"}, L"Single Key-Enter", {0, 0, 0x28, 0}},
-        {L::English, 11, SingleKeyChoice{L"Strg"}, L"Single Key-Strg", {0, 0, 0, 0}},
-        {L::English, 11, SingleKeyChoice{L""}, L"Single Key-", {0, 0, 0, 0}},
+        {L::English,
+         11,
+         [](const UiTexts& t) { return singleKeyChoice(t, L"Enter"); },
+         L"Single Key-Enter",
+         {0, 0, 0x28, 0}},
+        {L::English,
+         11,
+         [](const UiTexts& t) { return singleKeyChoice(t, L"Strg"); },
+         L"Single Key-Strg",
+         {0, 0, 0, 0}},
+        {L::English,
+         11,
+         [](const UiTexts& t) { return singleKeyChoice(t, L""); },
+         L"Single Key-",
+         {0, 0, 0, 0}},
         {L::English,
          12,
-         ComboKeyChoice{L"Left Ctrl", L"A", L"B"},
+         [](const UiTexts& t) { return comboKeyChoice(t, L"Left Ctrl", L"A", L"B"); },
          L"Combo Key-Left Ctrl+A+B",
          {0, 0x01, 4, 5}},
         {L::English,
          12,
-         ComboKeyChoice{L"Left Shift", L"Tab", L""},
+         [](const UiTexts& t) { return comboKeyChoice(t, L"Left Shift", L"Tab", L""); },
          L"Combo Key-Left Shift+Tab",
          {0, 2, 0x2B, 0}},
-        {L::English, 12, ComboKeyChoice{L"", L"A", L""}, L"Combo Key-A", {0, 0, 0x04, 0}},
-        {L::English, 12, ComboKeyChoice{L"Right Win", L"", L""}, L"Combo Key-Right Win", {0, 0x80, 0, 0}},
-        {L::English, 12, ComboKeyChoice{L"", L"Strg", L"B"}, L"Combo Key-B", {0, 0, 0, 0x05}},
-        {L::English, 12, ComboKeyChoice{L"", L"Strg", L"Entf"}, L"Combo Key-", {0, 0, 0, 0}},
-        {L::English, 13, MacroKeyChoice{0, 0, L"Macro1"}, L"Macro Key-Macro1", {0x09, 0, 1, 0}},
-        {L::English, 13, MacroKeyChoice{11, 2, L"Boss"}, L"Macro Key-Boss", {0x09, 2, 12, 0}},
-        {L::English, 13, MacroKeyChoice{0, 255, L""}, L"Macro Key-", {0x09, 0, 1, 0}},
-        {L::SimplifiedChinese, 13, MacroKeyChoice{1, 1, L"M"}, L"宏-M", {0x09, 1, 2, 0}}};
+        {L::English,
+         12,
+         [](const UiTexts& t) { return comboKeyChoice(t, L"", L"A", L""); },
+         L"Combo Key-A",
+         {0, 0, 0x04, 0}},
+        {L::English,
+         12,
+         [](const UiTexts& t) { return comboKeyChoice(t, L"Right Win", L"", L""); },
+         L"Combo Key-Right Win",
+         {0, 0x80, 0, 0}},
+        {L::English,
+         12,
+         [](const UiTexts& t) { return comboKeyChoice(t, L"", L"Strg", L"B"); },
+         L"Combo Key-B",
+         {0, 0, 0, 0x05}},
+        {L::English,
+         12,
+         [](const UiTexts& t) { return comboKeyChoice(t, L"", L"Strg", L"Entf"); },
+         L"Combo Key-",
+         {0, 0, 0, 0}},
+        {L::English,
+         13,
+         [](const UiTexts& t) { return macroKeyChoice(t, 0, 0, L"Macro1"); },
+         L"Macro Key-Macro1",
+         {0x09, 0, 1, 0}},
+        {L::English,
+         13,
+         [](const UiTexts& t) { return macroKeyChoice(t, 11, 2, L"Boss"); },
+         L"Macro Key-Boss",
+         {0x09, 2, 12, 0}},
+        {L::English,
+         13,
+         [](const UiTexts& t) { return macroKeyChoice(t, 0, 255, L""); },
+         L"Macro Key-",
+         {0x09, 0, 1, 0}},
+        {L::SimplifiedChinese,
+         13,
+         [](const UiTexts& t) { return macroKeyChoice(t, 1, 1, L"M"); },
+         L"宏-M",
+         {0x09, 1, 2, 0}}};
     for (const LaunchCase& c : cases) {
         SCOPED_TRACE(c.label);
         Group group(c.language);
@@ -99,26 +170,14 @@ TEST(AssignmentGroup, LaunchStoresFunctionAndLabel) {
     }
 }
 
-TEST(AssignmentGroup, CancelledOrMismatchedDialogLeavesTheSlotAsItWas) {
+TEST(AssignmentGroup, CancelledDialogLeavesTheSlotAsItWas) {
     for (const std::size_t item : {8u, 9u, 10u, 11u, 12u, 13u}) {
-        for (const std::optional<DialogChoice>& result :
-             {std::optional<DialogChoice>{}, std::optional<DialogChoice>{MacroKeyChoice{}}}) {
-            if (result && dialogOf(*result) == dialogForItem(item)) {
-                continue;
-            }
-            Group group;
-            const DeviceConfigRecord before = group.record;
-            FunctionDialog asked = FunctionDialog::None;
-            group.model.toggleAssignmentList(3);
-            EXPECT_FALSE(group.model.launchAssignment(3, item, [&](FunctionDialog d) {
-                asked = d;
-                return result;
-            }));
-            EXPECT_EQ(asked, dialogForItem(item)) << item;
-            EXPECT_EQ(std::memcmp(&group.record, &before, sizeof before), 0) << item;
-            EXPECT_EQ(group.model.label(3), L"Forward");
-            EXPECT_FALSE(group.model.openList());
-        }
+        Group group;
+        const DeviceConfigRecord before = group.record;
+        EXPECT_FALSE(group.pick(3, item));
+        EXPECT_EQ(std::memcmp(&group.record, &before, sizeof before), 0) << item;
+        EXPECT_EQ(group.model.label(3), L"Forward");
+        EXPECT_FALSE(group.model.openList());
     }
 }
 
@@ -127,7 +186,7 @@ TEST(AssignmentGroup, NoSelectionOrDpiSwitchKeepsTheListOpen) {
     group.model.toggleAssignmentList(4);
     for (const std::optional<std::size_t> item :
          {std::optional<std::size_t>{}, std::optional<std::size_t>{6}}) {
-        EXPECT_FALSE(group.model.launchAssignment(4, item, {}));
+        EXPECT_EQ(group.model.pickFunction(4, item), FunctionPick{});
         EXPECT_EQ(group.model.openList(), 4u);
     }
 }
@@ -158,9 +217,9 @@ TEST(AssignmentGroup, LeftKeyRule) {
             group.model.selectKeyMode(KeyMode::ModeB);
         }
         group.model.toggleAssignmentList(5);
-        const std::optional<Refusal> refusal = group.model.toggleAssignmentList(0);
+        const std::optional<Notice> refusal = group.model.toggleAssignmentList(0);
         if (c.message) {
-            EXPECT_EQ(refusal, (Refusal{c.message, L"Warning"}));
+            EXPECT_EQ(refusal, (Notice{c.message, L"Warning"}));
             EXPECT_FALSE(group.model.openList()); // the other open list closed too
         } else {
             EXPECT_FALSE(refusal);
@@ -206,7 +265,7 @@ TEST(AssignmentGroup, ModeBStoresIntoSetBButtonOneIncluded) {
         const AssignmentSet setA = group.record.setA;
         const ButtonLabels labelsA = group.settings.labelsA;
         group.pick(1, 0);
-        EXPECT_TRUE(group.pick(0, 11, SingleKeyChoice{L"Q"}));
+        EXPECT_TRUE(group.pick(0, 11, [](const UiTexts& t) { return singleKeyChoice(t, L"Q"); }));
         EXPECT_EQ(group.record.setB.singleKeyCode[0], 0x14);
         EXPECT_EQ(group.record.setB.functionIndex[0], kSingleKey);
         EXPECT_EQ(group.settings.labelsB[0], L"Single Key-Q");
@@ -221,7 +280,7 @@ TEST(AssignmentGroup, DefaultRestoresBothSetsAndLabelsOnly) {
     Group group(Language::German);
     group.model.selectKeyMode(KeyMode::ModeB);
     group.pick(1, 0);
-    group.pick(0, 12, ComboKeyChoice{L"Left Alt", L"F4", L""});
+    group.pick(0, 12, [](const UiTexts& t) { return comboKeyChoice(t, L"Left Alt", L"F4", L""); });
     group.record.setA.functionIndex[9] = kMacroKey;
     group.settings.labelsA[9] = L"x";
     group.model.restoreDefaultAssignments();

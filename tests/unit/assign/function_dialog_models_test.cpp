@@ -57,14 +57,14 @@ TEST(FunctionDialogs, ChoicesAndTheirDefaults) {
     const Point arrow{130, 70};
     const Point mediaArrow{150, 130};
 
-    EXPECT_EQ(SingleKeyDialogModel().choice(), SingleKeyChoice{});
+    EXPECT_EQ(SingleKeyDialogModel().choice(english), (FunctionChoice{SingleKeyFunction{}, L"Single Key-"}));
     SingleKeyDialogModel single;
     single.onKeyCaptured(L"Shift");
     single.onKeyCaptured(L"A");
-    EXPECT_EQ(single.function(), ButtonFunction{SingleKeyFunction{0x04}});
+    EXPECT_EQ(single.choice(english), (FunctionChoice{SingleKeyFunction{0x04}, L"Single Key-A"}));
 
     ComboKeyDialogModel combo;
-    EXPECT_EQ(combo.choice(), ComboKeyChoice{});
+    EXPECT_EQ(combo.choice(english), (FunctionChoice{ComboKeyFunction{}, L"Combo Key-"}));
     EXPECT_FALSE(combo.chooseModifier(1)); // list closed
     combo.click(arrow);
     EXPECT_EQ(combo.onKeyCaptured(L"A", ComboKeyEdit::First), std::nullopt); // edits disabled
@@ -72,33 +72,38 @@ TEST(FunctionDialogs, ChoicesAndTheirDefaults) {
     EXPECT_TRUE(combo.chooseModifier(4));
     EXPECT_EQ(combo.onKeyCaptured(L"Tab", ComboKeyEdit::Second), ComboKeyEdit::Second);
     EXPECT_EQ(combo.onKeyCaptured(L"Q", ComboKeyEdit::None), std::nullopt);
-    EXPECT_EQ(combo.choice(), (ComboKeyChoice{L"Right Ctrl", L"", L"Tab"}));
-    EXPECT_EQ(combo.function(), ButtonFunction{(ComboKeyFunction{0x10, 0, 0x2B})});
+    EXPECT_EQ(combo.choice(english),
+              (FunctionChoice{ComboKeyFunction{0x10, 0, 0x2B}, L"Combo Key-Right Ctrl+Tab"}));
 
     FireKeyDialogModel fire;
-    EXPECT_EQ(fire.choice(), (FireKeyChoice{0, L"", 32, 1}));
-    EXPECT_EQ(fire.function(), ButtonFunction{(FireKeyFunction{0, 0x04, 32, 1})});
+    EXPECT_EQ(fire.choice(english), (FunctionChoice{FireKeyFunction{0, 0x04, 32, 1}, L"Fire Key-"}));
     fire.click(arrow);
     EXPECT_EQ(fire.wheelLines(120), -3);
     EXPECT_EQ(fire.wheelLines(-120), 3);
     EXPECT_FALSE(fire.chooseKey(61));
     EXPECT_TRUE(fire.chooseKey(39));
     EXPECT_EQ(fire.wheelLines(120), 0);
-    EXPECT_EQ(fire.function(), ButtonFunction{(FireKeyFunction{39, 0xE4, 32, 1})});
+    EXPECT_EQ(fire.choice(english), (FunctionChoice{FireKeyFunction{39, 0xE4, 32, 1}, L"Fire Key-R-CTRL"}));
     EXPECT_EQ(fire.keyName(), L"R-CTRL");
 
     ConsumerKeyDialogModel media(ConsumerKeyDialog::Multimedia, english);
-    EXPECT_EQ(media.choice(), DialogChoice{(MultimediaKeyChoice{0, L"Next"})});
+    EXPECT_EQ(media.choice(english), (FunctionChoice{MultimediaKeyFunction{0, 0xB5}, L"Multimedia-Next"}));
     media.click(mediaArrow);
     EXPECT_TRUE(media.chooseItem(6));
-    EXPECT_EQ(media.function(), ButtonFunction{(MultimediaKeyFunction{6, 0xEA})});
+    EXPECT_EQ(media.choice(english).function, ButtonFunction{(MultimediaKeyFunction{6, 0xEA})});
 
     ConsumerKeyDialogModel windows(ConsumerKeyDialog::WindowsFunction, chinese);
-    EXPECT_EQ(windows.choice(), DialogChoice{(WindowsKeyChoice{0, L"打开多媒体播放器"})});
+    EXPECT_EQ(windows.choice(chinese), (FunctionChoice{windowsKeyFunction(0), L"打开多媒体播放器"}));
     windows.click(mediaArrow);
     EXPECT_TRUE(windows.chooseItem(10));
-    EXPECT_EQ(windows.choice(), DialogChoice{(WindowsKeyChoice{10, L"浏览器-收藏夹"})});
-    EXPECT_EQ(EncodeButtonFunction(windows.function()), (KeyMatrixEntry{0x03, 0x00, 0x2A, 0x02}));
+    EXPECT_EQ(windows.choice(chinese),
+              (FunctionChoice{WindowsKeyFunction{10, 0x2A, 0x02}, L"浏览器-收藏夹"}));
+    EXPECT_EQ(EncodeButtonFunction(windows.choice(chinese).function),
+              (KeyMatrixEntry{0x03, 0x00, 0x2A, 0x02}));
+}
+
+FireKeyFunction fireKeyOf(const FireKeyDialogModel& dialog) {
+    return std::get<FireKeyFunction>(dialog.choice(UiTexts()).function);
 }
 
 TEST(FunctionDialogs, FireSpeedObeysItsRangeWhenFocusLeavesOrOkIsClicked) {
@@ -119,11 +124,11 @@ TEST(FunctionDialogs, FireSpeedObeysItsRangeWhenFocusLeavesOrOkIsClicked) {
     for (const auto& c : cases) {
         FireKeyDialogModel okWithFocus;
         okWithFocus.onSpeedChanged(c.typed);
-        EXPECT_EQ(okWithFocus.choice().speed, c.speed) << c.typed;
+        EXPECT_EQ(fireKeyOf(okWithFocus).speed, c.speed) << c.typed;
         FireKeyDialogModel focusLost;
         focusLost.onSpeedChanged(c.typed);
         EXPECT_EQ(focusLost.onSpeedFocusLost(), c.replacement) << c.typed;
-        EXPECT_EQ(focusLost.choice().speed, c.speed) << c.typed;
+        EXPECT_EQ(fireKeyOf(focusLost).speed, c.speed) << c.typed;
     }
 }
 
@@ -140,7 +145,7 @@ TEST(FunctionDialogs, FireTimesFallBackToOneAtOnce) {
     for (const auto& c : cases) {
         FireKeyDialogModel fire;
         EXPECT_EQ(fire.onTimesChanged(c.typed), c.replacement) << c.typed;
-        EXPECT_EQ(fire.choice().times, c.times) << c.typed;
+        EXPECT_EQ(fireKeyOf(fire).times, c.times) << c.typed;
     }
 }
 

@@ -39,7 +39,7 @@ TEST_F(ConfigFileTest, LoadReadsTheFlagAndTheRecordByteForByte) {
         writeBytes(paths.configPath, file);
         const ConfigFileResult result = loadConfigFile(state, paths);
         EXPECT_EQ(result.status, ConfigFileStatus::Loaded);
-        EXPECT_FALSE(result.showsMessage());
+        EXPECT_EQ(result.notice(), std::nullopt);
         EXPECT_EQ(state.firstRunFlag, flag);
         EXPECT_EQ(recordBytes(state.record), file.substr(1));
     }
@@ -53,7 +53,7 @@ TEST_F(ConfigFileTest, FilesOfAnyOtherSizeAreIgnoredSilently) {
         writeBytes(paths.configPath, patternFile(1, size));
         const ConfigFileResult result = loadConfigFile(state, paths);
         EXPECT_EQ(result.status, ConfigFileStatus::Ignored) << size;
-        EXPECT_FALSE(result.showsMessage());
+        EXPECT_EQ(result.notice(), std::nullopt);
         EXPECT_EQ(recordBytes(state.record), std::string(kDeviceConfigRecordSize, '\xAB')) << size;
         EXPECT_EQ(state.firstRunFlag, 7) << size;
     }
@@ -62,14 +62,12 @@ TEST_F(ConfigFileTest, FilesOfAnyOtherSizeAreIgnoredSilently) {
 TEST_F(ConfigFileTest, MissingFileIsReportedAndNeverCreated) {
     const ConfigFileResult loaded = loadConfigFile(state, paths);
     EXPECT_EQ(loaded.status, ConfigFileStatus::Missing);
-    EXPECT_TRUE(loaded.showsMessage());
-    EXPECT_EQ(loaded.messageText(), L"Config file is not exist.");
-    EXPECT_EQ(loaded.messageCaption(L"Krello_Marrowin²"), L"Krello_Marrowin²");
+    EXPECT_EQ(loaded.notice(), (Notice{L"Config file is not exist.", ProgramTitle{}}));
     EXPECT_EQ(recordBytes(state.record), std::string(kDeviceConfigRecordSize, '\0'));
 
     const ConfigFileResult saved = saveConfigFile(state, paths);
     EXPECT_EQ(saved.status, ConfigFileStatus::Missing);
-    EXPECT_EQ(saved.messageText(), L"Config file is not exist.");
+    EXPECT_EQ(saved.notice(), (Notice{L"Config file is not exist.", ProgramTitle{}}));
     EXPECT_FALSE(fileExists(paths.configPath));
     EXPECT_FALSE(fileExists(paths.configPath + L".tmp"));
 }
@@ -81,7 +79,7 @@ TEST_F(ConfigFileTest, LoadThenSaveReproducesTheFileExceptTheFlagByte) {
 
     const ConfigFileResult result = saveConfigFile(state, paths);
     EXPECT_EQ(result.status, ConfigFileStatus::Saved);
-    EXPECT_FALSE(result.showsMessage());
+    EXPECT_EQ(result.notice(), std::nullopt);
 
     std::string expected = original;
     expected[0] = 1;
@@ -184,9 +182,7 @@ TEST_F(ConfigFileTest, FailedSaveKeepsTheOldFileAndReportsTheErrorCode) {
         const ConfigFileResult result = saveConfigFile(state, paths, writer);
         EXPECT_EQ(result.status, ConfigFileStatus::WriteFailed);
         EXPECT_EQ(result.errorCode, c.code);
-        EXPECT_TRUE(result.showsMessage());
-        EXPECT_EQ(result.messageText(), c.text);
-        EXPECT_EQ(result.messageCaption(L"Krello_Marrowin²"), L"NULL ==fp ");
+        EXPECT_EQ(result.notice(), (Notice{c.text, L"NULL ==fp "}));
         EXPECT_EQ(readBytes(paths.configPath), original) << c.code;
         EXPECT_FALSE(fileExists(paths.configPath + L".tmp")) << c.code;
     }

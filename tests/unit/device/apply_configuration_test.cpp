@@ -24,7 +24,7 @@ std::vector<std::string> commandCodes(const std::vector<std::string>& trace) {
 
 TEST(ApplyConfiguration, SendsFortyCommandsSeventeenReadsAndFiftyNineChunksInOrder) {
     ApplyHarness harness;
-    EXPECT_TRUE(applyConfiguration(harness.transport, sampleRecord(), 1, harness.image, harness).taken());
+    EXPECT_TRUE(applyConfiguration(harness.transport, sampleRecord(), 1, harness.image).taken());
 
     EXPECT_EQ(harness.count("set-feature"), 40u);
     EXPECT_EQ(harness.count("get-feature"), 17u);
@@ -53,7 +53,7 @@ TEST(ApplyConfiguration, SendsFortyCommandsSeventeenReadsAndFiftyNineChunksInOrd
 
 TEST(ApplyConfiguration, PausesThreeMillisecondsAfterEachChunkAndTwoAfterPairedCommands) {
     ApplyHarness harness;
-    applyConfiguration(harness.transport, sampleRecord(), 1, harness.image, harness);
+    applyConfiguration(harness.transport, sampleRecord(), 1, harness.image);
     const auto& pauses = harness.recorder.pauses();
     EXPECT_EQ(std::count(pauses.begin(), pauses.end(), milliseconds(3)), 59);
     EXPECT_EQ(std::count(pauses.begin(), pauses.end(), milliseconds(2)), 36);
@@ -85,7 +85,7 @@ TEST(ApplyConfiguration, MouseEndsUpHoldingTheRecord) {
         matrix.fill(KeyMatrixEntry{0xFF, 0xFF, 0xFF, 0xFF});
     }
     const MouseFirmwareState before = harness.mouse.state();
-    applyConfiguration(harness.transport, record, 1, harness.image, harness);
+    applyConfiguration(harness.transport, record, 1, harness.image);
     const MouseFirmwareState& after = harness.mouse.state();
 
     EXPECT_EQ(after.reportIntervalCode, 4);
@@ -111,7 +111,7 @@ TEST(ApplyConfiguration, MouseEndsUpHoldingTheRecord) {
 TEST(ApplyConfiguration, MacroSlotsReadBackIntoTheImage) {
     ApplyHarness harness;
     const DeviceConfigRecord record = sampleRecord();
-    applyConfiguration(harness.transport, record, 1, harness.image, harness);
+    applyConfiguration(harness.transport, record, 1, harness.image);
     for (std::size_t slot = 0; slot < kMacroSlotCount; ++slot) {
         EXPECT_EQ(harness.image.macroSlots[slot], harness.mouse.state().macroSlots[slot]) << slot;
     }
@@ -122,20 +122,11 @@ TEST(ApplyConfiguration, LightingModeOffSendsTheMouseItsOwnLightingBack) {
     DeviceConfigRecord record = sampleRecord();
     record.lightingMode = 0;
     const MouseFirmwareState before = harness.mouse.state();
-    applyConfiguration(harness.transport, record, 1, harness.image, harness);
+    applyConfiguration(harness.transport, record, 1, harness.image);
     EXPECT_EQ(harness.mouse.state().lightingEffect, before.lightingEffect);
     EXPECT_EQ(harness.mouse.state().ledSets, before.ledSets);
     EXPECT_EQ(harness.count("set-feature 00 0d"), 1u);
     EXPECT_EQ(harness.count("set-feature 00 07"), 2u);
-}
-
-TEST(ApplyConfiguration, SavesTheRecordThenTheLabelsAfterTheLastReport) {
-    ApplyHarness harness;
-    applyConfiguration(harness.transport, sampleRecord(), 1, harness.image, harness);
-    ASSERT_GE(harness.trace.size(), 2u);
-    EXPECT_EQ(harness.trace[harness.trace.size() - 2], "save-record");
-    EXPECT_EQ(harness.trace.back(), "save-labels");
-    EXPECT_EQ(harness.count("save-"), 2u);
 }
 
 TEST(ApplyConfiguration, LogsTheLightingEffectAndEachKeyMatrix) {
@@ -144,7 +135,7 @@ TEST(ApplyConfiguration, LogsTheLightingEffectAndEachKeyMatrix) {
     ApplyHarness harness;
     DeviceConfigRecord record = sampleRecord();
     record.keyMode = 0;
-    applyConfiguration(harness.transport, record, 1, harness.image, harness);
+    applyConfiguration(harness.transport, record, 1, harness.image);
     setDebugLogSink(nullptr);
 
     ASSERT_EQ(lines.size(), 5u);

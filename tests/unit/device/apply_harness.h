@@ -34,16 +34,6 @@ struct ApplyHarness {
     DeviceImage image;
 };
 
-// Apply as the program runs it: the device steps, then saving the record and the button labels
-// whatever the mouse did (written into the trace as "save-record" and "save-labels").
-inline ApplyOutcome applyConfiguration(Transport& transport, const DeviceConfigRecord& record,
-                                       uint8_t sensorType, DeviceImage& image, ApplyHarness& harness) {
-    const ApplyOutcome outcome = applyConfiguration(transport, record, sensorType, image);
-    harness.trace.push_back("save-record");
-    harness.trace.push_back("save-labels");
-    return outcome;
-}
-
 // A record that differs from the emulated mouse's factory state everywhere Apply sends it.
 inline DeviceConfigRecord sampleRecord() {
     DeviceConfigRecord record{};

@@ -74,8 +74,7 @@ TEST(ApplyOutcome, OfTheEmulatedMouseWithEachFault) {
         harness.mouse.setFaults(faults);
         const MouseFirmwareState before = harness.mouse.state();
 
-        const ApplyOutcome outcome =
-            applyConfiguration(harness.transport, sampleRecord(), 1, harness.image, harness);
+        const ApplyOutcome outcome = applyConfiguration(harness.transport, sampleRecord(), 1, harness.image);
 
         EXPECT_EQ(outcome.result, c.result) << c.faults;
         EXPECT_EQ(outcome.failedSteps, c.failed) << c.faults;

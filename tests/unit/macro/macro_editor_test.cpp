@@ -20,14 +20,14 @@ TEST(MacroEditor, NewMacroRefusals) {
     }
     const struct {
         std::wstring name;
-        std::optional<MacroMessage> expected;
+        std::optional<Notice> expected;
     } cases[] = {
-        {L"", MacroMessage{L"Macro name is blank", MessageCaption::ApplicationTitle}},
-        {L"   ", MacroMessage{L"Macro name is blank", MessageCaption::ApplicationTitle}},
-        {L"m3", MacroMessage{L"Macro name already exists", MessageCaption::ApplicationTitle}},
+        {L"", Notice{L"Macro name is blank", ProgramTitle{}}},
+        {L"   ", Notice{L"Macro name is blank", ProgramTitle{}}},
+        {L"m3", Notice{L"Macro name already exists", ProgramTitle{}}},
         {std::wstring(40, L'x'), std::nullopt},
-        {L"Thirteenth", MacroMessage{L"Macro numbers up to 12.", MessageCaption::Warning}},
-        {L"M3", MacroMessage{L"Macro numbers up to 12.", MessageCaption::Warning}},
+        {L"Thirteenth", Notice{L"Macro numbers up to 12.", L"Warning"}},
+        {L"M3", Notice{L"Macro numbers up to 12.", L"Warning"}},
     };
     for (const auto& c : cases) {
         f.editor.setMacroNameText(c.name);
@@ -109,9 +109,9 @@ TEST(MacroEditor, ConfirmRefusesAMacroTooLongForTheMouse) {
     for (int i = 0; i < 64; ++i) {
         f.editor.appendEventLine(L"A   Dn");
     }
-    EXPECT_EQ(f.editor.SaveMacro(),
-              (MacroMessage{L"This macro is too long for the mouse. Remove some events and confirm again.",
-                            MessageCaption::Warning}));
+    EXPECT_EQ(
+        f.editor.SaveMacro(),
+        (Notice{L"This macro is too long for the mouse. Remove some events and confirm again.", L"Warning"}));
     EXPECT_EQ(f.file.readString(L"Long", L"ItemCount"), L"");
     EXPECT_TRUE(isEmptySlot(f.area[0]));
 }
@@ -246,10 +246,9 @@ TEST(MacroEditor, AFileThatCannotBeWrittenIsToldAndTheEditKept) {
     editor.appendEventLine(L"A   Dn");
     ASSERT_FALSE(editor.SaveMacro());
     const MacroSlot slotBefore = f.area[0];
-    const MacroMessage notWritten{
-        L"The macro file record.ini could not be written. Make sure the file and its "
-        L"folder are not read-only, then try again.",
-        MessageCaption::Warning};
+    const Notice notWritten{L"The macro file record.ini could not be written. Make sure the file and its "
+                            L"folder are not read-only, then try again.",
+                            L"Warning"};
 
     file.locked = true;
     editor.appendEventLine(L"50 ms");

@@ -10,7 +10,8 @@ namespace {
 
 TEST(MacroKeyDialog, OkWithoutAChoiceGivesTheFirstMacroRepeatedByItsLoopCount) {
     MacroFiles f;
-    EXPECT_EQ(MacroKeyDialogModel(f.store).choice(), (MacroKeyChoice{0, 0, L""}));
+    EXPECT_EQ(MacroKeyDialogModel(f.store).choice(UiTexts()),
+              (FunctionChoice{MacroKeyFunction{0, 0}, L"Macro Key-"}));
 }
 
 TEST(MacroKeyDialog, ListsTheMacrosInFileOrderAndTakesTheChosenOne) {
@@ -28,7 +29,7 @@ TEST(MacroKeyDialog, ListsTheMacrosInFileOrderAndTakesTheChosenOne) {
     EXPECT_EQ(dialog.chooseRepeatMode(3), std::nullopt);
     EXPECT_EQ(dialog.chooseRepeatMode(1), 3) << "only one option stays ticked";
     dialog.chooseRepeatMode(3);
-    EXPECT_EQ(dialog.choice(), (MacroKeyChoice{2, 2, L"Gamma"}));
+    EXPECT_EQ(dialog.choice(UiTexts()), (FunctionChoice{MacroKeyFunction{2, 2}, L"Macro Key-Gamma"}));
 }
 
 TEST(MacroKeyDialog, ClicksOnTheListAndTheTickBoxes) {

@@ -13,7 +13,7 @@ namespace {
 
 class FakeHost : public RecorderHost {
 public:
-    void showMessage(const MacroMessage& message) override {
+    void showNotice(const Notice& message) override {
         messages.push_back(message);
         if (whileBoxOpen) {
             std::exchange(whileBoxOpen, nullptr)();
@@ -27,7 +27,7 @@ public:
     void removeKeyboardHook() override { hooked = false; }
     void setWindowTitle(const std::wstring& text) override { title = text; }
 
-    std::vector<MacroMessage> messages;
+    std::vector<Notice> messages;
     unsigned long installError = 0;
     bool hooked = false;
     std::wstring title;
@@ -52,8 +52,8 @@ struct RecorderFixture : MacroFiles {
     }
 };
 
-const MacroMessage kStartBox{L"Start Recording", MessageCaption::ApplicationTitle};
-const MacroMessage kStopBox{L"Stop Recording", MessageCaption::ApplicationTitle};
+const Notice kStartBox{L"Start Recording", ProgramTitle{}};
+const Notice kStopBox{L"Stop Recording", ProgramTitle{}};
 
 TEST(MacroRecorder, TypingAThenBListsSevenLines) {
     RecorderFixture f;
@@ -67,7 +67,7 @@ TEST(MacroRecorder, TypingAThenBListsSevenLines) {
               (Lines{L"A   Dn", L"50 ms", L"A   Up", L"50 ms", L"B   Dn", L"50 ms", L"B   Up"}));
     EXPECT_EQ(f.editor.selectedEventLine(), 6u);
     f.recorder.StopMacroRecording();
-    EXPECT_EQ(f.host.messages, (std::vector<MacroMessage>{kStartBox, kStopBox}));
+    EXPECT_EQ(f.host.messages, (std::vector<Notice>{kStartBox, kStopBox}));
     EXPECT_FALSE(f.host.hooked);
 }
 
@@ -133,23 +133,22 @@ TEST(MacroRecorder, WithoutASelectedMacroTransitionsAreCountedNotListed) {
 TEST(MacroRecorder, RefusalsAndWarnings) {
     RecorderFixture f;
     f.recorder.StopMacroRecording();
-    EXPECT_EQ(f.host.messages,
-              (std::vector<MacroMessage>{kStopBox,
-                                         {L"It doesn\u2019t start recording, unnecessary to press Stop key!",
-                                          MessageCaption::Warning}}));
+    EXPECT_EQ(
+        f.host.messages,
+        (std::vector<Notice>{
+            kStopBox, {L"It doesn\u2019t start recording, unnecessary to press Stop key!", L"Warning"}}));
     f.host.messages.clear();
     f.host.installError = 5;
     f.recorder.StartMacroRecording();
-    EXPECT_EQ(f.host.messages, (std::vector<MacroMessage>{kStartBox,
-                                                          {L"JournalRecordHook Install error code :5\n",
-                                                           MessageCaption::ApplicationTitle}}));
+    EXPECT_EQ(
+        f.host.messages,
+        (std::vector<Notice>{kStartBox, {L"JournalRecordHook Install error code :5\n", ProgramTitle{}}}));
     EXPECT_FALSE(f.recorder.recording());
     EXPECT_TRUE(f.host.title.empty());
     f.host.messages.clear();
     f.editor.DeleteMacro();
     f.recorder.StartMacroRecording();
-    EXPECT_EQ(f.host.messages,
-              (std::vector<MacroMessage>{{L"Macro name is blank", MessageCaption::Warning}}));
+    EXPECT_EQ(f.host.messages, (std::vector<Notice>{{L"Macro name is blank", L"Warning"}}));
 }
 
 } // namespace

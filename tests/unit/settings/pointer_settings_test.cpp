@@ -6,7 +6,7 @@
 namespace {
 
 using Calls = std::vector<std::string>;
-using Messages = std::vector<PointerMessage>;
+using Messages = std::vector<Notice>;
 
 const Calls kReads{"mouseAcceleration", "mouseSpeed", "wheelScrollLines", "doubleClickTime"};
 
@@ -25,8 +25,8 @@ struct Fixture {
     PointerSettings settings{record, system, texts};
 };
 
-PointerMessage warning(const wchar_t* text) {
-    return {L"Warning", text};
+Notice warning(const wchar_t* text) {
+    return {text, L"Warning"};
 }
 
 TEST(PointerSettings, FirstDrawingReadsTheSystemOnce) {
