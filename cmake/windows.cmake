@@ -45,6 +45,10 @@ set_source_files_properties(${GM_RESOURCE_FILE} PROPERTIES
     INCLUDE_DIRECTORIES "${CMAKE_SOURCE_DIR}/res;${CMAKE_BINARY_DIR}/res")
 add_custom_target(gm_icon DEPENDS ${GM_ICON_FILE})
 
+# Sections stored at page boundaries in the file, as they are in memory: the loader can then map
+# the program's image from the file, where it would otherwise copy all of it into private memory.
+set(GM_PAGE_ALIGNED_IMAGE -Wl,--file-alignment,0x1000)
+
 # One program per device back end: the hardware build talks to the mouse over HID, the emulated
 # build to MouseEmulator. They live in separate folders because each keeps its own data files.
 function(gm_add_program target backend_source output_dir)
@@ -52,7 +56,7 @@ function(gm_add_program target backend_source output_dir)
                                    ${GM_RESOURCE_FILE})
     target_compile_options(${target} PRIVATE ${PROJECT_WARNINGS})
     target_link_libraries(${target} PRIVATE gm_shell)
-    target_link_options(${target} PRIVATE ${GM_STATIC_LINK} -municode)
+    target_link_options(${target} PRIVATE ${GM_STATIC_LINK} -municode ${GM_PAGE_ALIGNED_IMAGE})
     set_target_properties(${target} PROPERTIES OUTPUT_NAME ${GM_EXE_NAME}
                           RUNTIME_OUTPUT_DIRECTORY ${output_dir})
     add_dependencies(${target} gm_icon)
