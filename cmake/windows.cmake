@@ -2,7 +2,11 @@
 # mousecfg.exe and the tests that run under Wine.
 set(GM_WIN_FLAGS -municode -DUNICODE -D_UNICODE -DWIN32_LEAN_AND_MEAN -DNOMINMAX -D_WIN32_WINNT=0x0601)
 set(GM_STATIC_LINK -static -static-libgcc -static-libstdc++)
-set(GM_SYSTEM_LIBS gdiplus msimg32 comctl32 comdlg32 shell32 shlwapi setupapi hid ole32 uuid winmm)
+include(cmake/delay_import.cmake)
+gm_delay_import(gdiplus gdiplus.dll)
+gm_delay_import(comdlg32 comdlg32.dll)
+set(GM_SYSTEM_LIBS gm_delay_gdiplus msimg32 comctl32 gm_delay_comdlg32 shell32 shlwapi setupapi hid ole32 uuid
+                   winmm)
 
 # The shell: one library per win/ folder, on top of the small window framework in src/ui/win. The
 # entry point and the two device back ends are linked per program.
