@@ -1,9 +1,6 @@
 #include "app/win/gorvik_app.h"
 
 #include <commctrl.h>
-#include <objidl.h>
-
-#include <gdiplus.h>
 
 #include "app/win/app_messages.h"
 #include "app/win/gorvik_dlg.h"
@@ -39,9 +36,6 @@ bool CGorvikApp::initInstance() {
         return false;
     }
 
-    Gdiplus::GdiplusStartupInput gdiplusInput;
-    Gdiplus::GdiplusStartup(&gdiplusToken_, &gdiplusInput, nullptr);
-
     CGorvikDlg mainWindow(instance_);
     if (mainWindow.create(instance_, IDD_MAIN_WINDOW) != nullptr) {
         runModalLoop(mainWindow);
@@ -50,8 +44,5 @@ bool CGorvikApp::initInstance() {
 }
 
 int CGorvikApp::exitInstance() {
-    if (gdiplusToken_ != 0) {
-        Gdiplus::GdiplusShutdown(gdiplusToken_);
-    }
     return 0;
 }

@@ -99,7 +99,7 @@ INT_PTR CGorvikDlg::onQueryDragIcon() {
 INT_PTR CGorvikDlg::onEraseBackground(HDC dc) {
     RECT client{};
     GetClientRect(hwnd(), &client);
-    copyBitmapToDc(dc, backgroundBitmap_.get(), client);
+    copyBitmapToDc(dc, canvas_.bitmap(), client);
     return result(TRUE);
 }
 
@@ -173,11 +173,19 @@ void CGorvikDlg::openFromTray() {
         SendMessageW(hwnd(), kDeviceEventMessage, kEventMouseNotFound, 0);
         return;
     }
+    const bool canvasMade = canvas_.make();
     if (steps.rebuildShownPage) {
         redrawShownPage(true);
     }
     if (steps.buildBasicPage) {
         buildBasicPage();
+    }
+    if (canvasMade && !steps.rebuildShownPage && !steps.buildBasicPage &&
+        state_.pages.activePage != Page::None) {
+        // The page was built while the window was hidden, or drawn before it last hid: it goes into
+        // the fresh canvas whole, with no button lit.
+        repaintPage();
+        hover_.showPage(state_.pages.activePage);
     }
     // Where the system paints the frame of a shown window only once, a start-up hide still left
     // would hide the window the user has just opened.
@@ -203,6 +211,8 @@ void CGorvikDlg::showTrayMenu() {
 
 void CGorvikDlg::hide() {
     ShowWindow(hwnd(), SW_HIDE);
+    // Everything drawn is drawn again from the settings when the window next opens.
+    canvas_.release();
 }
 
 void CGorvikDlg::cleanUp() {

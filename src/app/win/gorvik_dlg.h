@@ -28,7 +28,7 @@
 #include "settings/pointer_settings.h"
 #include "settings/win/win32_pointer_system.h"
 #include "skin/win/paint_plan_renderer.h"
-#include "skin/win/png_cache.h"
+#include "skin/win/skin_canvas.h"
 #include "ui/win/dialog.h"
 #include "ui/win/scoped_handle.h"
 
@@ -54,7 +54,7 @@ private:
     bool registerForDeviceNotifications();
     void loadConfiguration();
     void loadLanguageAndSettings();
-    void loadMainImage();
+    void sizeWindowToMainImage();
     void placeWithoutSkin();
     void readSkinAndColour();
     void createFonts();
@@ -158,7 +158,7 @@ private:
     AppSettings settings_;
     UiState ui_;
 
-    UniqueBitmap backgroundBitmap_;
+    SkinCanvas canvas_;
     UniqueFont normalFont_;
     UniqueFont titleFont_;
 
@@ -171,5 +171,4 @@ private:
     AdvancedPageView advancedPage_{*this, config_.record, settings_, texts_};
     MainWindowHover hover_;
     MainWindowControlColours controlColours_;
-    PngCache images_;
 };

@@ -95,13 +95,13 @@ PagePaintInput CGorvikDlg::paintInput() const {
 }
 
 PaintResources CGorvikDlg::paintResources() {
-    return {ui_.skinFolderPath, normalFont_.get(), titleFont_.get(), ui_.uiTextColor, &images_};
+    return {ui_.skinFolderPath, normalFont_.get(), titleFont_.get(), ui_.uiTextColor, canvas_.images()};
 }
 
 void CGorvikDlg::drawIntoCanvas(const std::vector<PaintElement>& elements) {
-    if (!backgroundBitmap_) {
+    if (canvas_.bitmap() == nullptr) {
         return;
     }
-    CanvasPainter painter(hwnd(), backgroundBitmap_.get());
+    CanvasPainter painter(hwnd(), canvas_.bitmap());
     drawPaintPlan(painter.dc(), elements, paintResources());
 }
