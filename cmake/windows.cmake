@@ -5,7 +5,8 @@ set(GM_STATIC_LINK -static -static-libgcc -static-libstdc++)
 include(cmake/delay_import.cmake)
 gm_delay_import(gdiplus gdiplus.dll)
 gm_delay_import(comdlg32 comdlg32.dll)
-set(GM_SYSTEM_LIBS gm_delay_gdiplus msimg32 comctl32 gm_delay_comdlg32 shell32 shlwapi setupapi hid ole32 uuid
+gm_delay_import(comctl32 comctl32.dll)
+set(GM_SYSTEM_LIBS gm_delay_gdiplus msimg32 gm_delay_comctl32 gm_delay_comdlg32 shell32 shlwapi setupapi hid ole32 uuid
                    winmm)
 
 # The shell: one library per win/ folder, on top of the small window framework in src/ui/win. The

@@ -1,7 +1,5 @@
 #include "app/win/gorvik_app.h"
 
-#include <commctrl.h>
-
 #include "app/win/app_messages.h"
 #include "app/win/gorvik_dlg.h"
 #include "app/win/resource_ids.h"
@@ -29,9 +27,6 @@ int CGorvikApp::run() {
 }
 
 bool CGorvikApp::initInstance() {
-    INITCOMMONCONTROLSEX controls{sizeof(controls), 0xFF};
-    InitCommonControlsEx(&controls);
-
     if (!registerMainWindowClass(instance_)) {
         return false;
     }

@@ -6,6 +6,9 @@
 #include "device/device_notice.h"
 #include "macro/win/macro_record_hook.h"
 #include "ui/win/bitmap_copy.h"
+#include "ui/win/common_controls.h"
+
+#include <utility>
 
 CGorvikDlg::CGorvikDlg(HINSTANCE instance)
     : instance_(instance), appIcon_(LoadIconW(instance, MAKEINTRESOURCEW(IDI_APP_ICON))),
@@ -173,6 +176,10 @@ void CGorvikDlg::openFromTray() {
         SendMessageW(hwnd(), kDeviceEventMessage, kEventMouseNotFound, 0);
         return;
     }
+    const bool firstOpening = !std::exchange(windowOpened_, true);
+    if (firstOpening) {
+        registerCommonControls();
+    }
     const bool canvasMade = canvas_.make();
     if (steps.rebuildShownPage) {
         redrawShownPage(true);
@@ -180,18 +187,29 @@ void CGorvikDlg::openFromTray() {
     if (steps.buildBasicPage) {
         buildBasicPage();
     }
-    if (canvasMade && !steps.rebuildShownPage && !steps.buildBasicPage &&
-        state_.pages.activePage != Page::None) {
-        // The page was built while the window was hidden, or drawn before it last hid: it goes into
-        // the fresh canvas whole, with no button lit.
-        repaintPage();
-        hover_.showPage(state_.pages.activePage);
+    if (!steps.rebuildShownPage && !steps.buildBasicPage) {
+        completePageBuiltHidden(firstOpening, canvasMade);
     }
     // Where the system paints the frame of a shown window only once, a start-up hide still left
     // would hide the window the user has just opened.
     state_.startupHideCount = 0;
     SetForegroundWindow(hwnd());
     ShowWindow(hwnd(), SW_SHOW);
+}
+
+void CGorvikDlg::completePageBuiltHidden(bool createControls, bool drawPicture) {
+    PageView* shown = viewOf(state_.pages.activePage);
+    if (shown == nullptr) {
+        return;
+    }
+    if (drawPicture) {
+        // The page goes into the fresh canvas whole, with no button lit.
+        repaintPage();
+        hover_.showPage(state_.pages.activePage);
+    }
+    if (createControls) {
+        shown->createControls();
+    }
 }
 
 void CGorvikDlg::showTrayMenu() {

@@ -128,6 +128,9 @@ private:
     void releaseReader();
 
     void openFromTray();
+    // Makes what the window shows of a page built while it was hidden: its controls at the first
+    // opening, its picture whenever the canvas is new.
+    void completePageBuiltHidden(bool createControls, bool drawPicture);
     void showTrayMenu();
     void hide();
     // Closes the device handles and the reader's event and removes the icon.
@@ -150,6 +153,8 @@ private:
     bool sendOnArrival_ = false;
     bool settingsOffered_ = false;
     bool settingsSavedInRun_ = false;
+    // The window was opened from the icon in this run: until then a page gets no controls.
+    bool windowOpened_ = false;
 
     MainWindowState state_;
     DataPaths paths_;

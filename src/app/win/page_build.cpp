@@ -53,7 +53,8 @@ void CGorvikDlg::carryOutPageBuild(const PageBuildPlan& plan) {
         advancedPage_.preparePointerSettings(pointerSettings_, config_.appliedRecord);
     }
     repaintPage();
-    if (PageView* shown = viewOf(state_.pages.activePage)) {
+    PageView* shown = viewOf(state_.pages.activePage);
+    if (shown != nullptr && windowOpened_) {
         shown->createControls();
     }
     if (plan.loadMacroPage) {
