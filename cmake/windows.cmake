@@ -2,7 +2,12 @@
 # mousecfg.exe and the tests that run under Wine.
 set(GM_WIN_FLAGS -municode -DUNICODE -D_UNICODE -DWIN32_LEAN_AND_MEAN -DNOMINMAX -D_WIN32_WINNT=0x0601)
 set(GM_STATIC_LINK -static -static-libgcc -static-libstdc++)
-set(GM_SYSTEM_LIBS gdiplus msimg32 comctl32 comdlg32 shell32 shlwapi setupapi hid ole32 uuid winmm)
+include(cmake/delay_import.cmake)
+gm_delay_import(gdiplus gdiplus.dll)
+gm_delay_import(comdlg32 comdlg32.dll)
+gm_delay_import(comctl32 comctl32.dll)
+set(GM_SYSTEM_LIBS gm_delay_gdiplus msimg32 gm_delay_comctl32 gm_delay_comdlg32 shell32 shlwapi setupapi hid ole32 uuid
+                   winmm)
 
 # The shell: one library per win/ folder, on top of the small window framework in src/ui/win. The
 # entry point and the two device back ends are linked per program.
@@ -42,6 +47,10 @@ set_source_files_properties(${GM_RESOURCE_FILE} PROPERTIES
     INCLUDE_DIRECTORIES "${CMAKE_SOURCE_DIR}/res;${CMAKE_BINARY_DIR}/res")
 add_custom_target(gm_icon DEPENDS ${GM_ICON_FILE})
 
+# Sections stored at page boundaries in the file, as they are in memory: the loader can then map
+# the program's image from the file, where it would otherwise copy all of it into private memory.
+set(GM_PAGE_ALIGNED_IMAGE -Wl,--file-alignment,0x1000)
+
 # One program per device back end: the hardware build talks to the mouse over HID, the emulated
 # build to MouseEmulator. They live in separate folders because each keeps its own data files.
 function(gm_add_program target backend_source output_dir)
@@ -49,7 +58,7 @@ function(gm_add_program target backend_source output_dir)
                                    ${GM_RESOURCE_FILE})
     target_compile_options(${target} PRIVATE ${PROJECT_WARNINGS})
     target_link_libraries(${target} PRIVATE gm_shell)
-    target_link_options(${target} PRIVATE ${GM_STATIC_LINK} -municode)
+    target_link_options(${target} PRIVATE ${GM_STATIC_LINK} -municode ${GM_PAGE_ALIGNED_IMAGE})
     set_target_properties(${target} PROPERTIES OUTPUT_NAME ${GM_EXE_NAME}
                           RUNTIME_OUTPUT_DIRECTORY ${output_dir})
     add_dependencies(${target} gm_icon)

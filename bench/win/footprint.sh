@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Prints the footprint of the emulated build under Wine beside that of a minimal tray program: time
 # from start to the notification icon, working set and private bytes idle in the tray and with the
-# window open, and the CPU time used over IDLE_SECONDS (default 30) idle in the tray. Both programs
-# run from a fresh folder with the factory config.bin, an English str.ini and the build's skins.
+# window open, the CPU time used over IDLE_SECONDS (default 30) idle in the tray, and the first show
+# of the window (from the click on the icon until it is shown and painted). Both programs run from a
+# fresh folder with the factory config.bin, an English str.ini and the build's skins.
 # Usage: bench/win/footprint.sh [WINDOWS_BUILD_DIR]   (Wine set up by scripts/wine-env.sh)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <string>
+
 #include "skin/win/png_image.h"
 #include "skin_test_support.h"
 
@@ -77,6 +80,35 @@ TEST(PngImage, DetachHandsTheBitmapOver) {
     BITMAP info{};
     ASSERT_NE(GetObjectW(owned.get(), sizeof(info), &info), 0);
     EXPECT_EQ(info.bmBitsPixel, 32);
+}
+
+// A 24-bit Windows bitmap of `width` x `height` black pixels: an image that is no PNG.
+void writeBmp(const std::filesystem::path& path, int width, int height) {
+    const int rowBytes = (width * 3 + 3) / 4 * 4;
+    BITMAPINFOHEADER info{sizeof(info), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    const DWORD pixelsAt = sizeof(BITMAPFILEHEADER) + sizeof(info);
+    BITMAPFILEHEADER file{0x4D42, pixelsAt + static_cast<DWORD>(rowBytes * height), 0, 0, pixelsAt};
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof(file));
+    out.write(reinterpret_cast<const char*>(&info), sizeof(info));
+    out << std::string(static_cast<std::size_t>(rowBytes * height), '\0');
+}
+
+TEST(PngImage, ReadsTheSizeFromThePngHeaderOrByDecodingAnyOtherImage) {
+    skintest::GdiplusSession gdiplus;
+    skintest::TempFolder folder;
+    skintest::writePng(folder.path() / L"main.png", 888, 660, {1, 2, 3, 255}, false);
+    writeBmp(folder.path() / L"bitmap named main.png", 5, 3);
+    std::ofstream(folder.path() / L"broken.png", std::ios::binary) << "not a png";
+    struct Case {
+        const wchar_t* file;
+        std::optional<ImageSize> size;
+    };
+    for (const Case& c :
+         {Case{L"main.png", ImageSize{888, 660}}, Case{L"bitmap named main.png", ImageSize{5, 3}},
+          Case{L"broken.png", std::nullopt}, Case{L"missing.png", std::nullopt}}) {
+        EXPECT_EQ(PngImage::readSize((folder.path() / c.file).wstring()), c.size) << c.file;
+    }
 }
 
 } // namespace

@@ -1,10 +1,5 @@
 #include "app/win/gorvik_app.h"
 
-#include <commctrl.h>
-#include <objidl.h>
-
-#include <gdiplus.h>
-
 #include "app/win/app_messages.h"
 #include "app/win/gorvik_dlg.h"
 #include "app/win/resource_ids.h"
@@ -32,15 +27,9 @@ int CGorvikApp::run() {
 }
 
 bool CGorvikApp::initInstance() {
-    INITCOMMONCONTROLSEX controls{sizeof(controls), 0xFF};
-    InitCommonControlsEx(&controls);
-
     if (!registerMainWindowClass(instance_)) {
         return false;
     }
-
-    Gdiplus::GdiplusStartupInput gdiplusInput;
-    Gdiplus::GdiplusStartup(&gdiplusToken_, &gdiplusInput, nullptr);
 
     CGorvikDlg mainWindow(instance_);
     if (mainWindow.create(instance_, IDD_MAIN_WINDOW) != nullptr) {
@@ -50,8 +39,5 @@ bool CGorvikApp::initInstance() {
 }
 
 int CGorvikApp::exitInstance() {
-    if (gdiplusToken_ != 0) {
-        Gdiplus::GdiplusShutdown(gdiplusToken_);
-    }
     return 0;
 }

@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-// The application object: registers the main window's class, starts GDI+ and runs the main window
-// until the program ends.
+// The application object: registers the main window's class and runs the main window until the
+// program ends. GDI+ is started by the skin images while they are decoded.
 class CGorvikApp {
 public:
     explicit CGorvikApp(HINSTANCE instance) : instance_(instance) {}
@@ -19,5 +19,4 @@ private:
     int exitInstance();
 
     HINSTANCE instance_;
-    ULONG_PTR gdiplusToken_ = 0;
 };

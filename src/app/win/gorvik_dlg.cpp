@@ -6,6 +6,9 @@
 #include "device/device_notice.h"
 #include "macro/win/macro_record_hook.h"
 #include "ui/win/bitmap_copy.h"
+#include "ui/win/common_controls.h"
+
+#include <utility>
 
 CGorvikDlg::CGorvikDlg(HINSTANCE instance)
     : instance_(instance), appIcon_(LoadIconW(instance, MAKEINTRESOURCEW(IDI_APP_ICON))),
@@ -102,7 +105,7 @@ INT_PTR CGorvikDlg::onQueryDragIcon() {
 INT_PTR CGorvikDlg::onEraseBackground(HDC dc) {
     RECT client{};
     GetClientRect(hwnd(), &client);
-    copyBitmapToDc(dc, backgroundBitmap_.get(), client);
+    copyBitmapToDc(dc, canvas_.bitmap(), client);
     return result(TRUE);
 }
 
@@ -174,17 +177,40 @@ void CGorvikDlg::openFromTray() {
         SendMessageW(hwnd(), kDeviceEventMessage, kEventMouseNotFound, 0);
         return;
     }
+    const bool firstOpening = !std::exchange(windowOpened_, true);
+    if (firstOpening) {
+        registerCommonControls();
+    }
+    const bool canvasMade = canvas_.make();
     if (steps.rebuildShownPage) {
         redrawShownPage(true);
     }
     if (steps.buildBasicPage) {
         buildBasicPage();
     }
+    if (!steps.rebuildShownPage && !steps.buildBasicPage) {
+        completePageBuiltHidden(firstOpening, canvasMade);
+    }
     // Where the system paints the frame of a shown window only once, a start-up hide still left
     // would hide the window the user has just opened.
     state_.startupHideCount = 0;
     SetForegroundWindow(hwnd());
     ShowWindow(hwnd(), SW_SHOW);
+}
+
+void CGorvikDlg::completePageBuiltHidden(bool createControls, bool drawPicture) {
+    PageFeature* shown = shownPage();
+    if (shown == nullptr) {
+        return;
+    }
+    if (drawPicture) {
+        // The page goes into the fresh canvas whole, with no button lit.
+        repaintPage();
+        hover_.showPage(state_.pages.activePage);
+    }
+    if (createControls) {
+        shown->show();
+    }
 }
 
 void CGorvikDlg::showTrayMenu() {
@@ -204,6 +230,8 @@ void CGorvikDlg::showTrayMenu() {
 
 void CGorvikDlg::hide() {
     ShowWindow(hwnd(), SW_HIDE);
+    // Everything drawn is drawn again from the settings when the window next opens.
+    canvas_.release();
 }
 
 void CGorvikDlg::cleanUp() {

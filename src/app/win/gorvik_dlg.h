@@ -30,7 +30,7 @@
 #include "settings/pointer_settings.h"
 #include "settings/win/win32_pointer_system.h"
 #include "skin/win/paint_plan_renderer.h"
-#include "skin/win/png_cache.h"
+#include "skin/win/skin_canvas.h"
 #include "ui/win/dialog.h"
 #include "ui/win/scoped_handle.h"
 
@@ -56,7 +56,7 @@ private:
     bool registerForDeviceNotifications();
     void loadConfiguration();
     void loadLanguageAndSettings();
-    void loadMainImage();
+    void sizeWindowToMainImage();
     void placeWithoutSkin();
     void readSkinAndColour();
     void createFonts();
@@ -133,6 +133,9 @@ private:
     void releaseReader();
 
     void openFromTray();
+    // Makes what the window shows of a page built while it was hidden: its controls at the first
+    // opening, its picture whenever the canvas is new.
+    void completePageBuiltHidden(bool createControls, bool drawPicture);
     void showTrayMenu();
     void hide();
     // Closes the device handles and the reader's event and removes the icon.
@@ -154,6 +157,8 @@ private:
     bool settingsOffered_ = false;
     // Notices waiting for the click or event that led to them to be handled.
     std::deque<Notice> laterNotices_;
+    // The window was opened from the icon in this run: until then a page gets no controls.
+    bool windowOpened_ = false;
 
     MainWindowState state_;
     DataPaths paths_;
@@ -162,7 +167,7 @@ private:
     AppSettings settings_;
     UiState ui_;
 
-    UniqueBitmap backgroundBitmap_;
+    SkinCanvas canvas_;
     UniqueFont normalFont_;
     UniqueFont titleFont_;
 
@@ -177,5 +182,4 @@ private:
         *this, config_.record, settings_, texts_, pointerSettings_, config_.appliedRecord, paths_};
     MainWindowHover hover_;
     MainWindowControlColours controlColours_;
-    PngCache images_;
 };

@@ -66,7 +66,7 @@ BOOL CGorvikDlg::onInitDialog() {
     }
     loadConfiguration();
     loadLanguageAndSettings();
-    loadMainImage();
+    sizeWindowToMainImage();
     readSkinAndColour();
     createFonts();
     if (deviceLink_.deviceConnected) {
@@ -141,15 +141,17 @@ void CGorvikDlg::loadLanguageAndSettings() {
     sendOnArrival_ = readSendOnArrival(settingsFile);
 }
 
-void CGorvikDlg::loadMainImage() {
+void CGorvikDlg::sizeWindowToMainImage() {
     // A skin that is missing, incomplete or named with a path gives way to one that can be drawn;
     // its name is the one the skins dialog shows.
     const FindFileDirectoryLister lister;
     const StartupSkin skin = chooseStartupSkin(lister, exeFolder(paths_.exePath), settings_.skinName);
     settings_.skinName = skin.name;
     ui_.skinFolderPath = skin.folder;
-    std::optional<PngImage> mainImage = PngImage::load(skinImagePath(ui_.skinFolderPath, SkinImage::Main));
-    if (!mainImage) {
+    // Only the size is read now; the image is decoded into the canvas when the window is shown.
+    const std::wstring mainImagePath = skinImagePath(ui_.skinFolderPath, SkinImage::Main);
+    const std::optional<ImageSize> mainImageSize = PngImage::readSize(mainImagePath);
+    if (!mainImageSize) {
         // Nothing to draw: the user learns which folder holds no skin, and the window, which no
         // image gives a size, stays whole on the screen.
         placeWithoutSkin();
@@ -158,8 +160,9 @@ void CGorvikDlg::loadMainImage() {
         return;
     }
     // Without a frame the client area is the image; the template's centring keeps the position.
-    SetWindowPos(hwnd(), nullptr, 0, 0, mainImage->width(), mainImage->height(), SWP_NOMOVE | SWP_NOZORDER);
-    backgroundBitmap_.reset(mainImage->detach());
+    SetWindowPos(hwnd(), nullptr, 0, 0, mainImageSize->width, mainImageSize->height,
+                 SWP_NOMOVE | SWP_NOZORDER);
+    canvas_.setMainImage(mainImagePath);
 }
 
 void CGorvikDlg::placeWithoutSkin() {

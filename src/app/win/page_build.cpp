@@ -49,7 +49,9 @@ void CGorvikDlg::carryOutPageBuild(const PageBuildPlan& plan) {
     PageFeature* shown = shownPage();
     shown->prepare();
     repaintPage();
-    shown->show();
+    if (windowOpened_) {
+        shown->show();
+    }
     hover_.showPage(state_.pages.activePage);
 }
 
@@ -85,13 +87,13 @@ PagePaintInput CGorvikDlg::paintInput() const {
 }
 
 PaintResources CGorvikDlg::paintResources() {
-    return {ui_.skinFolderPath, normalFont_.get(), titleFont_.get(), ui_.uiTextColor, &images_};
+    return {ui_.skinFolderPath, normalFont_.get(), titleFont_.get(), ui_.uiTextColor, canvas_.images()};
 }
 
 void CGorvikDlg::drawIntoCanvas(const std::vector<PaintElement>& elements) {
-    if (!backgroundBitmap_) {
+    if (canvas_.bitmap() == nullptr) {
         return;
     }
-    CanvasPainter painter(hwnd(), backgroundBitmap_.get());
+    CanvasPainter painter(hwnd(), canvas_.bitmap());
     drawPaintPlan(painter.dc(), elements, paintResources());
 }

@@ -13,6 +13,8 @@ public:
     // The image of `path`, decoded on first use; nullptr when the file is missing or not an image.
     const PngImage* image(const std::wstring& path);
     std::size_t size() const { return images_.size(); }
+    // Lets every decoded image go.
+    void clear() { images_.clear(); }
 
 private:
     std::map<std::wstring, PngImage> images_;

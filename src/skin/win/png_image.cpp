@@ -6,46 +6,36 @@
 
 #include <gdiplus.h>
 
+#include <array>
 #include <cstring>
 #include <mutex>
 
 namespace {
 
-// GDI+ started on first use and shut down when the last loader is done with it.
-class GdiplusUse {
-public:
-    GdiplusUse() {
-        std::lock_guard lock(mutex());
-        if (users()++ == 0) {
-            Gdiplus::GdiplusStartupInput input;
-            Gdiplus::GdiplusStartup(&token(), &input, nullptr);
-        }
-    }
-    GdiplusUse(const GdiplusUse&) = delete;
-    GdiplusUse& operator=(const GdiplusUse&) = delete;
-    ~GdiplusUse() {
-        std::lock_guard lock(mutex());
-        if (--users() == 0) {
-            Gdiplus::GdiplusShutdown(token());
-        }
-    }
+std::mutex& gdiplusMutex() {
+    static std::mutex instance;
+    return instance;
+}
 
-private:
-    static std::mutex& mutex() {
-        static std::mutex instance;
-        return instance;
-    }
-    static int& users() {
-        static int count = 0;
-        return count;
-    }
-    static ULONG_PTR& token() {
-        static ULONG_PTR value = 0;
-        return value;
-    }
-};
+int gdiplusUsers = 0;
+ULONG_PTR gdiplusToken = 0;
 
 } // namespace
+
+GdiplusUse::GdiplusUse() {
+    std::lock_guard lock(gdiplusMutex());
+    if (gdiplusUsers++ == 0) {
+        Gdiplus::GdiplusStartupInput input;
+        Gdiplus::GdiplusStartup(&gdiplusToken, &input, nullptr);
+    }
+}
+
+GdiplusUse::~GdiplusUse() {
+    std::lock_guard lock(gdiplusMutex());
+    if (--gdiplusUsers == 0) {
+        Gdiplus::GdiplusShutdown(gdiplusToken);
+    }
+}
 
 void premultiplyPixels(uint8_t* bgra, size_t pixelCount) {
     for (size_t pixel = 0; pixel < pixelCount; ++pixel) {
@@ -88,4 +78,21 @@ std::optional<PngImage> PngImage::load(const std::wstring& path) {
         return std::nullopt;
     }
     return PngImage(std::move(bitmap), width, height, hasAlpha);
+}
+
+std::optional<ImageSize> PngImage::readSize(const std::wstring& path) {
+    UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
+        return std::nullopt;
+    }
+    std::array<std::uint8_t, kPngHeaderBytes> fileStart{};
+    DWORD read = 0;
+    if (ReadFile(file.get(), fileStart.data(), static_cast<DWORD>(fileStart.size()), &read, nullptr)) {
+        if (const std::optional<ImageSize> size = pngHeaderSize(std::span(fileStart).first(read))) {
+            return size;
+        }
+    }
+    const std::optional<PngImage> decoded = load(path);
+    return decoded ? std::optional(ImageSize{decoded->width(), decoded->height()}) : std::nullopt;
 }

@@ -7,7 +7,19 @@
 #include <optional>
 #include <string>
 
+#include "skin/png_header.h"
 #include "ui/win/scoped_handle.h"
+
+// Keeps GDI+ started for as long as it lives: the first one alive starts it, the last one to go
+// shuts it down. Every decode holds one; holding one across many decodes saves starting GDI+ anew
+// for each of them.
+class GdiplusUse {
+public:
+    GdiplusUse();
+    GdiplusUse(const GdiplusUse&) = delete;
+    GdiplusUse& operator=(const GdiplusUse&) = delete;
+    ~GdiplusUse();
+};
 
 // A skin image decoded from a PNG file into a 32-bit top-down DIB section whose colours are
 // premultiplied by their alpha, ready for AlphaBlend. Images without an alpha channel come out
@@ -16,6 +28,10 @@ class PngImage {
 public:
     // Decodes `path`; nothing when the file is missing or not an image.
     static std::optional<PngImage> load(const std::wstring& path);
+    // The size of the image in `path` without decoding it when the file starts with a sound PNG
+    // header; any other file is decoded to learn it. Nothing when the file is missing or not an
+    // image.
+    static std::optional<ImageSize> readSize(const std::wstring& path);
 
     int width() const { return width_; }
     int height() const { return height_; }

@@ -1,0 +1,21 @@
+#include "skin/win/skin_canvas.h"
+
+bool SkinCanvas::make() {
+    if (bitmap_ || mainImagePath_.empty()) {
+        return false;
+    }
+    gdiplus_.emplace();
+    std::optional<PngImage> mainImage = PngImage::load(mainImagePath_);
+    if (!mainImage) {
+        gdiplus_.reset();
+        return false;
+    }
+    bitmap_.reset(mainImage->detach());
+    return true;
+}
+
+void SkinCanvas::release() {
+    images_.clear();
+    bitmap_.reset();
+    gdiplus_.reset();
+}
