@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "app/page_paint.h"
+#include "settings/pointer_mapping.h"
 #include "assign/deleted_macro_buttons.h"
 
 namespace {
@@ -46,6 +47,27 @@ const AdvancedPageModel::AreaHandler AdvancedPageModel::kAreaHandlers[] = {
     {HotArea::MouseEventHeader, &AdvancedPageModel::onMouseEventHeader},
     {HotArea::PointerSliderSegment, &AdvancedPageModel::onPointerSliderSegment},
 };
+
+// The pointer group (speed, precision, scroll lines, one screen, double-click, Default), then the
+// macro group's recording buttons, mouse-event list and macro buttons.
+constexpr FocusStop kAdvancedStops[] = {
+    {100, HotArea::PointerSliderSegment, 1, FocusRole::Slider, TextKey::MouseSpeed},
+    {101, HotArea::PrecisionCheckBox, 0, FocusRole::CheckBox, TextKey::EnhancePointerPrecision},
+    {102, HotArea::PointerSliderSegment, 2, FocusRole::Slider, TextKey::ScrollingSpeed},
+    {103, HotArea::OneScreenCheckBox, 0, FocusRole::CheckBox, TextKey::ScrollOneScreen},
+    {104, HotArea::PointerSliderSegment, 3, FocusRole::Slider, TextKey::DoubleClickSpeed},
+    {105, HotArea::PointerDefault, 0, FocusRole::Button, TextKey::PointerDefault},
+    {200, HotArea::RecordStart, 0, FocusRole::Button, TextKey::StartRecording},
+    {201, HotArea::RecordStop, 0, FocusRole::Button, TextKey::StopRecording},
+    {202, HotArea::MouseEventHeader, 0, FocusRole::ComboBox, TextKey::InsertMouseEventButton},
+    {203, HotArea::NewMacro, 0, FocusRole::Button, TextKey::New},
+    {204, HotArea::DeleteMacro, 0, FocusRole::Button, TextKey::Delete},
+    {205, HotArea::ConfirmMacro, 0, FocusRole::Button, TextKey::Confirm},
+};
+
+std::span<const FocusStop> AdvancedPageModel::keyboardOrder() {
+    return kAdvancedStops;
+}
 
 std::optional<PageUpdate> AdvancedPageModel::click(Point p) {
     closeListsAt(p);
@@ -247,6 +269,22 @@ PageUpdate AdvancedPageModel::onRecordedKey(bool released) {
     }
     macro_->recorder.onRecordedKey(released);
     return showMacroEdit();
+}
+
+PageUpdate AdvancedPageModel::stepPointerSlider(uint8_t slider, int step) {
+    if (pointer_ == nullptr) {
+        return {};
+    }
+    const PointerGroupView view = pointer_->view();
+    const uint8_t segments[] = {view.speedSegments, view.scrollSegments, view.doubleClickSegments};
+    if (slider < 1 || slider > kPointerScaleCount) {
+        return {};
+    }
+    const int value = segments[slider - 1u] + step;
+    if (value < 1 || value > kPointerScaleMax) {
+        return {};
+    }
+    return setPointerSlider(slider, static_cast<uint8_t>(value));
 }
 
 PageUpdate AdvancedPageModel::setPointerSlider(uint8_t slider, uint8_t value) {

@@ -3,11 +3,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "app/hot_area.h"
+#include "app/keyboard_focus.h"
 #include "app/page_update.h"
 #include "config/app_settings.h"
 #include "config/device_config_record.h"
@@ -54,6 +56,11 @@ public:
     PageUpdate saveMacro();
     PageUpdate toggleMouseEventList();
     PageUpdate setPointerSlider(uint8_t slider, uint8_t value);
+    // The focused pointer scale moved `step` segments; nothing beyond the ends of the scale.
+    PageUpdate stepPointerSlider(uint8_t slider, int step);
+
+    // The page's stops of the keyboard order, group by group.
+    static std::span<const FocusStop> keyboardOrder();
 
     // Pointer settings.
     // Before each drawing of the page: the run's pointer settings (the main window's), which read

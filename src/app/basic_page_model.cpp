@@ -47,6 +47,44 @@ const BasicPageModel::AreaHandler BasicPageModel::kAreaHandlers[] = {
     {HotArea::DpiLevelCell, &BasicPageModel::onDpiLevelCell},
 };
 
+// The assignment group (the seven boxes, the key modes, Default), the report rate, the DPI stages
+// (each stage's scale, box and colour) and the lighting fields.
+constexpr FocusStop kBasicStops[] = {
+    {100, HotArea::AssignmentHeader, 1, FocusRole::ComboBox, std::nullopt},
+    {101, HotArea::AssignmentHeader, 2, FocusRole::ComboBox, std::nullopt},
+    {102, HotArea::AssignmentHeader, 3, FocusRole::ComboBox, std::nullopt},
+    {103, HotArea::AssignmentHeader, 4, FocusRole::ComboBox, std::nullopt},
+    {104, HotArea::AssignmentHeader, 5, FocusRole::ComboBox, std::nullopt},
+    {105, HotArea::AssignmentHeader, 6, FocusRole::ComboBox, std::nullopt},
+    {106, HotArea::AssignmentHeader, 7, FocusRole::ComboBox, std::nullopt},
+    {110, HotArea::ModeA, 0, FocusRole::RadioButton, std::nullopt},
+    {111, HotArea::ModeB, 0, FocusRole::RadioButton, std::nullopt},
+    {112, HotArea::KeyDefault, 0, FocusRole::Button, TextKey::KeyDefault},
+    {200, HotArea::ReportRateSegment, 1, FocusRole::RadioButton, std::nullopt},
+    {201, HotArea::ReportRateSegment, 2, FocusRole::RadioButton, std::nullopt},
+    {202, HotArea::ReportRateSegment, 3, FocusRole::RadioButton, std::nullopt},
+    {203, HotArea::ReportRateSegment, 4, FocusRole::RadioButton, std::nullopt},
+    {300, HotArea::DpiLevelCell, 1, FocusRole::Slider, std::nullopt},
+    {301, HotArea::DpiStageCheckBox, 1, FocusRole::CheckBox, std::nullopt},
+    {302, HotArea::DpiColourSwatch, 1, FocusRole::Button, std::nullopt},
+    {310, HotArea::DpiLevelCell, 2, FocusRole::Slider, std::nullopt},
+    {311, HotArea::DpiStageCheckBox, 2, FocusRole::CheckBox, std::nullopt},
+    {312, HotArea::DpiColourSwatch, 2, FocusRole::Button, std::nullopt},
+    {320, HotArea::DpiLevelCell, 3, FocusRole::Slider, std::nullopt},
+    {321, HotArea::DpiStageCheckBox, 3, FocusRole::CheckBox, std::nullopt},
+    {322, HotArea::DpiColourSwatch, 3, FocusRole::Button, std::nullopt},
+    {330, HotArea::DpiLevelCell, 4, FocusRole::Slider, std::nullopt},
+    {331, HotArea::DpiStageCheckBox, 4, FocusRole::CheckBox, std::nullopt},
+    {332, HotArea::DpiColourSwatch, 4, FocusRole::Button, std::nullopt},
+    {400, HotArea::LightingHeader, 1, FocusRole::ComboBox, TextKey::ModeLabel},
+    {401, HotArea::LightingHeader, 2, FocusRole::ComboBox, TextKey::ParameterLabel},
+    {402, HotArea::LightingHeader, 3, FocusRole::ComboBox, TextKey::EffectLabel},
+};
+
+std::span<const FocusStop> BasicPageModel::keyboardOrder() {
+    return kBasicStops;
+}
+
 std::optional<PageUpdate> BasicPageModel::click(Point p) {
     closeListsAt(p);
     const std::optional<HotAreaEntry> hit = clickTargetAt(basicPageAreas(), p);
@@ -239,6 +277,19 @@ PageUpdate BasicPageModel::setDpiStep(uint8_t stage, uint8_t position) {
         update.redraw = dpiStageColumnPaint(stage, *column);
     }
     return update;
+}
+
+PageUpdate BasicPageModel::stepDpiStage(uint8_t stage, int step) {
+    if (stage < 1 || stage > kDpiStageCount) {
+        return {};
+    }
+    // The stored step counts from 0; a step past the sensor's scale stands at its top.
+    const int top = static_cast<int>(dpiScalePositions(sensorType_));
+    const int position = std::min(record_.dpiPosition[stage - 1u] + 1, top) + step;
+    if (position < 1 || position > top) {
+        return {};
+    }
+    return setDpiStep(stage, static_cast<uint8_t>(position));
 }
 
 PageUpdate BasicPageModel::toggleLightingList(uint8_t list) {

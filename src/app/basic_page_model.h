@@ -5,10 +5,12 @@
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "app/hot_area.h"
+#include "app/keyboard_focus.h"
 #include "app/page_update.h"
 #include "assign/assignment_group_model.h"
 #include "config/app_settings.h"
@@ -48,6 +50,12 @@ public:
     PageUpdate setStageColour(uint8_t stage, uint8_t red, uint8_t green, uint8_t blue);
     PageUpdate toggleLightingList(uint8_t list);
     PageUpdate setDpiStep(uint8_t stage, uint8_t position);
+    // The scale of `stage` moved `step` positions from its stored step; nothing beyond
+    // the ends of the sensor's scale.
+    PageUpdate stepDpiStage(uint8_t stage, int step);
+
+    // The page's stops of the keyboard order, panel by panel.
+    static std::span<const FocusStop> keyboardOrder();
 
     // Assignment group.
     // The 15 items of every function list, in the page's language.
