@@ -35,7 +35,7 @@ void AdvancedPageModel::reset() {
     }
 }
 
-const AdvancedPageModel::AreaHandler AdvancedPageModel::kAreaHandlers[] = {
+const AreaHandler<AdvancedPageModel> AdvancedPageModel::kAreaHandlers[] = {
     {HotArea::PrecisionCheckBox, &AdvancedPageModel::onPrecisionCheckBox},
     {HotArea::OneScreenCheckBox, &AdvancedPageModel::onOneScreenCheckBox},
     {HotArea::PointerDefault, &AdvancedPageModel::onPointerDefault},
@@ -71,16 +71,7 @@ std::span<const FocusStop> AdvancedPageModel::keyboardOrder() {
 
 std::optional<PageUpdate> AdvancedPageModel::click(Point p) {
     closeListsAt(p);
-    const std::optional<HotAreaEntry> hit = clickTargetAt(advancedPageAreas(), p);
-    if (!hit) {
-        return std::nullopt;
-    }
-    for (const AreaHandler& handler : kAreaHandlers) {
-        if (handler.area == hit->area) {
-            return (this->*handler.handle)(*hit);
-        }
-    }
-    return std::nullopt;
+    return handleAreaClick<AdvancedPageModel>(*this, advancedPageAreas(), kAreaHandlers, p);
 }
 
 void AdvancedPageModel::closeListsAt(Point p) {

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/area_handlers.h"
 #include "app/hot_area.h"
 #include "app/keyboard_focus.h"
 #include "app/page_update.h"
@@ -96,11 +97,7 @@ public:
 
 private:
     // One row per kind of area: what a click on it does.
-    struct AreaHandler {
-        HotArea area;
-        PageUpdate (AdvancedPageModel::*handle)(const HotAreaEntry& hit);
-    };
-    static const AreaHandler kAreaHandlers[];
+    static const AreaHandler<AdvancedPageModel> kAreaHandlers[];
     PageUpdate onPrecisionCheckBox(const HotAreaEntry&) { return togglePointerPrecision(); }
     PageUpdate onOneScreenCheckBox(const HotAreaEntry&) { return toggleScrollOneScreen(); }
     PageUpdate onPointerDefault(const HotAreaEntry&) { return restorePointerDefaults(); }

@@ -35,7 +35,7 @@ void BasicPageModel::reset() {
     lighting_.closeList();
 }
 
-const BasicPageModel::AreaHandler BasicPageModel::kAreaHandlers[] = {
+const AreaHandler<BasicPageModel> BasicPageModel::kAreaHandlers[] = {
     {HotArea::ModeA, &BasicPageModel::onModeButton},
     {HotArea::ModeB, &BasicPageModel::onModeButton},
     {HotArea::KeyDefault, &BasicPageModel::onKeyDefault},
@@ -87,16 +87,7 @@ std::span<const FocusStop> BasicPageModel::keyboardOrder() {
 
 std::optional<PageUpdate> BasicPageModel::click(Point p) {
     closeListsAt(p);
-    const std::optional<HotAreaEntry> hit = clickTargetAt(basicPageAreas(), p);
-    if (!hit) {
-        return std::nullopt;
-    }
-    for (const AreaHandler& handler : kAreaHandlers) {
-        if (handler.area == hit->area) {
-            return (this->*handler.handle)(*hit);
-        }
-    }
-    return std::nullopt;
+    return handleAreaClick<BasicPageModel>(*this, basicPageAreas(), kAreaHandlers, p);
 }
 
 // A click anywhere but on the open function list or its box closes the list, and the DPI sub-list

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/area_handlers.h"
 #include "app/hot_area.h"
 #include "app/keyboard_focus.h"
 #include "app/page_update.h"
@@ -83,11 +84,7 @@ public:
 
 private:
     // One row per kind of area: what a click on it does.
-    struct AreaHandler {
-        HotArea area;
-        PageUpdate (BasicPageModel::*handle)(const HotAreaEntry& hit);
-    };
-    static const AreaHandler kAreaHandlers[];
+    static const AreaHandler<BasicPageModel> kAreaHandlers[];
     PageUpdate onModeButton(const HotAreaEntry& hit);
     PageUpdate onKeyDefault(const HotAreaEntry& hit);
     PageUpdate onAssignmentHeader(const HotAreaEntry& hit);
