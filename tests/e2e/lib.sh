@@ -41,6 +41,11 @@ fail() {
     exit 1
 }
 
+# A command that fails outside a check ends the scenario (set -e); say which, so such an end is never
+# a silent one. Inside functions too (set -E).
+set -E
+trap 'echo "FAIL [$scenario]: \"$BASH_COMMAND\" failed at ${BASH_SOURCE[0]##*/}:$LINENO" >&2' ERR
+
 # The scenarios never look at a file, a pixel or a window right after an input: the program takes
 # it a moment later, longer on a loaded machine. They wait for the condition they check instead;
 # a wait ends as soon as its condition holds, so the generous time-outs cost nothing when all is well.
