@@ -64,7 +64,7 @@ constexpr TextEntry kEnglishEntries[] = {
      L"The mouse did not confirm the new settings and may still hold its old ones. The settings are saved on "
      L"this computer.\n\nPlug the mouse in again, then click Apply again."},
     {TextKey::MouseSettingsDiffer,
-     L"The mouse holds other settings than this program.\nClick here to send them to the mouse."},
+     L"The mouse's settings differ from this program.\nClick here to send the program's settings."},
     {TextKey::ApplyOnConnect, L"Apply settings when the mouse is connected"},
     {TextKey::MouseSpeed, L"Mouse Speed"},
     {TextKey::ScrollingSpeed, L"Scrolling Speed"},

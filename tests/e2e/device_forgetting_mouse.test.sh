@@ -36,7 +36,7 @@ driver emulator unplug >/dev/null || fail "the emulator did not take the unplug"
 driver hidden >/dev/null || fail "the window stayed open without the mouse"
 start=$(next_line)
 driver emulator plug 1 >/dev/null || fail "the emulator did not take the plug-in"
-driver balloon "The mouse holds other settings than this program." 10000 >/dev/null ||
+driver balloon "The mouse's settings differ from this program." 10000 >/dev/null ||
     fail "no balloon for the mouse that forgot its settings"
 screenshot balloon-en
 # The check only reads: seventeen reads after the connection exchange, nothing written.
