@@ -66,6 +66,7 @@ BOOL CGorvikDlg::onInitDialog() {
     }
     loadConfiguration();
     loadLanguageAndSettings();
+    startProfileSwitching();
     loadMainImage();
     readSkinAndColour();
     createFonts();
