@@ -75,7 +75,6 @@ INT_PTR CGorvikDlg::onTimer(UINT_PTR timer) {
     if (timer != kProfileSwitchTimer) {
         return FALSE;
     }
-    KillTimer(hwnd(), kProfileSwitchTimer);
     askSwitcher([](ProfileSwitcher& switcher, SwitchTime now) { return switcher.timerFired(now); });
     return result(0);
 }
@@ -123,9 +122,12 @@ void CGorvikDlg::askSwitcher(Event event) {
 }
 
 void CGorvikDlg::carryOut(const SwitcherAnswer& answer) {
+    // The latest answer says when to look again, if at all.
     if (answer.checkAgainAt) {
         const SwitchTime wait = std::max(*answer.checkAgainAt - tickNow(), SwitchTime(0));
         SetTimer(hwnd(), kProfileSwitchTimer, static_cast<UINT>(wait.count()), nullptr);
+    } else {
+        KillTimer(hwnd(), kProfileSwitchTimer);
     }
     if (answer.switchTo) {
         putProfileInForce(*answer.switchTo);
