@@ -41,12 +41,22 @@ public:
     void apply(bool deviceConnected);
     // Cancel: every edit since the last OK or Apply is discarded and the window hides.
     void cancel();
+    // A profile chosen in the tray or put in force by the program in front: the record already
+    // holds the profile and str.ini its labels. As Apply, but the mouse only gets the record when
+    // it holds another one (`send`) and is there, the window stays as it is and the labels, which
+    // the profile wrote, are not written again.
+    void putProfileInForce(bool deviceConnected, bool send);
+    // The record holds edits that OK or Apply have not yet made the settings.
+    bool editsPending() const;
 
     // OK or Apply saved the settings in this run.
     bool savedInRun() const { return savedInRun_; }
 
 private:
     void send(bool deviceConnected, bool hide);
+    // Saves config.bin (and the labels when `labels`), makes the record what Cancel returns to and
+    // hands Windows the pointer settings, each refusal shown.
+    void save(bool deviceConnected, bool labels);
 
     ConfigState& config_;
     PointerSettings& pointer_;

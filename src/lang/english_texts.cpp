@@ -147,6 +147,7 @@ constexpr TextEntry kEnglishEntries[] = {
     {TextKey::ProgramNameNotAllowed, L"Name a program by its file name, such as game.exe."},
     {TextKey::ProgramInOtherProfile, L"This program already switches to another profile:"},
     {TextKey::ProfileInUse, L"Profile in use"},
+    {TextKey::Profiles, L"Profiles"},
 };
 
 constexpr TextTable kEnglishTable = makeTextTable(kEnglishEntries);

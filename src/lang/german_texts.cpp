@@ -153,6 +153,7 @@ constexpr TextEntry kGermanEntries[] = {
     {TextKey::ProgramNameNotAllowed, L"Geben Sie ein Programm mit seinem Dateinamen an, z. B. game.exe."},
     {TextKey::ProgramInOtherProfile, L"Dieses Programm schaltet bereits zu einem anderen Profil:"},
     {TextKey::ProfileInUse, L"Aktives Profil"},
+    {TextKey::Profiles, L"Profile"},
 };
 
 constexpr TextTable kGermanTable = makeTextTable(kGermanEntries);

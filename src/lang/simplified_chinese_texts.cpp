@@ -142,6 +142,7 @@ constexpr TextEntry kSimplifiedChineseEntries[] = {
     {TextKey::ProgramNameNotAllowed, L"请用程序的文件名指定程序，例如 game.exe。"},
     {TextKey::ProgramInOtherProfile, L"此程序已切换到另一个配置文件："},
     {TextKey::ProfileInUse, L"当前配置文件"},
+    {TextKey::Profiles, L"配置文件"},
 };
 
 constexpr TextTable kSimplifiedChineseTable = makeTextTable(kSimplifiedChineseEntries);

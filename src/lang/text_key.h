@@ -150,6 +150,8 @@ enum class TextKey : std::size_t {
     ProgramNameNotAllowed,
     ProgramInOtherProfile,
     ProfileInUse,
+    // The notification menu's submenu of the profiles
+    Profiles,
 
     Count
 };

@@ -144,6 +144,7 @@ constexpr TextEntry kTraditionalChineseEntries[] = {
     {TextKey::ProgramNameNotAllowed, L"請用程式的檔案名稱指定程式，例如 game.exe。"},
     {TextKey::ProgramInOtherProfile, L"此程式已切換到另一個設定檔："},
     {TextKey::ProfileInUse, L"目前設定檔"},
+    {TextKey::Profiles, L"設定檔"},
 };
 
 constexpr TextTable kTraditionalChineseTable = makeTextTable(kTraditionalChineseEntries);

@@ -14,7 +14,7 @@ screenshot menu
 grep -q 'InsertMenuW .*id 0404, str L"\\9000\\51fa"' "$work_dir/program-0.log" ||
     fail "the menu item is not \"退出\""
 
-driver menu-choose
+driver menu-choose 2
 wait_for_exit "$program_pid"
 [ "$exit_code" -eq 0 ] || fail "Exit ended the program with code $exit_code"
 echo "PASS [$scenario]"

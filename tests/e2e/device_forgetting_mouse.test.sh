@@ -61,7 +61,7 @@ screenshot balloon-chs
 driver tray right-up
 driver menu-shown >/dev/null || fail "the notification menu did not open"
 screenshot menu-chs
-driver menu-choose 2
+driver menu-choose 3
 waited=0
 until [ "$(skins_setting ApplyOnConnect)" = 1 ]; do
     [ "$waited" -lt 100 ] || fail "the menu item did not store ApplyOnConnect=1 in str.ini"

@@ -159,7 +159,7 @@ screenshot() {
 exit_through_menu() {
     driver tray right-up
     driver menu-shown >/dev/null || fail "the notification menu did not open"
-    driver menu-choose
+    driver menu-choose 2
     wait_for_exit "$program_pid"
     [ "$exit_code" -eq 0 ] || fail "Exit ended the program with code $exit_code"
 }

@@ -34,6 +34,6 @@ driver click 34 74
 driver tray right-up
 driver menu-shown >/dev/null
 shot 4-tray-menu
-driver menu-choose
+driver menu-choose 2
 wait "$program_pid"
 trap - EXIT

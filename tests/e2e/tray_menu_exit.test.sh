@@ -15,7 +15,7 @@ menu_log="$work_dir/program-0.log"
 grep -q 'InsertMenuW .*id 0404, str L"Exit"' "$menu_log" || fail "the menu item is not \"Exit\""
 [ "$(grep -c 'InsertMenuW hMenu.*id 0404' "$menu_log")" -eq 1 ] || fail "the menu does not have exactly one Exit item"
 
-driver menu-choose
+driver menu-choose 2
 wait_for_exit "$program_pid"
 [ "$exit_code" -eq 0 ] || fail "Exit ended the program with code $exit_code"
 driver icon-absent "$main_window" >/dev/null || fail "the notification icon stayed"

@@ -21,6 +21,11 @@ inline constexpr UINT kTrayIconId = 1;
 inline constexpr UINT kTrayExitCommand = 1028;
 // Command of the notification menu's check item that sends the settings on every arrival.
 inline constexpr UINT kTraySendOnArrivalCommand = 1029;
+// Commands of the notification menu's profiles, the first profile's and those after it in order.
+inline constexpr UINT kTrayFirstProfileCommand = 1100;
+inline constexpr UINT kTrayProfileCommandCount = 900;
+// The one timer of the switch by the program in front.
+inline constexpr UINT_PTR kProfileSwitchTimer = 1;
 
 // Posted by the main window to itself, so that what they start runs once the message that led to
 // them (a click, a device broadcast) has been handled:

@@ -40,6 +40,8 @@ INT_PTR CGorvikDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return onPowerBroadcast(wParam);
     case WM_COMMAND:
         return onCommand(wParam, lParam);
+    case WM_TIMER:
+        return onTimer(wParam);
     case WM_CLOSE:
         return onClose();
     case WM_DESTROY:
@@ -146,6 +148,11 @@ INT_PTR CGorvikDlg::onCommand(WPARAM wParam, LPARAM) {
         toggleSendOnArrival();
         return FALSE;
     }
+    if (command >= static_cast<int>(kTrayFirstProfileCommand) &&
+        command < static_cast<int>(kTrayFirstProfileCommand + kTrayProfileCommandCount)) {
+        chooseProfile(command - kTrayFirstProfileCommand);
+        return FALSE;
+    }
     // Notifications of the page's controls and the commands of its menus.
     if (PageFeature* page = shownPage()) {
         page->command(command, HIWORD(wParam));
@@ -218,6 +225,12 @@ void CGorvikDlg::showTrayMenu() {
     if (!menu) {
         return;
     }
+    // Without profiles the submenu is there but greyed, so that the items below keep their places.
+    if (HMENU profiles = makeProfilesMenu()) {
+        const UINT state = GetMenuItemCount(profiles) > 0 ? MF_ENABLED : MF_GRAYED;
+        AppendMenuW(menu.get(), MF_POPUP | state, reinterpret_cast<UINT_PTR>(profiles),
+                    texts_[TextKey::Profiles].c_str());
+    }
     AppendMenuW(menu.get(), MF_STRING, kTrayExitCommand, texts_[TextKey::Exit].c_str());
     AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
     AppendMenuW(menu.get(), MF_STRING | (sendOnArrival_ ? MF_CHECKED : MF_UNCHECKED),
@@ -239,6 +252,7 @@ void CGorvikDlg::cleanUp() {
         backend_->closeHandles();
     }
     deviceLink_.readerWakeEvent.reset();
+    foregroundHook_.reset();
     if (trayIcon_) {
         trayIcon_->remove();
     }

@@ -27,6 +27,8 @@
 #include "device/win/device_backend.h"
 #include "device/win/device_link.h"
 #include "lang/language.h"
+#include "profile/profile_library.h"
+#include "profile/profile_switcher.h"
 #include "settings/pointer_settings.h"
 #include "settings/win/win32_pointer_system.h"
 #include "skin/win/paint_plan_renderer.h"
@@ -137,6 +139,22 @@ private:
     // opening, its picture whenever the canvas is new.
     void completePageBuiltHidden(bool createControls, bool drawPicture);
     void showTrayMenu();
+
+    // Profiles (gorvik_dlg_profiles.cpp): the tray's submenu and the switch by the program in front.
+    void startProfileSwitching();
+    // The submenu of the profiles in the Profiles folder, the one in force checked; none when the
+    // menu cannot be made.
+    HMENU makeProfilesMenu();
+    void chooseProfile(unsigned index);
+    void foregroundChanged(HWND window);
+    INT_PTR onTimer(UINT_PTR timer);
+    // Tells the switcher what the mouse holds and whether the window holds edits, then hands it
+    // the event.
+    template <typename Event>
+    void askSwitcher(Event event);
+    void carryOut(const SwitcherAnswer& answer);
+    void putProfileInForce(const ProfileSwitch& change);
+    static void CALLBACK onWinEvent(HWINEVENTHOOK, DWORD, HWND window, LONG, LONG, DWORD, DWORD);
     void hide();
     // Closes the device handles and the reader's event and removes the icon.
     void cleanUp();
@@ -155,6 +173,11 @@ private:
     // Send the settings on every arrival (str.ini); the balloon that offers them is shown.
     bool sendOnArrival_ = false;
     bool settingsOffered_ = false;
+    ProfileLibrary profiles_{L""};
+    std::optional<ProfileSwitcher> switcher_;
+    // The profiles of the tray menu last shown, in the order of their commands.
+    std::vector<std::wstring> trayProfiles_;
+    UniqueWinEventHook foregroundHook_;
     // Notices waiting for the click or event that led to them to be handled.
     std::deque<Notice> laterNotices_;
     // The window was opened from the icon in this run: until then a page gets no controls.

@@ -66,6 +66,7 @@ BOOL CGorvikDlg::onInitDialog() {
     }
     loadConfiguration();
     loadLanguageAndSettings();
+    startProfileSwitching();
     sizeWindowToMainImage();
     readSkinAndColour();
     createFonts();

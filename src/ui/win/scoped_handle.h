@@ -109,6 +109,13 @@ struct DeviceNotifyTraits {
 };
 using UniqueDeviceNotify = ScopedHandle<HDEVNOTIFY, DeviceNotifyTraits>;
 
+struct WinEventHookTraits {
+    static HWINEVENTHOOK invalid() { return nullptr; }
+    static bool isValid(HWINEVENTHOOK hook) { return hook != nullptr; }
+    static void close(HWINEVENTHOOK hook) { UnhookWinEvent(hook); }
+};
+using UniqueWinEventHook = ScopedHandle<HWINEVENTHOOK, WinEventHookTraits>;
+
 // A child window created on demand (a drop-down list) that is destroyed with its owner object.
 struct WindowTraits {
     static HWND invalid() { return nullptr; }

@@ -85,7 +85,7 @@ int usage() {
     std::fprintf(
         stderr,
         "usage: e2e_driver find [timeout-ms] | visible | hidden | tray MOUSE-MESSAGE | "
-        "menu-shown | menu-choose | icon-present HWND | icon-absent HWND | forget-icon | "
+        "menu-shown | menu-choose [N [M]] | icon-present HWND | icon-absent HWND | forget-icon | "
         "taskbar-created | close | key VK | emulator plug SENSOR | emulator unplug | "
         "emulator event CODE VALUE | balloon TEXT [timeout-ms] | no-balloon TEXT [watch-ms] | "
         "click X Y | move X Y | pixel X Y | settled | dragging | rect | skins-shown | "
@@ -138,11 +138,18 @@ int run(const std::vector<std::wstring>& args) {
             return kPassed;
         }
         // The menu window takes keys while it tracks: select the first item (or the N-th, skipping
-        // separators, for "menu-choose N") and choose it.
-        const unsigned long item =
-            command == L"menu-choose" && args.size() > 1 ? wcstoul(args[1].c_str(), nullptr, 10) : 1;
+        // separators, for "menu-choose N") and choose it. "menu-choose N M" opens the N-th item's
+        // submenu, whose first item Enter selects, and chooses its M-th item.
+        const unsigned long item = args.size() > 1 ? wcstoul(args[1].c_str(), nullptr, 10) : 1;
         for (unsigned long step = 0; step < std::max(item, 1ul); ++step) {
             PostMessageW(popup, WM_KEYDOWN, VK_DOWN, 0);
+        }
+        if (args.size() > 2) {
+            PostMessageW(popup, WM_KEYDOWN, VK_RETURN, 0);
+            const unsigned long subItem = wcstoul(args[2].c_str(), nullptr, 10);
+            for (unsigned long step = 1; step < subItem; ++step) {
+                PostMessageW(popup, WM_KEYDOWN, VK_DOWN, 0);
+            }
         }
         PostMessageW(popup, WM_KEYDOWN, VK_RETURN, 0);
         return kPassed;

@@ -116,6 +116,15 @@ TEST(CommitService, OkApplyAndCancelRunTheirStepsInOrder) {
          [](CommitService& c) { c.apply(true); },
          {"send", "save-record", "save-labels", "snapshot", "pointer"}},
         {"cancel", [](CommitService& c) { c.cancel(); }, {"revert", "hide"}},
+        {"profile the mouse lacks",
+         [](CommitService& c) { c.putProfileInForce(true, true); },
+         {"send", "save-record", "snapshot", "pointer"}},
+        {"profile the mouse holds",
+         [](CommitService& c) { c.putProfileInForce(true, false); },
+         {"save-record", "snapshot", "pointer"}},
+        {"profile without the mouse",
+         [](CommitService& c) { c.putProfileInForce(false, true); },
+         {"save-record"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -154,6 +163,30 @@ TEST(CommitService, NoticesComeInTheOrderOfTheirSteps) {
     EXPECT_EQ(steps, (Steps{"send", "save-record", "notice Error Code is: 5 \n", "save-labels", "snapshot",
                             "pointer", "notice SETMOUSESPEED failed.", "hide",
                             "later-notice " + TracedCommit::shown(applyNotConfirmedNotice())}));
+}
+
+TEST(CommitService, AProfileTheMouseDidNotConfirmIsSavedAndSaidOnceTheChoiceIsDone) {
+    TracedCommit traced;
+    EmulatorFaults faults;
+    faults.silentInput = true;
+    traced.harness.mouse.setFaults(faults);
+    traced.commit.putProfileInForce(true, true);
+    EXPECT_EQ(traced.steps(), (Steps{"send", "save-record", "snapshot", "pointer",
+                                     "later-notice " + TracedCommit::shown(applyNotConfirmedNotice())}));
+    EXPECT_TRUE(traced.commit.savedInRun());
+}
+
+TEST(CommitService, EditsArePendingFromTheFirstChangeUntilApplyOrCancel) {
+    TracedCommit traced;
+    traced.config.takeSnapshot();
+    EXPECT_FALSE(traced.commit.editsPending());
+    traced.config.record.reportIntervalCode ^= 1;
+    EXPECT_TRUE(traced.commit.editsPending());
+    traced.commit.cancel();
+    EXPECT_FALSE(traced.commit.editsPending());
+    traced.config.record.reportIntervalCode ^= 1;
+    traced.commit.apply(false);
+    EXPECT_FALSE(traced.commit.editsPending());
 }
 
 } // namespace

@@ -1,0 +1,156 @@
+#include <windows.h>
+
+#include <algorithm>
+#include <variant>
+
+#include "app/win/app_messages.h"
+#include "app/win/gorvik_dlg.h"
+#include "config/win/win32_profile_store.h"
+#include "macro/macro_store.h"
+#include "profile/profile_program_state.h"
+
+namespace {
+
+// Long enough to read a profile's name.
+constexpr unsigned kProfileBalloonTimeoutMs = 3000;
+
+// The window that takes the foreground events; the program has one main window.
+CGorvikDlg* foregroundReceiver = nullptr;
+
+SwitchTime tickNow() {
+    return SwitchTime(GetTickCount64());
+}
+
+// The file name of the executable of the program whose window it is ("game.exe"); nothing when it
+// cannot be told.
+std::optional<std::wstring> programOfWindow(HWND window) {
+    DWORD processId = 0;
+    if (window == nullptr || GetWindowThreadProcessId(window, &processId) == 0) {
+        return std::nullopt;
+    }
+    const UniqueHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+    if (!process) {
+        return std::nullopt;
+    }
+    wchar_t path[MAX_PATH * 2]{};
+    DWORD length = static_cast<DWORD>(std::size(path));
+    if (!QueryFullProcessImageNameW(process.get(), 0, path, &length)) {
+        return std::nullopt;
+    }
+    const std::wstring full(path, length);
+    const size_t separator = full.find_last_of(L"\\/");
+    return separator == std::wstring::npos ? full : full.substr(separator + 1);
+}
+
+std::optional<std::wstring> chosenOrNothing(std::wstring name) {
+    return name.empty() ? std::nullopt : std::optional<std::wstring>(std::move(name));
+}
+
+} // namespace
+
+void CGorvikDlg::startProfileSwitching() {
+    profiles_ = ProfileLibrary(profilesFolder(paths_.exePath));
+    Win32ProfileStore settingsFile(paths_.settingsPath);
+    switcher_.emplace(profiles_.switchableProfiles(), chosenOrNothing(readChosenProfile(settingsFile)),
+                      config_.appliedRecord, readProfileBalloon(settingsFile));
+    foregroundReceiver = this;
+    foregroundHook_.reset(SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr,
+                                          &CGorvikDlg::onWinEvent, 0, 0, WINEVENT_OUTOFCONTEXT));
+}
+
+void CALLBACK CGorvikDlg::onWinEvent(HWINEVENTHOOK, DWORD, HWND window, LONG, LONG, DWORD, DWORD) {
+    if (foregroundReceiver != nullptr) {
+        foregroundReceiver->foregroundChanged(window);
+    }
+}
+
+void CGorvikDlg::foregroundChanged(HWND window) {
+    std::optional<std::wstring> program = programOfWindow(window);
+    askSwitcher([&](ProfileSwitcher& switcher, SwitchTime now) {
+        return switcher.foregroundChanged(std::move(program), now);
+    });
+}
+
+INT_PTR CGorvikDlg::onTimer(UINT_PTR timer) {
+    if (timer != kProfileSwitchTimer) {
+        return FALSE;
+    }
+    askSwitcher([](ProfileSwitcher& switcher, SwitchTime now) { return switcher.timerFired(now); });
+    return result(0);
+}
+
+HMENU CGorvikDlg::makeProfilesMenu() {
+    HMENU menu = CreatePopupMenu();
+    if (menu == nullptr) {
+        return nullptr;
+    }
+    trayProfiles_ = profiles_.names();
+    trayProfiles_.resize(std::min<size_t>(trayProfiles_.size(), kTrayProfileCommandCount));
+    const std::optional<std::wstring> inForce = switcher_ ? switcher_->profileInForce() : std::nullopt;
+    for (size_t i = 0; i < trayProfiles_.size(); ++i) {
+        const bool checked = inForce && CompareStringOrdinal(inForce->c_str(), -1, trayProfiles_[i].c_str(),
+                                                             -1, TRUE) == CSTR_EQUAL;
+        AppendMenuW(menu, MF_STRING | (checked ? MF_CHECKED : MF_UNCHECKED),
+                    kTrayFirstProfileCommand + static_cast<UINT>(i), trayProfiles_[i].c_str());
+    }
+    return menu;
+}
+
+void CGorvikDlg::chooseProfile(unsigned index) {
+    if (index >= trayProfiles_.size() || !switcher_) {
+        return;
+    }
+    const std::wstring name = trayProfiles_[index];
+    Win32ProfileStore settingsFile(paths_.settingsPath);
+    writeChosenProfile(settingsFile, name);
+    // The folder may have changed since the switcher last looked.
+    askSwitcher([&](ProfileSwitcher& switcher, SwitchTime now) {
+        return switcher.profilesChanged(profiles_.switchableProfiles(), now);
+    });
+    askSwitcher([&](ProfileSwitcher& switcher, SwitchTime now) { return switcher.profileChosen(name, now); });
+}
+
+template <typename Event>
+void CGorvikDlg::askSwitcher(Event event) {
+    if (!switcher_) {
+        return;
+    }
+    switcher_->mouseRecordChanged(config_.appliedRecord);
+    const SwitchTime now = tickNow();
+    carryOut(switcher_->editsPendingChanged(commit_.editsPending(), now));
+    carryOut(event(*switcher_, now));
+}
+
+void CGorvikDlg::carryOut(const SwitcherAnswer& answer) {
+    // The latest answer says when to look again, if at all.
+    if (answer.checkAgainAt) {
+        const SwitchTime wait = std::max(*answer.checkAgainAt - tickNow(), SwitchTime(0));
+        SetTimer(hwnd(), kProfileSwitchTimer, static_cast<UINT>(wait.count()), nullptr);
+    } else {
+        KillTimer(hwnd(), kProfileSwitchTimer);
+    }
+    if (answer.switchTo) {
+        putProfileInForce(*answer.switchTo);
+    }
+}
+
+void CGorvikDlg::putProfileInForce(const ProfileSwitch& change) {
+    const std::variant<Profile, LibraryRefusal> loaded = profiles_.load(change.profile);
+    if (const auto* refusal = std::get_if<LibraryRefusal>(&loaded)) {
+        showNotice(warningNotice(texts_[refusal->text] + L"\n" + refusal->detail));
+        return;
+    }
+    Win32ProfileStore settingsFile(paths_.settingsPath);
+    Win32ProfileStore macroFile(paths_.macroPath);
+    MacroStore macros(macroFile);
+    applyProfile(std::get<Profile>(loaded), config_.record, macros, settingsFile);
+    // The labels of the window's language are those the profile wrote.
+    readSettings(settingsFile, texts_.settingsSection(), settings_);
+    commit_.putProfileInForce(deviceLink_.deviceConnected, change.send);
+    if (IsWindowVisible(hwnd())) {
+        redrawShownPage(false);
+    }
+    if (change.showBalloon && trayIcon_) {
+        trayIcon_->showBalloon(texts_[TextKey::ProfileInUse], change.profile, kProfileBalloonTimeoutMs);
+    }
+}
