@@ -46,32 +46,45 @@ private:
     }
     uint8_t byteBelow(std::size_t bound) { return static_cast<uint8_t>(below(bound)); }
 
+    // Each is built over an all-zero function of the widest kind, so that copies of a narrower one
+    // copy no unset byte (which GCC's optimiser warns of).
     ButtonFunction function() {
+        ButtonFunction drawn = FireKeyFunction{};
         switch (below(9)) {
         case 0:
-            return PlainFunction{
-                static_cast<uint8_t>(std::vector<int>{0, 1, 2, 3, 4, 5, 7, 14, 15}[below(9)])};
+            drawn =
+                PlainFunction{static_cast<uint8_t>(std::vector<int>{0, 1, 2, 3, 4, 5, 7, 14, 15}[below(9)])};
+            break;
         case 1:
-            return DpiSwitchFunction{static_cast<uint8_t>(1 + below(4))};
+            drawn = DpiSwitchFunction{static_cast<uint8_t>(1 + below(4))};
+            break;
         case 2:
-            return windowsKeyFunction(below(11));
+            drawn = windowsKeyFunction(below(11));
+            break;
         case 3:
-            return multimediaKeyFunction(below(7));
+            drawn = multimediaKeyFunction(below(7));
+            break;
         case 4: {
             const uint8_t item = byteBelow(kFireKeyCount);
-            return FireKeyFunction{item, FireKeyCode(item), static_cast<uint8_t>(5 + below(251)),
-                                   byteBelow(256)};
+            drawn = FireKeyFunction{item, FireKeyCode(item), static_cast<uint8_t>(5 + below(251)),
+                                    byteBelow(256)};
+            break;
         }
         case 5:
-            return SingleKeyFunction{keyCode()};
+            drawn = SingleKeyFunction{keyCode()};
+            break;
         case 6:
-            return ComboKeyFunction{below(3) == 0 ? uint8_t{0} : static_cast<uint8_t>(1u << below(8)),
-                                    keyCode(), keyCode()};
+            drawn = ComboKeyFunction{below(3) == 0 ? uint8_t{0} : static_cast<uint8_t>(1u << below(8)),
+                                     keyCode(), keyCode()};
+            break;
         case 7:
-            return MacroKeyFunction{byteBelow(12), byteBelow(3)};
+            drawn = MacroKeyFunction{byteBelow(12), byteBelow(3)};
+            break;
         default:
-            return PlainFunction{kUnassigned};
+            drawn = PlainFunction{kUnassigned};
+            break;
         }
+        return drawn;
     }
 
     uint8_t keyCode() {
