@@ -14,12 +14,12 @@ bash scripts/build.sh native
 ctest --test-dir build/native --output-on-failure -j "$(nproc)"
 
 echo "== native Release build and unit tests"
-bash scripts/build.sh release
+bash scripts/build.sh release unit_tests mousecfg
 build/release/unit_tests --gtest_brief=1
 
 if [ -f tests/fuzz/CMakeLists.txt ]; then
     echo "== fuzz targets (brief)"
-    bash scripts/fuzz.sh 20
+    bash scripts/fuzz.sh 10
 fi
 
 echo "== Windows build"
