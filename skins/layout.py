@@ -2,8 +2,9 @@
 
 Rectangles are (left, top, right, bottom) in client pixels, right and bottom exclusive. The main
 window's size, hot areas and child controls come from the program's page layout
-(src/app/page_layout.inc), which the program compiles; a layout that cannot be read stops the
-script. The dialog rectangles and sizes live here alone.
+(src/app/page_layout.inc), the dialogs' areas from its dialog layout (src/common/dialog_layout.inc),
+both of which the program compiles; a layout that cannot be read stops the script. The dialog sizes,
+which are the sizes of the background images the skin scripts draw, live here alone.
 """
 
 import pathlib
@@ -23,71 +24,73 @@ def dialog_size(image):
     return DIALOG_SIZES.get(image, DIALOG_SIZE)
 
 
-DIALOG_COMMON = [("DialogClose", (352, 6, 370, 24)), ("DialogOk", (166, 253, 271, 274)),
-                 ("DialogCancel", (270, 253, 375, 274))]
+# -- the program's dialog layout ---------------------------------------------------------------
 
-DIALOGS = {
-    "single-key.png": [("PromptText", (23, 108, 201, 124)), ("KeyNameStatic", (73, 128, 151, 144))],
-    "combo-key.png": [("ModifierStatic", (49, 69, 117, 85)), ("ModifierDropdown", (49, 69, 132, 85)),
-                      ("ModifierList", (49, 87, 132, 227)), ("FirstKeyEdit", (50, 120, 131, 134)),
-                      ("SecondKeyEdit", (50, 170, 131, 184))],
-    "fire-key.png": [("KeyStatic", (49, 69, 117, 85)), ("KeyDropdown", (49, 69, 132, 85)),
-                     ("KeyList", (49, 87, 132, 257)), ("SpeedEdit", (50, 120, 131, 134)),
-                     ("TimesEdit", (50, 170, 131, 184)),
-                     ("SpeedCaption", (10, 100, 171, 120)), ("TimesCaption", (10, 150, 171, 170)),
-                     ("SpeedNote", (15, 184, 390, 218)), ("TimesNote", (15, 218, 390, 250))],
-    "delay-time.png": [("DelayEdit", (74, 129, 150, 143)), ("DelayPrompt", (14, 89, 210, 109)),
-                       ("RangeNote", (14, 109, 210, 129))],
-    "media-key.png": [("ItemStatic", (42, 128, 136, 144)), ("ItemDropdown", (42, 128, 151, 144)),
-                      ("ItemList", (42, 146, 151, 266))],
-    "windows-key.png": [("ItemStatic", (42, 128, 136, 144)), ("ItemDropdown", (42, 128, 151, 144)),
-                        ("ItemList", (42, 146, 151, 306))],
-    "macro-key.png": [("MacroDropdown", (42, 128, 151, 144)), ("MacroList", (42, 146, 151, 286)),
-                      ("ListCaption", (-8, 112, 201, 128)), ("RepeatTick1", (220, 78, 236, 94)),
-                      ("RepeatTick2", (220, 128, 236, 144)), ("RepeatTick3", (220, 178, 236, 194)),
-                      ("RepeatText1", (237, 70, 390, 102)), ("RepeatText2", (237, 120, 390, 152)),
-                      ("RepeatText3", (237, 170, 390, 202))],
-    "skins.png": [("ColourPrompt", (12, 64, 181, 94)), ("ColourSwatch", (42, 94, 151, 110)),
-                  ("SkinHeader", (42, 128, 151, 144)), ("SkinList", (42, 146, 151, 266))],
-}
-
-# -- the program's page layout -----------------------------------------------------------------
-
-PAGE_LAYOUT = REPO / "src" / "app" / "page_layout.inc"
+DIALOG_LAYOUT = REPO / "src" / "common" / "dialog_layout.inc"
 _NUMBER = r"\s*(-?\d+)\s*"
-_ROWS = {
-    "PAGE_WINDOW": re.compile(rf"PAGE_WINDOW\({_NUMBER},{_NUMBER}\)"),
-    "AREA_KIND": re.compile(r"AREA_KIND\(\s*(\w+)\s*,\s*(Target|OpenList)\s*\)"),
-    "HOT_AREA": re.compile(rf"HOT_AREA\(\s*(Frame|Basic|Advanced)\s*,\s*(\w+)\s*,{_NUMBER},{_NUMBER},"
-                           rf"{_NUMBER},{_NUMBER},{_NUMBER},{_NUMBER}\)"),
-    "PAGE_CONTROL": re.compile(rf"PAGE_CONTROL\(\s*(\w+)\s*,{_NUMBER},{_NUMBER},{_NUMBER},{_NUMBER}\)"),
+_RECT = rf"{_NUMBER},{_NUMBER},{_NUMBER},{_NUMBER}"
+_DIALOG_ROWS = {
+    "DIALOG_FRAME": re.compile(rf"DIALOG_FRAME\(\s*(\w+)\s*,{_RECT}\)"),
+    "DIALOG_AREA": re.compile(rf"DIALOG_AREA\(\s*\w+\s*,\s*\"([\w.-]+)\"\s*,\s*(\w+)\s*,{_RECT}\)"),
 }
-_PAGES = {"Frame": "common", "Basic": "basic", "Advanced": "advanced"}
 
 
 class LayoutError(Exception):
-    """The page layout is missing or holds a line that is no row of it."""
+    """A layout file is missing or holds a line that is no row of it."""
 
 
-def read_page_layout(path=PAGE_LAYOUT):
-    """The window size, the hot areas per page ("common", "basic", "advanced"; an index is appended to
-    the name, "DpiLevelCell2.5") and the child controls (name -> rect) of the page layout."""
+def _layout_rows(path, rows):
+    """(row kind, values) of each row of a layout file; any other line stops the script."""
     try:
         text = path.read_text(encoding="utf-8")
     except OSError as error:
-        raise LayoutError(f"cannot read the page layout {path}: {error}") from error
-    size = None
-    areas = {"common": [], "basic": [], "advanced": []}
-    controls = {}
+        raise LayoutError(f"cannot read the layout {path}: {error}") from error
     for number, line in enumerate(text.splitlines(), 1):
         row = line.strip()
         if not row or row.startswith("//"):
             continue
         kind = row.split("(", 1)[0]
-        match = _ROWS[kind].fullmatch(row) if kind in _ROWS else None
+        match = rows[kind].fullmatch(row) if kind in rows else None
         if match is None:
-            raise LayoutError(f"{path}:{number}: not a row of the page layout: {row}")
-        values = match.groups()
+            raise LayoutError(f"{path}:{number}: not a row of the layout: {row}")
+        yield kind, match.groups()
+
+
+def read_dialog_layout(path=DIALOG_LAYOUT):
+    """The areas every dialog has ("DialogClose", "DialogOk", "DialogCancel") and each background
+    image's own areas (image -> [(name, rect)]) of the dialog layout."""
+    common, dialogs = [], {}
+    for kind, values in _layout_rows(path, _DIALOG_ROWS):
+        if kind == "DIALOG_FRAME":
+            common.append(("Dialog" + values[0], tuple(int(v) for v in values[1:])))
+        else:
+            dialogs.setdefault(values[0], []).append((values[1], tuple(int(v) for v in values[2:])))
+    if not common or not dialogs:
+        raise LayoutError(f"{path}: the dialogs' common or own areas are missing")
+    return common, dialogs
+
+
+DIALOG_COMMON, DIALOGS = read_dialog_layout()
+
+# -- the program's page layout -----------------------------------------------------------------
+
+PAGE_LAYOUT = REPO / "src" / "app" / "page_layout.inc"
+_PAGE_ROWS = {
+    "PAGE_WINDOW": re.compile(rf"PAGE_WINDOW\({_NUMBER},{_NUMBER}\)"),
+    "AREA_KIND": re.compile(r"AREA_KIND\(\s*(\w+)\s*,\s*(Target|OpenList)\s*\)"),
+    "HOT_AREA": re.compile(rf"HOT_AREA\(\s*(Frame|Basic|Advanced)\s*,\s*(\w+)\s*,{_NUMBER},{_NUMBER},{_RECT}\)"),
+    "PAGE_CONTROL": re.compile(rf"PAGE_CONTROL\(\s*(\w+)\s*,{_RECT}\)"),
+}
+_PAGES = {"Frame": "common", "Basic": "basic", "Advanced": "advanced"}
+
+
+def read_page_layout(path=PAGE_LAYOUT):
+    """The window size, the hot areas per page ("common", "basic", "advanced"; an index is appended to
+    the name, "DpiLevelCell2.5") and the child controls (name -> rect) of the page layout."""
+    size = None
+    areas = {"common": [], "basic": [], "advanced": []}
+    controls = {}
+    for kind, values in _layout_rows(path, _PAGE_ROWS):
         if kind == "PAGE_WINDOW":
             size = (int(values[0]), int(values[1]))
         elif kind == "AREA_KIND":

@@ -6,16 +6,16 @@
 
 #include "assign/function_choice.h"
 #include "assign/dialog_drop_down.h"
+#include "common/dialog_layout.h"
 
 // The combo-key dialog: one modifier from a drop-down list and up to two keys, each captured into
 // its edit while that edit has the focus. The background image carries the labels.
 inline constexpr wchar_t kComboKeyDialogLoadFailure[] = L"Combo Dialog Load background image failed!!!";
-inline constexpr DropDownLayout kComboModifierLayout{
-    512, {49, 69, 117, 85}, {49, 69, 132, 85}, 515, {49, 87, 132, 227}};
+inline constexpr DropDownLayout kComboModifierLayout{512, dialog_layout::ComboKeyModifierStatic,
+                                                     dialog_layout::ComboKeyModifierDropdown, 515,
+                                                     dialog_layout::ComboKeyModifierList};
 inline constexpr int kComboFirstKeyEditId = 516; // centred edits
-inline constexpr Rect kComboFirstKeyEditRect{50, 120, 131, 134};
 inline constexpr int kComboSecondKeyEditId = 517;
-inline constexpr Rect kComboSecondKeyEditRect{50, 170, 131, 184};
 
 // The control that had the keyboard focus when a key was captured.
 enum class ComboKeyEdit { None, First, Second };

@@ -5,6 +5,7 @@
 
 #include "assign/function_choice.h"
 #include "assign/dialog_drop_down.h"
+#include "common/dialog_layout.h"
 #include "lang/language.h"
 
 // The multimedia and the Windows-function dialogs: pickers of one consumer-control key from a fixed
@@ -12,12 +13,14 @@
 enum class ConsumerKeyDialog { Multimedia, WindowsFunction };
 
 inline constexpr wchar_t kMultimediaDialogLoadFailure[] = L"Media Dialog Load background image failed!!!";
-inline constexpr DropDownLayout kMultimediaListLayout{
-    552, {42, 128, 136, 144}, {42, 128, 151, 144}, 553, {42, 146, 151, 266}};
+inline constexpr DropDownLayout kMultimediaListLayout{552, dialog_layout::MediaKeyItemStatic,
+                                                      dialog_layout::MediaKeyItemDropdown, 553,
+                                                      dialog_layout::MediaKeyItemList};
 
 inline constexpr wchar_t kWindowsDialogLoadFailure[] = L"Windows Dialog Load background image failed!!!";
-inline constexpr DropDownLayout kWindowsListLayout{
-    532, {42, 128, 136, 144}, {42, 128, 151, 144}, 533, {42, 146, 151, 306}};
+inline constexpr DropDownLayout kWindowsListLayout{532, dialog_layout::WindowsKeyItemStatic,
+                                                   dialog_layout::WindowsKeyItemDropdown, 533,
+                                                   dialog_layout::WindowsKeyItemList};
 
 // The list items of a dialog in the current language, in the order of the usage tables.
 std::vector<std::wstring> consumerKeyItems(ConsumerKeyDialog dialog, const UiTexts& texts);

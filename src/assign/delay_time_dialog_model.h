@@ -2,17 +2,13 @@
 
 #include <string>
 
-#include "common/geometry.h"
+#include "common/dialog_layout.h"
 #include "lang/language.h"
 
 // The delay-time dialog of the macro editor: one delay in milliseconds, typed as digits. The dialog
 // enforces no range; the editor decides what to do with the value.
 inline constexpr wchar_t kDelayTimeDialogLoadFailure[] = L"DelayTime Dialog Load background image failed!!!";
 inline constexpr int kDelayEditId = 600; // bordered, digits only, centred
-inline constexpr Rect kDelayEditRect{74, 129, 150, 143};
-// The prompt and the range note, white, centred, one line each above the edit.
-inline constexpr Rect kDelayPromptRect{14, 89, 210, 109};
-inline constexpr Rect kDelayRangeNoteRect{14, 109, 210, 129};
 
 struct DelayTimeDialogTexts {
     std::wstring prompt;

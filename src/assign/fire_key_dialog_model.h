@@ -6,23 +6,17 @@
 
 #include "assign/function_choice.h"
 #include "assign/dialog_drop_down.h"
+#include "common/dialog_layout.h"
 #include "lang/language.h"
 
 // The fire-key dialog: a key or mouse button from the fire-key list, the speed it repeats at and
 // how many times.
 inline constexpr wchar_t kFireKeyDialogLoadFailure[] = L"FireKey Dialog Load background image failed!!!";
-inline constexpr DropDownLayout kFireKeyListLayout{
-    572, {49, 69, 117, 85}, {49, 69, 132, 85}, 573, {49, 87, 132, 257}};
+inline constexpr DropDownLayout kFireKeyListLayout{572, dialog_layout::FireKeyKeyStatic,
+                                                   dialog_layout::FireKeyKeyDropdown, 573,
+                                                   dialog_layout::FireKeyKeyList};
 inline constexpr int kFireSpeedEditId = 574; // digits only, centred
-inline constexpr Rect kFireSpeedEditRect{50, 120, 131, 134};
 inline constexpr int kFireTimesEditId = 575;
-inline constexpr Rect kFireTimesEditRect{50, 170, 131, 184};
-// The dialog's own texts, white: the two captions centred on one line, 20 pixels above their edits;
-// the two notes word-wrapped and vertically centred.
-inline constexpr Rect kFireSpeedCaptionRect{10, 100, 171, 120};
-inline constexpr Rect kFireTimesCaptionRect{10, 150, 171, 170};
-inline constexpr Rect kFireSpeedNoteRect{15, 184, 390, 218};
-inline constexpr Rect kFireTimesNoteRect{15, 218, 390, 250};
 
 inline constexpr uint8_t kFireSpeedDefault = 32;
 inline constexpr uint8_t kFireTimesDefault = 1;

@@ -4,14 +4,12 @@
 #include <string_view>
 
 #include "assign/function_choice.h"
-#include "common/geometry.h"
+#include "common/dialog_layout.h"
 #include "lang/language.h"
 
 // The single-key dialog: the user presses a key and the dialog shows its name.
 inline constexpr wchar_t kSingleKeyDialogLoadFailure[] = L"Single Key Dialog Load background image failed!!!";
-inline constexpr Rect kSingleKeyPromptRect{23, 108, 201, 124}; // the prompt, white, centred
-inline constexpr int kSingleKeyNameId = 502;                   // sunken, centred static
-inline constexpr Rect kSingleKeyNameRect{73, 128, 151, 144};
+inline constexpr int kSingleKeyNameId = 502; // sunken, centred static
 
 class SingleKeyDialogModel {
 public:

@@ -1,22 +1,22 @@
 #include "macro/macro_key_dialog_model.h"
 
+#include <array>
+
 namespace {
 
-// The tick boxes stand at x 220, 50 pixels apart from y 78 down; each text beside its box, 8 pixels
-// higher and 32 high.
-constexpr int kFirstTickTop = 78;
-constexpr int kOptionSpacing = 50;
+constexpr std::array kRepeatTickBoxes{dialog_layout::MacroKeyRepeatTick1, dialog_layout::MacroKeyRepeatTick2,
+                                      dialog_layout::MacroKeyRepeatTick3};
+constexpr std::array kRepeatTexts{dialog_layout::MacroKeyRepeatText1, dialog_layout::MacroKeyRepeatText2,
+                                  dialog_layout::MacroKeyRepeatText3};
 
 } // namespace
 
 Rect macroRepeatTickBox(int mode) {
-    const int top = kFirstTickTop + (mode - 1) * kOptionSpacing;
-    return {220, top, 236, top + 16};
+    return kRepeatTickBoxes.at(static_cast<std::size_t>(mode - 1));
 }
 
 Rect macroRepeatTextRect(int mode) {
-    const int top = kFirstTickTop - 8 + (mode - 1) * kOptionSpacing;
-    return {237, top, 390, top + 32};
+    return kRepeatTexts.at(static_cast<std::size_t>(mode - 1));
 }
 
 TextKey macroRepeatText(int mode) {

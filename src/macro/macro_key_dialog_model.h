@@ -5,6 +5,7 @@
 
 #include "assign/function_choice.h"
 #include "assign/dialog_drop_down.h"
+#include "common/dialog_layout.h"
 #include "common/geometry.h"
 #include "lang/language.h"
 #include "macro/macro_store.h"
@@ -12,10 +13,9 @@
 // The macro-key dialog: which stored macro a button runs and how the macro repeats. The number of
 // repetitions of mode 1 is the macro's own loop count; the dialog has no field for it.
 inline constexpr wchar_t kMacroKeyDialogLoadFailure[] = L"Macro Key Dialog Load background image failed!!!";
-inline constexpr DropDownLayout kMacroKeyListLayout{
-    592, {42, 128, 136, 144}, {42, 128, 151, 144}, 593, {42, 146, 151, 286}};
-// "Please select a macro", white, centred, one line directly above the drop-down.
-inline constexpr Rect kMacroKeyListCaptionRect{-8, 112, 201, 128};
+inline constexpr DropDownLayout kMacroKeyListLayout{592, dialog_layout::MacroKeyMacroStatic,
+                                                    dialog_layout::MacroKeyMacroDropdown, 593,
+                                                    dialog_layout::MacroKeyMacroList};
 
 // The three repeat modes, numbered as the dialog shows them.
 inline constexpr int kMacroRepeatModeCount = 3;

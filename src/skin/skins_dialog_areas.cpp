@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "common/dialog_layout.h"
+
 namespace {
 
 struct SkinsDialogAreaEntry {
@@ -10,13 +12,13 @@ struct SkinsDialogAreaEntry {
 };
 
 constexpr std::array kSkinsDialogAreas{
-    SkinsDialogAreaEntry{SkinsDialogArea::Close, {352, 6, 370, 24}},
-    SkinsDialogAreaEntry{SkinsDialogArea::Ok, {166, 253, 271, 274}},
-    SkinsDialogAreaEntry{SkinsDialogArea::Cancel, {270, 253, 375, 274}},
-    SkinsDialogAreaEntry{SkinsDialogArea::ColourPrompt, {12, 64, 181, 94}},
-    SkinsDialogAreaEntry{SkinsDialogArea::ColourSwatch, {42, 94, 151, 110}},
-    SkinsDialogAreaEntry{SkinsDialogArea::SkinHeader, {42, 128, 151, 144}},
-    SkinsDialogAreaEntry{SkinsDialogArea::SkinList, {42, 146, 151, 266}},
+    SkinsDialogAreaEntry{SkinsDialogArea::Close, dialog_layout::Close},
+    SkinsDialogAreaEntry{SkinsDialogArea::Ok, dialog_layout::Ok},
+    SkinsDialogAreaEntry{SkinsDialogArea::Cancel, dialog_layout::Cancel},
+    SkinsDialogAreaEntry{SkinsDialogArea::ColourPrompt, dialog_layout::SkinsColourPrompt},
+    SkinsDialogAreaEntry{SkinsDialogArea::ColourSwatch, dialog_layout::SkinsColourSwatch},
+    SkinsDialogAreaEntry{SkinsDialogArea::SkinHeader, dialog_layout::SkinsSkinHeader},
+    SkinsDialogAreaEntry{SkinsDialogArea::SkinList, dialog_layout::SkinsSkinList},
 };
 
 } // namespace

@@ -14,7 +14,3 @@ enum class SkinsDialogArea {
 };
 
 Rect skinsDialogRect(SkinsDialogArea area);
-
-// The sunken static that shows the skin's name covers the header except its right end, where the
-// dialog background shows the drop-down arrow.
-inline constexpr Rect kSkinNameControlRect{42, 128, 136, 144};

@@ -202,10 +202,10 @@ TEST_F(FunctionDialogs, OwnTextsAreWhiteAndButtonCaptionsInTheTextColour) {
     };
     const auto white = [](Pixel p) { return p.red == 255 && p.green == 255 && p.blue == 255; };
     const auto red = [](Pixel p) { return p.red > 200 && p.green < 60 && p.blue < 60; };
-    EXPECT_TRUE(anyPixel(kSingleKeyPromptRect, white));
-    EXPECT_FALSE(anyPixel(kSingleKeyPromptRect, red));
-    EXPECT_TRUE(anyPixel(SkinnedSubDialog::kOkArea, red));
-    EXPECT_FALSE(anyPixel(SkinnedSubDialog::kOkArea, white));
+    EXPECT_TRUE(anyPixel(dialog_layout::SingleKeyPromptText, white));
+    EXPECT_FALSE(anyPixel(dialog_layout::SingleKeyPromptText, red));
+    EXPECT_TRUE(anyPixel(dialog_layout::Ok, red));
+    EXPECT_FALSE(anyPixel(dialog_layout::Ok, white));
 }
 
 } // namespace

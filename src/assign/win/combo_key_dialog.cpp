@@ -12,8 +12,10 @@ CComboDialog::CComboDialog(DialogLook look)
 void CComboDialog::createControls() {
     modifiers_.create(SS_CENTER);
     const DWORD editStyle = WS_CHILD | WS_VISIBLE | ES_CENTER;
-    firstKeyEdit_ = createControl(L"EDIT", L"", editStyle, kComboFirstKeyEditRect, kComboFirstKeyEditId);
-    secondKeyEdit_ = createControl(L"EDIT", L"", editStyle, kComboSecondKeyEditRect, kComboSecondKeyEditId);
+    firstKeyEdit_ =
+        createControl(L"EDIT", L"", editStyle, dialog_layout::ComboKeyFirstKeyEdit, kComboFirstKeyEditId);
+    secondKeyEdit_ =
+        createControl(L"EDIT", L"", editStyle, dialog_layout::ComboKeySecondKeyEdit, kComboSecondKeyEditId);
     capture_.install(hwnd(), CaptureDialog::ComboKey);
 }
 

@@ -11,12 +11,12 @@ CDelayTimeDialog::CDelayTimeDialog(DialogLook look, const UiTexts& texts)
 
 void CDelayTimeDialog::createControls() {
     delayEdit_ = createControl(L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_BORDER | ES_NUMBER | ES_CENTER,
-                               kDelayEditRect, kDelayEditId);
+                               dialog_layout::DelayTimeDelayEdit, kDelayEditId);
 }
 
 void CDelayTimeDialog::paintOwnContent(HDC dc) {
-    for (const auto& [text, area] :
-         {std::pair{&texts_.prompt, kDelayPromptRect}, std::pair{&texts_.rangeNote, kDelayRangeNoteRect}}) {
+    for (const auto& [text, area] : {std::pair{&texts_.prompt, dialog_layout::DelayTimeDelayPrompt},
+                                     std::pair{&texts_.rangeNote, dialog_layout::DelayTimeRangeNote}}) {
         RECT rect = toRect(area);
         DrawTextW(dc, text->c_str(), static_cast<int>(text->size()), &rect,
                   DT_CENTER | DT_VCENTER | DT_SINGLELINE);

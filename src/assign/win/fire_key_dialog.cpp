@@ -36,17 +36,17 @@ CFireKeyDialog::CFireKeyDialog(DialogLook look, const UiTexts& texts)
 void CFireKeyDialog::createControls() {
     keys_.create(SS_CENTER);
     const DWORD editStyle = WS_CHILD | WS_VISIBLE | ES_NUMBER | ES_CENTER;
-    speedEdit_ =
-        createControl(L"EDIT", model_.speedText().c_str(), editStyle, kFireSpeedEditRect, kFireSpeedEditId);
-    timesEdit_ =
-        createControl(L"EDIT", model_.timesText().c_str(), editStyle, kFireTimesEditRect, kFireTimesEditId);
+    speedEdit_ = createControl(L"EDIT", model_.speedText().c_str(), editStyle,
+                               dialog_layout::FireKeySpeedEdit, kFireSpeedEditId);
+    timesEdit_ = createControl(L"EDIT", model_.timesText().c_str(), editStyle,
+                               dialog_layout::FireKeyTimesEdit, kFireTimesEditId);
 }
 
 void CFireKeyDialog::paintOwnContent(HDC dc) {
-    drawCentred(dc, texts_.speedCaption, kFireSpeedCaptionRect);
-    drawCentred(dc, texts_.timesCaption, kFireTimesCaptionRect);
-    drawWrapped(dc, texts_.speedNote, kFireSpeedNoteRect);
-    drawWrapped(dc, texts_.timesNote, kFireTimesNoteRect);
+    drawCentred(dc, texts_.speedCaption, dialog_layout::FireKeySpeedCaption);
+    drawCentred(dc, texts_.timesCaption, dialog_layout::FireKeyTimesCaption);
+    drawWrapped(dc, texts_.speedNote, dialog_layout::FireKeySpeedNote);
+    drawWrapped(dc, texts_.timesNote, dialog_layout::FireKeyTimesNote);
 }
 
 void CFireKeyDialog::onClick(Point p) {

@@ -11,12 +11,12 @@ CSingleDialog::CSingleDialog(DialogLook look, const UiTexts& texts)
 
 void CSingleDialog::createControls() {
     keyName_ = createControl(L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_SUNKEN | SS_CENTER,
-                             kSingleKeyNameRect, kSingleKeyNameId);
+                             dialog_layout::SingleKeyKeyNameStatic, kSingleKeyNameId);
     capture_.install(hwnd(), CaptureDialog::SingleKey);
 }
 
 void CSingleDialog::paintOwnContent(HDC dc) {
-    RECT prompt = toRect(kSingleKeyPromptRect);
+    RECT prompt = toRect(dialog_layout::SingleKeyPromptText);
     DrawTextW(dc, prompt_.c_str(), static_cast<int>(prompt_.size()), &prompt,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }

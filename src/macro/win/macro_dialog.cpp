@@ -40,7 +40,7 @@ void CMacroDialog::createControls() {
 void CMacroDialog::paintOwnContent(HDC dc) {
     SetTextColor(dc, kWhite);
     const std::wstring& caption = texts_[TextKey::SelectMacroPrompt];
-    RECT captionRect = toRect(kMacroKeyListCaptionRect);
+    RECT captionRect = toRect(dialog_layout::MacroKeyListCaption);
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &captionRect,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     for (int mode = 1; mode <= kMacroRepeatModeCount; ++mode) {

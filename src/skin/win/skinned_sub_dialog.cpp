@@ -65,7 +65,7 @@ void centreOver(HWND dialog, HWND owner) {
 
 SkinnedSubDialog::SkinnedSubDialog(SkinImage background, std::wstring loadFailureCaption, DialogLook look)
     : backgroundImage_(background), loadFailureCaption_(std::move(loadFailureCaption)),
-      look_(std::move(look)), hover_({kCloseArea, kOkArea, kCancelArea}) {}
+      look_(std::move(look)), hover_({dialog_layout::Close, dialog_layout::Ok, dialog_layout::Cancel}) {}
 
 SkinnedSubDialog::~SkinnedSubDialog() {
     if (hwnd() != nullptr) {
@@ -206,15 +206,18 @@ INT_PTR SkinnedSubDialog::onEraseBackground(HDC dc) {
 void SkinnedSubDialog::drawFrameButton(HDC dc, std::size_t button, bool over) {
     switch (button) {
     case Close:
-        drawSkinImage(dc, over ? SkinImage::CloseOver : SkinImage::CloseNormal, kCloseArea.topLeft());
+        drawSkinImage(dc, over ? SkinImage::CloseOver : SkinImage::CloseNormal,
+                      dialog_layout::Close.topLeft());
         break;
     case Ok:
-        drawSkinImage(dc, over ? SkinImage::ButtonOver : SkinImage::ButtonNormal, kOkArea.topLeft());
-        drawCentredText(dc, look_.captions.ok, kOkArea);
+        drawSkinImage(dc, over ? SkinImage::ButtonOver : SkinImage::ButtonNormal,
+                      dialog_layout::Ok.topLeft());
+        drawCentredText(dc, look_.captions.ok, dialog_layout::Ok);
         break;
     case Cancel:
-        drawSkinImage(dc, over ? SkinImage::ButtonOver : SkinImage::ButtonNormal, kCancelArea.topLeft());
-        drawCentredText(dc, look_.captions.cancel, kCancelArea);
+        drawSkinImage(dc, over ? SkinImage::ButtonOver : SkinImage::ButtonNormal,
+                      dialog_layout::Cancel.topLeft());
+        drawCentredText(dc, look_.captions.cancel, dialog_layout::Cancel);
         break;
     default:
         break;
@@ -283,7 +286,7 @@ INT_PTR SkinnedSubDialog::onLeftButtonDown(Point p) {
     if (hwnd() == nullptr) {
         return TRUE;
     }
-    const std::array frame{kCloseArea, kOkArea, kCancelArea};
+    const std::array frame{dialog_layout::Close, dialog_layout::Ok, dialog_layout::Cancel};
     switch (pickRect(frame, p).value_or(std::size(frame))) {
     case Ok:
         onOk();

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "common/dialog_layout.h"
 #include "common/geometry.h"
 #include "skin/hover_tracker.h"
 #include "skin/dialog_look.h"
@@ -45,11 +46,6 @@ public:
     HFONT font() const { return font_.get(); }
     // Creates a child control of the dialog with the dialog font.
     HWND createControl(const wchar_t* windowClass, const wchar_t* text, DWORD style, Rect area, int id);
-
-    // The frame's areas in client pixels, right and bottom exclusive.
-    static constexpr Rect kCloseArea{352, 6, 370, 24};
-    static constexpr Rect kOkArea{166, 253, 271, 274};
-    static constexpr Rect kCancelArea{270, 253, 375, 274};
 
 protected:
     INT_PTR onMessage(UINT message, WPARAM wParam, LPARAM lParam) final;

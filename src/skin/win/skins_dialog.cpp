@@ -40,7 +40,7 @@ SkinChoice CSkinsDialog::choice() const {
 void CSkinsDialog::createControls() {
     model_.emplace(lister_, exeFolder_, current_);
     skinName_ = createControl(L"STATIC", model_->choice().skinName.c_str(), WS_CHILD | WS_VISIBLE | SS_SUNKEN,
-                              kSkinNameControlRect, kSkinNameId);
+                              dialog_layout::SkinsSkinNameStatic, kSkinNameId);
     swatch_ = createControl(L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_CENTER,
                             skinsDialogRect(SkinsDialogArea::ColourSwatch), kColourSwatchId);
 }
