@@ -52,6 +52,8 @@ screenshot editor-chs
 # while recording is held back, the Basic page button ends the recording, Escape hides.
 real_click "${start_recording[@]}"
 expect_message_box "$app_title" 开始录制
+# The recorder takes the keys from when the title says so; an Escape before would hide the window.
+wait_for_output "the title while recording again" 30 "按Ctrl+Break可以停止录制" main_text
 press Escape
 real_click "${basic_page_button[@]}"
 wait_for "the Basic page built" 30 driver control-text 80
