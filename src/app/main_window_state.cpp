@@ -1,5 +1,7 @@
 #include "app/main_window_state.h"
 
+#include <utility>
+
 namespace {
 
 constexpr unsigned kLeftButtonUp = 0x0202;
@@ -36,15 +38,22 @@ TrayRequest trayRequest(unsigned mouseMessage) {
     }
 }
 
-OpenWindowSteps planOpenWindow(MainWindowState& state, bool deviceConnected) {
-    OpenWindowSteps steps;
+void openWindow(MainWindowState& state, bool deviceConnected, OpenWindowPorts& ports) {
     if (!deviceConnected) {
-        steps.mouseAbsentNotice = true;
-    } else if (state.revertPending) {
-        state.revertPending = false;
-        steps.rebuildShownPage = state.pages.activePage != Page::None;
-    } else {
-        steps.buildBasicPage = !state.pages.basicPageInitialised;
+        ports.noticeMouseAbsent();
+        return;
     }
-    return steps;
+    ports.prepareCanvas();
+    const bool revert = std::exchange(state.revertPending, false);
+    if (revert && state.pages.activePage != Page::None) {
+        ports.rebuildShownPage();
+    } else if (!revert && !state.pages.basicPageInitialised) {
+        ports.buildBasicPage();
+    } else {
+        ports.completeShownPage();
+    }
+    // Where the system paints the frame of a shown window only once, a start-up hide still left
+    // would hide the window the user has just opened.
+    state.startupHideCount = 0;
+    ports.showWindow();
 }

@@ -23,18 +23,26 @@ enum class TrayRequest { None, OpenWindow, OpenMenu, BalloonClicked, BalloonGone
 // told apart; moves, button presses and everything else do nothing.
 TrayRequest trayRequest(unsigned mouseMessage);
 
-// What opening the window from the icon does before showing it, in this order.
-struct OpenWindowSteps {
-    // The mouse is absent: only the "mouse not detected" balloon; the window stays hidden.
-    bool mouseAbsentNotice = false;
-    // Cancel was used: the shown page is built again from the reverted record (nothing when no page
-    // was built).
-    bool rebuildShownPage = false;
-    // The Basic Settings page was never built (the mouse was absent at start-up).
-    bool buildBasicPage = false;
-
-    bool operator==(const OpenWindowSteps&) const = default;
+// What the main window lends its opening from the notification icon, one step each.
+class OpenWindowPorts {
+public:
+    virtual ~OpenWindowPorts() = default;
+    // The "mouse not detected" balloon.
+    virtual void noticeMouseAbsent() = 0;
+    // The common controls at the first opening, and a canvas for the page's picture.
+    virtual void prepareCanvas() = 0;
+    // Builds the shown page again from the record.
+    virtual void rebuildShownPage() = 0;
+    virtual void buildBasicPage() = 0;
+    // Gives a page built while the window was hidden what it lacks: its controls at the first
+    // opening, its picture in a new canvas.
+    virtual void completeShownPage() = 0;
+    // Shows the window in front.
+    virtual void showWindow() = 0;
 };
 
-// Decides the steps and consumes a pending revert.
-OpenWindowSteps planOpenWindow(MainWindowState& state, bool deviceConnected);
+// Opens the window: with the mouse absent only the balloon, and the window stays hidden; else the
+// canvas, then the page (built again from the reverted record after Cancel, built for the first time
+// when the mouse was absent at start-up, or completed), then the window. Consumes a pending revert
+// and the start-up hides left.
+void openWindow(MainWindowState& state, bool deviceConnected, OpenWindowPorts& ports);

@@ -1,5 +1,7 @@
 #include "app/page_switch.h"
 
+#include <utility>
+
 namespace {
 
 Page otherPage(Page page) {
@@ -8,31 +10,27 @@ Page otherPage(Page page) {
 
 } // namespace
 
-PageBuildPlan buildPage(PageState& state, Page target) {
-    PageBuildPlan plan;
+void buildPage(PageState& state, Page target, PageBuildPorts& ports) {
     if (target == Page::None || state.activePage == target) {
-        return plan;
+        return;
     }
     state.activePage = target;
-    plan.build = true;
-    plan.tearDown = otherPage(target);
-    plan.pageChanges = true;
-    if (target == Page::Basic) {
-        plan.firstBuildExchange = !state.basicPageInitialised;
-        state.basicPageInitialised = true;
+    ports.hidePage(otherPage(target), true);
+    if (target == Page::Basic && !std::exchange(state.basicPageInitialised, true)) {
+        ports.runFirstBuildSteps();
     }
-    return plan;
+    ports.showBuiltPage();
 }
 
-PageBuildPlan rebuildShownPage(PageState& state) {
+void rebuildShownPage(PageState& state, PageBuildPorts& ports) {
     const Page shown = state.activePage;
     if (shown == Page::None) {
-        return {};
+        return;
     }
-    state.activePage = Page::None;
-    PageBuildPlan plan = buildPage(state, shown);
     // The shown page's own controls go, so that they are created afresh with the new values.
-    plan.tearDown = shown;
-    plan.pageChanges = false;
-    return plan;
+    ports.hidePage(shown, false);
+    if (shown == Page::Basic && !std::exchange(state.basicPageInitialised, true)) {
+        ports.runFirstBuildSteps();
+    }
+    ports.showBuiltPage();
 }

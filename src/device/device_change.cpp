@@ -20,17 +20,18 @@ std::optional<DeviceChange> deviceChangeOf(unsigned eventType) {
     }
 }
 
-DeviceChangeSteps deviceChangeSteps(DeviceChange change, bool mouseFound, bool readerReleased) {
-    DeviceChangeSteps steps;
+void carryOutDeviceChange(DeviceChange change, bool mouseFound, bool readerReleased,
+                          DeviceChangePorts& ports) {
     if (!mouseFound) {
-        steps.notice = kEventMouseNotFound;
-        steps.hideWindow = true;
-        return steps;
+        ports.showDeviceEvent(kEventMouseNotFound);
+        ports.hideWindow();
+        return;
     }
     if (change == DeviceChange::Arrival) {
-        steps.notice = kEventMouseFound;
-        steps.connectionExchange = true;
-        steps.releaseReader = !readerReleased;
+        ports.showDeviceEvent(kEventMouseFound);
+        ports.greetArrivedMouse();
+        if (!readerReleased) {
+            ports.releaseReader();
+        }
     }
-    return steps;
 }

@@ -11,18 +11,22 @@ enum class DeviceChange { Arrival, RemovalComplete };
 // nothing for any other.
 std::optional<DeviceChange> deviceChangeOf(unsigned eventType);
 
-struct DeviceChangeSteps {
-    // Device-event code of the balloon to show: mouse found (14) or not found (15).
-    std::optional<unsigned> notice;
-    bool hideWindow = false;
-    // Read the sensor settings from the mouse that just arrived and mark the connection.
-    bool connectionExchange = false;
-    // Let the event reader, parked since start-up without the mouse, run from now on.
-    bool releaseReader = false;
-
-    bool operator==(const DeviceChangeSteps&) const = default;
+// What the main window lends the handling of a device change, one step each.
+class DeviceChangePorts {
+public:
+    virtual ~DeviceChangePorts() = default;
+    // Shows the balloon of a device event: mouse found (14) or not found (15).
+    virtual void showDeviceEvent(unsigned code) = 0;
+    virtual void hideWindow() = 0;
+    // Reads the sensor settings from the mouse that just arrived, marks the connection and queues
+    // the comparison of the mouse's settings with the program's.
+    virtual void greetArrivedMouse() = 0;
+    // Lets the event reader, parked since start-up without the mouse, run from now on.
+    virtual void releaseReader() = 0;
 };
 
-// The steps after the search that the change started; `mouseFound` is its result and
-// `readerReleased` whether the reader already runs.
-DeviceChangeSteps deviceChangeSteps(DeviceChange change, bool mouseFound, bool readerReleased);
+// Carries out the steps after the search that the change started, in this order: the balloon, then
+// hiding the window (mouse gone) or greeting the mouse and releasing the reader (mouse arrived).
+// `mouseFound` is the search's result and `readerReleased` whether the reader already runs.
+void carryOutDeviceChange(DeviceChange change, bool mouseFound, bool readerReleased,
+                          DeviceChangePorts& ports);

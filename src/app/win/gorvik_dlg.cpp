@@ -179,30 +179,32 @@ INT_PTR CGorvikDlg::onTaskbarCreated() {
 }
 
 void CGorvikDlg::openFromTray() {
-    const OpenWindowSteps steps = planOpenWindow(state_, deviceLink_.deviceConnected);
-    if (steps.mouseAbsentNotice) {
-        SendMessageW(hwnd(), kDeviceEventMessage, kEventMouseNotFound, 0);
-        return;
-    }
-    const bool firstOpening = !std::exchange(windowOpened_, true);
-    if (firstOpening) {
-        registerCommonControls();
-    }
-    const bool canvasMade = canvas_.make();
-    if (steps.rebuildShownPage) {
-        redrawShownPage(true);
-    }
-    if (steps.buildBasicPage) {
-        buildBasicPage();
-    }
-    if (!steps.rebuildShownPage && !steps.buildBasicPage) {
-        completePageBuiltHidden(firstOpening, canvasMade);
-    }
-    // Where the system paints the frame of a shown window only once, a start-up hide still left
-    // would hide the window the user has just opened.
-    state_.startupHideCount = 0;
-    SetForegroundWindow(hwnd());
-    ShowWindow(hwnd(), SW_SHOW);
+    // The steps of the opening, with what preparing the canvas learns for completing the page.
+    struct Opening : OpenWindowPorts {
+        explicit Opening(CGorvikDlg& window) : window(window) {}
+        void noticeMouseAbsent() override {
+            SendMessageW(window.hwnd(), kDeviceEventMessage, kEventMouseNotFound, 0);
+        }
+        void prepareCanvas() override {
+            firstOpening = !std::exchange(window.windowOpened_, true);
+            if (firstOpening) {
+                registerCommonControls();
+            }
+            canvasMade = window.canvas_.make();
+        }
+        void rebuildShownPage() override { window.redrawShownPage(true); }
+        void buildBasicPage() override { window.buildBasicPage(); }
+        void completeShownPage() override { window.completePageBuiltHidden(firstOpening, canvasMade); }
+        void showWindow() override {
+            SetForegroundWindow(window.hwnd());
+            ShowWindow(window.hwnd(), SW_SHOW);
+        }
+
+        CGorvikDlg& window;
+        bool firstOpening = false;
+        bool canvasMade = false;
+    } opening{*this};
+    openWindow(state_, deviceLink_.deviceConnected, opening);
 }
 
 void CGorvikDlg::completePageBuiltHidden(bool createControls, bool drawPicture) {

@@ -24,6 +24,7 @@
 #include "config/config_state.h"
 #include "config/data_paths.h"
 #include "device/apply_outcome.h"
+#include "device/device_change.h"
 #include "device/win/device_backend.h"
 #include "device/win/device_link.h"
 #include "lang/language.h"
@@ -38,7 +39,11 @@
 
 // The main window: a skinned dialog without caption or taskbar button that lives behind the
 // notification icon. It owns the connection to the mouse, the configuration and the settings.
-class CGorvikDlg : public Dialog, private PageHost, private CommitPorts {
+class CGorvikDlg : public Dialog,
+                   private PageHost,
+                   private PageBuildPorts,
+                   private CommitPorts,
+                   private DeviceChangePorts {
 public:
     explicit CGorvikDlg(HINSTANCE instance);
 
@@ -70,10 +75,12 @@ private:
     // Builds the shown page again from scratch: after Cancel (re-reading the labels of the Basic
     // page from str.ini) and after a skin change.
     void redrawShownPage(bool rereadSettings);
-    void carryOutPageBuild(const PageBuildPlan& plan);
+    // PageBuildPorts: the steps of a build.
+    void hidePage(Page page, bool pageChanges) override;
+    void runFirstBuildSteps() override;
+    void showBuiltPage() override;
     // Gives the keyboard to the window itself when the page's controls went with the one that had it.
     void takeBackKeyboardFocus();
-    void runFirstBuildSteps();
     PageFeature* featureOf(Page page);
     PageFeature* shownPage() { return featureOf(state_.pages.activePage); }
     PagePaintInput paintInput() const;
@@ -93,7 +100,13 @@ private:
     ConfigFileResult saveRecord(const ConfigState& config) override;
     void saveButtonLabels() override;
     void showNoticeLater(const Notice& notice) override;
+    // Also a step of a device change.
     void hideWindow() override { hide(); }
+
+    // DeviceChangePorts (gorvik_dlg_device.cpp): what a mouse coming or going does to the window.
+    void showDeviceEvent(unsigned code) override;
+    void greetArrivedMouse() override;
+    void releaseReader() override;
 
     // Clicks (page_click.cpp): the frame's own actions here, the page's in its view.
     INT_PTR onLeftButtonDown(LPARAM position);
@@ -132,7 +145,6 @@ private:
 
     // Reads the sensor settings of the mouse that just came and marks the connection.
     void runConnectionExchange();
-    void releaseReader();
 
     void openFromTray();
     // Makes what the window shows of a page built while it was hidden: its controls at the first

@@ -30,22 +30,18 @@ INT_PTR CGorvikDlg::onDeviceChange(WPARAM eventType, LPARAM broadcast) {
         return result(TRUE);
     }
     const bool found = backend_->findDevice();
-    const DeviceChangeSteps steps = deviceChangeSteps(*change, found, readerReleased_);
     deviceLink_.deviceConnected = found;
-    if (steps.notice) {
-        SendMessageW(hwnd(), kDeviceEventMessage, *steps.notice, 0);
-    }
-    if (steps.hideWindow) {
-        hide();
-    }
-    if (steps.connectionExchange) {
-        runConnectionExchange();
-        PostMessageW(hwnd(), kArrivalCheckMessage, 0, 0);
-    }
-    if (steps.releaseReader) {
-        releaseReader();
-    }
+    carryOutDeviceChange(*change, found, readerReleased_, *this);
     return result(TRUE);
+}
+
+void CGorvikDlg::showDeviceEvent(unsigned code) {
+    SendMessageW(hwnd(), kDeviceEventMessage, code, 0);
+}
+
+void CGorvikDlg::greetArrivedMouse() {
+    runConnectionExchange();
+    PostMessageW(hwnd(), kArrivalCheckMessage, 0, 0);
 }
 
 void CGorvikDlg::runConnectionExchange() {

@@ -7,11 +7,11 @@
 #include "skin/win/mem_dc.h"
 
 void CGorvikDlg::buildBasicPage() {
-    carryOutPageBuild(buildPage(state_.pages, Page::Basic));
+    buildPage(state_.pages, Page::Basic, *this);
 }
 
 void CGorvikDlg::buildAdvancedPage() {
-    carryOutPageBuild(buildPage(state_.pages, Page::Advanced));
+    buildPage(state_.pages, Page::Advanced, *this);
 }
 
 PageFeature* CGorvikDlg::featureOf(Page page) {
@@ -32,20 +32,17 @@ void CGorvikDlg::redrawShownPage(bool rereadSettings) {
         Win32ProfileStore settingsFile(paths_.settingsPath);
         readSettings(settingsFile, texts_.settingsSection(), settings_);
     }
-    carryOutPageBuild(rebuildShownPage(state_.pages));
+    rebuildShownPage(state_.pages, *this);
 }
 
-void CGorvikDlg::carryOutPageBuild(const PageBuildPlan& plan) {
-    if (!plan.build) {
-        return;
-    }
-    if (PageFeature* leaving = featureOf(plan.tearDown)) {
-        leaving->hide(plan.pageChanges);
+void CGorvikDlg::hidePage(Page page, bool pageChanges) {
+    if (PageFeature* leaving = featureOf(page)) {
+        leaving->hide(pageChanges);
         takeBackKeyboardFocus();
     }
-    if (plan.firstBuildExchange) {
-        runFirstBuildSteps();
-    }
+}
+
+void CGorvikDlg::showBuiltPage() {
     PageFeature* shown = shownPage();
     shown->prepare();
     repaintPage();

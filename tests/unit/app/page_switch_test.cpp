@@ -1,62 +1,93 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "app/page_switch.h"
 
 namespace {
 
-TEST(PageSwitch, FirstBasicBuildRunsTheExchangeOnce) {
-    PageState state;
-    const PageBuildPlan first = buildPage(state, Page::Basic);
-    EXPECT_TRUE(first.build);
-    EXPECT_TRUE(first.firstBuildExchange);
-    EXPECT_EQ(first.tearDown, Page::Advanced);
-    EXPECT_TRUE(first.pageChanges);
-    EXPECT_EQ(state.activePage, Page::Basic);
-    EXPECT_TRUE(state.basicPageInitialised);
+// The steps of a build, in order, as one line.
+class RecordingBuild : public PageBuildPorts {
+public:
+    std::string steps;
 
-    buildPage(state, Page::Advanced);
-    const PageBuildPlan again = buildPage(state, Page::Basic);
-    EXPECT_TRUE(again.build);
-    EXPECT_FALSE(again.firstBuildExchange);
+    void hidePage(Page page, bool pageChanges) override {
+        add(std::string(page == Page::Basic ? "hide basic" : "hide advanced") +
+            (pageChanges ? "" : " for a rebuild"));
+    }
+    void runFirstBuildSteps() override { add("first build"); }
+    void showBuiltPage() override { add("show"); }
+
+private:
+    void add(const std::string& step) { steps += (steps.empty() ? "" : ", ") + step; }
+};
+
+enum class Action { BuildBasic, BuildAdvanced, Rebuild };
+
+struct BuildCase {
+    const char* name;
+    PageState before;
+    Action action;
+    const char* steps;
+    PageState after;
+};
+
+class PageBuildTest : public testing::TestWithParam<BuildCase> {};
+
+TEST_P(PageBuildTest, TakesItsStepsInOrder) {
+    const BuildCase& c = GetParam();
+    PageState state = c.before;
+    RecordingBuild ports;
+    switch (c.action) {
+    case Action::BuildBasic:
+        buildPage(state, Page::Basic, ports);
+        break;
+    case Action::BuildAdvanced:
+        buildPage(state, Page::Advanced, ports);
+        break;
+    case Action::Rebuild:
+        rebuildShownPage(state, ports);
+        break;
+    }
+    EXPECT_EQ(ports.steps, c.steps) << c.name;
+    EXPECT_EQ(state.activePage, c.after.activePage) << c.name;
+    EXPECT_EQ(state.basicPageInitialised, c.after.basicPageInitialised) << c.name;
 }
 
-TEST(PageSwitch, BuildingTheShownPageDoesNothing) {
-    PageState state{Page::Advanced, true};
-    EXPECT_EQ(buildPage(state, Page::Advanced), PageBuildPlan{});
-    EXPECT_EQ(state.activePage, Page::Advanced);
-}
-
-TEST(PageSwitch, AdvancedPageBuildsWithoutTheExchange) {
-    PageState state{Page::Basic, false};
-    const PageBuildPlan plan = buildPage(state, Page::Advanced);
-    EXPECT_TRUE(plan.build);
-    EXPECT_TRUE(plan.pageChanges);
-    EXPECT_FALSE(plan.firstBuildExchange);
-    EXPECT_EQ(plan.tearDown, Page::Basic);
-    EXPECT_FALSE(state.basicPageInitialised);
-}
-
-TEST(PageSwitch, RebuildTearsDownTheShownPageAndBuildsItAgain) {
-    PageState basic{Page::Basic, true};
-    const PageBuildPlan basicPlan = rebuildShownPage(basic);
-    EXPECT_TRUE(basicPlan.build);
-    EXPECT_EQ(basicPlan.tearDown, Page::Basic);
-    EXPECT_FALSE(basicPlan.firstBuildExchange);
-    EXPECT_FALSE(basicPlan.pageChanges);
-    EXPECT_EQ(basic.activePage, Page::Basic);
-
-    PageState advanced{Page::Advanced, true};
-    const PageBuildPlan advancedPlan = rebuildShownPage(advanced);
-    EXPECT_TRUE(advancedPlan.build);
-    EXPECT_EQ(advancedPlan.tearDown, Page::Advanced);
-    EXPECT_FALSE(advancedPlan.pageChanges) << "the page is drawn again, a recording goes on";
-    EXPECT_EQ(advanced.activePage, Page::Advanced);
-}
-
-TEST(PageSwitch, RebuildWithNoPageShownBuildsNothing) {
-    PageState state;
-    EXPECT_FALSE(rebuildShownPage(state).build);
-    EXPECT_EQ(state.activePage, Page::None);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Builds, PageBuildTest,
+    testing::Values(BuildCase{"first Basic build reads the mouse back",
+                              {},
+                              Action::BuildBasic,
+                              "hide advanced, first build, show",
+                              {Page::Basic, true}},
+                    BuildCase{"later Basic build",
+                              {Page::Advanced, true},
+                              Action::BuildBasic,
+                              "hide advanced, show",
+                              {Page::Basic, true}},
+                    BuildCase{"Advanced page builds without the exchange",
+                              {Page::Basic, false},
+                              Action::BuildAdvanced,
+                              "hide basic, show",
+                              {Page::Advanced, false}},
+                    BuildCase{"building the shown page does nothing",
+                              {Page::Advanced, true},
+                              Action::BuildAdvanced,
+                              "",
+                              {Page::Advanced, true}},
+                    BuildCase{"rebuild of the Basic page",
+                              {Page::Basic, true},
+                              Action::Rebuild,
+                              "hide basic for a rebuild, show",
+                              {Page::Basic, true}},
+                    // The page is drawn again, a recording goes on.
+                    BuildCase{"rebuild of the Advanced page",
+                              {Page::Advanced, true},
+                              Action::Rebuild,
+                              "hide advanced for a rebuild, show",
+                              {Page::Advanced, true}},
+                    BuildCase{"rebuild with no page shown", {}, Action::Rebuild, "", {}}),
+    [](const testing::TestParamInfo<BuildCase>& info) { return "case" + std::to_string(info.index); });
 
 } // namespace

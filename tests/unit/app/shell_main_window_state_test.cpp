@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "app/main_window_state.h"
 #include "config/data_paths.h"
 
@@ -32,38 +34,58 @@ INSTANTIATE_TEST_SUITE_P(MouseMessages, TrayRequestTest,
                                          TrayCase{0x0405, TrayRequest::BalloonClicked}, // balloon clicked
                                          TrayCase{0x0406, TrayRequest::None}));
 
+// The steps of an opening, in order, as one line.
+class RecordingOpening : public OpenWindowPorts {
+public:
+    std::string steps;
+
+    void noticeMouseAbsent() override { add("balloon"); }
+    void prepareCanvas() override { add("canvas"); }
+    void rebuildShownPage() override { add("rebuild"); }
+    void buildBasicPage() override { add("build basic"); }
+    void completeShownPage() override { add("complete"); }
+    void showWindow() override { add("show"); }
+
+private:
+    void add(const std::string& step) { steps += (steps.empty() ? "" : ", ") + step; }
+};
+
 struct OpenCase {
     const char* name;
     bool connected;
     Page activePage;
     bool basicPageInitialised;
     bool revertPending;
-    OpenWindowSteps expected;
+    const char* steps;
 };
 
 class OpenWindowTest : public testing::TestWithParam<OpenCase> {};
 
-TEST_P(OpenWindowTest, PlansTheStepsBeforeShowing) {
+TEST_P(OpenWindowTest, TakesItsStepsInOrder) {
     const OpenCase& c = GetParam();
     MainWindowState state;
     state.pages.activePage = c.activePage;
     state.pages.basicPageInitialised = c.basicPageInitialised;
     state.revertPending = c.revertPending;
+    RecordingOpening ports;
 
-    EXPECT_EQ(planOpenWindow(state, c.connected), c.expected) << c.name;
-    // Only an opening with the mouse present consumes the revert.
+    openWindow(state, c.connected, ports);
+    EXPECT_EQ(ports.steps, c.steps) << c.name;
+    // Only an opening with the mouse present consumes the revert and the start-up hides.
     EXPECT_EQ(state.revertPending, c.revertPending && !c.connected) << c.name;
+    EXPECT_EQ(state.startupHideCount, c.connected ? 0 : 2) << c.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     States, OpenWindowTest,
     testing::Values(
-        OpenCase{"absent mouse only warns", false, Page::Basic, true, true, {true, false, false}},
-        OpenCase{"absent at start-up, present now", true, Page::None, false, false, {false, false, true}},
-        OpenCase{"page already built", true, Page::Basic, true, false, {false, false, false}},
-        OpenCase{"cancel on the basic page", true, Page::Basic, true, true, {false, true, false}},
-        OpenCase{"cancel on the advanced page", true, Page::Advanced, true, true, {false, true, false}},
-        OpenCase{"cancel with no page built", true, Page::None, false, true, {false, false, false}}));
+        OpenCase{"absent mouse only warns", false, Page::Basic, true, true, "balloon"},
+        OpenCase{"absent at start-up, present now", true, Page::None, false, false,
+                 "canvas, build basic, show"},
+        OpenCase{"page already built", true, Page::Basic, true, false, "canvas, complete, show"},
+        OpenCase{"cancel on the basic page", true, Page::Basic, true, true, "canvas, rebuild, show"},
+        OpenCase{"cancel on the advanced page", true, Page::Advanced, true, true, "canvas, rebuild, show"},
+        OpenCase{"cancel with no page built", true, Page::None, false, true, "canvas, complete, show"}));
 
 TEST(MainWindowState, HidesOnTheFirstTwoNonClientPaintsOnly) {
     MainWindowState state;

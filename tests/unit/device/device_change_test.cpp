@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "device/device_change.h"
 
 namespace {
@@ -23,52 +25,48 @@ INSTANTIATE_TEST_SUITE_P(
                     EventTypeCase{0x8001, std::nullopt}, EventTypeCase{0x8003, std::nullopt},
                     EventTypeCase{0x8006, std::nullopt}, EventTypeCase{0x0007, std::nullopt}));
 
+// The steps the change takes, in order, as one line.
+class RecordingPorts : public DeviceChangePorts {
+public:
+    std::string steps;
+
+    void showDeviceEvent(unsigned code) override { add("balloon " + std::to_string(code)); }
+    void hideWindow() override { add("hide"); }
+    void greetArrivedMouse() override { add("greet"); }
+    void releaseReader() override { add("release reader"); }
+
+private:
+    void add(const std::string& step) { steps += (steps.empty() ? "" : ", ") + step; }
+};
+
 struct StepsCase {
     const char* name;
     DeviceChange change;
     bool mouseFound;
     bool readerReleased;
-    DeviceChangeSteps steps;
+    const char* steps;
 };
 
 class DeviceChangeStepsTest : public testing::TestWithParam<StepsCase> {};
 
-TEST_P(DeviceChangeStepsTest, StepsAfterTheSearch) {
+TEST_P(DeviceChangeStepsTest, StepsAfterTheSearchInOrder) {
     const StepsCase& c = GetParam();
-    EXPECT_EQ(deviceChangeSteps(c.change, c.mouseFound, c.readerReleased), c.steps) << c.name;
+    RecordingPorts ports;
+    carryOutDeviceChange(c.change, c.mouseFound, c.readerReleased, ports);
+    EXPECT_EQ(ports.steps, c.steps) << c.name;
 }
 
-constexpr unsigned kFound = 14;
-constexpr unsigned kNotFound = 15;
-
-INSTANTIATE_TEST_SUITE_P(Changes, DeviceChangeStepsTest,
-                         testing::Values(StepsCase{"arrival of the mouse absent at start-up",
-                                                   DeviceChange::Arrival,
-                                                   true,
-                                                   false,
-                                                   {kFound, false, true, true}},
-                                         StepsCase{"arrival while the reader already runs",
-                                                   DeviceChange::Arrival,
-                                                   true,
-                                                   true,
-                                                   {kFound, false, true, false}},
-                                         StepsCase{"arrival whose search fails",
-                                                   DeviceChange::Arrival,
-                                                   false,
-                                                   false,
-                                                   {kNotFound, true, false, false}},
-                                         StepsCase{"removal of the mouse",
-                                                   DeviceChange::RemovalComplete,
-                                                   false,
-                                                   true,
-                                                   {kNotFound, true, false, false}},
-                                         StepsCase{"removal of one collection while another stays",
-                                                   DeviceChange::RemovalComplete,
-                                                   true,
-                                                   true,
-                                                   {std::nullopt, false, false, false}}),
-                         [](const testing::TestParamInfo<StepsCase>& info) {
-                             return "case" + std::to_string(info.index);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Changes, DeviceChangeStepsTest,
+    testing::Values(
+        StepsCase{"arrival of the mouse absent at start-up", DeviceChange::Arrival, true, false,
+                  "balloon 14, greet, release reader"},
+        StepsCase{"arrival while the reader already runs", DeviceChange::Arrival, true, true,
+                  "balloon 14, greet"},
+        StepsCase{"arrival whose search fails", DeviceChange::Arrival, false, false, "balloon 15, hide"},
+        StepsCase{"removal of the mouse", DeviceChange::RemovalComplete, false, true, "balloon 15, hide"},
+        StepsCase{"removal of one collection while another stays", DeviceChange::RemovalComplete, true, true,
+                  ""}),
+    [](const testing::TestParamInfo<StepsCase>& info) { return "case" + std::to_string(info.index); });
 
 } // namespace
