@@ -49,6 +49,15 @@ DIALOGS = {
                       ("RepeatText3", (237, 170, 390, 202))],
     "skins.png": [("ColourPrompt", (12, 64, 181, 94)), ("ColourSwatch", (42, 94, 151, 110)),
                   ("SkinHeader", (42, 128, 151, 144)), ("SkinList", (42, 146, 151, 266))],
+    "profiles.png": [("ProfileList", (12, 38, 140, 146)), ("NameCaption", (12, 148, 140, 164)),
+                     ("NameEdit", (12, 166, 140, 182)), ("SaveNew", (148, 38, 253, 59)),
+                     ("Rename", (148, 62, 253, 83)), ("Delete", (148, 86, 253, 107)),
+                     ("Import", (148, 110, 253, 131)), ("Export", (148, 134, 253, 155)),
+                     ("ProgramsCaption", (262, 36, 380, 50)), ("ProgramList", (262, 52, 380, 124)),
+                     ("ProgramEdit", (262, 130, 380, 146)), ("AddProgram", (268, 152, 373, 173)),
+                     ("RunningPrograms", (268, 176, 373, 197)), ("RemoveProgram", (268, 200, 373, 221)),
+                     ("RunningList", (262, 52, 380, 246)), ("BalloonOption", (12, 188, 253, 216)),
+                     ("ArrivalOption", (12, 218, 253, 246))],
 }
 
 # -- the program's page layout -----------------------------------------------------------------

@@ -37,6 +37,9 @@ void CGorvikDlg::carryOut(ClickAction action, Point p) {
     case ClickAction::OpenSkinsDialog:
         openSkinsDialog();
         break;
+    case ClickAction::OpenProfilesDialog:
+        openProfilesDialog();
+        break;
     case ClickAction::HideWindow:
         hide();
         break;

@@ -18,6 +18,7 @@
 #include "device_commands.h"
 #include "macro_commands.h"
 #include "page_commands.h"
+#include "profile_commands.h"
 #include "settings_commands.h"
 #include "driver_support.h"
 
@@ -92,7 +93,9 @@ int usage() {
         "skins-click X Y | skins-pick NAME | colour-choose R G B | pointer-settings | list-items ID | "
         "list-choose ID ITEM | list-item-point ID ITEM | control-text ID | control-shown ID | "
         "control-gone ID | dialog-shown ID | dialog-gone ID | dialog-text ID | dialog-enabled ID | "
-        "dialog-item-point ID ITEM | message-box CAPTION | main-text [ID]\n");
+        "dialog-item-point ID ITEM | message-box CAPTION | main-text [ID] | profiles-click X Y | "
+        "profiles-type ID TEXT | profiles-items ID | profiles-select ID ITEM | file-dialog PATH | "
+        "front-window | front-window-close NAME\n");
     return kUsage;
 }
 
@@ -113,6 +116,9 @@ int run(const std::vector<std::wstring>& args) {
         return *handled;
     }
     if (const std::optional<int> handled = runSettingsCommand(args)) {
+        return *handled;
+    }
+    if (const std::optional<int> handled = runProfileCommand(args)) {
         return *handled;
     }
     const std::wstring& command = args[0];
