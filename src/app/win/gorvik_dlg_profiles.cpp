@@ -152,6 +152,25 @@ void CGorvikDlg::openProfilesDialog() {
     }
 }
 
+void CGorvikDlg::keepAppliedInProfile() {
+    const std::optional<std::wstring> inForce = switcher_ ? switcher_->profileInForce() : std::nullopt;
+    if (!inForce || commit_.editsPending()) {
+        return;
+    }
+    Win32ProfileStore settingsFile(paths_.settingsPath);
+    Win32ProfileStore macroFile(paths_.macroPath);
+    MacroStore macros(macroFile);
+    const Profile applied =
+        profileOfProgram(config_.appliedRecord, deviceLink_.sensorType.load(), macros, settingsFile);
+    if (const LibraryResult refused = profiles_.replace(*inForce, applied)) {
+        showNoticeLater(libraryNotice(*refused, texts_));
+        return;
+    }
+    askSwitcher([&](ProfileSwitcher& switcher, SwitchTime now) {
+        return switcher.profilesChanged(profiles_.switchableProfiles(), now);
+    });
+}
+
 template <typename Event>
 void CGorvikDlg::askSwitcher(Event event) {
     if (!switcher_) {
@@ -185,7 +204,12 @@ void CGorvikDlg::putProfileInForce(const ProfileSwitch& change) {
     Win32ProfileStore settingsFile(paths_.settingsPath);
     Win32ProfileStore macroFile(paths_.macroPath);
     MacroStore macros(macroFile);
-    applyProfile(std::get<Profile>(loaded), config_.record, macros, settingsFile);
+    const ProfileApplied applied =
+        applyProfile(std::get<Profile>(loaded), config_.record, macros, settingsFile);
+    if (!applied.macrosWritten || !applied.labelsWritten) {
+        showNoticeLater(
+            Notice{TextKey::ProfileFilesNotWritten, std::wstring(kWarningCaption), NoticeKind::Warning});
+    }
     // The labels of the window's language are those the profile wrote.
     readSettings(settingsFile, texts_.settingsSection(), settings_);
     commit_.putProfileInForce(deviceLink_.deviceConnected, change.send);

@@ -121,6 +121,15 @@ int runFrontWindow() {
     }
     ShowWindow(window, SW_SHOW);
     SetForegroundWindow(window);
+    // Windows raises this event itself whenever a window comes to the front; Wine 8.0 raises no
+    // EVENT_SYSTEM_FOREGROUND at all (its win32u notifies only a few object events), so the window
+    // raises it as Windows would, once it is in front. The program's hook, its message loop and
+    // everything after them are the program's own.
+    if (!waitFor([&] { return GetForegroundWindow() == window; })) {
+        std::printf("not in front\n");
+        return kFailed;
+    }
+    NotifyWinEvent(EVENT_SYSTEM_FOREGROUND, window, OBJID_WINDOW, CHILDID_SELF);
     std::printf("in front\n");
     std::fflush(stdout);
     MSG message{};
