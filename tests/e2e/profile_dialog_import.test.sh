@@ -2,7 +2,8 @@
 # The Profiles dialog, opened from its title-bar button, imports a profile exported by the
 # command-line tool and edited by hand, chosen in the system's open dialog; a file edited into a
 # report rate the mouse does not have is refused with its FILE:LINE and changes nothing. The
-# notification menu's Profiles submenu then lists the imported profile above the dialog's item.
+# notification menu's Profiles submenu then lists the imported profile above the dialog's item, and
+# the profile chosen there is named in the title bar (screenshot).
 source "$(dirname "$0")/lib.sh" "$1"
 source "$(dirname "$0")/page_helpers.bash"
 
@@ -61,6 +62,14 @@ driver menu-keys 1
 driver profiles-items $profile_list >/dev/null || fail "the submenu's last item did not open the dialog"
 driver profiles-click 320 263
 driver dialog-gone $profile_list >/dev/null || fail "Cancel did not close the Profiles dialog"
+
+# The imported profile chosen in the submenu is in force, and the title bar names it.
+driver tray right-up
+driver menu-shown >/dev/null || fail "the notification menu did not open"
+driver menu-choose 1 1
+wait_for_output "str.ini to remember the chosen profile" 30 Quiet skins_setting Profile
+driver settled >/dev/null || fail "the main window's picture did not settle"
+screenshot title
 
 exit_through_menu
 echo "PASS [$scenario]"
