@@ -3,7 +3,8 @@
 # command-line tool and edited by hand, chosen in the system's open dialog; a file edited into a
 # report rate the mouse does not have is refused with its FILE:LINE and changes nothing. The
 # notification menu's Profiles submenu then lists the imported profile above the dialog's item, and
-# the profile chosen there is named in the title bar (screenshot).
+# the profile chosen there is named in the title bar (screenshot) and keeps what Apply applies while
+# it is in force.
 source "$(dirname "$0")/lib.sh" "$1"
 source "$(dirname "$0")/page_helpers.bash"
 
@@ -70,6 +71,16 @@ driver menu-choose 1 1
 wait_for_output "str.ini to remember the chosen profile" 30 Quiet skins_setting Profile
 driver settled >/dev/null || fail "the main window's picture did not settle"
 screenshot title
+
+# An edit applied while the profile is in force is kept in it.
+profile_rate() {
+    grep '^report_rate = ' "$profiles/Quiet.toml"
+}
+[ "$(profile_rate)" = "report_rate = 1000" ] || fail "the profile did not start at 1000 Hz: $(profile_rate)"
+driver click "${rate_125[@]}"
+apply_and_wait
+wait_for_output "the profile in force to keep the applied report rate" 30 "report_rate = 125" profile_rate
+grep -q '^standard_brightness = "5%"' "$profiles/Quiet.toml" || fail "the profile lost what was not edited"
 
 exit_through_menu
 echo "PASS [$scenario]"
