@@ -28,6 +28,7 @@ FIXED_SIZES = {
     "button-close-normal.png": (18, 18), "button-close-over.png": (18, 18),
     "button-min-normal.png": (18, 18), "button-min-over.png": (18, 18),
     "button-Skins-normal.png": (18, 18), "button-Skins-over.png": (18, 18),
+    "button-Profiles-normal.png": (18, 18), "button-Profiles-over.png": (18, 18),
     "button-PrePage-normal.png": (40, 40), "button-PrePage-over.png": (40, 40),
     "button-NextPage-normal.png": (40, 40), "button-NextPage-over.png": (40, 40),
     "DropdownBox-normal.png": (211, 21), "DropdownBox-over.png": (211, 21),
@@ -38,7 +39,7 @@ FIXED_SIZES = {
 }
 PAGE_IMAGES = ["BasicSet2.png", "AdvancedSet2.png"]
 DIALOG_IMAGES = ["combo-key.png", "single-key.png", "fire-key.png", "delay-time.png", "media-key.png",
-                 "windows-key.png", "macro-key.png", "skins.png"]
+                 "windows-key.png", "macro-key.png", "skins.png", "profiles.png"]
 # The window must hold every hot area (Cancel ends at x 875, the web link at y 645); the dialogs
 # must hold the close box, OK and Cancel (Cancel ends at 375, 274).
 MIN_WINDOW = (875, 645)
@@ -46,6 +47,7 @@ MIN_DIALOG = (375, 274)
 
 HOVER_PAIRS = [("button-normal.png", "button-over.png"), ("button-close-normal.png", "button-close-over.png"),
                ("button-min-normal.png", "button-min-over.png"), ("button-Skins-normal.png", "button-Skins-over.png"),
+               ("button-Profiles-normal.png", "button-Profiles-over.png"),
                ("button-PrePage-normal.png", "button-PrePage-over.png"),
                ("button-NextPage-normal.png", "button-NextPage-over.png"),
                ("DropdownBox-normal.png", "DropdownBox-over.png"), ("slider-RP-dark.png", "slider-RP-light.png"),

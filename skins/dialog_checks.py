@@ -19,6 +19,7 @@ BEDS = {
     "delay-time.png": ["DelayEdit"],
     "media-key.png": ["ItemStatic"],
     "windows-key.png": ["ItemStatic"],
+    "profiles.png": ["ProfileList", "NameEdit", "ProgramList", "ProgramEdit"],
 }
 # (static, click area) of each drop-down: the arrow fills the click area right of the static.
 DROPDOWNS = {
@@ -32,6 +33,7 @@ WHITE_TEXTS = {
     "single-key.png": ["PromptText"],
     "fire-key.png": ["SpeedCaption", "TimesCaption", "SpeedNote", "TimesNote"],
     "delay-time.png": ["DelayPrompt", "RangeNote"],
+    "profiles.png": ["NameCaption", "ProgramsCaption", "BalloonOption", "ArrivalOption"],
 }
 
 def _mean(image, rect, inset=0):

@@ -19,6 +19,7 @@ def images(theme):
         table[f"button-close-{state}.png"] = ((18, 18), partial(elements.title_button, theme, "close", over))
         table[f"button-min-{state}.png"] = ((18, 18), partial(elements.title_button, theme, "minimise", over))
         table[f"button-Skins-{state}.png"] = ((18, 18), partial(elements.title_button, theme, "skins", over))
+        table[f"button-Profiles-{state}.png"] = ((18, 18), partial(elements.title_button, theme, "profiles", over))
         table[f"button-PrePage-{state}.png"] = ((40, 40), partial(elements.page_button, theme, "mouse", over))
         table[f"button-NextPage-{state}.png"] = ((40, 40), partial(elements.page_button, theme, "sliders", over))
         table[f"DropdownBox-{state}.png"] = ((211, 21), partial(elements.dropdown_box, theme, over))

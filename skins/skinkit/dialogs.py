@@ -124,6 +124,17 @@ def skins_dialog(theme):
     return c.result(opaque=True)
 
 
+def profiles_dialog(theme):
+    """The profile list with the name field, a column of buttons, the programs of the selected
+    profile with their field, and the options' tray; the controls lie on the control grey."""
+    c = _frame(theme, "profiles")
+    for box in ((12, 38, 140, 146), (12, 166, 140, 182), (262, 52, 380, 124), (262, 130, 380, 146)):
+        _sunken(c, theme, box)
+    for box in ((144, 34, 257, 159), (264, 148, 377, 225), (8, 186, 257, 248)):
+        c.rect(box, fill=(0, 0, 0, 45), **theme.corners(5))
+    return c.result(opaque=True)
+
+
 DIALOG_IMAGES = {
     "single-key.png": single_key,
     "combo-key.png": combo_key,
@@ -133,4 +144,5 @@ DIALOG_IMAGES = {
     "windows-key.png": windows_key,
     "macro-key.png": macro_key,
     "skins.png": skins_dialog,
+    "profiles.png": profiles_dialog,
 }

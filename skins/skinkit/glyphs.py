@@ -112,6 +112,13 @@ def palette(c, colour, centre, size=1.0):
     c.ellipse((x + 2 * size, y + 3 * size, x + 6 * size, y + 7 * size), outline=colour, width=1.2 * size)
 
 
+def profiles(c, colour, centre, size=1.0):
+    """Two cards, one behind the other: named sets of settings to switch between."""
+    x, y = centre
+    c.frame((x - 2 * size, y - 5 * size, x + 5 * size, y + 3 * size), colour, 1.2 * size, radius=1 * size)
+    c.rect((x - 5 * size, y - 2 * size, x + 2 * size, y + 6 * size), fill=colour, radius=1 * size)
+
+
 def pointer(c, colour, centre, size=1.0):
     x, y = centre
     pts = [(0, -10), (0, 6), (4, 2.5), (7, 9), (9.5, 8), (6.5, 1.5), (11.5, 1.5)]

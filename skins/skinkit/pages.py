@@ -29,7 +29,7 @@ def main_canvas(theme):
 def _page_frame(theme, active_tab):
     """What both pages share: title-strip plates, the header band with the tabs, and the footer."""
     c = _chrome(theme)
-    for cluster in ((698, 2, 722, 26), (822, 2, 871, 26)):
+    for cluster in ((674, 2, 722, 26), (822, 2, 871, 26)):
         c.rect(cluster, fill=(0, 0, 0, 70), **theme.corners(6))
         c.frame(cluster, (255, 255, 255, 18), 1, **theme.corners(6))
 

@@ -232,8 +232,11 @@ PageUpdate BasicPageModel::chooseDpiSwitch(std::optional<std::size_t> row) {
 // with the edited one lit.
 PageUpdate BasicPageModel::assignmentBoxesUpdate(std::initializer_list<uint8_t> buttons,
                                                  bool modeButtons) const {
-    const PagePaintInput input{record_, [this](TextKey key) { return texts_[key]; },
-                               settings_.labels(assignments_.keyMode())};
+    const PagePaintInput input{record_,
+                               [this](TextKey key) { return texts_[key]; },
+                               settings_.labels(assignments_.keyMode()),
+                               0,
+                               {}};
     PageUpdate update;
     const auto append = [&update](std::vector<PaintElement> elements) {
         std::ranges::move(elements, std::back_inserter(update.redraw));

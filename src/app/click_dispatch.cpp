@@ -10,8 +10,8 @@ ClickDecision act(ClickAction action, bool closePageLists = false) {
     return {action, closePageLists};
 }
 
-// The frame's buttons. Those that hide the window or change the page stop here; OK, Apply, Skins
-// and Cancel also close the page's open lists, as any click elsewhere does.
+// The frame's buttons. Those that hide the window or change the page stop here; OK, Apply, Skins,
+// Profiles and Cancel also close the page's open lists, as any click elsewhere does.
 std::optional<ClickDecision> frameDecision(const ClickContext& context, Point p) {
     const std::optional<HotAreaEntry> hit = clickTargetAt(commonFrameAreas(), p);
     if (!hit) {
@@ -35,6 +35,8 @@ std::optional<ClickDecision> frameDecision(const ClickContext& context, Point p)
         return act(context.deviceConnected ? ClickAction::Apply : ClickAction::None, true);
     case HotArea::Skins:
         return act(ClickAction::OpenSkinsDialog, true);
+    case HotArea::Profiles:
+        return act(ClickAction::OpenProfilesDialog, true);
     case HotArea::Cancel:
         return act(ClickAction::Cancel, true);
     default:

@@ -7,6 +7,7 @@ namespace {
 // Reading order: the title bar's buttons, the page tabs, the page (places 100 to 899), then the web
 // address and the buttons at the foot.
 constexpr FocusStop kFrameStops[] = {
+    {5, HotArea::Profiles, 0, FocusRole::Button, TextKey::Profiles},
     {10, HotArea::Skins, 0, FocusRole::Button, std::nullopt},
     {20, HotArea::Minimise, 0, FocusRole::Button, std::nullopt},
     {30, HotArea::Close, 0, FocusRole::Button, std::nullopt},

@@ -7,8 +7,9 @@ std::vector<HotAreaEntry> hoverButtons(Page page) {
     const auto add = [&buttons](HotArea area, uint8_t index = 0) {
         buttons.push_back({area, hotAreaRect(area, index), index});
     };
-    for (HotArea area : {HotArea::Ok, HotArea::Apply, HotArea::Cancel, HotArea::Skins, HotArea::Close,
-                         HotArea::Minimise, HotArea::BasicPageButton, HotArea::AdvancedPageButton}) {
+    for (HotArea area :
+         {HotArea::Ok, HotArea::Apply, HotArea::Cancel, HotArea::Skins, HotArea::Profiles, HotArea::Close,
+          HotArea::Minimise, HotArea::BasicPageButton, HotArea::AdvancedPageButton}) {
         add(area);
     }
     if (page == Page::Basic) {

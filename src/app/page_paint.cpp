@@ -13,6 +13,8 @@ namespace {
 
 constexpr Rect kPageTitleRect{105, 51, 320, 99};
 constexpr Rect kWebLinkRect{260, 629, 450, 645};
+// The profile in force, right-aligned up to the Profiles button, clear of the wordmark at the left.
+constexpr Rect kProfileNameRect{400, 5, 671, 23};
 constexpr int kDropdownNumberWidth = 20;
 constexpr int kDpiColumns = 4;
 constexpr int kDpiPositionsMax = 12;
@@ -38,6 +40,8 @@ std::optional<ButtonImages> buttonImages(HotArea area) {
         return ButtonImages{SkinImage::ButtonNormal, SkinImage::ButtonOver};
     case HotArea::Skins:
         return ButtonImages{SkinImage::SkinsNormal, SkinImage::SkinsOver};
+    case HotArea::Profiles:
+        return ButtonImages{SkinImage::ProfilesNormal, SkinImage::ProfilesOver};
     case HotArea::Minimise:
         return ButtonImages{SkinImage::MinimiseNormal, SkinImage::MinimiseOver};
     case HotArea::Close:
@@ -125,9 +129,17 @@ public:
     }
 
     void frameImages() {
-        for (HotArea area : {HotArea::Minimise, HotArea::Close, HotArea::Skins, HotArea::Ok, HotArea::Apply,
-                             HotArea::Cancel}) {
+        for (HotArea area : {HotArea::Minimise, HotArea::Close, HotArea::Skins, HotArea::Profiles,
+                             HotArea::Ok, HotArea::Apply, HotArea::Cancel}) {
             buttonImage(area);
+        }
+    }
+
+    // "Profile: <name>" in the title bar while a profile is in force.
+    void profileName() {
+        if (!input_.profileInForce.empty()) {
+            text(input_.text(TextKey::ProfileInForceCaption) + L" " + input_.profileInForce, kProfileNameRect,
+                 TextAlign::Right);
         }
     }
 
@@ -240,6 +252,7 @@ std::vector<PaintElement> basicPagePaint(const PagePaintInput& input) {
     PagePainter painter(input);
     painter.image(SkinImage::BasicPage, {0, 0});
     painter.frameImages();
+    painter.profileName();
     painter.buttonImage(HotArea::KeyDefault);
     painter.pageButtonImages();
     for (uint8_t button = 1; button <= 7; ++button) {
@@ -273,6 +286,7 @@ std::vector<PaintElement> advancedPagePaint(const PagePaintInput& input) {
     PagePainter painter(input);
     painter.image(SkinImage::AdvancedPage, {0, 0});
     painter.frameImages();
+    painter.profileName();
     painter.buttonImage(HotArea::PointerDefault);
     painter.pageButtonImages();
     for (HotArea area : {HotArea::NewMacro, HotArea::DeleteMacro, HotArea::ConfirmMacro}) {

@@ -21,6 +21,7 @@ struct PagePaintInput {
     TextLookup text;
     std::span<const std::wstring> buttonLabels; // labels of the active key mode, slot 0 first
     uint8_t sensorType = 0;
+    std::wstring profileInForce; // the name the title bar shows; empty while no profile is in force
 };
 
 // The whole page, in drawing order, starting with the page image at (0, 0). The child controls

@@ -148,6 +148,23 @@ constexpr TextEntry kEnglishEntries[] = {
     {TextKey::ProgramInOtherProfile, L"This program already switches to another profile:"},
     {TextKey::ProfileInUse, L"Profile in use"},
     {TextKey::Profiles, L"Profiles"},
+    // The Profiles dialog and the profile in force
+    {TextKey::ProfileNameCaption, L"Name"},
+    {TextKey::ProfileSaveNew, L"Save as new"},
+    {TextKey::ProfileRename, L"Rename"},
+    {TextKey::ProfileImport, L"Import..."},
+    {TextKey::ProfileExport, L"Export..."},
+    {TextKey::ProfilePrograms, L"Programs"},
+    {TextKey::ProgramAdd, L"Add"},
+    {TextKey::ProgramsRunning, L"Running..."},
+    {TextKey::ProgramRemove, L"Remove"},
+    {TextKey::ProfileSwitchBalloonOption, L"Show a balloon when the profile switches"},
+    {TextKey::ProfileFileFilter, L"Profiles (*.toml)"},
+    {TextKey::ProfilesDialogItem, L"Manage profiles..."},
+    {TextKey::ProfileInForceCaption, L"Profile:"},
+    {TextKey::ProfileFilesNotWritten,
+     L"The profile is in use, but its macros or button labels could not be saved to record.ini or str.ini. "
+     L"Make sure the files beside the program can be written to."},
 };
 
 constexpr TextTable kEnglishTable = makeTextTable(kEnglishEntries);

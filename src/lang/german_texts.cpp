@@ -154,6 +154,23 @@ constexpr TextEntry kGermanEntries[] = {
     {TextKey::ProgramInOtherProfile, L"Dieses Programm schaltet bereits zu einem anderen Profil:"},
     {TextKey::ProfileInUse, L"Aktives Profil"},
     {TextKey::Profiles, L"Profile"},
+    // The Profiles dialog and the profile in force
+    {TextKey::ProfileNameCaption, L"Name"},
+    {TextKey::ProfileSaveNew, L"Neu speichern"},
+    {TextKey::ProfileRename, L"Umbenennen"},
+    {TextKey::ProfileImport, L"Importieren..."},
+    {TextKey::ProfileExport, L"Exportieren..."},
+    {TextKey::ProfilePrograms, L"Programme"},
+    {TextKey::ProgramAdd, L"Hinzufügen"},
+    {TextKey::ProgramsRunning, L"Laufende..."},
+    {TextKey::ProgramRemove, L"Entfernen"},
+    {TextKey::ProfileSwitchBalloonOption, L"Beim Profilwechsel eine Sprechblase zeigen"},
+    {TextKey::ProfileFileFilter, L"Profile (*.toml)"},
+    {TextKey::ProfilesDialogItem, L"Profile verwalten..."},
+    {TextKey::ProfileInForceCaption, L"Profil:"},
+    {TextKey::ProfileFilesNotWritten,
+     L"Das Profil ist aktiv, aber seine Makros oder Tastennamen konnten nicht in record.ini oder str.ini "
+     L"gespeichert werden. Bitte prüfen Sie, ob die Dateien neben dem Programm beschreibbar sind."},
 };
 
 constexpr TextTable kGermanTable = makeTextTable(kGermanEntries);

@@ -143,6 +143,22 @@ constexpr TextEntry kSimplifiedChineseEntries[] = {
     {TextKey::ProgramInOtherProfile, L"此程序已切换到另一个配置文件："},
     {TextKey::ProfileInUse, L"当前配置文件"},
     {TextKey::Profiles, L"配置文件"},
+    // The Profiles dialog and the profile in force
+    {TextKey::ProfileNameCaption, L"名称"},
+    {TextKey::ProfileSaveNew, L"另存为新配置"},
+    {TextKey::ProfileRename, L"重命名"},
+    {TextKey::ProfileImport, L"导入..."},
+    {TextKey::ProfileExport, L"导出..."},
+    {TextKey::ProfilePrograms, L"程序"},
+    {TextKey::ProgramAdd, L"添加"},
+    {TextKey::ProgramsRunning, L"运行中..."},
+    {TextKey::ProgramRemove, L"移除"},
+    {TextKey::ProfileSwitchBalloonOption, L"切换配置文件时显示气泡提示"},
+    {TextKey::ProfileFileFilter, L"配置文件 (*.toml)"},
+    {TextKey::ProfilesDialogItem, L"管理配置文件..."},
+    {TextKey::ProfileInForceCaption, L"配置文件："},
+    {TextKey::ProfileFilesNotWritten,
+     L"配置文件已启用，但其宏或按键名称无法保存到 record.ini 或 str.ini。请确认程序旁边的文件可以写入。"},
 };
 
 constexpr TextTable kSimplifiedChineseTable = makeTextTable(kSimplifiedChineseEntries);

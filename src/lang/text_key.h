@@ -150,8 +150,27 @@ enum class TextKey : std::size_t {
     ProgramNameNotAllowed,
     ProgramInOtherProfile,
     ProfileInUse,
-    // The notification menu's submenu of the profiles
+    // The notification menu's submenu of the profiles, the Profiles dialog's title and its item there
     Profiles,
+    // The Profiles dialog: the name field, its buttons, the programs that switch to the selected
+    // profile, the options, and the file dialogs' filter ("Profiles (*.toml)")
+    ProfileNameCaption,
+    ProfileSaveNew,
+    ProfileRename,
+    ProfileImport,
+    ProfileExport,
+    ProfilePrograms,
+    ProgramAdd,
+    ProgramsRunning,
+    ProgramRemove,
+    ProfileSwitchBalloonOption,
+    ProfileFileFilter,
+    // The Profiles submenu's item that opens the dialog
+    ProfilesDialogItem,
+    // Before the name of the profile in force in the main window's title bar
+    ProfileInForceCaption,
+    // A profile put in force whose macros (record.ini) or button labels (str.ini) could not be written
+    ProfileFilesNotWritten,
 
     Count
 };

@@ -145,6 +145,22 @@ constexpr TextEntry kTraditionalChineseEntries[] = {
     {TextKey::ProgramInOtherProfile, L"此程式已切換到另一個設定檔："},
     {TextKey::ProfileInUse, L"目前設定檔"},
     {TextKey::Profiles, L"設定檔"},
+    // The Profiles dialog and the profile in force
+    {TextKey::ProfileNameCaption, L"名稱"},
+    {TextKey::ProfileSaveNew, L"另存為新設定"},
+    {TextKey::ProfileRename, L"重新命名"},
+    {TextKey::ProfileImport, L"匯入..."},
+    {TextKey::ProfileExport, L"匯出..."},
+    {TextKey::ProfilePrograms, L"程式"},
+    {TextKey::ProgramAdd, L"新增"},
+    {TextKey::ProgramsRunning, L"執行中..."},
+    {TextKey::ProgramRemove, L"移除"},
+    {TextKey::ProfileSwitchBalloonOption, L"切換設定檔時顯示氣球提示"},
+    {TextKey::ProfileFileFilter, L"設定檔 (*.toml)"},
+    {TextKey::ProfilesDialogItem, L"管理設定檔..."},
+    {TextKey::ProfileInForceCaption, L"設定檔："},
+    {TextKey::ProfileFilesNotWritten,
+     L"設定檔已啟用，但其巨集或按鍵名稱無法儲存到 record.ini 或 str.ini。請確認程式旁邊的檔案可以寫入。"},
 };
 
 constexpr TextTable kTraditionalChineseTable = makeTextTable(kTraditionalChineseEntries);

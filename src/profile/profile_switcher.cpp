@@ -56,6 +56,19 @@ SwitcherAnswer ProfileSwitcher::profilesChanged(std::vector<SwitchableProfile> p
     return evaluate(now, Wait::ForStay);
 }
 
+void ProfileSwitcher::profileRenamed(const std::wstring& from, const std::wstring& to) {
+    for (std::optional<std::wstring>* name : {&chosen_, &inForce_}) {
+        if (*name && profileNamesEqual(**name, from)) {
+            *name = to;
+        }
+    }
+    for (SwitchableProfile& profile : profiles_) {
+        if (profileNamesEqual(profile.name, from)) {
+            profile.name = to;
+        }
+    }
+}
+
 void ProfileSwitcher::mouseRecordChanged(const DeviceConfigRecord& record) {
     mouseRecord_ = record;
 }

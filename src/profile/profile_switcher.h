@@ -60,6 +60,8 @@ public:
     SwitcherAnswer editsPendingChanged(bool pending, SwitchTime now);
     // The profiles were added, renamed, deleted or given other programs.
     SwitcherAnswer profilesChanged(std::vector<SwitchableProfile> profiles, SwitchTime now);
+    // A profile was renamed: it stays chosen or in force under its new name.
+    void profileRenamed(const std::wstring& from, const std::wstring& to);
     // The mouse now holds `record` (after Apply or OK, or a switch that could not be sent).
     void mouseRecordChanged(const DeviceConfigRecord& record);
 

@@ -44,6 +44,9 @@ constexpr std::array kSkinImageNames{
     SkinImageName{SkinImage::WindowsKeyDialog, L"windows-key.png"},
     SkinImageName{SkinImage::MacroKeyDialog, L"macro-key.png"},
     SkinImageName{SkinImage::SkinsDialog, L"skins.png"},
+    SkinImageName{SkinImage::ProfilesNormal, L"button-Profiles-normal.png"},
+    SkinImageName{SkinImage::ProfilesOver, L"button-Profiles-over.png"},
+    SkinImageName{SkinImage::ProfilesDialog, L"profiles.png"},
 };
 
 constexpr std::array<SkinImage, kSkinImageNames.size()> allImages() {
@@ -66,7 +69,8 @@ constexpr bool tableFollowsEnum() {
     return true;
 }
 static_assert(tableFollowsEnum());
-static_assert(kSkinImageNames.size() == static_cast<std::size_t>(SkinImage::SkinsDialog) + 1);
+static_assert(kSkinImageNames.size() == static_cast<std::size_t>(SkinImage::ProfilesDialog) + 1);
+constexpr std::size_t kRequiredImageCount = static_cast<std::size_t>(SkinImage::SkinsDialog) + 1;
 
 } // namespace
 
@@ -76,4 +80,8 @@ const wchar_t* skinImageFileName(SkinImage image) {
 
 std::span<const SkinImage> allSkinImages() {
     return kAllSkinImages;
+}
+
+std::span<const SkinImage> requiredSkinImages() {
+    return std::span<const SkinImage>(kAllSkinImages).first(kRequiredImageCount);
 }

@@ -37,6 +37,10 @@ enum class SkinImage {
     WindowsKeyDialog,
     MacroKeyDialog,
     SkinsDialog,
+    // Added with the profiles; a skin made before them lacks these.
+    ProfilesNormal,
+    ProfilesOver,
+    ProfilesDialog,
 };
 
 // The file name inside the skin folder, without a leading separator, e.g. L"button-over.png".
@@ -44,3 +48,7 @@ const wchar_t* skinImageFileName(SkinImage image);
 
 // Every image a complete skin contains, in the order above.
 std::span<const SkinImage> allSkinImages();
+// The images a skin folder must hold to be used: all but those added with the profiles, so that a
+// skin made before them stays in use; without them the Profiles button is not drawn and the
+// Profiles dialog says its background is missing.
+std::span<const SkinImage> requiredSkinImages();

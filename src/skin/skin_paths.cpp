@@ -37,7 +37,8 @@ bool holdsImage(const std::vector<DirectoryEntry>& entries, SkinImage image) {
 }
 
 bool holdsEveryImage(const std::vector<DirectoryEntry>& entries) {
-    return std::ranges::all_of(allSkinImages(), [&](SkinImage image) { return holdsImage(entries, image); });
+    return std::ranges::all_of(requiredSkinImages(),
+                               [&](SkinImage image) { return holdsImage(entries, image); });
 }
 
 // The named skin folder as the file system spells it, when it is there.

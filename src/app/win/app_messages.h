@@ -21,6 +21,8 @@ inline constexpr UINT kTrayIconId = 1;
 inline constexpr UINT kTrayExitCommand = 1028;
 // Command of the notification menu's check item that sends the settings on every arrival.
 inline constexpr UINT kTraySendOnArrivalCommand = 1029;
+// Command of the Profiles submenu's last item, which opens the Profiles dialog.
+inline constexpr UINT kTrayProfilesDialogCommand = 1030;
 // Commands of the notification menu's profiles, the first profile's and those after it in order.
 inline constexpr UINT kTrayFirstProfileCommand = 1100;
 inline constexpr UINT kTrayProfileCommandCount = 900;

@@ -144,6 +144,10 @@ INT_PTR CGorvikDlg::onCommand(WPARAM wParam, LPARAM) {
     if (command == kTrayExitCommand) {
         exitProgram();
     }
+    if (command == kTrayProfilesDialogCommand) {
+        openProfilesDialog();
+        return FALSE;
+    }
     if (command == kTraySendOnArrivalCommand) {
         toggleSendOnArrival();
         return FALSE;
@@ -227,10 +231,8 @@ void CGorvikDlg::showTrayMenu() {
     if (!menu) {
         return;
     }
-    // Without profiles the submenu is there but greyed, so that the items below keep their places.
     if (HMENU profiles = makeProfilesMenu()) {
-        const UINT state = GetMenuItemCount(profiles) > 0 ? MF_ENABLED : MF_GRAYED;
-        AppendMenuW(menu.get(), MF_POPUP | state, reinterpret_cast<UINT_PTR>(profiles),
+        AppendMenuW(menu.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(profiles),
                     texts_[TextKey::Profiles].c_str());
     }
     AppendMenuW(menu.get(), MF_STRING, kTrayExitCommand, texts_[TextKey::Exit].c_str());

@@ -158,6 +158,12 @@ private:
     // menu cannot be made.
     HMENU makeProfilesMenu();
     void chooseProfile(unsigned index);
+    // The Profiles dialog, from the title bar and the tray; afterwards the switcher, str.ini and the
+    // title bar follow what it changed.
+    void openProfilesDialog();
+    // After OK or Apply: the profile in force holds what was applied, so that it stays what the
+    // user last applied while it is in force.
+    void keepAppliedInProfile();
     void foregroundChanged(HWND window);
     INT_PTR onTimer(UINT_PTR timer);
     // Tells the switcher what the mouse holds and whether the window holds edits, then hands it

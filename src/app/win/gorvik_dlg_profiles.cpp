@@ -5,6 +5,7 @@
 
 #include "app/win/app_messages.h"
 #include "app/win/gorvik_dlg.h"
+#include "app/win/profiles_dialog.h"
 #include "config/win/win32_profile_store.h"
 #include "macro/macro_store.h"
 #include "profile/profile_program_state.h"
@@ -93,6 +94,11 @@ HMENU CGorvikDlg::makeProfilesMenu() {
         AppendMenuW(menu, MF_STRING | (checked ? MF_CHECKED : MF_UNCHECKED),
                     kTrayFirstProfileCommand + static_cast<UINT>(i), trayProfiles_[i].c_str());
     }
+    // The dialog comes last, below the profiles, so that they keep their places.
+    if (!trayProfiles_.empty()) {
+        AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    }
+    AppendMenuW(menu, MF_STRING, kTrayProfilesDialogCommand, texts_[TextKey::ProfilesDialogItem].c_str());
     return menu;
 }
 
@@ -108,6 +114,61 @@ void CGorvikDlg::chooseProfile(unsigned index) {
         return switcher.profilesChanged(profiles_.switchableProfiles(), now);
     });
     askSwitcher([&](ProfileSwitcher& switcher, SwitchTime now) { return switcher.profileChosen(name, now); });
+}
+
+void CGorvikDlg::openProfilesDialog() {
+    Win32ProfileStore settingsFile(paths_.settingsPath);
+    Win32ProfileStore macroFile(paths_.macroPath);
+    MacroStore macros(macroFile);
+    Profile current = profileOfProgram(config_.record, deviceLink_.sensorType.load(), macros, settingsFile);
+    const std::optional<std::wstring> chosenBefore = chosenOrNothing(readChosenProfile(settingsFile));
+    const ProfilesDialogOptions before{readProfileBalloon(settingsFile), sendOnArrival_};
+    const ProfilesDialogEnd end =
+        runProfilesDialog(hwnd(), dialogLook(), texts_, profiles_, before, chosenBefore, std::move(current));
+    if (end.chosen != chosenBefore) {
+        writeChosenProfile(settingsFile, end.chosen.value_or(L""));
+    }
+    if (end.options.switchBalloon != before.switchBalloon) {
+        writeProfileBalloon(settingsFile, end.options.switchBalloon);
+        if (switcher_) {
+            switcher_->setShowBalloons(end.options.switchBalloon);
+        }
+    }
+    if (end.options.sendOnArrival != before.sendOnArrival) {
+        toggleSendOnArrival();
+    }
+    if (end.folderChanged && switcher_) {
+        for (const auto& [from, to] : end.renames) {
+            switcher_->profileRenamed(from, to);
+        }
+        askSwitcher([&](ProfileSwitcher& switcher, SwitchTime now) {
+            return switcher.profilesChanged(profiles_.switchableProfiles(), now);
+        });
+    }
+    if (IsWindowVisible(hwnd())) {
+        // The title bar names the profile in force, which may have a new name or none.
+        redrawShownPage(false);
+        SetForegroundWindow(hwnd());
+    }
+}
+
+void CGorvikDlg::keepAppliedInProfile() {
+    const std::optional<std::wstring> inForce = switcher_ ? switcher_->profileInForce() : std::nullopt;
+    if (!inForce || commit_.editsPending()) {
+        return;
+    }
+    Win32ProfileStore settingsFile(paths_.settingsPath);
+    Win32ProfileStore macroFile(paths_.macroPath);
+    MacroStore macros(macroFile);
+    const Profile applied =
+        profileOfProgram(config_.appliedRecord, deviceLink_.sensorType.load(), macros, settingsFile);
+    if (const LibraryResult refused = profiles_.replace(*inForce, applied)) {
+        showNoticeLater(libraryNotice(*refused, texts_));
+        return;
+    }
+    askSwitcher([&](ProfileSwitcher& switcher, SwitchTime now) {
+        return switcher.profilesChanged(profiles_.switchableProfiles(), now);
+    });
 }
 
 template <typename Event>
@@ -143,7 +204,12 @@ void CGorvikDlg::putProfileInForce(const ProfileSwitch& change) {
     Win32ProfileStore settingsFile(paths_.settingsPath);
     Win32ProfileStore macroFile(paths_.macroPath);
     MacroStore macros(macroFile);
-    applyProfile(std::get<Profile>(loaded), config_.record, macros, settingsFile);
+    const ProfileApplied applied =
+        applyProfile(std::get<Profile>(loaded), config_.record, macros, settingsFile);
+    if (!applied.macrosWritten || !applied.labelsWritten) {
+        showNoticeLater(
+            Notice{TextKey::ProfileFilesNotWritten, std::wstring(kWarningCaption), NoticeKind::Warning});
+    }
     // The labels of the window's language are those the profile wrote.
     readSettings(settingsFile, texts_.settingsSection(), settings_);
     commit_.putProfileInForce(deviceLink_.deviceConnected, change.send);

@@ -80,7 +80,7 @@ PagePaintInput CGorvikDlg::paintInput() const {
     const ButtonLabels& labels =
         settings_.labels(config_.record.modeBActive() ? KeyMode::ModeB : KeyMode::ModeA);
     return {config_.record, [this](TextKey key) { return texts_[key]; }, labels,
-            deviceLink_.sensorType.load()};
+            deviceLink_.sensorType.load(), switcher_ ? switcher_->profileInForce().value_or(L"") : L""};
 }
 
 PaintResources CGorvikDlg::paintResources() {

@@ -25,9 +25,11 @@ void CGorvikDlg::carryOut(ClickAction action, Point p) {
         break;
     case ClickAction::Ok:
         commit_.ok(deviceLink_.deviceConnected);
+        keepAppliedInProfile();
         break;
     case ClickAction::Apply:
         commit_.apply(deviceLink_.deviceConnected);
+        keepAppliedInProfile();
         break;
     case ClickAction::Cancel:
         // The page is drawn again from the reverted record when the window is next opened.
@@ -36,6 +38,9 @@ void CGorvikDlg::carryOut(ClickAction action, Point p) {
         break;
     case ClickAction::OpenSkinsDialog:
         openSkinsDialog();
+        break;
+    case ClickAction::OpenProfilesDialog:
+        openProfilesDialog();
         break;
     case ClickAction::HideWindow:
         hide();

@@ -18,6 +18,7 @@
 #include "device_commands.h"
 #include "macro_commands.h"
 #include "page_commands.h"
+#include "profile_commands.h"
 #include "settings_commands.h"
 #include "driver_support.h"
 
@@ -85,14 +86,17 @@ int usage() {
     std::fprintf(
         stderr,
         "usage: e2e_driver find [timeout-ms] | visible | hidden | tray MOUSE-MESSAGE | "
-        "menu-shown | menu-choose [N [M]] | icon-present HWND | icon-absent HWND | forget-icon | "
+        "menu-shown | menu-choose [N [M]] | menu-keys DOWNS | icon-present HWND | icon-absent HWND | "
+        "forget-icon | "
         "taskbar-created | close | key VK | emulator plug SENSOR | emulator unplug | "
         "emulator event CODE VALUE | balloon TEXT [timeout-ms] | no-balloon TEXT [watch-ms] | "
         "click X Y | move X Y | pixel X Y | settled | dragging | rect | skins-shown | "
         "skins-click X Y | skins-pick NAME | colour-choose R G B | pointer-settings | list-items ID | "
         "list-choose ID ITEM | list-item-point ID ITEM | control-text ID | control-shown ID | "
         "control-gone ID | dialog-shown ID | dialog-gone ID | dialog-text ID | dialog-enabled ID | "
-        "dialog-item-point ID ITEM | message-box CAPTION | main-text [ID]\n");
+        "dialog-item-point ID ITEM | message-box CAPTION | main-text [ID] | profiles-click X Y | "
+        "profiles-type ID TEXT | profiles-items ID | profiles-select ID ITEM | file-dialog PATH | "
+        "front-window | front-window-close NAME\n");
     return kUsage;
 }
 
@@ -115,6 +119,9 @@ int run(const std::vector<std::wstring>& args) {
     if (const std::optional<int> handled = runSettingsCommand(args)) {
         return *handled;
     }
+    if (const std::optional<int> handled = runProfileCommand(args)) {
+        return *handled;
+    }
     const std::wstring& command = args[0];
     const DWORD timeoutMs =
         args.size() > 1 && command == L"find" ? wcstoul(args[1].c_str(), nullptr, 10) : kWaitMs;
@@ -126,6 +133,20 @@ int run(const std::vector<std::wstring>& args) {
         const bool present = trayIconPresent(windowArgument(args[1]));
         std::printf("%s\n", present ? "icon present" : "icon absent");
         return present == (command == L"icon-present") ? kPassed : kFailed;
+    }
+    if (command == L"menu-keys") {
+        // Keys for the menu being tracked, whichever of its windows gets them: DOWNS times down,
+        // then Enter, e.g. to choose in a submenu left open by "menu-choose N 0".
+        const HWND popup = findPopupMenu(timeoutMs);
+        if (popup == nullptr || args.size() < 2) {
+            std::printf("no pop-up menu\n");
+            return kFailed;
+        }
+        for (unsigned long step = wcstoul(args[1].c_str(), nullptr, 10); step > 0; --step) {
+            PostMessageW(popup, WM_KEYDOWN, VK_DOWN, 0);
+        }
+        PostMessageW(popup, WM_KEYDOWN, VK_RETURN, 0);
+        return kPassed;
     }
     if (command == L"menu-shown" || command == L"menu-choose") {
         const HWND popup = findPopupMenu(timeoutMs);
@@ -139,7 +160,8 @@ int run(const std::vector<std::wstring>& args) {
         }
         // The menu window takes keys while it tracks: select the first item (or the N-th, skipping
         // separators, for "menu-choose N") and choose it. "menu-choose N M" opens the N-th item's
-        // submenu, whose first item Enter selects, and chooses its M-th item.
+        // submenu, whose first item Enter selects, and chooses its M-th item; with M 0 it leaves the
+        // submenu open once it shows.
         const unsigned long item = args.size() > 1 ? wcstoul(args[1].c_str(), nullptr, 10) : 1;
         for (unsigned long step = 0; step < std::max(item, 1ul); ++step) {
             PostMessageW(popup, WM_KEYDOWN, VK_DOWN, 0);
@@ -147,6 +169,17 @@ int run(const std::vector<std::wstring>& args) {
         if (args.size() > 2) {
             PostMessageW(popup, WM_KEYDOWN, VK_RETURN, 0);
             const unsigned long subItem = wcstoul(args[2].c_str(), nullptr, 10);
+            if (subItem == 0) {
+                const auto shownMenus = [] {
+                    int shown = 0;
+                    for (HWND menu = FindWindowExW(nullptr, nullptr, L"#32768", nullptr); menu != nullptr;
+                         menu = FindWindowExW(nullptr, menu, L"#32768", nullptr)) {
+                        shown += IsWindowVisible(menu) ? 1 : 0;
+                    }
+                    return shown;
+                };
+                return waitFor([&] { return shownMenus() >= 2; }, timeoutMs) ? kPassed : kFailed;
+            }
             for (unsigned long step = 1; step < subItem; ++step) {
                 PostMessageW(popup, WM_KEYDOWN, VK_DOWN, 0);
             }

@@ -32,6 +32,8 @@ const DispatchCase kCases[] = {
     {"okBottomEdgeExcluded", Page::Basic, {600, 644}, ClickAction::ToPage},
     {"leftOfOk", Page::Basic, {561, 630}, ClickAction::ToPage},
     {"skins", Page::Basic, {718, 22}, ClickAction::OpenSkinsDialog},
+    {"profiles", Page::Advanced, {677, 5}, ClickAction::OpenProfilesDialog},
+    {"between profiles and skins", Page::Basic, {698, 10}, ClickAction::ToPage},
     {"minimise", Page::Basic, {825, 5}, ClickAction::HideWindow},
     {"close", Page::Advanced, {867, 22}, ClickAction::Exit},
     {"close right edge", Page::Advanced, {868, 22}, ClickAction::ToPage},
@@ -145,7 +147,7 @@ TEST(ClickDispatchDevice, OkAndApplyDoNothingWithoutTheMouseButCancelWorks) {
 
 TEST(ClickDispatchLists, OkApplyCancelAndSkinsCloseListsButMinimiseAndPageButtonsDoNot) {
     const ClickContext context = connected(Page::Basic);
-    for (Point p : {Point{600, 630}, Point{700, 630}, Point{800, 630}, Point{710, 10}}) {
+    for (Point p : {Point{600, 630}, Point{700, 630}, Point{800, 630}, Point{710, 10}, Point{690, 10}}) {
         EXPECT_TRUE(dispatchClick(context, p).closePageLists) << p.x << "," << p.y;
     }
     for (Point p : {Point{830, 10}, Point{860, 10}, Point{70, 70}, Point{300, 640}}) {

@@ -89,7 +89,7 @@ TEST(HotAreaTables, EveryEntryIsUniqueAndNotEmpty) {
                 << static_cast<int>(entry.area) << " " << int(entry.index) << " " << int(entry.subIndex);
         }
     }
-    EXPECT_EQ(seen.size(), 9u + 83u + 43u);
+    EXPECT_EQ(seen.size(), 10u + 83u + 43u);
 }
 
 TEST(HotAreaTables, UnknownAreaGivesAnEmptyRectangle) {

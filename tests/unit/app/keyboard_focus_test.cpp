@@ -88,7 +88,7 @@ TEST(KeyboardFocus, KeysBeforeTheFirstTabAndAcrossAPageChange) {
     EXPECT_EQ(focus.focused()->area, HotArea::Cancel) << "Shift+Tab first goes to the last stop";
     focus.showPage(AdvancedPageModel::keyboardOrder());
     EXPECT_EQ(focus.focused()->area, HotArea::Cancel) << "a frame stop keeps the focus";
-    for (int i = 0; i < 7; ++i) {
+    for (int i = 0; i < 8; ++i) {
         focus.key(FocusKey::Tab);
     }
     EXPECT_EQ(focus.focused()->area, HotArea::PrecisionCheckBox);

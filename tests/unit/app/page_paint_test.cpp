@@ -17,8 +17,9 @@ struct PaintFixture {
     DeviceConfigRecord record{};
     std::array<std::wstring, 12> labels{L"Left Click", L"Right Click", L"Mid Click",       L"Forward",
                                         L"Backward",   L"DPI Loop",    L"Single Key-Enter"};
-    PagePaintInput input() const { return {record, fakeText, labels, sensorType}; }
+    PagePaintInput input() const { return {record, fakeText, labels, sensorType, profileInForce}; }
     uint8_t sensorType = 0;
+    std::wstring profileInForce;
 };
 
 std::vector<ImageElement> imagesOf(const std::vector<PaintElement>& plan, SkinImage image) {
@@ -226,6 +227,26 @@ TEST(ButtonPaint, TextButtonsGetImageAndCentredCaption) {
     ASSERT_EQ(header.size(), 3u);
     EXPECT_EQ(std::get<ImageElement>(header[0]).image, SkinImage::DropdownOver);
     EXPECT_EQ(std::get<TextElement>(header[2]).text, L"Right Click");
+}
+
+// The title bar names the profile in force on both pages, right-aligned and clear of the title-bar
+// buttons, and names none while no profile is in force.
+TEST(ProfileNamePaint, TitleBarNamesTheProfileInForceBesideItsButton) {
+    PaintFixture fixture;
+    const std::wstring shown = fakeText(TextKey::ProfileInForceCaption) + L" \u5c04\u51fb";
+    for (const auto paint : {basicPagePaint, advancedPagePaint}) {
+        fixture.profileInForce.clear();
+        EXPECT_EQ(findText(paint(fixture.input()), shown), nullptr);
+        fixture.profileInForce = L"\u5c04\u51fb";
+        const std::vector<PaintElement> plan = paint(fixture.input());
+        const TextElement* name = findText(plan, shown);
+        ASSERT_NE(name, nullptr);
+        EXPECT_EQ(name->align, TextAlign::Right);
+        const Rect button = hotAreaRect(HotArea::Profiles);
+        EXPECT_LE(name->rect.right, button.left);
+        EXPECT_GE(name->rect.top, button.top);
+        EXPECT_LE(name->rect.bottom, button.bottom);
+    }
 }
 
 } // namespace

@@ -22,7 +22,16 @@ std::vector<SwitchableProfile> profiles() {
             {L"Copy", {L"edit.exe"}, recordWithRate(8)}};
 }
 
-enum class Event { Foreground, Timer, Choose, EditsPending, EditsDone, Balloons, DeleteShooter };
+enum class Event {
+    Foreground,
+    Timer,
+    Choose,
+    EditsPending,
+    EditsDone,
+    Balloons,
+    DeleteShooter,
+    RenameDesktop
+};
 
 struct Step {
     int at; // milliseconds
@@ -52,6 +61,12 @@ SwitcherAnswer feed(ProfileSwitcher& switcher, const Step& step) {
         std::vector<SwitchableProfile> rest = profiles();
         rest.erase(rest.begin() + 1);
         return switcher.profilesChanged(rest, now);
+    }
+    case Event::RenameDesktop: {
+        switcher.profileRenamed(L"desktop", L"Office");
+        std::vector<SwitchableProfile> renamed = profiles();
+        renamed[0].name = L"Office";
+        return switcher.profilesChanged(renamed, now);
     }
     }
     return {};
@@ -111,6 +126,12 @@ TEST(ProfileSwitcher, AnswersEachEventWithASwitchOrATimeToCheckAgain) {
          {{0, E::Foreground, L"notepad.exe", {}, {}}}},
         {"a deleted profile's program no longer switches",
          {{0, E::DeleteShooter, {}, {}, {}}, {10, E::Foreground, L"game.exe", {}, {}}}},
+        {"the chosen profile renamed stays chosen under its new name",
+         {{0, E::RenameDesktop, {}, {}, {}},
+          {10, E::Foreground, L"game.exe", {}, 510},
+          {510, E::Timer, {}, to(L"Shooter", true), {}},
+          {1000, E::Foreground, {}, {}, 1500},
+          {1500, E::Timer, {}, to(L"Office", true), {}}}},
     };
     for (const auto& c : cases) {
         ProfileSwitcher switcher(profiles(), L"Desktop", recordWithRate(1), false);

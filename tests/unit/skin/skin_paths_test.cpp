@@ -41,7 +41,7 @@ TEST(SkinImages, EveryImageHasItsOwnPngName) {
         EXPECT_TRUE(name.ends_with(L".png")) << std::string(name.begin(), name.end());
         EXPECT_TRUE(names.insert(name).second);
     }
-    EXPECT_EQ(names.size(), 33u);
+    EXPECT_EQ(names.size(), 36u);
     EXPECT_EQ(std::wstring(skinImageFileName(SkinImage::NextPageOver)), L"button-NextPage-over.png");
     EXPECT_EQ(std::wstring(skinImageFileName(SkinImage::CheckBoxTicked)), L"PaneMakingTick.png");
 }
