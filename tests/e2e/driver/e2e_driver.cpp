@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "access_commands.h"
 #include "app/win/app_messages.h"
 #include "assign_commands.h"
 #include "device_commands.h"
@@ -92,13 +93,17 @@ int usage() {
         "skins-click X Y | skins-pick NAME | colour-choose R G B | pointer-settings | list-items ID | "
         "list-choose ID ITEM | list-item-point ID ITEM | control-text ID | control-shown ID | "
         "control-gone ID | dialog-shown ID | dialog-gone ID | dialog-text ID | dialog-enabled ID | "
-        "dialog-item-point ID ITEM | message-box CAPTION | main-text [ID]\n");
+        "dialog-item-point ID ITEM | message-box CAPTION | main-text [ID] | acc-tree [dialog ID] | "
+        "acc-focus [dialog ID] | acc-do N [dialog ID]\n");
     return kUsage;
 }
 
 int run(const std::vector<std::wstring>& args) {
     if (args.empty()) {
         return usage();
+    }
+    if (const std::optional<int> handled = runAccessCommand(args)) {
+        return *handled;
     }
     if (const std::optional<int> handled = runDeviceCommand(args)) {
         return *handled;
