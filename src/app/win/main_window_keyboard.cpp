@@ -15,10 +15,18 @@ namespace {
 // areas, so that it leaves what the skin draws inside them as it is.
 constexpr int kMarkGap = 2;
 
-bool isEditControl(HWND window) {
+// Edits and list boxes (the macro lists) use Space and the arrows themselves.
+bool usesKeysItself(HWND window) {
     std::array<wchar_t, 16> name{};
-    return GetClassNameW(window, name.data(), static_cast<int>(name.size())) > 0 &&
-           CompareStringOrdinal(name.data(), -1, L"Edit", -1, TRUE) == CSTR_EQUAL;
+    if (GetClassNameW(window, name.data(), static_cast<int>(name.size())) <= 0) {
+        return false;
+    }
+    for (const wchar_t* kind : {L"Edit", L"ListBox"}) {
+        if (CompareStringOrdinal(name.data(), -1, kind, -1, TRUE) == CSTR_EQUAL) {
+            return true;
+        }
+    }
+    return false;
 }
 
 std::optional<FocusKey> focusKeyOf(UINT virtualKey) {
@@ -41,9 +49,9 @@ std::optional<FocusKey> focusKeyOf(UINT virtualKey) {
 } // namespace
 
 // Tab, Shift+Tab and Ctrl+Tab are the window's wherever its keyboard focus is; they bring the
-// keyboard back to the window itself from a control. Space and the arrows are the window's only
-// when it has the keyboard, so an edit or a macro list keeps its own keys, except where a page's
-// drop-down list is open: they move through that list.
+// keyboard back to the window itself from a control. Space and the arrows are the window's unless
+// an edit or a list box has them, so an edit or a macro list keeps its own keys; where a page's
+// drop-down list is open they move through that list.
 bool CGorvikDlg::takeKey(const MSG& message) {
     PageFeature* page = shownPage();
     if (message.message != WM_KEYDOWN || page == nullptr ||
@@ -60,7 +68,7 @@ bool CGorvikDlg::takeKey(const MSG& message) {
         carryOut(keyboard_.key(control ? FocusKey::CtrlTab : shift ? FocusKey::ShiftTab : FocusKey::Tab));
         return true;
     }
-    if (isEditControl(message.hwnd)) {
+    if (usesKeysItself(message.hwnd)) {
         return false;
     }
     if (page->keyInOpenList(virtualKey)) {
@@ -68,7 +76,7 @@ bool CGorvikDlg::takeKey(const MSG& message) {
         return true;
     }
     const std::optional<FocusKey> key = focusKeyOf(virtualKey);
-    if (message.hwnd != hwnd() || !key) {
+    if (!key) {
         return false;
     }
     const FocusAction action = keyboard_.key(*key);
