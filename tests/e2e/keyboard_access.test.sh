@@ -25,6 +25,11 @@ child_named() {
     driver acc-tree | tr -d '\r' | awk -F'\t' -v name="$1" '$3 == name {print $1, $3}'
 }
 
+# The names of the reader's children of the dialog holding control $1, comma-separated.
+dialog_children() {
+    driver acc-tree dialog "$1" | tr -d '\r' | awk -F'\t' '{print $3}' | paste -sd,
+}
+
 expect_child() {
     wait_for "the reader lists '$3' as $1/$2 with value '$4'" 30 tree_holds "$@"
 }
@@ -82,6 +87,7 @@ xdotool mousemove $((dialog_x + 40)) $((dialog_y + 60))
 press F5
 expect_dialog_text $single_key_name F5 "the key F5 was captured as"
 shoot_dialog $single_key_name single-key-shortcuts
+wait_for_output "the reader's children of the single-key dialog" 30 "F5,OK,Cancel" dialog_children $single_key_name
 press alt+o
 driver dialog-gone $single_key_name >/dev/null || fail "Alt+O did not end the single-key dialog"
 expect_child $combo_box $focused "Button 5: Single Key-F5" "Single Key-F5"

@@ -28,6 +28,7 @@ void CSingleDialog::onKeyCaptured() {
     model_.onKeyCaptured(CapturedKeyName(CaptureDialog::SingleKey));
     SetWindowTextW(keyName_, model_.keyName().c_str());
     InvalidateRect(keyName_, nullptr, TRUE);
+    tellReaders();
 }
 
 INT_PTR CSingleDialog::onOtherMessage(UINT message, WPARAM, LPARAM) {

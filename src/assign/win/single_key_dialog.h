@@ -22,6 +22,7 @@ public:
 protected:
     void createControls() override;
     void paintOwnContent(HDC dc) override;
+    std::wstring accessibleTitle() const override { return prompt_; }
     INT_PTR onOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
