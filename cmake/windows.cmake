@@ -6,7 +6,10 @@ include(cmake/delay_import.cmake)
 gm_delay_import(gdiplus gdiplus.dll)
 gm_delay_import(comdlg32 comdlg32.dll)
 gm_delay_import(comctl32 comctl32.dll)
-set(GM_SYSTEM_LIBS gm_delay_gdiplus msimg32 gm_delay_comctl32 gm_delay_comdlg32 shell32 shlwapi setupapi hid ole32 uuid oleacc oleaut32
+# oleacc and oleaut32 serve screen readers only: loaded when a reader first asks for a window.
+gm_delay_import(oleacc oleacc.dll)
+gm_delay_import(oleaut32 oleaut32.dll)
+set(GM_SYSTEM_LIBS gm_delay_gdiplus msimg32 gm_delay_comctl32 gm_delay_comdlg32 shell32 shlwapi setupapi hid ole32 uuid gm_delay_oleacc gm_delay_oleaut32
                    winmm)
 
 # The shell: one library per win/ folder, on top of the small window framework in src/ui/win. The
