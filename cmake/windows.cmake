@@ -6,7 +6,10 @@ include(cmake/delay_import.cmake)
 gm_delay_import(gdiplus gdiplus.dll)
 gm_delay_import(comdlg32 comdlg32.dll)
 gm_delay_import(comctl32 comctl32.dll)
-set(GM_SYSTEM_LIBS gm_delay_gdiplus msimg32 gm_delay_comctl32 gm_delay_comdlg32 shell32 shlwapi setupapi hid ole32 uuid
+# oleacc and oleaut32 serve screen readers only: loaded when a reader first asks for a window.
+gm_delay_import(oleacc oleacc.dll)
+gm_delay_import(oleaut32 oleaut32.dll)
+set(GM_SYSTEM_LIBS gm_delay_gdiplus msimg32 gm_delay_comctl32 gm_delay_comdlg32 shell32 shlwapi setupapi hid ole32 uuid gm_delay_oleacc gm_delay_oleaut32
                    winmm)
 
 # The shell: one library per win/ folder, on top of the small window framework in src/ui/win. The
@@ -94,7 +97,7 @@ file(GLOB E2E_DRIVER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/dri
 add_executable(e2e_driver ${E2E_DRIVER_SOURCES})
 target_compile_options(e2e_driver PRIVATE ${PROJECT_WARNINGS} ${GM_WIN_FLAGS})
 target_include_directories(e2e_driver PRIVATE ${CMAKE_SOURCE_DIR}/src)
-target_link_libraries(e2e_driver PRIVATE shell32)
+target_link_libraries(e2e_driver PRIVATE shell32 ole32 uuid oleacc oleaut32)
 target_link_options(e2e_driver PRIVATE ${GM_STATIC_LINK} -municode)
 
 # End-to-end scenarios: shell scripts that drive the built programs under Wine on the X display

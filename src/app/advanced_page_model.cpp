@@ -69,6 +69,35 @@ std::span<const FocusStop> AdvancedPageModel::keyboardOrder() {
     return kAdvancedStops;
 }
 
+StopDescription AdvancedPageModel::describe(const FocusStop& stop) const {
+    StopDescription description;
+    if (stop.name) {
+        description.name = texts_[*stop.name];
+    }
+    if (pointer_ == nullptr) {
+        return description;
+    }
+    const PointerGroupView view = pointer_->view();
+    switch (stop.area) {
+    case HotArea::PointerSliderSegment: {
+        const uint8_t segments[] = {view.speedSegments, view.scrollSegments, view.doubleClickSegments};
+        if (stop.index >= 1 && stop.index <= kPointerScaleCount) {
+            description.value = std::to_wstring(segments[stop.index - 1u]);
+        }
+        break;
+    }
+    case HotArea::PrecisionCheckBox:
+        description.checked = view.precision;
+        break;
+    case HotArea::OneScreenCheckBox:
+        description.checked = view.oneScreen;
+        break;
+    default:
+        break;
+    }
+    return description;
+}
+
 std::optional<PageUpdate> AdvancedPageModel::click(Point p) {
     closeListsAt(p);
     return handleAreaClick<AdvancedPageModel>(*this, advancedPageAreas(), kAreaHandlers, p);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/area_handlers.h"
+#include "app/accessible_tree.h"
 #include "app/hot_area.h"
 #include "app/keyboard_focus.h"
 #include "app/page_update.h"
@@ -62,6 +63,9 @@ public:
 
     // The page's stops of the keyboard order, group by group.
     static std::span<const FocusStop> keyboardOrder();
+    // What a screen reader says of one of those stops: its name, a scale's position as its value,
+    // a box's tick.
+    StopDescription describe(const FocusStop& stop) const;
 
     // Pointer settings.
     // Before each drawing of the page: the run's pointer settings (the main window's), which read

@@ -6,6 +6,8 @@
 
 #include "app/hot_area.h"
 #include "app/page_paint.h"
+#include "settings/dpi_table.h"
+#include "settings/lighting_texts.h"
 #include "settings/report_rate.h"
 
 namespace {
@@ -83,6 +85,62 @@ constexpr FocusStop kBasicStops[] = {
 
 std::span<const FocusStop> BasicPageModel::keyboardOrder() {
     return kBasicStops;
+}
+
+StopDescription BasicPageModel::describe(const FocusStop& stop) const {
+    StopDescription description;
+    const unsigned number = stop.index;
+    const auto stageOn = [this](unsigned stage) {
+        return stage >= 1 && stage <= kDpiStageCount && record_.dpiStageEnabled[stage - 1u] != 0;
+    };
+    switch (stop.area) {
+    case HotArea::AssignmentHeader:
+        description.value = assignments_.label(number - 1u);
+        description.name = withNumber(texts_[TextKey::AccessButtonBox], number) + L": " + description.value;
+        break;
+    case HotArea::ModeA:
+    case HotArea::ModeB: {
+        const bool modeA = stop.area == HotArea::ModeA;
+        description.name = texts_[modeA ? TextKey::AccessKeyModeA : TextKey::AccessKeyModeB];
+        description.checked = (assignments_.keyMode() == KeyMode::ModeA) == modeA;
+        break;
+    }
+    case HotArea::ReportRateSegment:
+        description.name = withNumber(texts_[TextKey::AccessReportRate],
+                                      reportRateHertz(reportIntervalCodeOfSegment(stop.index)));
+        description.checked = reportRateSegmentOfCode(record_.reportIntervalCode) == stop.index;
+        break;
+    case HotArea::DpiLevelCell: {
+        // The stored step, which a stage that is off keeps though its scale shows dark.
+        const std::vector<std::wstring>& labels = dpiScaleLabels(sensorType_);
+        const std::size_t step =
+            number >= 1 && number <= kDpiStageCount ? record_.dpiPosition[number - 1u] : 0;
+        description.value =
+            labels.empty() ? std::wstring() : labels[std::min(step, labels.size() - 1)] + L" DPI";
+        description.name = withNumber(texts_[TextKey::AccessDpiStage], number) + L": " + description.value;
+        description.unavailable = !stageOn(number);
+        break;
+    }
+    case HotArea::DpiStageCheckBox:
+        description.name = withNumber(texts_[TextKey::AccessDpiStageOn], number);
+        description.checked = stageOn(number);
+        break;
+    case HotArea::DpiColourSwatch:
+        description.name = withNumber(texts_[TextKey::AccessDpiStageColour], number);
+        description.unavailable = !stageOn(number);
+        break;
+    case HotArea::LightingHeader: {
+        const LightingFieldTexts fields = lightingFieldTexts(record_, texts_);
+        description.value = number == 1 ? fields.mode : number == 2 ? fields.parameter : fields.effect;
+        break;
+    }
+    default:
+        break;
+    }
+    if (stop.name) {
+        description.name = texts_[*stop.name];
+    }
+    return description;
 }
 
 std::optional<PageUpdate> BasicPageModel::click(Point p) {

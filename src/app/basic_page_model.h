@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/accessible_tree.h"
 #include "app/area_handlers.h"
 #include "app/hot_area.h"
 #include "app/keyboard_focus.h"
@@ -57,6 +58,9 @@ public:
 
     // The page's stops of the keyboard order, panel by panel.
     static std::span<const FocusStop> keyboardOrder();
+    // What a screen reader says of one of those stops: "Button 5: Backward", "DPI stage 2" with
+    // its DPI, "Report rate 500 Hz" checked where it is the chosen rate.
+    StopDescription describe(const FocusStop& stop) const;
 
     // Assignment group.
     // The 15 items of every function list, in the page's language.

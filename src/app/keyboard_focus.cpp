@@ -92,16 +92,25 @@ std::optional<FocusStop> KeyboardFocus::focused() const {
     return order_[*focused_];
 }
 
+bool KeyboardFocus::focusAt(std::size_t index) {
+    if (index >= order_.size()) {
+        return false;
+    }
+    focused_ = index;
+    return true;
+}
+
 Rect KeyboardFocus::focusedRect() const {
     const std::optional<FocusStop> stop = focused();
-    if (!stop) {
-        return {};
-    }
+    return stop ? focusStopRect(*stop) : Rect{};
+}
+
+Rect focusStopRect(const FocusStop& stop) {
     std::optional<Rect> rect;
     for (const std::span<const HotAreaEntry> table :
          {commonFrameAreas(), basicPageAreas(), advancedPageAreas()}) {
         for (const HotAreaEntry& entry : table) {
-            if (stop->covers(entry) && isClickTarget(entry.area)) {
+            if (stop.covers(entry) && isClickTarget(entry.area)) {
                 rect = rect ? unite(*rect, entry.rect) : entry.rect;
             }
         }

@@ -6,20 +6,9 @@
 #include <vector>
 
 #include "app/hot_area.h"
+#include "common/accessible_node.h"
 #include "common/geometry.h"
 #include "lang/text_key.h"
-
-// What a hot area is to someone moving through the window with the keyboard (and to a screen
-// reader): its role, and the text that names it.
-enum class FocusRole : uint8_t {
-    Button,      // Space acts as a click
-    CheckBox,    // Space flips it
-    RadioButton, // one of a row of choices; Space chooses it
-    ComboBox,    // Space opens or closes its list
-    Slider,      // a scale: the arrow keys move its position, Space does nothing
-    PageTab,     // shows its page
-    Link,        // opens the maker's web address
-};
 
 // One stop of the keyboard order: every hot area of kind `area` and number `index` (a scale's
 // positions are one stop). `place` is its place in the reading order of the whole window; the
@@ -38,6 +27,9 @@ struct FocusStop {
 
 // The stops of the frame shared by both pages, in reading order.
 std::span<const FocusStop> frameFocusOrder();
+
+// The rectangle around all the areas of a stop (a scale's positions together).
+Rect focusStopRect(const FocusStop& stop);
 
 // The keys the main window passes on to the keyboard focus.
 enum class FocusKey : uint8_t { Tab, ShiftTab, Space, Left, Right, Up, Down, CtrlTab };
@@ -66,6 +58,11 @@ public:
     void showPage(std::span<const FocusStop> pageStops);
     FocusAction key(FocusKey key);
     std::optional<FocusStop> focused() const;
+    // The window's stops in reading order, and the place of the focused one among them.
+    std::span<const FocusStop> order() const { return order_; }
+    std::optional<std::size_t> focusedIndex() const { return focused_; }
+    // Gives the focus to stop `index` of order() (a screen reader's selection); false outside it.
+    bool focusAt(std::size_t index);
     // The rectangle the focus mark is drawn around: all the areas of the focused stop.
     Rect focusedRect() const;
 

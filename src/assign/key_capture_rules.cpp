@@ -19,3 +19,28 @@ bool captureDialogHoldsBack(CaptureDialog dialog, KeyMessage message, unsigned v
     const bool windowsKey = virtualKey == kVirtualKeyLeftWindows || virtualKey == kVirtualKeyRightWindows;
     return dialog == CaptureDialog::SingleKey && windowsKey && message != KeyMessage::Other;
 }
+
+CaptureShortcut captureShortcut(KeyMessage message, unsigned virtualKey, bool altHeld) {
+    if (message != KeyMessage::SystemKeyDown || !altHeld) {
+        return CaptureShortcut::None;
+    }
+    return virtualKey == 'O'   ? CaptureShortcut::Ok
+           : virtualKey == 'C' ? CaptureShortcut::Cancel
+                               : CaptureShortcut::None;
+}
+
+bool AltShortcutGate::holdsBack(unsigned virtualKey, bool altHeld, bool release) {
+    if (virtualKey == kVirtualKeyAlt) {
+        if (!release) {
+            return true;
+        }
+        const bool shortcut = shortcut_;
+        shortcut_ = false;
+        return shortcut;
+    }
+    if (altHeld && (virtualKey == 'O' || virtualKey == 'C')) {
+        shortcut_ = true;
+        return true;
+    }
+    return false;
+}

@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <string>
 
+#include "common/geometry.h"
+
 // The rules of key capture in the single-key and combo-key dialogs that need no window: which
 // message tells each dialog that a key was captured, how long a captured name can be, what a failed
 // hook installation says, and which keystrokes the dialogs hold back from the dialog manager so that
@@ -37,3 +39,24 @@ enum class KeyMessage { KeyDown, KeyUp, SystemKeyDown, SystemKeyUp, Other };
 // back the key-down of Enter and of Escape; the single-key dialog also every keystroke of the two
 // Windows keys. The hook has captured the key before the filter runs.
 bool captureDialogHoldsBack(CaptureDialog dialog, KeyMessage message, unsigned virtualKey);
+
+// Alt+O and Alt+C complete and cancel the capture dialogs, which take every other key: a way to
+// OK and Cancel from the keyboard that no captured key can be mistaken for.
+inline constexpr unsigned kVirtualKeyAlt = 0x12;
+enum class CaptureShortcut { None, Ok, Cancel };
+// Where both dialogs say so (TextKey::CaptureDialogShortcuts), centred above OK and Cancel.
+inline constexpr Rect kCaptureShortcutsRect{20, 228, 356, 246};
+// The shortcut a key message of the dialog's filter is: O or C pressed while Alt is held.
+CaptureShortcut captureShortcut(KeyMessage message, unsigned virtualKey, bool altHeld);
+
+// Which key events the hook leaves uncaptured so that Alt+O and Alt+C never show as the captured
+// key: the press of Alt waits for its release, which is captured (Alt on its own, or after a chord
+// of other keys, shows "Alt" as before) unless O or C was pressed with it; O and C with Alt held are
+// never captured. Every other event is captured as it comes.
+class AltShortcutGate {
+public:
+    bool holdsBack(unsigned virtualKey, bool altHeld, bool release);
+
+private:
+    bool shortcut_ = false;
+};

@@ -135,6 +135,19 @@ constexpr TextEntry kEnglishEntries[] = {
     {TextKey::WindowsBrowserStop, L"Browser-Stop"},
     {TextKey::WindowsBrowserRefresh, L"Browser-Refresh"},
     {TextKey::WindowsBrowserFavorites, L"Browser-My Favorites"},
+    // Keyboard and screen-reader names of the areas without text, the capture dialogs' shortcuts
+    {TextKey::AccessSkins, L"Skins"},
+    {TextKey::AccessMinimise, L"Minimise"},
+    {TextKey::AccessClose, L"Close"},
+    {TextKey::AccessButtonBox, L"Button {}"},
+    {TextKey::AccessKeyModeA, L"Key mode A"},
+    {TextKey::AccessKeyModeB, L"Key mode B"},
+    {TextKey::AccessReportRate, L"Report rate {} Hz"},
+    {TextKey::AccessDpiStage, L"DPI stage {}"},
+    {TextKey::AccessDpiStageOn, L"DPI stage {} on"},
+    {TextKey::AccessDpiStageColour, L"DPI stage {} colour"},
+    {TextKey::AccessPress, L"Press"},
+    {TextKey::CaptureDialogShortcuts, L"Alt+O: OK    Alt+C: Cancel"},
     // Profiles: refusals of the Profiles folder and the switch balloon
     {TextKey::ProfileNameNotAllowed,
      L"A profile name cannot be empty, begin or end with a blank, end with a dot, hold any of \\ / : * ? \" "

@@ -140,6 +140,19 @@ constexpr TextEntry kGermanEntries[] = {
     {TextKey::WindowsBrowserStop, L"Browser-Stop"},
     {TextKey::WindowsBrowserRefresh, L"Browser-Aktualisieren"},
     {TextKey::WindowsBrowserFavorites, L"Browser-Favoriten"},
+    // Keyboard and screen-reader names of the areas without text, the capture dialogs' shortcuts
+    {TextKey::AccessSkins, L"Skins"},
+    {TextKey::AccessMinimise, L"Minimieren"},
+    {TextKey::AccessClose, L"Schließen"},
+    {TextKey::AccessButtonBox, L"Taste {}"},
+    {TextKey::AccessKeyModeA, L"Tastenmodus A"},
+    {TextKey::AccessKeyModeB, L"Tastenmodus B"},
+    {TextKey::AccessReportRate, L"Abfragerate {} Hz"},
+    {TextKey::AccessDpiStage, L"DPI-Stufe {}"},
+    {TextKey::AccessDpiStageOn, L"DPI-Stufe {} ein"},
+    {TextKey::AccessDpiStageColour, L"DPI-Stufe {} Farbe"},
+    {TextKey::AccessPress, L"Drücken"},
+    {TextKey::CaptureDialogShortcuts, L"Alt+O: OK    Alt+C: Abbrechen"},
     // Profiles: refusals of the Profiles folder and the switch balloon
     {TextKey::ProfileNameNotAllowed,
      L"Ein Profilname darf nicht leer sein, nicht mit einem Leerzeichen beginnen oder enden, nicht mit einem "

@@ -132,6 +132,19 @@ constexpr TextEntry kSimplifiedChineseEntries[] = {
     {TextKey::WindowsBrowserStop, L"浏览器-停止"},
     {TextKey::WindowsBrowserRefresh, L"浏览器-刷新"},
     {TextKey::WindowsBrowserFavorites, L"浏览器-收藏夹"},
+    // Keyboard and screen-reader names of the areas without text, the capture dialogs' shortcuts
+    {TextKey::AccessSkins, L"皮肤"},
+    {TextKey::AccessMinimise, L"最小化"},
+    {TextKey::AccessClose, L"关闭"},
+    {TextKey::AccessButtonBox, L"按键 {}"},
+    {TextKey::AccessKeyModeA, L"按键模式 A"},
+    {TextKey::AccessKeyModeB, L"按键模式 B"},
+    {TextKey::AccessReportRate, L"回报率 {} Hz"},
+    {TextKey::AccessDpiStage, L"DPI 档位 {}"},
+    {TextKey::AccessDpiStageOn, L"DPI 档位 {} 启用"},
+    {TextKey::AccessDpiStageColour, L"DPI 档位 {} 颜色"},
+    {TextKey::AccessPress, L"按下"},
+    {TextKey::CaptureDialogShortcuts, L"Alt+O：确定    Alt+C：取消"},
     // Profiles: refusals of the Profiles folder and the switch balloon
     {TextKey::ProfileNameNotAllowed, L"配置文件名称不能为空，不能以空格开头或结尾，不能以句点结尾，不能包含 "
                                      L"\\ / : * ? \" < > | 中的任何字符，也不能是 CON 或 NUL 等设备名称。"},

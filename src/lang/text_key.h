@@ -141,6 +141,22 @@ enum class TextKey : std::size_t {
     WindowsBrowserRefresh,
     WindowsBrowserFavorites,
 
+    // Keyboard and screen-reader names of the areas that show no text of their own; "{}" stands for
+    // the number of the button, the stage or the rate
+    AccessSkins,
+    AccessMinimise,
+    AccessClose,
+    AccessButtonBox,
+    AccessKeyModeA,
+    AccessKeyModeB,
+    AccessReportRate,
+    AccessDpiStage,
+    AccessDpiStageOn,
+    AccessDpiStageColour,
+    AccessPress,
+    // The key-capture dialogs' way to OK and Cancel that no captured key can be mistaken for
+    CaptureDialogShortcuts,
+
     // Profiles: refusals of the Profiles folder (a detail line may follow) and the switch balloon
     ProfileNameNotAllowed,
     ProfileNameExists,

@@ -134,6 +134,19 @@ constexpr TextEntry kTraditionalChineseEntries[] = {
     {TextKey::WindowsBrowserStop, L"瀏覽器-停止"},
     {TextKey::WindowsBrowserRefresh, L"瀏覽器-刷新"},
     {TextKey::WindowsBrowserFavorites, L"瀏覽器-我的最愛"},
+    // Keyboard and screen-reader names of the areas without text, the capture dialogs' shortcuts
+    {TextKey::AccessSkins, L"皮膚"},
+    {TextKey::AccessMinimise, L"最小化"},
+    {TextKey::AccessClose, L"關閉"},
+    {TextKey::AccessButtonBox, L"按鍵 {}"},
+    {TextKey::AccessKeyModeA, L"按鍵模式 A"},
+    {TextKey::AccessKeyModeB, L"按鍵模式 B"},
+    {TextKey::AccessReportRate, L"回報率 {} Hz"},
+    {TextKey::AccessDpiStage, L"DPI 檔位 {}"},
+    {TextKey::AccessDpiStageOn, L"DPI 檔位 {} 啟用"},
+    {TextKey::AccessDpiStageColour, L"DPI 檔位 {} 顏色"},
+    {TextKey::AccessPress, L"按下"},
+    {TextKey::CaptureDialogShortcuts, L"Alt+O：確定    Alt+C：取消"},
     // Profiles: refusals of the Profiles folder and the switch balloon
     {TextKey::ProfileNameNotAllowed, L"設定檔名稱不能為空，不能以空格開頭或結尾，不能以句點結尾，不能包含 \\ "
                                      L"/ : * ? \" < > | 中的任何字元，也不能是 CON 或 NUL 等裝置名稱。"},

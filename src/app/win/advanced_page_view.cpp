@@ -6,6 +6,7 @@
 #include "app/hot_area.h"
 #include "app/page_control_ids.h"
 #include "app/page_control_layout.h"
+#include "app/win/list_keys.h"
 #include "app/win/page_controls.h"
 #include "app/win/resource_ids.h"
 #include "assign/win/delay_time_dialog.h"
@@ -89,6 +90,20 @@ bool AdvancedPageView::message(UINT message, WPARAM wParam) {
     }
     show(model_.onRecordedKey(wParam != 0));
     return true;
+}
+
+void AdvancedPageView::stepScale(const FocusStop& stop, int step) {
+    if (stop.area == HotArea::PointerSliderSegment) {
+        show(model_.stepPointerSlider(stop.index, step));
+    }
+}
+
+bool AdvancedPageView::keyInOpenList(UINT virtualKey) {
+    const ListKey key = keyOnList(mouseEventList_.get(), virtualKey);
+    if (key == ListKey::Choose) {
+        onMacroControl(page_control_id::kMouseEventList, LBN_SELCHANGE);
+    }
+    return key != ListKey::None;
 }
 
 bool AdvancedPageView::holdsKey(const MSG& message) const {

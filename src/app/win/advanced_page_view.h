@@ -39,6 +39,10 @@ public:
     // and Escape do not hide the window).
     bool holdsKey(const MSG& message) const override;
     bool preTranslateMessage(const MSG& message) override;
+    std::span<const FocusStop> keyboardOrder() const override { return AdvancedPageModel::keyboardOrder(); }
+    StopDescription describe(const FocusStop& stop) const override { return model_.describe(stop); }
+    void stepScale(const FocusStop& stop, int step) override;
+    bool keyInOpenList(UINT virtualKey) override;
     std::optional<ControlColourRule> controlColour(UINT message, HWND control,
                                                    TextColour uiTextColor) const override;
 

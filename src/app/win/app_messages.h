@@ -36,3 +36,6 @@ inline constexpr UINT_PTR kProfileSwitchTimer = 1;
 inline constexpr UINT kLaterNoticeMessage = WM_APP + 0x30;
 // the comparison of the settings of a mouse that has just arrived with the program's.
 inline constexpr UINT kArrivalCheckMessage = WM_APP + 0x31;
+// the default action a screen reader asked for on child wParam (0-based), which may open a dialog
+// while the reader waits for its call to return.
+inline constexpr UINT kAccessibleActionMessage = WM_APP + 0x38;

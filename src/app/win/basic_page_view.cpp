@@ -8,6 +8,7 @@
 #include "app/page_control_layout.h"
 #include "app/win/function_dialogs.h"
 #include "app/win/lighting_lists.h"
+#include "app/win/list_keys.h"
 #include "app/win/page_controls.h"
 #include "ui/win/fitting_font.h"
 #include "assign/assignment_labels.h"
@@ -258,6 +259,50 @@ bool BasicPageView::command(int control, int notification) {
         (control >= id::kFirstAssignmentList && control <= id::kLastAssignmentList)) {
         chooseAssignment(control, notification);
         return true;
+    }
+    return false;
+}
+
+void BasicPageView::stepScale(const FocusStop& stop, int step) {
+    if (stop.area == HotArea::DpiLevelCell) {
+        show(model_.stepDpiStage(stop.index, step));
+    }
+}
+
+// The open function list takes Up, Down and Space; an item reached with the arrows counts as the
+// pointer resting on it, so "DPI Switch" opens its sub-list, which Right enters and Left leaves.
+bool BasicPageView::keyInOpenList(UINT virtualKey) {
+    for (uint8_t button = 1; button <= assignmentLists_.size(); ++button) {
+        const HWND list = assignmentLists_[button - 1u].get();
+        if (!model_.assignmentListOpen(button) || list == nullptr) {
+            continue;
+        }
+        keysInDpiSubList_ = keysInDpiSubList_ && dpiSubList_;
+        if (virtualKey == VK_RIGHT || virtualKey == VK_LEFT) {
+            keysInDpiSubList_ = virtualKey == VK_RIGHT && dpiSubList_;
+            return static_cast<bool>(dpiSubList_);
+        }
+        const HWND keyed = keysInDpiSubList_ ? dpiSubList_.get() : list;
+        const ListKey key = keyOnList(keyed, virtualKey);
+        if (key == ListKey::Choose) {
+            chooseAssignment(GetDlgCtrlID(keyed), LBN_SELCHANGE);
+        } else if (key == ListKey::Moved && !keysInDpiSubList_) {
+            const LRESULT item = SendMessageW(list, LB_GETCURSEL, 0, 0);
+            model_.hoverAssignmentList(button, static_cast<std::size_t>(item));
+            showAssignmentLists();
+        }
+        return key != ListKey::None;
+    }
+    for (uint8_t field = 1; field <= lightingLists_.size(); ++field) {
+        const HWND list = lightingLists_[field - 1u].get();
+        if (!model_.lightingListOpen(field) || list == nullptr) {
+            continue;
+        }
+        const ListKey key = keyOnList(list, virtualKey);
+        if (key == ListKey::Choose) {
+            chooseLightingEntry(GetDlgCtrlID(list), LBN_SELCHANGE);
+        }
+        return key != ListKey::None;
     }
     return false;
 }

@@ -27,6 +27,10 @@ public:
     bool message(UINT, WPARAM) override { return false; }
     bool holdsKey(const MSG&) const override { return false; }
     bool preTranslateMessage(const MSG& message) override;
+    std::span<const FocusStop> keyboardOrder() const override { return BasicPageModel::keyboardOrder(); }
+    StopDescription describe(const FocusStop& stop) const override { return model_.describe(stop); }
+    void stepScale(const FocusStop& stop, int step) override;
+    bool keyInOpenList(UINT virtualKey) override;
     std::optional<ControlColourRule> controlColour(UINT message, HWND control,
                                                    TextColour uiTextColor) const override;
 
@@ -56,4 +60,6 @@ private:
     std::array<UniqueWindow, 3> lightingLists_;
     std::array<UniqueWindow, 4> stageSwatches_;
     std::array<UniqueWindow, 3> lightingTexts_;
+    // The keyboard moves through the DPI sub-list (Right entered it) rather than the function list.
+    bool keysInDpiSubList_ = false;
 };

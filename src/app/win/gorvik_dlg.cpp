@@ -48,6 +48,10 @@ INT_PTR CGorvikDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return onDestroy();
     case WM_LBUTTONDOWN:
         return onLeftButtonDown(lParam);
+    case WM_GETOBJECT:
+        return result(accessible_.onGetObject(wParam, lParam));
+    case kAccessibleActionMessage:
+        return onAccessibleAction(wParam);
     case WM_MOUSEMOVE:
         return onMouseMove(lParam);
     case WM_MOUSEHOVER:
@@ -83,6 +87,9 @@ bool CGorvikDlg::preTranslateMessage(MSG& message) {
         hide();
         return true;
     }
+    if (takeKey(message)) {
+        return true;
+    }
     return page != nullptr && page->preTranslateMessage(message);
 }
 
@@ -108,6 +115,8 @@ INT_PTR CGorvikDlg::onEraseBackground(HDC dc) {
     RECT client{};
     GetClientRect(hwnd(), &client);
     copyBitmapToDc(dc, canvas_.bitmap(), client);
+    focusMark_.reset();
+    drawFocusMark();
     return result(TRUE);
 }
 
@@ -161,6 +170,7 @@ INT_PTR CGorvikDlg::onCommand(WPARAM wParam, LPARAM) {
     if (PageFeature* page = shownPage()) {
         page->command(command, HIWORD(wParam));
     }
+    focusStateChanged();
     return FALSE;
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/click_dispatch.h"
+#include "app/keyboard_focus.h"
 #include "app/commit_service.h"
 #include "app/main_window_hover.h"
 #include "app/main_window_state.h"
@@ -34,6 +35,7 @@
 #include "settings/win/win32_pointer_system.h"
 #include "skin/win/paint_plan_renderer.h"
 #include "skin/win/skin_canvas.h"
+#include "ui/win/accessible_window.h"
 #include "ui/win/dialog.h"
 #include "ui/win/scoped_handle.h"
 
@@ -43,7 +45,8 @@ class CGorvikDlg : public Dialog,
                    private PageHost,
                    private PageBuildPorts,
                    private CommitPorts,
-                   private DeviceChangePorts {
+                   private DeviceChangePorts,
+                   private AccessibleSource {
 public:
     explicit CGorvikDlg(HINSTANCE instance);
 
@@ -114,6 +117,25 @@ private:
     void openSkinsDialog();
     void openWebLink();
     void dragWindow(Point p);
+
+    // Keyboard and screen readers (main_window_keyboard.cpp): Tab, Shift+Tab, Ctrl+Tab, Space and
+    // the arrows move through the shown page's stops, drawn with a focus mark; a reader sees the
+    // same stops as the window's accessible children.
+    bool takeKey(const MSG& message);
+    void carryOut(const FocusAction& action);
+    // The shown page's stops take the place of the last page's.
+    void keyboardFollowsPage();
+    // Draws the focus mark onto the window where it is now, taking it away from where it was.
+    void drawFocusMark();
+    // After anything that may change what the stops say: the mark and the reader's events.
+    void focusStateChanged();
+    void clickAt(Point p);
+    HWND accessibleWindow() const override { return hwnd(); }
+    std::wstring accessibleName() const override;
+    std::vector<AccessibleNode> accessibleChildren() const override;
+    void doDefaultAction(std::size_t child) override;
+    void focusChild(std::size_t child) override;
+    INT_PTR onAccessibleAction(std::size_t child);
 
     // Pointer-over images (page_hover.cpp).
     INT_PTR onMouseMove(LPARAM position);
@@ -223,4 +245,8 @@ private:
         *this, config_.record, settings_, texts_, pointerSettings_, config_.appliedRecord, paths_};
     MainWindowHover hover_;
     MainWindowControlColours controlColours_;
+    KeyboardFocus keyboard_;
+    // Where the focus mark was drawn onto the window, to be taken away from.
+    std::optional<Rect> focusMark_;
+    AccessibleWindow accessible_{static_cast<AccessibleSource&>(*this)};
 };

@@ -50,6 +50,7 @@ void CGorvikDlg::showBuiltPage() {
         shown->show();
     }
     hover_.showPage(state_.pages.activePage);
+    keyboardFollowsPage();
 }
 
 void CGorvikDlg::takeBackKeyboardFocus() {
@@ -91,6 +92,11 @@ void CGorvikDlg::drawIntoCanvas(const std::vector<PaintElement>& elements) {
     if (canvas_.bitmap() == nullptr) {
         return;
     }
-    CanvasPainter painter(hwnd(), canvas_.bitmap());
-    drawPaintPlan(painter.dc(), elements, paintResources());
+    {
+        CanvasPainter painter(hwnd(), canvas_.bitmap());
+        drawPaintPlan(painter.dc(), elements, paintResources());
+    }
+    // The whole client area reached the window without the mark.
+    focusMark_.reset();
+    drawFocusMark();
 }

@@ -6,14 +6,18 @@
 #include "ui/win/win_geometry.h"
 
 INT_PTR CGorvikDlg::onLeftButtonDown(LPARAM position) {
-    const Point p = pointOf(position);
+    clickAt(pointOf(position));
+    focusStateChanged();
+    // The system's own processing follows, as for every click.
+    return FALSE;
+}
+
+void CGorvikDlg::clickAt(Point p) {
     const ClickDecision decision = dispatchClick({state_.pages.activePage, deviceLink_.deviceConnected}, p);
     if (PageFeature* page = shownPage(); page != nullptr && decision.closePageLists) {
         page->closeListsAt(p);
     }
     carryOut(decision.action, p);
-    // The system's own processing follows, as for every click.
-    return FALSE;
 }
 
 void CGorvikDlg::carryOut(ClickAction action, Point p) {

@@ -3,8 +3,11 @@
 #include <windows.h>
 
 #include <optional>
+#include <span>
 #include <vector>
 
+#include "app/accessible_tree.h"
+#include "app/keyboard_focus.h"
 #include "app/page_paint.h"
 #include "app/win/main_window_control_colours.h"
 #include "common/geometry.h"
@@ -37,6 +40,15 @@ public:
     virtual bool holdsKey(const MSG& message) const = 0;
     // Every message of the thread before it is dispatched; true when the page used it up.
     virtual bool preTranslateMessage(const MSG& message) = 0;
+    // Keyboard and screen readers: the page's stops of the keyboard order and what each says now.
+    virtual std::span<const FocusStop> keyboardOrder() const = 0;
+    virtual StopDescription describe(const FocusStop& stop) const = 0;
+    // The arrow keys on a focused scale of the page: it moves `step` positions (up or right +1).
+    virtual void stepScale(const FocusStop& stop, int step) = 0;
+    // A key while one of the page's drop-down lists is open: the arrows move its selection, Space
+    // chooses the selected item as a click on it would. False when no list is open or the key
+    // means nothing to it.
+    virtual bool keyInOpenList(UINT virtualKey) = 0;
     // How one of the page's controls is coloured; nothing for a control of the plain look of its
     // kind (plainControlColour).
     virtual std::optional<ControlColourRule> controlColour(UINT message, HWND control,

@@ -4,10 +4,17 @@
 
 #include "assign/win/key_message.h"
 #include "skin/win/list_hover.h"
+#include "ui/win/win_geometry.h"
 
-CComboDialog::CComboDialog(DialogLook look)
+CComboDialog::CComboDialog(DialogLook look, std::wstring shortcuts)
     : SkinnedSubDialog(SkinImage::ComboKeyDialog, kComboKeyDialogLoadFailure, std::move(look)),
-      modifiers_(*this, model_.modifierList()) {}
+      shortcuts_(std::move(shortcuts)), modifiers_(*this, model_.modifierList()) {}
+
+void CComboDialog::paintOwnContent(HDC dc) {
+    RECT shortcuts = toRect(kCaptureShortcutsRect);
+    DrawTextW(dc, shortcuts_.c_str(), static_cast<int>(shortcuts_.size()), &shortcuts,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+}
 
 void CComboDialog::createControls() {
     modifiers_.create(SS_CENTER);
@@ -72,9 +79,26 @@ INT_PTR CComboDialog::onOtherMessage(UINT message, WPARAM wParam, LPARAM) {
 }
 
 bool CComboDialog::preTranslateMessage(MSG& message) {
+    if (endsByShortcut(message)) {
+        return true;
+    }
     if (message.message == WM_MOUSEMOVE) {
         selectListItemUnderPointer(modifiers_.list());
     }
     return captureDialogHoldsBack(CaptureDialog::ComboKey, keyMessageOf(message.message),
                                   static_cast<unsigned>(message.wParam));
+}
+
+bool CComboDialog::endsByShortcut(const MSG& message) {
+    switch (shortcutOf(message)) {
+    case CaptureShortcut::Ok:
+        onOk();
+        return true;
+    case CaptureShortcut::Cancel:
+        onCancel();
+        return true;
+    case CaptureShortcut::None:
+        break;
+    }
+    return false;
 }

@@ -11,24 +11,29 @@
 // while that edit has the focus. After OK the caller takes choice(texts).
 class CComboDialog : public SkinnedSubDialog {
 public:
-    explicit CComboDialog(DialogLook look);
+    // `shortcuts` says on the dialog how Alt+O and Alt+C complete and cancel it.
+    explicit CComboDialog(DialogLook look, std::wstring shortcuts = {});
 
     FunctionChoice choice(const UiTexts& texts) const { return model_.choice(texts); }
 
-    // Enter and Escape are held back from the dialog manager so that they can be captured; the
-    // pointer over the open list selects the item under it.
+    // Enter and Escape are held back from the dialog manager so that they can be captured, Alt+O
+    // and Alt+C are OK and Cancel; the pointer over the open list selects the item under it.
     bool preTranslateMessage(MSG& message) override;
 
 protected:
     void createControls() override;
+    void paintOwnContent(HDC dc) override;
     void onClick(Point p) override;
     bool isDragSpot(Point p) const override;
     INT_PTR onOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // Alt+O ends the dialog as OK does, Alt+C as Cancel does.
+    bool endsByShortcut(const MSG& message);
     void onModifierPicked();
     void onKeyCaptured();
 
+    std::wstring shortcuts_;
     ComboKeyDialogModel model_;
     DropDownControls modifiers_;
     HWND firstKeyEdit_ = nullptr;

@@ -11,6 +11,7 @@ struct CaptureState {
     HHOOK hook = nullptr;
     HWND target = nullptr;
     std::array<wchar_t, kCapturedKeyNameCapacity> name{};
+    AltShortcutGate shortcuts;
 };
 
 std::array<CaptureState, 2> captures;
@@ -24,7 +25,10 @@ CaptureState& stateOf(CaptureDialog dialog) {
 template <CaptureDialog Dialog>
 LRESULT CALLBACK captureKey(int code, WPARAM virtualKey, LPARAM keyData) {
     CaptureState& state = stateOf(Dialog);
-    if (code != HC_ACTION) {
+    // Bit 29 of the key data: Alt is held; bit 31: the key is released.
+    const bool altHeld = (keyData & (1 << 29)) != 0;
+    const bool release = (static_cast<unsigned long>(keyData) & 0x80000000ul) != 0;
+    if (code != HC_ACTION || state.shortcuts.holdsBack(static_cast<unsigned>(virtualKey), altHeld, release)) {
         return CallNextHookEx(state.hook, code, virtualKey, keyData);
     }
     state.name.fill(L'\0');
@@ -46,6 +50,7 @@ DWORD InstallKeyCapture(HWND target, CaptureDialog dialog) {
     RemoveKeyCapture(dialog);
     CaptureState& state = stateOf(dialog);
     state.name.fill(L'\0');
+    state.shortcuts = {};
     state.target = target;
     state.hook = SetWindowsHookExW(WH_KEYBOARD, procedureOf(dialog), nullptr, GetCurrentThreadId());
     if (state.hook == nullptr) {

@@ -19,3 +19,9 @@ inline KeyMessage keyMessageOf(UINT message) {
         return KeyMessage::Other;
     }
 }
+
+// Alt+O or Alt+C in a capture dialog's message filter (bit 29 of the key data: Alt is held).
+inline CaptureShortcut shortcutOf(const MSG& message) {
+    return captureShortcut(keyMessageOf(message.message), static_cast<unsigned>(message.wParam),
+                           (message.lParam & (1 << 29)) != 0);
+}

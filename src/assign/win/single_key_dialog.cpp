@@ -7,7 +7,7 @@
 
 CSingleDialog::CSingleDialog(DialogLook look, const UiTexts& texts)
     : SkinnedSubDialog(SkinImage::SingleKeyDialog, kSingleKeyDialogLoadFailure, std::move(look)),
-      prompt_(SingleKeyDialogModel::prompt(texts)) {}
+      prompt_(SingleKeyDialogModel::prompt(texts)), shortcuts_(texts[TextKey::CaptureDialogShortcuts]) {}
 
 void CSingleDialog::createControls() {
     keyName_ = createControl(L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_SUNKEN | SS_CENTER,
@@ -19,12 +19,16 @@ void CSingleDialog::paintOwnContent(HDC dc) {
     RECT prompt = toRect(dialog_layout::SingleKeyPromptText);
     DrawTextW(dc, prompt_.c_str(), static_cast<int>(prompt_.size()), &prompt,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    RECT shortcuts = toRect(kCaptureShortcutsRect);
+    DrawTextW(dc, shortcuts_.c_str(), static_cast<int>(shortcuts_.size()), &shortcuts,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }
 
 void CSingleDialog::onKeyCaptured() {
     model_.onKeyCaptured(CapturedKeyName(CaptureDialog::SingleKey));
     SetWindowTextW(keyName_, model_.keyName().c_str());
     InvalidateRect(keyName_, nullptr, TRUE);
+    tellReaders();
 }
 
 INT_PTR CSingleDialog::onOtherMessage(UINT message, WPARAM, LPARAM) {
@@ -41,6 +45,23 @@ INT_PTR CSingleDialog::onOtherMessage(UINT message, WPARAM, LPARAM) {
 }
 
 bool CSingleDialog::preTranslateMessage(MSG& message) {
+    if (endsByShortcut(message)) {
+        return true;
+    }
     return captureDialogHoldsBack(CaptureDialog::SingleKey, keyMessageOf(message.message),
                                   static_cast<unsigned>(message.wParam));
+}
+
+bool CSingleDialog::endsByShortcut(const MSG& message) {
+    switch (shortcutOf(message)) {
+    case CaptureShortcut::Ok:
+        onOk();
+        return true;
+    case CaptureShortcut::Cancel:
+        onCancel();
+        return true;
+    case CaptureShortcut::None:
+        break;
+    }
+    return false;
 }

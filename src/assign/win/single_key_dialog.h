@@ -15,18 +15,23 @@ public:
     FunctionChoice choice(const UiTexts& texts) const { return model_.choice(texts); }
 
     // Enter, Escape and the Windows keys are held back from the dialog manager and the system, so
-    // that they are captured instead of closing the dialog or opening the start menu.
+    // that they are captured instead of closing the dialog or opening the start menu; Alt+O and
+    // Alt+C are OK and Cancel.
     bool preTranslateMessage(MSG& message) override;
 
 protected:
     void createControls() override;
     void paintOwnContent(HDC dc) override;
+    std::wstring accessibleTitle() const override { return prompt_; }
     INT_PTR onOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // Alt+O ends the dialog as OK does, Alt+C as Cancel does.
+    bool endsByShortcut(const MSG& message);
     void onKeyCaptured();
 
     std::wstring prompt_;
+    std::wstring shortcuts_;
     SingleKeyDialogModel model_;
     HWND keyName_ = nullptr;
     ScopedKeyCapture capture_;

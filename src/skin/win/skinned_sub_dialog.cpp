@@ -157,6 +157,8 @@ INT_PTR SkinnedSubDialog::onMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_HELP:
         // No help exists; answering keeps the system from passing F1 on to the owner.
         return TRUE;
+    case WM_GETOBJECT:
+        return result(accessible_.onGetObject(wParam, lParam));
     default:
         return onOtherMessage(message, wParam, lParam);
     }
@@ -301,6 +303,57 @@ INT_PTR SkinnedSubDialog::onLeftButtonDown(Point p) {
             SetCapture(hwnd());
         }
         return FALSE;
+    }
+}
+
+std::vector<HWND> SkinnedSubDialog::shownControls() const {
+    std::vector<HWND> controls;
+    for (HWND child = GetWindow(hwnd(), GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (IsWindowVisible(child)) {
+            controls.push_back(child);
+        }
+    }
+    return controls;
+}
+
+std::vector<AccessibleNode> SkinnedSubDialog::accessibleChildren() const {
+    std::vector<AccessibleNode> children;
+    for (const HWND control : shownControls()) {
+        const int length = GetWindowTextLengthW(control);
+        std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+        text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), length + 1)));
+        RECT area{};
+        GetWindowRect(control, &area);
+        MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&area), 2);
+        children.push_back({FocusRole::Text,
+                            text,
+                            text,
+                            {area.left, area.top, area.right, area.bottom},
+                            false,
+                            IsWindowEnabled(control) == FALSE,
+                            GetFocus() == control,
+                            {}});
+    }
+    for (const auto& [caption, area] : {std::pair{&look_.captions.ok, dialog_layout::Ok},
+                                        std::pair{&look_.captions.cancel, dialog_layout::Cancel}}) {
+        children.push_back({FocusRole::Button, *caption, {}, area, false, false, false, *caption});
+    }
+    return children;
+}
+
+void SkinnedSubDialog::doDefaultAction(std::size_t child) {
+    const std::size_t controls = shownControls().size();
+    // Posted: the reader's call returns before the dialog ends.
+    if (child >= controls && child < controls + 2) {
+        PostMessageW(hwnd(), WM_COMMAND, child == controls ? IDOK : IDCANCEL, 0);
+    }
+}
+
+void SkinnedSubDialog::focusChild(std::size_t child) {
+    const std::vector<HWND> controls = shownControls();
+    if (child < controls.size()) {
+        SetFocus(controls[child]);
+        accessible_.tellChanges();
     }
 }
 

@@ -12,6 +12,7 @@
 #include "skin/skin_image.h"
 #include "skin/text_colour.h"
 #include "skin/win/png_cache.h"
+#include "ui/win/accessible_window.h"
 #include "ui/win/dialog.h"
 #include "ui/win/scoped_handle.h"
 
@@ -19,8 +20,9 @@
 // its canvas and fixes its size; OK, Cancel and a close box are skin buttons drawn onto it that
 // light up under the pointer. A click on OK ends the dialog with IDOK, on Cancel or the close box
 // with IDCANCEL; so do Enter and Escape unless a dialog filters them. Derived dialogs add their
-// controls and texts through the hooks below.
-class SkinnedSubDialog : public Dialog {
+// controls and texts through the hooks below. Screen readers see the dialog's shown controls and its
+// OK and Cancel buttons as its accessible children.
+class SkinnedSubDialog : public Dialog, private AccessibleSource {
 public:
     // `background` is the dialog's image in the skin folder of `look`; `loadFailureCaption` captions
     // the "error" message shown when it cannot be loaded, e.g. "Skins Dialog Load background image
@@ -65,8 +67,13 @@ protected:
     // A WM_CTLCOLOR* message from a child control: static and list texts white on a transparent
     // background, edit texts white on dark grey, the dialog font, a dark grey brush.
     virtual HBRUSH controlColour(UINT message, HDC dc, HWND control);
+    // What a screen reader calls the dialog: the prompt it draws; empty where it draws none.
+    virtual std::wstring accessibleTitle() const { return {}; }
     // Messages the frame does not handle; FALSE leaves them to the system.
     virtual INT_PTR onOtherMessage(UINT, WPARAM, LPARAM) { return FALSE; }
+
+    // Screen readers learn what changed in the dialog's children (a control's new text).
+    void tellReaders() { accessible_.tellChanges(); }
 
     // Ends the dialog with `result`; the window is gone afterwards, so this is the handler's last step.
     void endDialog(int result);
@@ -91,6 +98,15 @@ private:
     void drawFrameButton(HDC dc, std::size_t button, bool over);
     void applyHover(const HoverUpdate& update);
 
+    // AccessibleSource: the shown child controls in creation order (each with its text), then OK
+    // and Cancel, whose default actions end the dialog as their clicks do.
+    HWND accessibleWindow() const override { return hwnd(); }
+    std::wstring accessibleName() const override { return accessibleTitle(); }
+    std::vector<AccessibleNode> accessibleChildren() const override;
+    void doDefaultAction(std::size_t child) override;
+    void focusChild(std::size_t child) override;
+    std::vector<HWND> shownControls() const;
+
     SkinImage backgroundImage_;
     std::wstring loadFailureCaption_;
     DialogLook look_;
@@ -106,4 +122,5 @@ private:
     HWND owner_ = nullptr;
     bool ownerDisabled_ = false;
     int modalResult_ = 0;
+    AccessibleWindow accessible_{static_cast<AccessibleSource&>(*this)};
 };

@@ -86,6 +86,7 @@ struct GdiObjectTraits {
 using UniqueBitmap = ScopedHandle<HBITMAP, GdiObjectTraits<HBITMAP>>;
 using UniqueFont = ScopedHandle<HFONT, GdiObjectTraits<HFONT>>;
 using UniqueBrush = ScopedHandle<HBRUSH, GdiObjectTraits<HBRUSH>>;
+using UniquePen = ScopedHandle<HPEN, GdiObjectTraits<HPEN>>;
 
 // A DC made with CreateCompatibleDC.
 struct MemoryDcTraits {

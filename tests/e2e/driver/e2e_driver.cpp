@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "access_commands.h"
 #include "app/win/app_messages.h"
 #include "assign_commands.h"
 #include "device_commands.h"
@@ -96,13 +97,17 @@ int usage() {
         "control-gone ID | dialog-shown ID | dialog-gone ID | dialog-text ID | dialog-enabled ID | "
         "dialog-item-point ID ITEM | message-box CAPTION | main-text [ID] | profiles-click X Y | "
         "profiles-type ID TEXT | profiles-items ID | profiles-select ID ITEM | file-dialog PATH | "
-        "front-window | front-window-close NAME\n");
+        "front-window | front-window-close NAME | acc-tree [dialog ID] | acc-focus [dialog ID] | "
+        "acc-do N [dialog ID]\n");
     return kUsage;
 }
 
 int run(const std::vector<std::wstring>& args) {
     if (args.empty()) {
         return usage();
+    }
+    if (const std::optional<int> handled = runAccessCommand(args)) {
+        return *handled;
     }
     if (const std::optional<int> handled = runDeviceCommand(args)) {
         return *handled;

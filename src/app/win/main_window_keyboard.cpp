@@ -1,0 +1,196 @@
+#include <windows.h>
+
+#include <algorithm>
+#include <array>
+
+#include "app/accessible_tree.h"
+#include "app/win/app_messages.h"
+#include "app/win/gorvik_dlg.h"
+#include "ui/win/bitmap_copy.h"
+#include "ui/win/win_geometry.h"
+
+namespace {
+
+// The focus mark: a dotted line in the skin's text colour, this many pixels outside the stop's
+// areas, so that it leaves what the skin draws inside them as it is.
+constexpr int kMarkGap = 2;
+
+// Edits and list boxes (the macro lists) use Space and the arrows themselves.
+bool usesKeysItself(HWND window) {
+    std::array<wchar_t, 16> name{};
+    if (GetClassNameW(window, name.data(), static_cast<int>(name.size())) <= 0) {
+        return false;
+    }
+    for (const wchar_t* kind : {L"Edit", L"ListBox"}) {
+        if (CompareStringOrdinal(name.data(), -1, kind, -1, TRUE) == CSTR_EQUAL) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::optional<FocusKey> focusKeyOf(UINT virtualKey) {
+    switch (virtualKey) {
+    case VK_SPACE:
+        return FocusKey::Space;
+    case VK_LEFT:
+        return FocusKey::Left;
+    case VK_RIGHT:
+        return FocusKey::Right;
+    case VK_UP:
+        return FocusKey::Up;
+    case VK_DOWN:
+        return FocusKey::Down;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+// Tab, Shift+Tab and Ctrl+Tab are the window's wherever its keyboard focus is; they bring the
+// keyboard back to the window itself from a control. Space and the arrows are the window's unless
+// an edit or a list box has them, so an edit or a macro list keeps its own keys; where a page's
+// drop-down list is open they move through that list.
+bool CGorvikDlg::takeKey(const MSG& message) {
+    PageFeature* page = shownPage();
+    if (message.message != WM_KEYDOWN || page == nullptr ||
+        (message.hwnd != hwnd() && !IsChild(hwnd(), message.hwnd))) {
+        return false;
+    }
+    const auto virtualKey = static_cast<UINT>(message.wParam);
+    if (virtualKey == VK_TAB) {
+        if (GetFocus() != hwnd()) {
+            SetFocus(hwnd());
+        }
+        const bool control = GetKeyState(VK_CONTROL) < 0;
+        const bool shift = GetKeyState(VK_SHIFT) < 0;
+        carryOut(keyboard_.key(control ? FocusKey::CtrlTab : shift ? FocusKey::ShiftTab : FocusKey::Tab));
+        return true;
+    }
+    if (usesKeysItself(message.hwnd)) {
+        return false;
+    }
+    if (page->keyInOpenList(virtualKey)) {
+        focusStateChanged();
+        return true;
+    }
+    const std::optional<FocusKey> key = focusKeyOf(virtualKey);
+    if (!key) {
+        return false;
+    }
+    const FocusAction action = keyboard_.key(*key);
+    carryOut(action);
+    return action.kind != FocusAction::Kind::None;
+}
+
+void CGorvikDlg::carryOut(const FocusAction& action) {
+    const std::optional<FocusStop> stop = keyboard_.focused();
+    switch (action.kind) {
+    case FocusAction::Kind::None:
+    case FocusAction::Kind::MoveMark:
+        break;
+    case FocusAction::Kind::Activate:
+        clickAt(action.point);
+        break;
+    case FocusAction::Kind::StepScale:
+        if (PageFeature* page = shownPage(); page != nullptr && stop) {
+            page->stepScale(*stop, action.step);
+        }
+        break;
+    case FocusAction::Kind::SwitchPage:
+        if (state_.pages.activePage == Page::Basic) {
+            buildAdvancedPage();
+        } else {
+            buildBasicPage();
+        }
+        break;
+    }
+    focusStateChanged();
+}
+
+void CGorvikDlg::keyboardFollowsPage() {
+    if (PageFeature* page = shownPage()) {
+        keyboard_.showPage(page->keyboardOrder());
+    }
+    focusStateChanged();
+}
+
+void CGorvikDlg::focusStateChanged() {
+    drawFocusMark();
+    accessible_.tellChanges();
+}
+
+void CGorvikDlg::drawFocusMark() {
+    if (canvas_.bitmap() == nullptr || !IsWindowVisible(hwnd())) {
+        focusMark_.reset();
+        return;
+    }
+    const Rect focused = keyboard_.focusedRect();
+    const Rect mark{focused.left - kMarkGap, focused.top - kMarkGap, focused.right + kMarkGap,
+                    focused.bottom + kMarkGap};
+    if (focusMark_ == mark) {
+        return;
+    }
+    WindowDc dc(hwnd());
+    if (focusMark_) {
+        copyBitmapToDc(dc.get(), canvas_.bitmap(), toRect(*focusMark_));
+        focusMark_.reset();
+    }
+    if (focused == Rect{}) {
+        return;
+    }
+    UniquePen pen(CreatePen(PS_DOT, 1, ui_.uiTextColor.colorRef()));
+    const HGDIOBJ oldPen = SelectObject(dc.get(), pen.get());
+    const HGDIOBJ oldBrush = SelectObject(dc.get(), GetStockObject(NULL_BRUSH));
+    SetBkMode(dc.get(), TRANSPARENT);
+    Rectangle(dc.get(), mark.left, mark.top, mark.right, mark.bottom);
+    SelectObject(dc.get(), oldBrush);
+    SelectObject(dc.get(), oldPen);
+    focusMark_ = mark;
+}
+
+std::wstring CGorvikDlg::accessibleName() const {
+    std::array<wchar_t, 256> title{};
+    if (GetWindowTextW(hwnd(), title.data(), static_cast<int>(title.size())) > 0) {
+        return title.data();
+    }
+    return texts_[state_.pages.activePage == Page::Advanced ? TextKey::AdvancedSettings
+                                                            : TextKey::BasicSettings];
+}
+
+std::vector<AccessibleNode> CGorvikDlg::accessibleChildren() const {
+    const Page shown = state_.pages.activePage;
+    const PageFeature* page = shown == Page::Basic      ? static_cast<const PageFeature*>(&basicPage_)
+                              : shown == Page::Advanced ? static_cast<const PageFeature*>(&advancedPage_)
+                                                        : nullptr;
+    return accessibleNodes(
+        keyboard_,
+        [&](const FocusStop& stop) {
+            const std::span<const FocusStop> frame = frameFocusOrder();
+            const bool frameStop = std::find(frame.begin(), frame.end(), stop) != frame.end();
+            return frameStop || page == nullptr ? describeFrameStop(stop, shown == Page::Advanced, texts_)
+                                                : page->describe(stop);
+        },
+        texts_);
+}
+
+void CGorvikDlg::doDefaultAction(std::size_t child) {
+    PostMessageW(hwnd(), kAccessibleActionMessage, child, 0);
+}
+
+INT_PTR CGorvikDlg::onAccessibleAction(std::size_t child) {
+    const std::span<const FocusStop> order = keyboard_.order();
+    if (child < order.size() && order[child].role != FocusRole::Slider) {
+        const Rect area = focusStopRect(order[child]);
+        clickAt({(area.left + area.right) / 2, (area.top + area.bottom) / 2});
+        focusStateChanged();
+    }
+    return result(0);
+}
+
+void CGorvikDlg::focusChild(std::size_t child) {
+    if (keyboard_.focusAt(child)) {
+        focusStateChanged();
+    }
+}
