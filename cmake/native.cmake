@@ -38,6 +38,24 @@ foreach(bench_source ${BENCH_SOURCES})
     target_link_libraries(${bench_name} PRIVATE gm_core)
 endforeach()
 
+# Each fuzz target, built here without libFuzzer, runs over its seeds and a fixed series of generated
+# inputs under the sanitizers (scripts/fuzz.sh builds the libFuzzer targets with clang).
+file(GLOB FUZZ_TARGET_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/fuzz/fuzz_*.cpp)
+foreach(fuzz_source ${FUZZ_TARGET_SOURCES})
+    get_filename_component(fuzz_name ${fuzz_source} NAME_WE)
+    add_executable(${fuzz_name}_replay ${fuzz_source} ${CMAKE_SOURCE_DIR}/tests/fuzz/replay_main.cpp
+                                       ${CMAKE_SOURCE_DIR}/src/cli/config_summary.cpp)
+    target_compile_options(${fuzz_name}_replay PRIVATE ${PROJECT_WARNINGS})
+    target_include_directories(${fuzz_name}_replay PRIVATE ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR}/tests/fuzz)
+    target_link_libraries(${fuzz_name}_replay PRIVATE gm_core)
+    set(fuzz_seeds ${CMAKE_SOURCE_DIR}/tests/fuzz/seeds/${fuzz_name})
+    if(IS_DIRECTORY ${fuzz_seeds})
+        add_test(NAME fuzz.${fuzz_name} COMMAND ${fuzz_name}_replay 1000 ${fuzz_seeds})
+    else()
+        add_test(NAME fuzz.${fuzz_name} COMMAND ${fuzz_name}_replay 1000)
+    endif()
+endforeach()
+
 file(GLOB_RECURSE CLI_TEST_SCRIPTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/cli/*.sh)
 foreach(cli_test ${CLI_TEST_SCRIPTS})
     get_filename_component(cli_test_name ${cli_test} NAME_WE)
