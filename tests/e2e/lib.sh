@@ -124,11 +124,25 @@ start_program() {
 }
 
 # The driver answers 0 (done), 1 (not so) or 2 (usage); any other code means it did not run to its
-# end (a crash, Wine failing to start it), which a scenario's own message would hide.
+# end (a crash), which a scenario's own message would hide. The driver marks its start in a file:
+# Wine now and then fails to start a program and ends with code 1 without a word; such a start is
+# tried again, up to three times, and said.
+driver_started="$work_dir/driver-started"
+# The same file as the driver names it: Wine's drive Z: is the root of the Linux file system.
+driver_started_windows="Z:${driver_started//\//\\}"
 driver() {
-    local code=0
-    wine "$driver_exe" "$@" || code=$?
-    [ "$code" -le 2 ] || echo "e2e_driver $* ended with code $code" >&2
+    local code attempt
+    for attempt in 1 2 3; do
+        code=0
+        rm -f "$driver_started"
+        GM_DRIVER_STARTED=$driver_started_windows wine "$driver_exe" "$@" || code=$?
+        [ "$code" -eq 0 ] || [ -e "$driver_started" ] || {
+            echo "e2e_driver $* did not start (attempt $attempt, code $code)" >&2
+            continue
+        }
+        [ "$code" -le 2 ] || echo "e2e_driver $* ended with code $code" >&2
+        return "$code"
+    done
     return "$code"
 }
 

@@ -258,6 +258,13 @@ int run(const std::vector<std::wstring>& args) {
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
+    // Tells the scenario that the driver itself started: Wine now and then fails to start a program
+    // and ends with code 1 without a word, which a scenario would take for the driver's "not so".
+    wchar_t mark[MAX_PATH];
+    if (GetEnvironmentVariableW(L"GM_DRIVER_STARTED", mark, MAX_PATH) - 1 < MAX_PATH - 1) {
+        CloseHandle(
+            CreateFileW(mark, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    }
     std::vector<std::wstring> args(argv + 1, argv + argc);
     return run(args);
 }
