@@ -79,7 +79,9 @@ INT_PTR CComboDialog::onOtherMessage(UINT message, WPARAM wParam, LPARAM) {
 }
 
 bool CComboDialog::preTranslateMessage(MSG& message) {
-    if (endsByShortcut(message)) {
+    // Alt+O ends the dialog as OK does, Alt+C as Cancel does.
+    if (const int command = shortcutCommandOf(message)) {
+        SendMessageW(hwnd(), WM_COMMAND, command, 0);
         return true;
     }
     if (message.message == WM_MOUSEMOVE) {
@@ -87,18 +89,4 @@ bool CComboDialog::preTranslateMessage(MSG& message) {
     }
     return captureDialogHoldsBack(CaptureDialog::ComboKey, keyMessageOf(message.message),
                                   static_cast<unsigned>(message.wParam));
-}
-
-bool CComboDialog::endsByShortcut(const MSG& message) {
-    switch (shortcutOf(message)) {
-    case CaptureShortcut::Ok:
-        onOk();
-        return true;
-    case CaptureShortcut::Cancel:
-        onCancel();
-        return true;
-    case CaptureShortcut::None:
-        break;
-    }
-    return false;
 }

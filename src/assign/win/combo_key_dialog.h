@@ -28,8 +28,6 @@ protected:
     INT_PTR onOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    // Alt+O ends the dialog as OK does, Alt+C as Cancel does.
-    bool endsByShortcut(const MSG& message);
     void onModifierPicked();
     void onKeyCaptured();
 

@@ -25,3 +25,17 @@ inline CaptureShortcut shortcutOf(const MSG& message) {
     return captureShortcut(keyMessageOf(message.message), static_cast<unsigned>(message.wParam),
                            (message.lParam & (1 << 29)) != 0);
 }
+
+// The dialog command of Alt+O (IDOK) or Alt+C (IDCANCEL) in a capture dialog's message filter; 0
+// for any other message.
+inline int shortcutCommandOf(const MSG& message) {
+    switch (shortcutOf(message)) {
+    case CaptureShortcut::Ok:
+        return IDOK;
+    case CaptureShortcut::Cancel:
+        return IDCANCEL;
+    case CaptureShortcut::None:
+        break;
+    }
+    return 0;
+}

@@ -45,23 +45,11 @@ INT_PTR CSingleDialog::onOtherMessage(UINT message, WPARAM, LPARAM) {
 }
 
 bool CSingleDialog::preTranslateMessage(MSG& message) {
-    if (endsByShortcut(message)) {
+    // Alt+O ends the dialog as OK does, Alt+C as Cancel does.
+    if (const int command = shortcutCommandOf(message)) {
+        SendMessageW(hwnd(), WM_COMMAND, command, 0);
         return true;
     }
     return captureDialogHoldsBack(CaptureDialog::SingleKey, keyMessageOf(message.message),
                                   static_cast<unsigned>(message.wParam));
-}
-
-bool CSingleDialog::endsByShortcut(const MSG& message) {
-    switch (shortcutOf(message)) {
-    case CaptureShortcut::Ok:
-        onOk();
-        return true;
-    case CaptureShortcut::Cancel:
-        onCancel();
-        return true;
-    case CaptureShortcut::None:
-        break;
-    }
-    return false;
 }
