@@ -46,7 +46,8 @@ std::vector<AccessibleNode> accessibleNodes(const KeyboardFocus& focus,
         AccessibleNode node{
             stop.role,           description.name,        description.value,         focusStopRect(stop),
             description.checked, description.unavailable, focus.focusedIndex() == i, {}};
-        if (stop.role != FocusRole::Slider) {
+        // A scale only moves with the arrows, and a field or a list takes its own keys.
+        if (stop.role != FocusRole::Slider && stop.control == 0) {
             node.defaultAction = texts[TextKey::AccessPress];
         }
         nodes.push_back(std::move(node));

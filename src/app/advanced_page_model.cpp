@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "app/page_control_ids.h"
+#include "app/page_control_layout.h"
 #include "app/page_paint.h"
 #include "settings/pointer_mapping.h"
 #include "assign/deleted_macro_buttons.h"
@@ -49,7 +51,8 @@ const AreaHandler<AdvancedPageModel> AdvancedPageModel::kAreaHandlers[] = {
 };
 
 // The pointer group (speed, precision, scroll lines, one screen, double-click, Default), then the
-// macro group's recording buttons, mouse-event list and macro buttons.
+// macro group: the list of macros, the list of the selected macro's lines, the recording buttons,
+// the name and loop-count fields, the mouse-event list and the macro buttons.
 constexpr FocusStop kAdvancedStops[] = {
     {100, HotArea::PointerSliderSegment, 1, FocusRole::Slider, TextKey::MouseSpeed},
     {101, HotArea::PrecisionCheckBox, 0, FocusRole::CheckBox, TextKey::EnhancePointerPrecision},
@@ -57,12 +60,28 @@ constexpr FocusStop kAdvancedStops[] = {
     {103, HotArea::OneScreenCheckBox, 0, FocusRole::CheckBox, TextKey::ScrollOneScreen},
     {104, HotArea::PointerSliderSegment, 3, FocusRole::Slider, TextKey::DoubleClickSpeed},
     {105, HotArea::PointerDefault, 0, FocusRole::Button, TextKey::PointerDefault},
-    {200, HotArea::RecordStart, 0, FocusRole::Button, TextKey::StartRecording},
-    {201, HotArea::RecordStop, 0, FocusRole::Button, TextKey::StopRecording},
-    {202, HotArea::MouseEventHeader, 0, FocusRole::ComboBox, TextKey::InsertMouseEventButton},
-    {203, HotArea::NewMacro, 0, FocusRole::Button, TextKey::New},
-    {204, HotArea::DeleteMacro, 0, FocusRole::Button, TextKey::Delete},
-    {205, HotArea::ConfirmMacro, 0, FocusRole::Button, TextKey::Confirm},
+    {200,
+     {},
+     0,
+     FocusRole::List,
+     TextKey::SelectMacroTitle,
+     page_control_id::kMacroListBox,
+     kMacroListBoxRect},
+    {201,
+     {},
+     0,
+     FocusRole::List,
+     TextKey::KeyPressSequence,
+     page_control_id::kEventListBox,
+     kEventListBoxRect},
+    {202, HotArea::RecordStart, 0, FocusRole::Button, TextKey::StartRecording},
+    {203, HotArea::RecordStop, 0, FocusRole::Button, TextKey::StopRecording},
+    {204, {}, 0, FocusRole::Edit, TextKey::MacroName, page_control_id::kMacroNameEdit, kMacroNameEditRect},
+    {205, {}, 0, FocusRole::Edit, TextKey::LoopTimes, page_control_id::kLoopTimesEdit, kLoopTimesEditRect},
+    {206, HotArea::MouseEventHeader, 0, FocusRole::ComboBox, TextKey::InsertMouseEventButton},
+    {207, HotArea::NewMacro, 0, FocusRole::Button, TextKey::New},
+    {208, HotArea::DeleteMacro, 0, FocusRole::Button, TextKey::Delete},
+    {209, HotArea::ConfirmMacro, 0, FocusRole::Button, TextKey::Confirm},
 };
 
 std::span<const FocusStop> AdvancedPageModel::keyboardOrder() {

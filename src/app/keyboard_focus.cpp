@@ -36,13 +36,14 @@ void KeyboardFocus::showPage(std::span<const FocusStop> pageStops) {
     order_.insert(order_.end(), pageStops.begin(), pageStops.end());
     std::stable_sort(order_.begin(), order_.end(),
                      [](const FocusStop& a, const FocusStop& b) { return a.place < b.place; });
-    focused_.reset();
+    std::optional<std::size_t> kept;
     if (before) {
-        const auto kept = std::find(order_.begin(), order_.end(), *before);
-        if (kept != order_.end()) {
-            focused_ = static_cast<std::size_t>(kept - order_.begin());
+        const auto found = std::find(order_.begin(), order_.end(), *before);
+        if (found != order_.end()) {
+            kept = static_cast<std::size_t>(found - order_.begin());
         }
     }
+    ring_.reset(order_.size(), kept);
 }
 
 FocusAction KeyboardFocus::key(FocusKey key) {
@@ -50,22 +51,14 @@ FocusAction KeyboardFocus::key(FocusKey key) {
     if (key == FocusKey::CtrlTab) {
         return {Kind::SwitchPage, {}, 0};
     }
-    if (order_.empty()) {
+    if (key == FocusKey::Tab || key == FocusKey::ShiftTab) {
+        return ring_.move(key == FocusKey::Tab) ? FocusAction{Kind::MoveMark, {}, 0} : FocusAction{};
+    }
+    const std::optional<FocusStop> focusedStop = focused();
+    if (!focusedStop || focusedStop->control != 0) {
         return {};
     }
-    const std::size_t count = order_.size();
-    if (key == FocusKey::Tab) {
-        focused_ = focused_ ? (*focused_ + 1) % count : 0;
-        return {Kind::MoveMark, {}, 0};
-    }
-    if (key == FocusKey::ShiftTab) {
-        focused_ = focused_ ? (*focused_ + count - 1) % count : count - 1;
-        return {Kind::MoveMark, {}, 0};
-    }
-    if (!focused_) {
-        return {};
-    }
-    const FocusStop& stop = order_[*focused_];
+    const FocusStop& stop = *focusedStop;
     if (stop.role == FocusRole::Slider) {
         switch (key) {
         case FocusKey::Right:
@@ -86,18 +79,37 @@ FocusAction KeyboardFocus::key(FocusKey key) {
 }
 
 std::optional<FocusStop> KeyboardFocus::focused() const {
-    if (!focused_) {
+    const std::optional<std::size_t> index = ring_.focused();
+    if (!index) {
         return std::nullopt;
     }
-    return order_[*focused_];
+    return order_[*index];
 }
 
 bool KeyboardFocus::focusAt(std::size_t index) {
-    if (index >= order_.size()) {
-        return false;
+    return ring_.focusAt(index, true);
+}
+
+void KeyboardFocus::clickedAt(Point p) {
+    for (const std::span<const HotAreaEntry> table :
+         {commonFrameAreas(), basicPageAreas(), advancedPageAreas()}) {
+        const std::optional<HotAreaEntry> hit = clickTargetAt(table, p);
+        for (std::size_t i = 0; hit && i < order_.size(); ++i) {
+            if (order_[i].covers(*hit)) {
+                ring_.focusAt(i, false);
+                return;
+            }
+        }
     }
-    focused_ = index;
-    return true;
+}
+
+void KeyboardFocus::controlFocused(int control) {
+    for (std::size_t i = 0; i < order_.size(); ++i) {
+        if (control != 0 && order_[i].control == control) {
+            ring_.focusAt(i, false);
+            return;
+        }
+    }
 }
 
 Rect KeyboardFocus::focusedRect() const {
@@ -106,6 +118,9 @@ Rect KeyboardFocus::focusedRect() const {
 }
 
 Rect focusStopRect(const FocusStop& stop) {
+    if (stop.control != 0) {
+        return stop.controlRect;
+    }
     std::optional<Rect> rect;
     for (const std::span<const HotAreaEntry> table :
          {commonFrameAreas(), basicPageAreas(), advancedPageAreas()}) {

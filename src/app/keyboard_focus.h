@@ -7,12 +7,14 @@
 
 #include "app/hot_area.h"
 #include "common/accessible_node.h"
+#include "common/focus_ring.h"
 #include "common/geometry.h"
 #include "lang/text_key.h"
 
 // One stop of the keyboard order: every hot area of kind `area` and number `index` (a scale's
-// positions are one stop). `place` is its place in the reading order of the whole window; the
-// frame's stops and the shown page's stops are merged by it.
+// positions are one stop), or a child control of the page (`control` its identifier, `controlRect`
+// where it stands) that takes the keys itself while it has the focus. `place` is its place in the
+// reading order of the whole window; the frame's stops and the shown page's stops are merged by it.
 struct FocusStop {
     uint16_t place = 0;
     HotArea area{};
@@ -20,8 +22,12 @@ struct FocusStop {
     FocusRole role = FocusRole::Button;
     // The text that names the area; nothing where the window shows none for it yet.
     std::optional<TextKey> name;
+    int control = 0;
+    Rect controlRect{};
 
-    bool covers(const HotAreaEntry& entry) const { return entry.area == area && entry.index == index; }
+    bool covers(const HotAreaEntry& entry) const {
+        return control == 0 && entry.area == area && entry.index == index;
+    }
     bool operator==(const FocusStop&) const = default;
 };
 
@@ -30,9 +36,6 @@ std::span<const FocusStop> frameFocusOrder();
 
 // The rectangle around all the areas of a stop (a scale's positions together).
 Rect focusStopRect(const FocusStop& stop);
-
-// The keys the main window passes on to the keyboard focus.
-enum class FocusKey : uint8_t { Tab, ShiftTab, Space, Left, Right, Up, Down, CtrlTab };
 
 // What a key makes the window do.
 struct FocusAction {
@@ -50,8 +53,7 @@ struct FocusAction {
 };
 
 // The keyboard focus of the main window: which stop has it, and what Tab, Shift+Tab, Space, the
-// arrows and Ctrl+Tab do. Tab and Shift+Tab go round the window's stops in reading order, wrapping
-// at either end; before the first Tab no stop has the focus.
+// arrows and Ctrl+Tab do (the ring's rules; a control stop takes Space and the arrows itself).
 class KeyboardFocus {
 public:
     // The shown page's stops; the focus leaves a stop of the page the window no longer shows.
@@ -60,13 +62,20 @@ public:
     std::optional<FocusStop> focused() const;
     // The window's stops in reading order, and the place of the focused one among them.
     std::span<const FocusStop> order() const { return order_; }
-    std::optional<std::size_t> focusedIndex() const { return focused_; }
+    std::optional<std::size_t> focusedIndex() const { return ring_.focused(); }
     // Gives the focus to stop `index` of order() (a screen reader's selection); false outside it.
     bool focusAt(std::size_t index);
-    // The rectangle the focus mark is drawn around: all the areas of the focused stop.
+    // A click at p gives the focus to the stop whose area takes it; elsewhere the focus stays.
+    void clickedAt(Point p);
+    // The page's control `control` took the keyboard focus (a click in it).
+    void controlFocused(int control);
+    // The rectangle around all the areas of the focused stop.
     Rect focusedRect() const;
+    // Where the focus mark is drawn: the focused stop's rectangle once the keyboard has moved the
+    // focus; empty before.
+    Rect markRect() const { return ring_.markShown() ? focusedRect() : Rect{}; }
 
 private:
     std::vector<FocusStop> order_;
-    std::optional<std::size_t> focused_;
+    FocusRing ring_;
 };

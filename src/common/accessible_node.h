@@ -18,6 +18,8 @@ enum class FocusRole : uint8_t {
     PageTab,     // shows its page
     Link,        // opens the maker's web address
     Text,        // a text the window shows, which takes no keys
+    Edit,        // a field the user types in; it takes the keys while it has the focus
+    List,        // a list of choices; it takes the arrows while it has the focus
 };
 
 // One accessible child of a skinned window as a screen reader sees it: its role and name in the UI

@@ -127,6 +127,10 @@ private:
     void keyboardFollowsPage();
     // Draws the focus mark onto the window where it is now, taking it away from where it was.
     void drawFocusMark();
+    // Gives the keys to the focused stop's control, or to the window for any other stop.
+    void giveKeysToFocusedStop();
+    // The focused stop's control while it is shown and enabled; nullptr for any other stop.
+    HWND focusedControl() const;
     // After anything that may change what the stops say: the mark and the reader's events.
     void focusStateChanged();
     void clickAt(Point p);

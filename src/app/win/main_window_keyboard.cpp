@@ -6,6 +6,7 @@
 #include "app/accessible_tree.h"
 #include "app/win/app_messages.h"
 #include "app/win/gorvik_dlg.h"
+#include "assign/win/window_text.h"
 #include "ui/win/bitmap_copy.h"
 #include "ui/win/win_geometry.h"
 
@@ -60,12 +61,22 @@ bool CGorvikDlg::takeKey(const MSG& message) {
     }
     const auto virtualKey = static_cast<UINT>(message.wParam);
     if (virtualKey == VK_TAB) {
-        if (GetFocus() != hwnd()) {
-            SetFocus(hwnd());
+        if (message.hwnd != hwnd()) {
+            // A control the user clicked in: Tab goes on from its stop.
+            keyboard_.controlFocused(GetDlgCtrlID(message.hwnd));
         }
         const bool control = GetKeyState(VK_CONTROL) < 0;
         const bool shift = GetKeyState(VK_SHIFT) < 0;
-        carryOut(keyboard_.key(control ? FocusKey::CtrlTab : shift ? FocusKey::ShiftTab : FocusKey::Tab));
+        const FocusKey key = control ? FocusKey::CtrlTab : shift ? FocusKey::ShiftTab : FocusKey::Tab;
+        FocusAction action = keyboard_.key(key);
+        // A control the page does not show now is passed over.
+        for (std::size_t tried = 0;
+             action.kind == FocusAction::Kind::MoveMark && focusedControl() == nullptr &&
+             keyboard_.focused()->control != 0 && tried < keyboard_.order().size();
+             ++tried) {
+            action = keyboard_.key(key);
+        }
+        carryOut(action);
         return true;
     }
     if (usesKeysItself(message.hwnd)) {
@@ -88,7 +99,9 @@ void CGorvikDlg::carryOut(const FocusAction& action) {
     const std::optional<FocusStop> stop = keyboard_.focused();
     switch (action.kind) {
     case FocusAction::Kind::None:
+        break;
     case FocusAction::Kind::MoveMark:
+        giveKeysToFocusedStop();
         break;
     case FocusAction::Kind::Activate:
         clickAt(action.point);
@@ -109,6 +122,21 @@ void CGorvikDlg::carryOut(const FocusAction& action) {
     focusStateChanged();
 }
 
+void CGorvikDlg::giveKeysToFocusedStop() {
+    // A control stop takes the keys itself; any other leaves them to the window.
+    const std::optional<FocusStop> stop = keyboard_.focused();
+    const HWND keys = stop && stop->control != 0 ? focusedControl() : hwnd();
+    if (keys != nullptr && GetFocus() != keys) {
+        SetFocus(keys);
+    }
+}
+
+HWND CGorvikDlg::focusedControl() const {
+    const std::optional<FocusStop> stop = keyboard_.focused();
+    const HWND control = stop && stop->control != 0 ? GetDlgItem(hwnd(), stop->control) : nullptr;
+    return control != nullptr && IsWindowVisible(control) && IsWindowEnabled(control) ? control : nullptr;
+}
+
 void CGorvikDlg::keyboardFollowsPage() {
     if (PageFeature* page = shownPage()) {
         keyboard_.showPage(page->keyboardOrder());
@@ -126,7 +154,7 @@ void CGorvikDlg::drawFocusMark() {
         focusMark_.reset();
         return;
     }
-    const Rect focused = keyboard_.focusedRect();
+    const Rect focused = keyboard_.markRect();
     const Rect mark{focused.left - kMarkGap, focused.top - kMarkGap, focused.right + kMarkGap,
                     focused.bottom + kMarkGap};
     if (focusMark_ == mark) {
@@ -169,8 +197,13 @@ std::vector<AccessibleNode> CGorvikDlg::accessibleChildren() const {
         [&](const FocusStop& stop) {
             const std::span<const FocusStop> frame = frameFocusOrder();
             const bool frameStop = std::find(frame.begin(), frame.end(), stop) != frame.end();
-            return frameStop || page == nullptr ? describeFrameStop(stop, shown == Page::Advanced, texts_)
-                                                : page->describe(stop);
+            StopDescription description = frameStop || page == nullptr
+                                              ? describeFrameStop(stop, shown == Page::Advanced, texts_)
+                                              : page->describe(stop);
+            if (stop.role == FocusRole::Edit) {
+                description.value = windowText(GetDlgItem(hwnd(), stop.control));
+            }
+            return description;
         },
         texts_);
 }
@@ -181,7 +214,7 @@ void CGorvikDlg::doDefaultAction(std::size_t child) {
 
 INT_PTR CGorvikDlg::onAccessibleAction(std::size_t child) {
     const std::span<const FocusStop> order = keyboard_.order();
-    if (child < order.size() && order[child].role != FocusRole::Slider) {
+    if (child < order.size() && order[child].role != FocusRole::Slider && order[child].control == 0) {
         const Rect area = focusStopRect(order[child]);
         clickAt({(area.left + area.right) / 2, (area.top + area.bottom) / 2});
         focusStateChanged();
@@ -191,6 +224,7 @@ INT_PTR CGorvikDlg::onAccessibleAction(std::size_t child) {
 
 void CGorvikDlg::focusChild(std::size_t child) {
     if (keyboard_.focusAt(child)) {
+        giveKeysToFocusedStop();
         focusStateChanged();
     }
 }

@@ -6,6 +6,8 @@
 #include "ui/win/win_geometry.h"
 
 INT_PTR CGorvikDlg::onLeftButtonDown(LPARAM position) {
+    // The keyboard focus goes where the user clicked, so that Tab goes on from there.
+    keyboard_.clickedAt(pointOf(position));
     clickAt(pointOf(position));
     focusStateChanged();
     // The system's own processing follows, as for every click.

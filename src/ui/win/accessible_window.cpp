@@ -25,6 +25,10 @@ LONG roleOf(FocusRole role) {
         return ROLE_SYSTEM_LINK;
     case FocusRole::Text:
         return ROLE_SYSTEM_STATICTEXT;
+    case FocusRole::Edit:
+        return ROLE_SYSTEM_TEXT;
+    case FocusRole::List:
+        return ROLE_SYSTEM_LIST;
     }
     return ROLE_SYSTEM_CLIENT;
 }

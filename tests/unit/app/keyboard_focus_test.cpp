@@ -5,6 +5,7 @@
 #include "app/advanced_page_model.h"
 #include "app/basic_page_model.h"
 #include "app/keyboard_focus.h"
+#include "app/page_control_ids.h"
 #include "settings/recording_pointer_system.h"
 
 namespace {
@@ -37,8 +38,10 @@ TEST(KeyboardOrder, EveryHotAreaOfEachTableHasExactlyOneStop) {
         std::set<uint16_t> places;
         for (const FocusStop& stop : page.stops) {
             EXPECT_TRUE(places.insert(stop.place).second) << page.name << " place " << stop.place;
-            EXPECT_FALSE(hotAreaRect(stop.area, stop.index, stop.role == FocusRole::Slider ? 1 : 0) == Rect{})
-                << page.name << " stop " << stop.place << " names no area";
+            const Rect area = stop.control != 0 ? stop.controlRect
+                                                : hotAreaRect(stop.area, stop.index,
+                                                              stop.role == FocusRole::Slider ? 1 : 0);
+            EXPECT_FALSE(area == Rect{}) << page.name << " stop " << stop.place << " names no area";
         }
     }
 }
@@ -57,6 +60,11 @@ TEST(KeyboardFocus, SpaceClicksInsideTheFocusedAreaAndArrowsStepOnlyScales) {
             lastPlace = stop.place;
             const FocusAction space = focus.key(FocusKey::Space);
             const FocusAction right = focus.key(FocusKey::Right);
+            if (stop.control != 0) {
+                EXPECT_EQ(space, FocusAction{}) << "a field or a list takes its own keys";
+                EXPECT_EQ(right, FocusAction{});
+                continue;
+            }
             if (stop.role == FocusRole::Slider) {
                 EXPECT_EQ(space.kind, Kind::None);
                 EXPECT_EQ(right, (FocusAction{Kind::StepScale, {}, 1}));
@@ -95,6 +103,40 @@ TEST(KeyboardFocus, KeysBeforeTheFirstTabAndAcrossAPageChange) {
     focus.showPage(BasicPageModel::keyboardOrder());
     EXPECT_FALSE(focus.focused()) << "the stop of the other page is gone";
     EXPECT_EQ(focus.focusedRect(), Rect{});
+}
+
+// A click moves the focus to what was clicked, without the mark a mouse user never sees; Tab goes
+// on from there and shows it.
+TEST(KeyboardFocus, FollowsClicksAndControlsWithoutShowingTheMark) {
+    KeyboardFocus focus;
+    focus.showPage(AdvancedPageModel::keyboardOrder());
+    const struct {
+        std::optional<Point> click;
+        int control;
+        HotArea focusedArea;
+        int focusedControl;
+    } kCases[] = {
+        {hotAreaRect(HotArea::NewMacro).topLeft(), 0, HotArea::NewMacro, 0},
+        {std::nullopt, page_control_id::kMacroNameEdit, HotArea{}, page_control_id::kMacroNameEdit},
+        {Point{1, 1}, 0, HotArea{}, page_control_id::kMacroNameEdit}, // outside every stop: the focus stays
+        {hotAreaRect(HotArea::Apply).topLeft(), 0, HotArea::Apply, 0},
+    };
+    for (const auto& c : kCases) {
+        if (c.click) {
+            focus.clickedAt(*c.click);
+        } else {
+            focus.controlFocused(c.control);
+        }
+        ASSERT_TRUE(focus.focused());
+        EXPECT_EQ(focus.focused()->control, c.focusedControl);
+        if (c.focusedControl == 0) {
+            EXPECT_EQ(focus.focused()->area, c.focusedArea);
+        }
+        EXPECT_EQ(focus.markRect(), Rect{});
+    }
+    focus.key(FocusKey::Tab);
+    EXPECT_EQ(focus.focused()->area, HotArea::Cancel) << "Tab goes on from the clicked Apply";
+    EXPECT_EQ(focus.markRect(), hotAreaRect(HotArea::Cancel));
 }
 
 TEST(KeyboardFocus, ArrowsMoveTheScalesWithinTheirEnds) {
