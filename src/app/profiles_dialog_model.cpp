@@ -98,6 +98,29 @@ Point optionTickAt(ProfilesDialogArea option) {
     return {area.left, area.top + (area.height() - kTickSize) / 2};
 }
 
+std::vector<DialogStop> profilesDialogKeyboardOrder() {
+    using Area = ProfilesDialogArea;
+    const auto stop = [](Area area, FocusRole role, int control = 0) {
+        return DialogStop{profilesDialogRect(area), role, control};
+    };
+    return withOkAndCancel({
+        stop(Area::ProfileList, FocusRole::List, kProfilesDialogProfileListId),
+        stop(Area::NameEdit, FocusRole::Edit, kProfilesDialogNameEditId),
+        stop(Area::SaveNew, FocusRole::Button),
+        stop(Area::Rename, FocusRole::Button),
+        stop(Area::Delete, FocusRole::Button),
+        stop(Area::Import, FocusRole::Button),
+        stop(Area::Export, FocusRole::Button),
+        stop(Area::ProgramList, FocusRole::List, kProfilesDialogProgramListId),
+        stop(Area::ProgramEdit, FocusRole::Edit, kProfilesDialogProgramEditId),
+        stop(Area::AddProgram, FocusRole::Button),
+        stop(Area::RunningPrograms, FocusRole::Button),
+        stop(Area::RemoveProgram, FocusRole::Button),
+        stop(Area::BalloonOption, FocusRole::CheckBox),
+        stop(Area::ArrivalOption, FocusRole::CheckBox),
+    });
+}
+
 Notice libraryNotice(const LibraryRefusal& refusal, const UiTexts& texts) {
     return warningNotice(refusal.detail.empty() ? texts[refusal.text]
                                                 : texts[refusal.text] + L"\n" + refusal.detail);

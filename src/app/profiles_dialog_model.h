@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/dialog_focus.h"
 #include "common/geometry.h"
 #include "lang/language.h"
 #include "lang/notice.h"
@@ -40,6 +41,17 @@ enum class ProfilesDialogArea {
 };
 
 Rect profilesDialogRect(ProfilesDialogArea area);
+
+// The identifiers of the dialog's controls.
+inline constexpr int kProfilesDialogProfileListId = 570;
+inline constexpr int kProfilesDialogNameEditId = 571;
+inline constexpr int kProfilesDialogProgramListId = 572;
+inline constexpr int kProfilesDialogProgramEditId = 573;
+inline constexpr int kProfilesDialogRunningListId = 574;
+
+// The profiles and their name field, the profile buttons, the programs and their field and buttons,
+// the two options, OK and Cancel.
+std::vector<DialogStop> profilesDialogKeyboardOrder();
 
 // The skin buttons of the dialog and their captions, in drawing order.
 struct ProfilesDialogButton {

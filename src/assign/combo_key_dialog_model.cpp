@@ -24,3 +24,14 @@ std::optional<ComboKeyEdit> ComboKeyDialogModel::onKeyCaptured(std::wstring_view
     (focus == ComboKeyEdit::First ? firstKey_ : secondKey_) = keyName;
     return focus;
 }
+
+std::vector<DialogStop> ComboKeyDialogModel::keyboardOrder() const {
+    return withOkAndCancel({dropDownStop(modifiers_.layout()),
+                            {dialog_layout::ComboKeyFirstKeyEdit, FocusRole::Edit, kComboFirstKeyEditId},
+                            {dialog_layout::ComboKeySecondKeyEdit, FocusRole::Edit, kComboSecondKeyEditId}});
+}
+
+ComboKeyDialogTexts comboKeyDialogTexts(const UiTexts& texts) {
+    return {texts[TextKey::CaptureDialogShortcuts], texts[TextKey::AccessModifierKey],
+            texts[TextKey::AccessFirstKey], texts[TextKey::AccessSecondKey]};
+}

@@ -20,11 +20,22 @@ inline constexpr int kComboSecondKeyEditId = 517;
 // The control that had the keyboard focus when a key was captured.
 enum class ComboKeyEdit { None, First, Second };
 
+// What the dialog says of its shortcuts, and what a screen reader calls its drop-down and fields.
+struct ComboKeyDialogTexts {
+    std::wstring shortcuts;
+    std::wstring modifier;
+    std::wstring firstKey;
+    std::wstring secondKey;
+};
+ComboKeyDialogTexts comboKeyDialogTexts(const UiTexts& texts);
+
 class ComboKeyDialogModel {
 public:
     ComboKeyDialogModel();
 
     const DialogDropDown& modifierList() const { return modifiers_; }
+    // The modifier drop-down, the two key fields, OK and Cancel.
+    std::vector<DialogStop> keyboardOrder() const;
     // The dialog's part of a left click: the modifier list opens or closes.
     DropDownClick click(Point p) { return modifiers_.click(p); }
     // The two key edits are disabled while the modifier list is open, so no key reaches them then.

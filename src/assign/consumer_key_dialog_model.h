@@ -31,6 +31,8 @@ public:
     ConsumerKeyDialogModel(ConsumerKeyDialog dialog, const UiTexts& texts);
 
     const DialogDropDown& list() const { return list_; }
+    // The drop-down, OK and Cancel.
+    std::vector<DialogStop> keyboardOrder() const { return withOkAndCancel({dropDownStop(list_.layout())}); }
     // The dialog's part of a left click: the list opens or closes. The wheel does not scroll it.
     DropDownClick click(Point p) { return list_.click(p); }
     // An item picked in the open list; the display shows its text. Returns whether taken.

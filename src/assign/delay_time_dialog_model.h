@@ -1,7 +1,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "common/dialog_focus.h"
 #include "common/dialog_layout.h"
 #include "lang/language.h"
 
@@ -24,6 +26,11 @@ public:
     // What OK hands back: the text as typed (empty at first) and its leading number (0 for none).
     const std::wstring& delayText() const { return text_; }
     int delayValue() const;
+
+    // The delay field, OK and Cancel.
+    static std::vector<DialogStop> keyboardOrder() {
+        return withOkAndCancel({{dialog_layout::DelayTimeDelayEdit, FocusRole::Edit, kDelayEditId}});
+    }
 
 private:
     std::wstring text_;

@@ -35,3 +35,7 @@ int dropDownWheelLines(int wheelDelta, bool listOpen) {
     constexpr int kLinesPerNotch = 3;
     return wheelDelta > 0 ? -kLinesPerNotch : kLinesPerNotch;
 }
+
+DialogStop dropDownStop(const DropDownLayout& layout) {
+    return {layout.clickArea, FocusRole::ComboBox, layout.displayId};
+}

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "common/dialog_focus.h"
 #include "common/geometry.h"
 
 // Where a function dialog's drop-down stands: a sunken static showing the choice, the area a click
@@ -17,6 +18,10 @@ struct DropDownLayout {
     int listId = 0;
     Rect list;
 };
+
+// A drop-down as a stop of its dialog's keyboard order: Space on its click area opens and closes the
+// list, its display shows the value.
+DialogStop dropDownStop(const DropDownLayout& layout);
 
 // What a left click on the dialog did to the list, before the OK and Cancel test.
 enum class DropDownClick { None, Opened, Closed };

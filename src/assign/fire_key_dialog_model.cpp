@@ -26,7 +26,7 @@ std::optional<uint8_t> numberInRange(std::wstring_view text, int low, int high) 
 
 FireKeyDialogTexts fireKeyDialogTexts(const UiTexts& texts) {
     return {texts[TextKey::FireSpeedCaption], texts[TextKey::FireTimesCaption], texts[TextKey::FireSpeedNote],
-            texts[TextKey::FireTimesNote]};
+            texts[TextKey::FireTimesNote], texts[TextKey::FireKey]};
 }
 
 FireKeyDialogModel::FireKeyDialogModel()
@@ -54,4 +54,10 @@ FunctionChoice FireKeyDialogModel::choice(const UiTexts& texts) const {
     return fireKeyChoice(texts, static_cast<int>(keys_.position()), keyName(),
                          numberInRange(speedText_, kFireSpeedMin, kFireSpeedMax).value_or(kFireSpeedMin),
                          numberInRange(timesText_, 0, kFireTimesMax).value_or(kFireTimesDefault));
+}
+
+std::vector<DialogStop> FireKeyDialogModel::keyboardOrder() const {
+    return withOkAndCancel({dropDownStop(keys_.layout()),
+                            {dialog_layout::FireKeySpeedEdit, FocusRole::Edit, kFireSpeedEditId},
+                            {dialog_layout::FireKeyTimesEdit, FocusRole::Edit, kFireTimesEditId}});
 }

@@ -29,6 +29,7 @@ struct FireKeyDialogTexts {
     std::wstring timesCaption;
     std::wstring speedNote;
     std::wstring timesNote;
+    std::wstring keyListName; // what a screen reader calls the key drop-down
 };
 FireKeyDialogTexts fireKeyDialogTexts(const UiTexts& texts);
 
@@ -37,6 +38,8 @@ public:
     FireKeyDialogModel();
 
     const DialogDropDown& keyList() const { return keys_; }
+    // The key drop-down, the speed and times fields, OK and Cancel.
+    std::vector<DialogStop> keyboardOrder() const;
     // The dialog's part of a left click: the key list opens or closes.
     DropDownClick click(Point p) { return keys_.click(p); }
     // Both edits are disabled while the key list is open.

@@ -44,3 +44,17 @@ bool AltShortcutGate::holdsBack(unsigned virtualKey, bool altHeld, bool release)
     }
     return false;
 }
+
+OneKeyField::Step OneKeyField::onKeyEvent(unsigned virtualKey, bool released) {
+    if (!released) {
+        if (pressed_ == 0) {
+            pressed_ = virtualKey;
+        }
+        return Step::Take;
+    }
+    if (virtualKey != pressed_) {
+        return Step::Ignore;
+    }
+    pressed_ = 0;
+    return Step::TakeAndMoveOn;
+}

@@ -49,6 +49,21 @@ inline constexpr Rect kCaptureShortcutsRect{20, 228, 356, 246};
 // The shortcut a key message of the dialog's filter is: O or C pressed while Alt is held.
 CaptureShortcut captureShortcut(KeyMessage message, unsigned virtualKey, bool altHeld);
 
+// In keyboard use a combo key field takes one key: the key pressed in it is taken at its press and
+// again at its release, after which the focus moves on to the next stop (Tab is a key like any
+// other there). The release of a key pressed before the field had the focus, such as the Tab that
+// brought the focus there, is not taken.
+class OneKeyField {
+public:
+    enum class Step { Ignore, Take, TakeAndMoveOn };
+    Step onKeyEvent(unsigned virtualKey, bool released);
+    // The field took the focus.
+    void reset() { pressed_ = 0; }
+
+private:
+    unsigned pressed_ = 0;
+};
+
 // Which key events the hook leaves uncaptured so that Alt+O and Alt+C never show as the captured
 // key: the press of Alt waits for its release, which is captured (Alt on its own, or after a chord
 // of other keys, shows "Alt" as before) unless O or C was pressed with it; O and C with Alt held are

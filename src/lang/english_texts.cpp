@@ -147,6 +147,10 @@ constexpr TextEntry kEnglishEntries[] = {
     {TextKey::AccessDpiStageOn, L"DPI stage {} on"},
     {TextKey::AccessDpiStageColour, L"DPI stage {} colour"},
     {TextKey::AccessPress, L"Press"},
+    {TextKey::AccessModifierKey, L"Modifier key"},
+    {TextKey::AccessFirstKey, L"First key"},
+    {TextKey::AccessSecondKey, L"Second key"},
+    {TextKey::AccessProgramName, L"Program name"},
     {TextKey::CaptureDialogShortcuts, L"Alt+O: OK    Alt+C: Cancel"},
     // Profiles: refusals of the Profiles folder and the switch balloon
     {TextKey::ProfileNameNotAllowed,

@@ -152,6 +152,10 @@ constexpr TextEntry kGermanEntries[] = {
     {TextKey::AccessDpiStageOn, L"DPI-Stufe {} ein"},
     {TextKey::AccessDpiStageColour, L"DPI-Stufe {} Farbe"},
     {TextKey::AccessPress, L"Drücken"},
+    {TextKey::AccessModifierKey, L"Zusatztaste"},
+    {TextKey::AccessFirstKey, L"Erste Taste"},
+    {TextKey::AccessSecondKey, L"Zweite Taste"},
+    {TextKey::AccessProgramName, L"Programmname"},
     {TextKey::CaptureDialogShortcuts, L"Alt+O: OK    Alt+C: Abbrechen"},
     // Profiles: refusals of the Profiles folder and the switch balloon
     {TextKey::ProfileNameNotAllowed,

@@ -144,6 +144,10 @@ constexpr TextEntry kSimplifiedChineseEntries[] = {
     {TextKey::AccessDpiStageOn, L"DPI 档位 {} 启用"},
     {TextKey::AccessDpiStageColour, L"DPI 档位 {} 颜色"},
     {TextKey::AccessPress, L"按下"},
+    {TextKey::AccessModifierKey, L"修饰键"},
+    {TextKey::AccessFirstKey, L"第一个键"},
+    {TextKey::AccessSecondKey, L"第二个键"},
+    {TextKey::AccessProgramName, L"程序名称"},
     {TextKey::CaptureDialogShortcuts, L"Alt+O：确定    Alt+C：取消"},
     // Profiles: refusals of the Profiles folder and the switch balloon
     {TextKey::ProfileNameNotAllowed, L"配置文件名称不能为空，不能以空格开头或结尾，不能以句点结尾，不能包含 "

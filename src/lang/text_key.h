@@ -154,6 +154,11 @@ enum class TextKey : std::size_t {
     AccessDpiStageOn,
     AccessDpiStageColour,
     AccessPress,
+    // The fields and drop-downs of the skinned dialogs whose labels only the background image shows
+    AccessModifierKey,
+    AccessFirstKey,
+    AccessSecondKey,
+    AccessProgramName,
     // The key-capture dialogs' way to OK and Cancel that no captured key can be mistaken for
     CaptureDialogShortcuts,
 

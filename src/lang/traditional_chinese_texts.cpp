@@ -146,6 +146,10 @@ constexpr TextEntry kTraditionalChineseEntries[] = {
     {TextKey::AccessDpiStageOn, L"DPI 檔位 {} 啟用"},
     {TextKey::AccessDpiStageColour, L"DPI 檔位 {} 顏色"},
     {TextKey::AccessPress, L"按下"},
+    {TextKey::AccessModifierKey, L"修飾鍵"},
+    {TextKey::AccessFirstKey, L"第一個鍵"},
+    {TextKey::AccessSecondKey, L"第二個鍵"},
+    {TextKey::AccessProgramName, L"程式名稱"},
     {TextKey::CaptureDialogShortcuts, L"Alt+O：確定    Alt+C：取消"},
     // Profiles: refusals of the Profiles folder and the switch balloon
     {TextKey::ProfileNameNotAllowed, L"設定檔名稱不能為空，不能以空格開頭或結尾，不能以句點結尾，不能包含 \\ "

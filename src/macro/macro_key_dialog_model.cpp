@@ -1,6 +1,7 @@
 #include "macro/macro_key_dialog_model.h"
 
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -55,4 +56,12 @@ std::optional<int> MacroKeyDialogModel::chooseRepeatMode(int mode) {
 FunctionChoice MacroKeyDialogModel::choice(const UiTexts& texts) const {
     return macroKeyChoice(texts, static_cast<uint8_t>(macros_.position()),
                           static_cast<uint8_t>(repeatMode_ - 1), macroName());
+}
+
+std::vector<DialogStop> MacroKeyDialogModel::keyboardOrder() {
+    std::vector<DialogStop> stops{dropDownStop(kMacroKeyListLayout)};
+    for (const Rect& tick : kRepeatTickBoxes) {
+        stops.push_back({tick, FocusRole::RadioButton, 0});
+    }
+    return withOkAndCancel(std::move(stops));
 }

@@ -39,6 +39,8 @@ public:
     explicit MacroKeyDialogModel(MacroStore& store);
 
     const DialogDropDown& macroList() const { return macros_; }
+    // The macro drop-down, the three repeat options, OK and Cancel.
+    static std::vector<DialogStop> keyboardOrder();
     MacroKeyDialogClick click(Point p);
     // Lines the open list scrolls for one wheel notch (0 while it is closed).
     int wheelLines(int wheelDelta) const { return dropDownWheelLines(wheelDelta, macros_.open()); }

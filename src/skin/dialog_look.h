@@ -26,4 +26,6 @@ struct DialogLook {
     FontSpec font;           // the dialog creates and owns a font of this kind
     TextColour textColour;   // the UI text colour, for the frame buttons' captions
     DialogButtonCaptions captions;
+    // What a screen reader calls the default action of an area the dialog draws ("Press").
+    std::wstring pressAction{};
 };

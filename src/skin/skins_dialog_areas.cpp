@@ -31,3 +31,8 @@ Rect skinsDialogRect(SkinsDialogArea area) {
     }
     return {};
 }
+
+std::vector<DialogStop> skinsDialogKeyboardOrder() {
+    return withOkAndCancel({{dialog_layout::SkinsColourSwatch, FocusRole::Button, kSkinsDialogColourSwatchId},
+                            {dialog_layout::SkinsSkinHeader, FocusRole::ComboBox, kSkinsDialogSkinNameId}});
+}

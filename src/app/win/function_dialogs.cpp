@@ -38,7 +38,7 @@ std::optional<FunctionChoice> runFunctionDialog(HWND owner, const DialogLook& lo
         return choiceOf(singleDialog, owner, texts);
     }
     case FunctionDialog::ComboKey: {
-        CComboDialog comboDialog(look, texts[TextKey::CaptureDialogShortcuts]);
+        CComboDialog comboDialog(look, comboKeyDialogTexts(texts));
         return choiceOf(comboDialog, owner, texts);
     }
     case FunctionDialog::MacroKey:

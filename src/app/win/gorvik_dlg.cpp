@@ -115,7 +115,7 @@ INT_PTR CGorvikDlg::onEraseBackground(HDC dc) {
     RECT client{};
     GetClientRect(hwnd(), &client);
     copyBitmapToDc(dc, canvas_.bitmap(), client);
-    focusMark_.reset();
+    focusMark_.forget();
     drawFocusMark();
     return result(TRUE);
 }

@@ -37,6 +37,7 @@
 #include "skin/win/skin_canvas.h"
 #include "ui/win/accessible_window.h"
 #include "ui/win/dialog.h"
+#include "ui/win/focus_mark.h"
 #include "ui/win/scoped_handle.h"
 
 // The main window: a skinned dialog without caption or taskbar button that lives behind the
@@ -251,6 +252,6 @@ private:
     MainWindowControlColours controlColours_;
     KeyboardFocus keyboard_;
     // Where the focus mark was drawn onto the window, to be taken away from.
-    std::optional<Rect> focusMark_;
+    FocusMark focusMark_;
     AccessibleWindow accessible_{static_cast<AccessibleSource&>(*this)};
 };

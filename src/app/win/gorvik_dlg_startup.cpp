@@ -185,7 +185,7 @@ void CGorvikDlg::readSkinAndColour() {
 DialogLook CGorvikDlg::dialogLook() const {
     const WindowsVersion version = fontWindowsVersion();
     return {ui_.skinFolderPath, chooseDialogFont(ui_.languageCode, version.major, version.minor),
-            ui_.uiTextColor, dialogButtonCaptions(texts_)};
+            ui_.uiTextColor, dialogButtonCaptions(texts_), texts_[TextKey::AccessPress]};
 }
 
 void CGorvikDlg::createFonts() {

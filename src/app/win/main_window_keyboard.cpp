@@ -7,14 +7,8 @@
 #include "app/win/app_messages.h"
 #include "app/win/gorvik_dlg.h"
 #include "assign/win/window_text.h"
-#include "ui/win/bitmap_copy.h"
-#include "ui/win/win_geometry.h"
 
 namespace {
-
-// The focus mark: a dotted line in the skin's text colour, this many pixels outside the stop's
-// areas, so that it leaves what the skin draws inside them as it is.
-constexpr int kMarkGap = 2;
 
 // Edits and list boxes (the macro lists) use Space and the arrows themselves.
 bool usesKeysItself(HWND window) {
@@ -151,31 +145,10 @@ void CGorvikDlg::focusStateChanged() {
 
 void CGorvikDlg::drawFocusMark() {
     if (canvas_.bitmap() == nullptr || !IsWindowVisible(hwnd())) {
-        focusMark_.reset();
+        focusMark_.forget();
         return;
     }
-    const Rect focused = keyboard_.markRect();
-    const Rect mark{focused.left - kMarkGap, focused.top - kMarkGap, focused.right + kMarkGap,
-                    focused.bottom + kMarkGap};
-    if (focusMark_ == mark) {
-        return;
-    }
-    WindowDc dc(hwnd());
-    if (focusMark_) {
-        copyBitmapToDc(dc.get(), canvas_.bitmap(), toRect(*focusMark_));
-        focusMark_.reset();
-    }
-    if (focused == Rect{}) {
-        return;
-    }
-    UniquePen pen(CreatePen(PS_DOT, 1, ui_.uiTextColor.colorRef()));
-    const HGDIOBJ oldPen = SelectObject(dc.get(), pen.get());
-    const HGDIOBJ oldBrush = SelectObject(dc.get(), GetStockObject(NULL_BRUSH));
-    SetBkMode(dc.get(), TRANSPARENT);
-    Rectangle(dc.get(), mark.left, mark.top, mark.right, mark.bottom);
-    SelectObject(dc.get(), oldBrush);
-    SelectObject(dc.get(), oldPen);
-    focusMark_ = mark;
+    focusMark_.moveTo(hwnd(), canvas_.bitmap(), keyboard_.markRect(), ui_.uiTextColor.colorRef());
 }
 
 std::wstring CGorvikDlg::accessibleName() const {

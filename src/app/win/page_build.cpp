@@ -97,6 +97,6 @@ void CGorvikDlg::drawIntoCanvas(const std::vector<PaintElement>& elements) {
         drawPaintPlan(painter.dc(), elements, paintResources());
     }
     // The whole client area reached the window without the mark.
-    focusMark_.reset();
+    focusMark_.forget();
     drawFocusMark();
 }

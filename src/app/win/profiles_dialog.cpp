@@ -279,7 +279,37 @@ INT_PTR CProfilesDialog::onOtherMessage(UINT message, WPARAM wParam, LPARAM) {
     return FALSE;
 }
 
-bool CProfilesDialog::preTranslateMessage(MSG& message) {
+std::wstring CProfilesDialog::stopName(const DialogStop& stop) const {
+    using Area = ProfilesDialogArea;
+    const std::pair<Area, TextKey> named[] = {
+        {Area::ProfileList, TextKey::Profiles},
+        {Area::NameEdit, TextKey::ProfileNameCaption},
+        {Area::ProgramList, TextKey::ProfilePrograms},
+        {Area::ProgramEdit, TextKey::AccessProgramName},
+        {Area::BalloonOption, TextKey::ProfileSwitchBalloonOption},
+        {Area::ArrivalOption, TextKey::ApplyOnConnect},
+    };
+    for (const auto& [area, text] : named) {
+        if (stop.area == profilesDialogRect(area)) {
+            return texts_[text];
+        }
+    }
+    for (const ProfilesDialogButton& button : profilesDialogButtons()) {
+        if (stop.area == profilesDialogRect(button.area)) {
+            return texts_[button.caption];
+        }
+    }
+    return SkinnedSubDialog::stopName(stop);
+}
+
+bool CProfilesDialog::stopChecked(const DialogStop& stop) const {
+    return (stop.area == profilesDialogRect(ProfilesDialogArea::BalloonOption) &&
+            model_.options().switchBalloon) ||
+           (stop.area == profilesDialogRect(ProfilesDialogArea::ArrivalOption) &&
+            model_.options().sendOnArrival);
+}
+
+bool CProfilesDialog::filterMessage(MSG& message) {
     if (message.message == WM_MOUSEMOVE) {
         selectListItemUnderPointer(runningList_.get());
     }

@@ -17,11 +17,11 @@
 class CProfilesDialog : public SkinnedSubDialog {
 public:
     // Control identifiers.
-    static constexpr int kProfileListId = 570;
-    static constexpr int kNameEditId = 571;
-    static constexpr int kProgramListId = 572;
-    static constexpr int kProgramEditId = 573;
-    static constexpr int kRunningListId = 574;
+    static constexpr int kProfileListId = kProfilesDialogProfileListId;
+    static constexpr int kNameEditId = kProfilesDialogNameEditId;
+    static constexpr int kProgramListId = kProfilesDialogProgramListId;
+    static constexpr int kProgramEditId = kProfilesDialogProgramEditId;
+    static constexpr int kRunningListId = kProfilesDialogRunningListId;
 
     // `current` is the configuration in use, which "Save as new" saves.
     CProfilesDialog(DialogLook look, const UiTexts& texts, ProfileLibrary& library,
@@ -29,9 +29,12 @@ public:
 
     const ProfilesDialogModel& model() const { return model_; }
 
-    bool preTranslateMessage(MSG& message) override;
-
 protected:
+    bool filterMessage(MSG& message) override;
+    std::vector<DialogStop> keyboardOrder() const override { return profilesDialogKeyboardOrder(); }
+    HWND openList() const override { return runningList_.get(); }
+    std::wstring stopName(const DialogStop& stop) const override;
+    bool stopChecked(const DialogStop& stop) const override;
     void createControls() override;
     void paintOwnContent(HDC dc) override;
     void onClick(Point p) override;

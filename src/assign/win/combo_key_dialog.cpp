@@ -6,13 +6,13 @@
 #include "skin/win/list_hover.h"
 #include "ui/win/win_geometry.h"
 
-CComboDialog::CComboDialog(DialogLook look, std::wstring shortcuts)
+CComboDialog::CComboDialog(DialogLook look, ComboKeyDialogTexts texts)
     : SkinnedSubDialog(SkinImage::ComboKeyDialog, kComboKeyDialogLoadFailure, std::move(look)),
-      shortcuts_(std::move(shortcuts)), modifiers_(*this, model_.modifierList()) {}
+      texts_(std::move(texts)), modifiers_(*this, model_.modifierList()) {}
 
 void CComboDialog::paintOwnContent(HDC dc) {
     RECT shortcuts = toRect(kCaptureShortcutsRect);
-    DrawTextW(dc, shortcuts_.c_str(), static_cast<int>(shortcuts_.size()), &shortcuts,
+    DrawTextW(dc, texts_.shortcuts.c_str(), static_cast<int>(texts_.shortcuts.size()), &shortcuts,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }
 
@@ -43,8 +43,29 @@ void CComboDialog::onModifierPicked() {
     }
 }
 
+std::wstring CComboDialog::stopName(const DialogStop& stop) const {
+    if (stop.area == dialog_layout::ComboKeyFirstKeyEdit) {
+        return texts_.firstKey;
+    }
+    if (stop.area == dialog_layout::ComboKeySecondKeyEdit) {
+        return texts_.secondKey;
+    }
+    if (stop.role == FocusRole::ComboBox) {
+        return texts_.modifier;
+    }
+    return SkinnedSubDialog::stopName(stop);
+}
+
 void CComboDialog::onKeyCaptured() {
     const HWND focus = GetFocus();
+    OneKeyField::Step step = OneKeyField::Step::Take;
+    if (keyboardInUse() && capturesKeys(focus)) {
+        const CapturedKeyEvent event = LastCapturedKeyEvent(CaptureDialog::ComboKey);
+        step = oneKey_.onKeyEvent(event.virtualKey, event.released);
+    }
+    if (step == OneKeyField::Step::Ignore) {
+        return;
+    }
     const ComboKeyEdit focused = focus == firstKeyEdit_    ? ComboKeyEdit::First
                                  : focus == secondKeyEdit_ ? ComboKeyEdit::Second
                                                            : ComboKeyEdit::None;
@@ -57,6 +78,9 @@ void CComboDialog::onKeyCaptured() {
     const HWND edit = first ? firstKeyEdit_ : secondKeyEdit_;
     SetWindowTextW(edit, (first ? model_.firstKeyName() : model_.secondKeyName()).c_str());
     InvalidateRect(edit, nullptr, TRUE);
+    if (step == OneKeyField::Step::TakeAndMoveOn) {
+        moveFocus(true);
+    }
 }
 
 INT_PTR CComboDialog::onOtherMessage(UINT message, WPARAM wParam, LPARAM) {
@@ -69,6 +93,9 @@ INT_PTR CComboDialog::onOtherMessage(UINT message, WPARAM wParam, LPARAM) {
             onModifierPicked();
             return TRUE;
         }
+        if (HIWORD(wParam) == EN_SETFOCUS) {
+            oneKey_.reset();
+        }
         return FALSE;
     case WM_DESTROY:
         capture_.remove();
@@ -78,7 +105,7 @@ INT_PTR CComboDialog::onOtherMessage(UINT message, WPARAM wParam, LPARAM) {
     }
 }
 
-bool CComboDialog::preTranslateMessage(MSG& message) {
+bool CComboDialog::filterMessage(MSG& message) {
     // Alt+O ends the dialog as OK does, Alt+C as Cancel does.
     if (const int command = shortcutCommandOf(message)) {
         SendMessageW(hwnd(), WM_COMMAND, command, 0);

@@ -11,16 +11,20 @@
 // while that edit has the focus. After OK the caller takes choice(texts).
 class CComboDialog : public SkinnedSubDialog {
 public:
-    // `shortcuts` says on the dialog how Alt+O and Alt+C complete and cancel it.
-    explicit CComboDialog(DialogLook look, std::wstring shortcuts = {});
+    // `texts` say on the dialog how Alt+O and Alt+C complete and cancel it, and name its stops.
+    explicit CComboDialog(DialogLook look, ComboKeyDialogTexts texts = {});
 
     FunctionChoice choice(const UiTexts& texts) const { return model_.choice(texts); }
 
+protected:
     // Enter and Escape are held back from the dialog manager so that they can be captured, Alt+O
     // and Alt+C are OK and Cancel; the pointer over the open list selects the item under it.
-    bool preTranslateMessage(MSG& message) override;
-
-protected:
+    bool filterMessage(MSG& message) override;
+    std::vector<DialogStop> keyboardOrder() const override { return model_.keyboardOrder(); }
+    // The key fields capture every key, Tab too.
+    bool capturesKeys(HWND focus) const override { return focus == firstKeyEdit_ || focus == secondKeyEdit_; }
+    HWND openList() const override { return modifiers_.list(); }
+    std::wstring stopName(const DialogStop& stop) const override;
     void createControls() override;
     void paintOwnContent(HDC dc) override;
     void onClick(Point p) override;
@@ -31,7 +35,9 @@ private:
     void onModifierPicked();
     void onKeyCaptured();
 
-    std::wstring shortcuts_;
+    ComboKeyDialogTexts texts_;
+    // In keyboard use each key field takes one key and hands the focus on.
+    OneKeyField oneKey_;
     ComboKeyDialogModel model_;
     DropDownControls modifiers_;
     HWND firstKeyEdit_ = nullptr;

@@ -18,7 +18,8 @@ const wchar_t* loadFailureOf(ConsumerKeyDialog dialog) {
 
 ConsumerKeyDialogView::ConsumerKeyDialogView(ConsumerKeyDialog dialog, DialogLook look, const UiTexts& texts)
     : SkinnedSubDialog(backgroundOf(dialog), loadFailureOf(dialog), std::move(look)), model_(dialog, texts),
-      list_(*this, model_.list()) {}
+      list_(*this, model_.list()),
+      listName_(texts[dialog == ConsumerKeyDialog::Multimedia ? TextKey::Multimedia : TextKey::Windows]) {}
 
 void ConsumerKeyDialogView::createControls() {
     list_.create(0);
@@ -45,7 +46,7 @@ INT_PTR ConsumerKeyDialogView::onOtherMessage(UINT message, WPARAM wParam, LPARA
     return TRUE;
 }
 
-bool ConsumerKeyDialogView::preTranslateMessage(MSG& message) {
+bool ConsumerKeyDialogView::filterMessage(MSG& message) {
     if (message.message == WM_MOUSEMOVE) {
         selectListItemUnderPointer(list_.list());
     }

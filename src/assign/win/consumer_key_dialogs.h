@@ -10,12 +10,16 @@
 // The background image carries their labels. After OK the caller takes choice(texts).
 class ConsumerKeyDialogView : public SkinnedSubDialog {
 public:
-    // The pointer over the open list selects the item under it.
-    bool preTranslateMessage(MSG& message) override;
-
     FunctionChoice choice(const UiTexts& texts) const { return model_.choice(texts); }
 
 protected:
+    // The pointer over the open list selects the item under it.
+    bool filterMessage(MSG& message) override;
+    std::vector<DialogStop> keyboardOrder() const override { return model_.keyboardOrder(); }
+    HWND openList() const override { return list_.list(); }
+    std::wstring stopName(const DialogStop& stop) const override {
+        return stop.role == FocusRole::ComboBox ? listName_ : SkinnedSubDialog::stopName(stop);
+    }
     ConsumerKeyDialogView(ConsumerKeyDialog dialog, DialogLook look, const UiTexts& texts);
 
     void createControls() override;
@@ -26,6 +30,7 @@ protected:
 private:
     ConsumerKeyDialogModel model_;
     DropDownControls list_;
+    std::wstring listName_;
 };
 
 class CMediaDialog : public ConsumerKeyDialogView {

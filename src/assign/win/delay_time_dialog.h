@@ -19,6 +19,10 @@ public:
     int delayValue() const { return model_.delayValue(); }
 
 protected:
+    std::vector<DialogStop> keyboardOrder() const override { return DelayTimeDialogModel::keyboardOrder(); }
+    std::wstring stopName(const DialogStop& stop) const override {
+        return stop.role == FocusRole::Edit ? texts_.prompt : SkinnedSubDialog::stopName(stop);
+    }
     void createControls() override;
     void paintOwnContent(HDC dc) override;
     INT_PTR onOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

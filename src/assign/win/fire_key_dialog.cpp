@@ -95,7 +95,20 @@ INT_PTR CFireKeyDialog::onOtherMessage(UINT message, WPARAM wParam, LPARAM) {
     }
 }
 
-bool CFireKeyDialog::preTranslateMessage(MSG& message) {
+std::wstring CFireKeyDialog::stopName(const DialogStop& stop) const {
+    if (stop.area == dialog_layout::FireKeySpeedEdit) {
+        return texts_.speedCaption;
+    }
+    if (stop.area == dialog_layout::FireKeyTimesEdit) {
+        return texts_.timesCaption;
+    }
+    if (stop.role == FocusRole::ComboBox) {
+        return texts_.keyListName;
+    }
+    return SkinnedSubDialog::stopName(stop);
+}
+
+bool CFireKeyDialog::filterMessage(MSG& message) {
     if (message.message == WM_MOUSEMOVE) {
         selectListItemUnderPointer(keys_.list());
     }

@@ -14,10 +14,12 @@ public:
 
     FunctionChoice choice(const UiTexts& texts) const { return model_.choice(texts); }
 
-    // The pointer over the open key list selects the item under it.
-    bool preTranslateMessage(MSG& message) override;
-
 protected:
+    // The pointer over the open list selects the item under it.
+    bool filterMessage(MSG& message) override;
+    std::vector<DialogStop> keyboardOrder() const override { return model_.keyboardOrder(); }
+    HWND openList() const override { return keys_.list(); }
+    std::wstring stopName(const DialogStop& stop) const override;
     void createControls() override;
     void paintOwnContent(HDC dc) override;
     void onClick(Point p) override;

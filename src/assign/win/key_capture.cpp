@@ -11,6 +11,7 @@ struct CaptureState {
     HHOOK hook = nullptr;
     HWND target = nullptr;
     std::array<wchar_t, kCapturedKeyNameCapacity> name{};
+    CapturedKeyEvent event;
     AltShortcutGate shortcuts;
 };
 
@@ -32,6 +33,7 @@ LRESULT CALLBACK captureKey(int code, WPARAM virtualKey, LPARAM keyData) {
         return CallNextHookEx(state.hook, code, virtualKey, keyData);
     }
     state.name.fill(L'\0');
+    state.event = {static_cast<unsigned>(virtualKey), release};
     GetKeyNameTextW(static_cast<LONG>(keyData), state.name.data(), static_cast<int>(state.name.size()));
     if (state.target != nullptr) {
         SendMessageW(state.target, keyCapturedMessage(Dialog), 0, 0);
@@ -72,6 +74,10 @@ void RemoveKeyCapture(CaptureDialog dialog) {
 
 std::wstring CapturedKeyName(CaptureDialog dialog) {
     return stateOf(dialog).name.data();
+}
+
+CapturedKeyEvent LastCapturedKeyEvent(CaptureDialog dialog) {
+    return stateOf(dialog).event;
 }
 
 void ScopedKeyCapture::install(HWND target, CaptureDialog dialog) {

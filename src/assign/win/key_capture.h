@@ -18,6 +18,12 @@ DWORD InstallKeyCapture(HWND target, CaptureDialog dialog);
 void RemoveKeyCapture(CaptureDialog dialog);
 // The system's name of the latest key event captured for `dialog` (at most 31 characters).
 std::wstring CapturedKeyName(CaptureDialog dialog);
+// The virtual key of that event and whether it was a release.
+struct CapturedKeyEvent {
+    unsigned virtualKey = 0;
+    bool released = false;
+};
+CapturedKeyEvent LastCapturedKeyEvent(CaptureDialog dialog);
 
 // Installs the capture of `dialog` for `target` and removes it again when it goes. When the hook
 // cannot be installed, the failure message is shown over `target` and the dialog works without.

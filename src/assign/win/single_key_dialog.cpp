@@ -44,7 +44,7 @@ INT_PTR CSingleDialog::onOtherMessage(UINT message, WPARAM, LPARAM) {
     }
 }
 
-bool CSingleDialog::preTranslateMessage(MSG& message) {
+bool CSingleDialog::filterMessage(MSG& message) {
     // Alt+O ends the dialog as OK does, Alt+C as Cancel does.
     if (const int command = shortcutCommandOf(message)) {
         SendMessageW(hwnd(), WM_COMMAND, command, 0);

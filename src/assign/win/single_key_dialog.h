@@ -14,12 +14,12 @@ public:
 
     FunctionChoice choice(const UiTexts& texts) const { return model_.choice(texts); }
 
+protected:
     // Enter, Escape and the Windows keys are held back from the dialog manager and the system, so
     // that they are captured instead of closing the dialog or opening the start menu; Alt+O and
-    // Alt+C are OK and Cancel.
-    bool preTranslateMessage(MSG& message) override;
-
-protected:
+    // Alt+C are OK and Cancel. Every other key is captured, Tab too, so the dialog has no keyboard
+    // order.
+    bool filterMessage(MSG& message) override;
     void createControls() override;
     void paintOwnContent(HDC dc) override;
     std::wstring accessibleTitle() const override { return prompt_; }

@@ -110,7 +110,36 @@ INT_PTR CMacroDialog::onOtherMessage(UINT message, WPARAM wParam, LPARAM) {
     return TRUE;
 }
 
-bool CMacroDialog::preTranslateMessage(MSG& message) {
+namespace {
+
+// The repeat mode (1 to 3) whose tick box `stop` is; 0 for any other stop.
+int repeatModeOf(const DialogStop& stop) {
+    for (int mode = 1; mode <= 3; ++mode) {
+        if (stop.area == macroRepeatTickBox(mode)) {
+            return mode;
+        }
+    }
+    return 0;
+}
+
+} // namespace
+
+std::wstring CMacroDialog::stopName(const DialogStop& stop) const {
+    if (const int mode = repeatModeOf(stop)) {
+        return texts_[macroRepeatText(mode)];
+    }
+    if (stop.role == FocusRole::ComboBox) {
+        return texts_[TextKey::SelectMacroPrompt];
+    }
+    return SkinnedSubDialog::stopName(stop);
+}
+
+bool CMacroDialog::stopChecked(const DialogStop& stop) const {
+    const int mode = repeatModeOf(stop);
+    return mode != 0 && mode == model_.repeatMode();
+}
+
+bool CMacroDialog::filterMessage(MSG& message) {
     if (message.message == WM_MOUSEMOVE) {
         selectListItemUnderPointer(list_.list());
     }

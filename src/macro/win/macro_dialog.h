@@ -22,10 +22,13 @@ public:
     // The open macro list, nullptr while it is closed.
     HWND macroList() const { return list_.list(); }
 
-    // The pointer over the open list selects the item under it.
-    bool preTranslateMessage(MSG& message) override;
-
 protected:
+    // The pointer over the open list selects the item under it.
+    bool filterMessage(MSG& message) override;
+    std::vector<DialogStop> keyboardOrder() const override { return model_.keyboardOrder(); }
+    HWND openList() const override { return list_.list(); }
+    std::wstring stopName(const DialogStop& stop) const override;
+    bool stopChecked(const DialogStop& stop) const override;
     void createControls() override;
     void paintOwnContent(HDC dc) override;
     void onClick(Point p) override;

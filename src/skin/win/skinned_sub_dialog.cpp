@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <utility>
@@ -33,6 +34,34 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kControlBackground = RGB(40, 40, 40);
 // How long the pointer rests on a button before it lights up.
 constexpr DWORD kHoverTimeMs = 10;
+// Posted by a screen reader's default action on a stop (wParam: the stop's place in the order), so
+// that the reader's call returns before the click is carried out.
+constexpr UINT kStopActionMessage = WM_APP + 0x30;
+
+std::wstring textOf(HWND control) {
+    const int length = GetWindowTextLengthW(control);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), length + 1)));
+    return text;
+}
+
+// What a reader hears as a control's value: an edit's or a static's text, a list's selected row.
+std::wstring valueOf(HWND control) {
+    std::array<wchar_t, 16> kind{};
+    GetClassNameW(control, kind.data(), static_cast<int>(kind.size()));
+    if (CompareStringOrdinal(kind.data(), -1, L"ListBox", -1, TRUE) != CSTR_EQUAL) {
+        return textOf(control);
+    }
+    const LRESULT row = SendMessageW(control, LB_GETCURSEL, 0, 0);
+    const LRESULT length = row == LB_ERR ? LB_ERR : SendMessageW(control, LB_GETTEXTLEN, row, 0);
+    if (length == LB_ERR) {
+        return {};
+    }
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    SendMessageW(control, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(length));
+    return text;
+}
 
 RECT clientRect(HWND window) {
     RECT client{};
@@ -159,6 +188,15 @@ INT_PTR SkinnedSubDialog::onMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         return TRUE;
     case WM_GETOBJECT:
         return result(accessible_.onGetObject(wParam, lParam));
+    case kStopActionMessage:
+        if (const std::size_t child = wParam; child < keyboard_.order().size()) {
+            const Rect area = keyboard_.order()[child].area;
+            keyboard_.focusAt(child);
+            if (clickAt({(area.left + area.right) / 2, (area.top + area.bottom) / 2}) && hwnd() != nullptr) {
+                focusStateChanged();
+            }
+        }
+        return TRUE;
     default:
         return onOtherMessage(message, wParam, lParam);
     }
@@ -179,6 +217,7 @@ BOOL SkinnedSubDialog::onInitDialog() {
 
     font_.reset(createFontFrom(look_.font));
     createControls();
+    keyboard_ = DialogFocus(keyboardOrder());
     return TRUE;
 }
 
@@ -186,20 +225,23 @@ INT_PTR SkinnedSubDialog::onEraseBackground(HDC dc) {
     if (!hasBackground()) {
         return result(TRUE);
     }
-    const RECT client = clientRect(hwnd());
-    CMemDC surface(dc, background_.get(), client);
-    const HDC canvasDc = surface.dc();
-    // Composed afresh on the image each time: texts drawn again onto their own smoothed edges would
-    // grow bold.
-    copyBitmapToDc(canvasDc, pristineBackground_.get(), client);
-    ScopedSelect selectedFont(canvasDc, font_.get());
-    SetBkMode(canvasDc, TRANSPARENT);
-    SetTextColor(canvasDc, look_.textColour.colorRef());
-    drawFrameButton(canvasDc, Ok, false);
-    drawFrameButton(canvasDc, Cancel, false);
-    SetTextColor(canvasDc, kWhite);
-    paintOwnContent(canvasDc);
-    drawFrameButton(canvasDc, Close, false);
+    {
+        const RECT client = clientRect(hwnd());
+        CMemDC surface(dc, background_.get(), client);
+        const HDC canvasDc = surface.dc();
+        // Composed afresh on the image each time: texts drawn again onto their own smoothed edges would
+        // grow bold.
+        copyBitmapToDc(canvasDc, pristineBackground_.get(), client);
+        ScopedSelect selectedFont(canvasDc, font_.get());
+        SetBkMode(canvasDc, TRANSPARENT);
+        SetTextColor(canvasDc, look_.textColour.colorRef());
+        drawFrameButton(canvasDc, Ok, false);
+        drawFrameButton(canvasDc, Cancel, false);
+        SetTextColor(canvasDc, kWhite);
+        paintOwnContent(canvasDc);
+        drawFrameButton(canvasDc, Close, false);
+    }
+    focusMark_.redraw(dc, look_.textColour.colorRef());
     // The canvas now shows every button normal again.
     hover_.reset();
     return result(TRUE);
@@ -238,14 +280,19 @@ void SkinnedSubDialog::applyHover(const HoverUpdate& update) {
     if (!update.copyToWindow() || !hasBackground()) {
         return;
     }
-    CanvasPainter painter(hwnd(), background_.get());
-    const HDC canvasDc = painter.dc();
-    ScopedSelect selectedFont(canvasDc, font_.get());
-    SetBkMode(canvasDc, TRANSPARENT);
-    SetTextColor(canvasDc, look_.textColour.colorRef());
-    for (const HoverRedraw& redraw : update.redraws) {
-        drawFrameButton(canvasDc, redraw.item, redraw.over);
+    {
+        CanvasPainter painter(hwnd(), background_.get());
+        const HDC canvasDc = painter.dc();
+        ScopedSelect selectedFont(canvasDc, font_.get());
+        SetBkMode(canvasDc, TRANSPARENT);
+        SetTextColor(canvasDc, look_.textColour.colorRef());
+        for (const HoverRedraw& redraw : update.redraws) {
+            drawFrameButton(canvasDc, redraw.item, redraw.over);
+        }
     }
+    // OK and Cancel lie side by side, so a button drawn anew may cover the mark around the other.
+    const WindowDc window(hwnd());
+    focusMark_.redraw(window.get(), look_.textColour.colorRef());
 }
 
 INT_PTR SkinnedSubDialog::onMouseMove(Point p) {
@@ -284,26 +331,140 @@ INT_PTR SkinnedSubDialog::onMouseHover(Point p) {
 }
 
 INT_PTR SkinnedSubDialog::onLeftButtonDown(Point p) {
+    keyboard_.clickedAt(p);
+    if (clickAt(p)) {
+        return TRUE;
+    }
+    if (isDragSpot(p)) {
+        dragSpot_ = p;
+        SetCapture(hwnd());
+    }
+    return FALSE;
+}
+
+bool SkinnedSubDialog::clickAt(Point p) {
     onClick(p);
     if (hwnd() == nullptr) {
-        return TRUE;
+        return true;
     }
     const std::array frame{dialog_layout::Close, dialog_layout::Ok, dialog_layout::Cancel};
     switch (pickRect(frame, p).value_or(std::size(frame))) {
     case Ok:
         onOk();
-        return TRUE;
+        return true;
     case Cancel:
     case Close:
         onCancel();
-        return TRUE;
+        return true;
     default:
-        if (isDragSpot(p)) {
-            dragSpot_ = p;
-            SetCapture(hwnd());
-        }
-        return FALSE;
+        return false;
     }
+}
+
+bool SkinnedSubDialog::preTranslateMessage(MSG& message) {
+    return filterMessage(message) || takeKey(message);
+}
+
+bool SkinnedSubDialog::takeKey(const MSG& message) {
+    if (message.message != WM_KEYDOWN || keyboard_.order().empty() ||
+        (message.hwnd != hwnd() && !IsChild(hwnd(), message.hwnd)) || capturesKeys(GetFocus())) {
+        return false;
+    }
+    const auto virtualKey = static_cast<UINT>(message.wParam);
+    if (virtualKey == VK_TAB) {
+        if (message.hwnd != hwnd()) {
+            // A control the user clicked in: Tab goes on from its stop.
+            keyboard_.controlFocused(GetDlgCtrlID(message.hwnd));
+        }
+        moveFocus(GetKeyState(VK_SHIFT) >= 0);
+        return true;
+    }
+    const std::optional<DialogStop> stop = keyboard_.focused();
+    if (!stop || stop->takesOwnKeys()) {
+        return false;
+    }
+    if (const HWND list = openList(); list != nullptr) {
+        if (virtualKey == VK_UP || virtualKey == VK_DOWN) {
+            stepOpenList(list, virtualKey == VK_UP ? -1 : 1);
+            return true;
+        }
+        if (virtualKey == VK_SPACE) {
+            // Picked as a double-click picks it; the list closes.
+            SendMessageW(hwnd(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_DBLCLK),
+                         reinterpret_cast<LPARAM>(list));
+            if (hwnd() != nullptr) {
+                focusStateChanged();
+            }
+            return true;
+        }
+    }
+    if (virtualKey != VK_SPACE) {
+        return false;
+    }
+    carryOut(keyboard_.key(FocusKey::Space));
+    return true;
+}
+
+void SkinnedSubDialog::moveFocus(bool forward) {
+    const FocusKey key = forward ? FocusKey::Tab : FocusKey::ShiftTab;
+    DialogFocusAction action = keyboard_.key(key);
+    // A control the dialog does not show or take keys in now (a field while a list is open) is
+    // passed over.
+    for (std::size_t tried = 0;
+         action.kind == DialogFocusAction::Kind::MoveMark && keyboard_.focused()->takesOwnKeys() &&
+         focusedControl() == nullptr && tried < keyboard_.order().size();
+         ++tried) {
+        action = keyboard_.key(key);
+    }
+    carryOut(action);
+}
+
+void SkinnedSubDialog::carryOut(const DialogFocusAction& action) {
+    switch (action.kind) {
+    case DialogFocusAction::Kind::None:
+        return;
+    case DialogFocusAction::Kind::MoveMark:
+        giveKeysToFocusedStop();
+        break;
+    case DialogFocusAction::Kind::Activate:
+        if (clickAt(action.point) && hwnd() == nullptr) {
+            return;
+        }
+        break;
+    }
+    focusStateChanged();
+}
+
+void SkinnedSubDialog::giveKeysToFocusedStop() {
+    const std::optional<DialogStop> stop = keyboard_.focused();
+    const HWND keys = stop && stop->takesOwnKeys() ? focusedControl() : hwnd();
+    if (keys != nullptr && GetFocus() != keys) {
+        SetFocus(keys);
+    }
+}
+
+HWND SkinnedSubDialog::focusedControl() const {
+    const std::optional<DialogStop> stop = keyboard_.focused();
+    const HWND control = stop && stop->control != 0 ? GetDlgItem(hwnd(), stop->control) : nullptr;
+    return control != nullptr && IsWindowVisible(control) && IsWindowEnabled(control) ? control : nullptr;
+}
+
+void SkinnedSubDialog::stepOpenList(HWND list, int step) {
+    const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    if (count <= 0) {
+        return;
+    }
+    const LRESULT current = SendMessageW(list, LB_GETCURSEL, 0, 0);
+    const LRESULT next = current == LB_ERR ? 0 : std::clamp<LRESULT>(current + step, 0, count - 1);
+    SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(next), 0);
+    accessible_.tellChanges();
+}
+
+void SkinnedSubDialog::focusStateChanged() {
+    if (hasBackground()) {
+        focusMark_.moveTo(hwnd(), background_.get(), keyboard_.markRect(), look_.textColour.colorRef());
+    }
+    accessible_.tellChanges();
 }
 
 std::vector<HWND> SkinnedSubDialog::shownControls() const {
@@ -316,15 +477,45 @@ std::vector<HWND> SkinnedSubDialog::shownControls() const {
     return controls;
 }
 
+std::wstring SkinnedSubDialog::stopName(const DialogStop& stop) const {
+    if (stop.area == dialog_layout::Ok) {
+        return look_.captions.ok;
+    }
+    if (stop.area == dialog_layout::Cancel) {
+        return look_.captions.cancel;
+    }
+    return stop.control != 0 ? textOf(GetDlgItem(hwnd(), stop.control)) : std::wstring{};
+}
+
 std::vector<AccessibleNode> SkinnedSubDialog::accessibleChildren() const {
     std::vector<AccessibleNode> children;
+    const std::vector<DialogStop>& order = keyboard_.order();
+    std::vector<HWND> stopControls;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        const DialogStop& stop = order[i];
+        const HWND control = stop.control != 0 ? GetDlgItem(hwnd(), stop.control) : nullptr;
+        stopControls.push_back(control);
+        const bool ok = stop.area == dialog_layout::Ok;
+        const bool cancel = stop.area == dialog_layout::Cancel;
+        children.push_back({stop.role, stopName(stop),
+                            ok || cancel || control == nullptr ? L"" : valueOf(control), stop.area,
+                            stopChecked(stop), control != nullptr && IsWindowEnabled(control) == FALSE,
+                            keyboard_.focusedIndex() == i,
+                            stop.takesOwnKeys() ? L""
+                            : ok                ? look_.captions.ok
+                            : cancel            ? look_.captions.cancel
+                                                : look_.pressAction});
+    }
+    // The shown controls that are no stop (a key's name, an open list), then OK and Cancel where the
+    // dialog has no keyboard order.
     for (const HWND control : shownControls()) {
-        const int length = GetWindowTextLengthW(control);
-        std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-        text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), length + 1)));
+        if (std::find(stopControls.begin(), stopControls.end(), control) != stopControls.end()) {
+            continue;
+        }
         RECT area{};
         GetWindowRect(control, &area);
         MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&area), 2);
+        const std::wstring text = valueOf(control);
         children.push_back({FocusRole::Text,
                             text,
                             text,
@@ -334,24 +525,35 @@ std::vector<AccessibleNode> SkinnedSubDialog::accessibleChildren() const {
                             GetFocus() == control,
                             {}});
     }
-    for (const auto& [caption, area] : {std::pair{&look_.captions.ok, dialog_layout::Ok},
-                                        std::pair{&look_.captions.cancel, dialog_layout::Cancel}}) {
-        children.push_back({FocusRole::Button, *caption, {}, area, false, false, false, *caption});
+    if (order.empty()) {
+        for (const auto& [caption, area] : {std::pair{&look_.captions.ok, dialog_layout::Ok},
+                                            std::pair{&look_.captions.cancel, dialog_layout::Cancel}}) {
+            children.push_back({FocusRole::Button, *caption, {}, area, false, false, false, *caption});
+        }
     }
     return children;
 }
 
 void SkinnedSubDialog::doDefaultAction(std::size_t child) {
+    if (!keyboard_.order().empty()) {
+        PostMessageW(hwnd(), kStopActionMessage, child, 0);
+        return;
+    }
+    // OK and Cancel follow the shown controls. Posted: the reader's call returns before the dialog ends.
     const std::size_t controls = shownControls().size();
-    // Posted: the reader's call returns before the dialog ends.
     if (child >= controls && child < controls + 2) {
         PostMessageW(hwnd(), WM_COMMAND, child == controls ? IDOK : IDCANCEL, 0);
     }
 }
 
 void SkinnedSubDialog::focusChild(std::size_t child) {
+    if (keyboard_.focusAt(child)) {
+        giveKeysToFocusedStop();
+        focusStateChanged();
+        return;
+    }
     const std::vector<HWND> controls = shownControls();
-    if (child < controls.size()) {
+    if (keyboard_.order().empty() && child < controls.size()) {
         SetFocus(controls[child]);
         accessible_.tellChanges();
     }

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "common/dialog_focus.h"
 #include "common/dialog_layout.h"
 #include "common/geometry.h"
 #include "skin/hover_tracker.h"
@@ -14,14 +15,17 @@
 #include "skin/win/png_cache.h"
 #include "ui/win/accessible_window.h"
 #include "ui/win/dialog.h"
+#include "ui/win/focus_mark.h"
 #include "ui/win/scoped_handle.h"
 
 // The frame every secondary dialog shares. The dialog's background image from the current skin is
 // its canvas and fixes its size; OK, Cancel and a close box are skin buttons drawn onto it that
 // light up under the pointer. A click on OK ends the dialog with IDOK, on Cancel or the close box
 // with IDCANCEL; so do Enter and Escape unless a dialog filters them. Derived dialogs add their
-// controls and texts through the hooks below. Screen readers see the dialog's shown controls and its
-// OK and Cancel buttons as its accessible children.
+// controls and texts through the hooks below. Tab and Shift+Tab move the keyboard focus through the
+// dialog's stops, with a focus mark; Space clicks a drawn stop, and while a drop-down list is open
+// the arrows move its selection and Space picks it. Screen readers see the stops, and the other
+// shown controls, as the dialog's accessible children.
 class SkinnedSubDialog : public Dialog, private AccessibleSource {
 public:
     // `background` is the dialog's image in the skin folder of `look`; `loadFailureCaption` captions
@@ -49,6 +53,9 @@ public:
     // Creates a child control of the dialog with the dialog font.
     HWND createControl(const wchar_t* windowClass, const wchar_t* text, DWORD style, Rect area, int id);
 
+    // The keyboard, then the dialog's own filter.
+    bool preTranslateMessage(MSG& message) final;
+
 protected:
     INT_PTR onMessage(UINT message, WPARAM wParam, LPARAM lParam) final;
 
@@ -71,6 +78,23 @@ protected:
     virtual std::wstring accessibleTitle() const { return {}; }
     // Messages the frame does not handle; FALSE leaves them to the system.
     virtual INT_PTR onOtherMessage(UINT, WPARAM, LPARAM) { return FALSE; }
+    // The dialog's own message filter, seen before the keyboard order; true swallows the message.
+    virtual bool filterMessage(MSG&) { return false; }
+
+    // The dialog's stops in reading order; none in a dialog that captures every key.
+    virtual std::vector<DialogStop> keyboardOrder() const { return {}; }
+    // Whether the window with the keyboard focus captures every key itself (a key-capture field).
+    virtual bool capturesKeys(HWND) const { return false; }
+    // The open drop-down list, nullptr while none is open.
+    virtual HWND openList() const { return nullptr; }
+    // What a reader calls a stop: OK and Cancel their captions, any other its control's text.
+    virtual std::wstring stopName(const DialogStop& stop) const;
+    // Whether a stop is ticked or chosen.
+    virtual bool stopChecked(const DialogStop&) const { return false; }
+    // Moves the keyboard focus on as Tab (or Shift+Tab) does, for a field that hands it on by itself.
+    void moveFocus(bool forward);
+    // Whether the keyboard has moved the focus in this dialog yet.
+    bool keyboardInUse() const { return keyboard_.markRect() != Rect{}; }
 
     // Screen readers learn what changed in the dialog's children (a control's new text).
     void tellReaders() { accessible_.tellChanges(); }
@@ -92,6 +116,16 @@ private:
     INT_PTR onMouseMove(Point p);
     INT_PTR onMouseHover(Point p);
     INT_PTR onLeftButtonDown(Point p);
+    // A click at p, from the mouse or from Space: the dialog's part, then OK, Cancel and the close
+    // box. Returns whether it was taken (the dialog may have ended).
+    bool clickAt(Point p);
+    bool takeKey(const MSG& message);
+    void carryOut(const DialogFocusAction& action);
+    // Gives the keys to the focused stop's control, or to the dialog for a drawn stop.
+    void giveKeysToFocusedStop();
+    HWND focusedControl() const;
+    void stepOpenList(HWND list, int step);
+    void focusStateChanged();
     INT_PTR onLeftButtonUp();
     void dragTo(POINT cursor);
     INT_PTR onCommand(WPARAM wParam, LPARAM lParam);
@@ -122,5 +156,7 @@ private:
     HWND owner_ = nullptr;
     bool ownerDisabled_ = false;
     int modalResult_ = 0;
+    DialogFocus keyboard_;
+    FocusMark focusMark_;
     AccessibleWindow accessible_{static_cast<AccessibleSource&>(*this)};
 };

@@ -189,7 +189,7 @@ HBRUSH CSkinsDialog::controlColour(UINT message, HDC dc, HWND control) {
     return controlBrush_.get();
 }
 
-bool CSkinsDialog::preTranslateMessage(MSG& message) {
+bool CSkinsDialog::filterMessage(MSG& message) {
     if (message.message == WM_MOUSEMOVE) {
         selectListItemUnderPointer(skinList_.get());
     }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "skin/directory_lister.h"
+#include "skin/skins_dialog_areas.h"
 #include "skin/skins_dialog_model.h"
 #include "skin/win/skinned_sub_dialog.h"
 #include "ui/win/scoped_handle.h"
@@ -16,8 +17,8 @@
 class CSkinsDialog : public SkinnedSubDialog {
 public:
     // Control identifiers.
-    static constexpr int kSkinNameId = 560;
-    static constexpr int kColourSwatchId = 561;
+    static constexpr int kSkinNameId = kSkinsDialogSkinNameId;
+    static constexpr int kColourSwatchId = kSkinsDialogColourSwatchId;
     static constexpr int kSkinListId = 562;
 
     // `exeFolder` is the executable's folder with its trailing separator; the skins lie in its
@@ -30,9 +31,13 @@ public:
     // The open skin list, nullptr while it is closed.
     HWND skinList() const { return skinList_.get(); }
 
-    bool preTranslateMessage(MSG& message) override;
-
 protected:
+    bool filterMessage(MSG& message) override;
+    std::vector<DialogStop> keyboardOrder() const override { return skinsDialogKeyboardOrder(); }
+    HWND openList() const override { return skinList_.get(); }
+    std::wstring stopName(const DialogStop& stop) const override {
+        return stop.control == kColourSwatchId ? texts_.colourPrompt : SkinnedSubDialog::stopName(stop);
+    }
     void createControls() override;
     void paintOwnContent(HDC dc) override;
     void onClick(Point p) override;
