@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Keyboard and screen reader: the main window's accessible children as a reader lists them, in
 # English and Simplified Chinese, on both pages; the road of one change (box 5, "Single Key", F5,
-# Alt+O, Apply) and a report-rate change done with keys alone, checked on the wire and in config.bin.
+# Alt+O, Apply), a function dialog completed, and a report-rate change done with keys alone, checked
+# on the wire and in config.bin.
 source "$(dirname "$0")/lib.sh" "$1"
 source "$(dirname "$0")/page_helpers.bash"
 source "$(dirname "$0")/assign_helpers.bash"
@@ -91,6 +92,7 @@ wait_for_output "the reader's children of the single-key dialog" 30 "F5,OK,Cance
 press alt+o
 driver dialog-gone $single_key_name >/dev/null || fail "Alt+O did not end the single-key dialog"
 expect_child $combo_box $focused "Button 5: Single Key-F5" "Single Key-F5"
+
 tab_to 27 Apply
 trace_start=$(trace_end)
 saved=$(stat -c %.9Y "$program_dir/config.bin")
@@ -101,8 +103,32 @@ wait_for_output "entry 3 of key matrix 1" 30 "00 00 3e 00" matrix_entry "$trace_
 [ "$(record_byte $((function_index + 4)))" = 11 ] || fail "slot 4 does not hold Single Key"
 [ "$(record_byte $((single_code + 4)))" = 62 ] || fail "slot 4 does not hold the code of F5"
 
+# A dialog with keys alone: box 5 becomes "Multimedia". In the dialog Tab reaches the drop-down,
+# Space opens it, Down twice and Space choose "Previous", Tab reaches OK and Space ends the dialog.
+tab_to 12 "Button 5: Single Key-F5"
+keys space
+driver control-shown 45 >/dev/null || fail "Space did not open the list of box 5 again"
+keys Down Down Down Down Down Down Down Down Down Down
+keys space
+wait_for_dialog $media_item
+wait_for_output "the reader's children of the multimedia dialog" 30 "Multimedia,OK,Cancel" dialog_children $media_item
+xdotool mousemove $((dialog_x + 40)) $((dialog_y + 60))
+press Tab
+wait_for_output "the dialog's keyboard focus after Tab" 30 Multimedia driver acc-focus dialog $media_item
+shoot_dialog $media_item focus-dialog-list-header
+press space
+wait_for "Space opened the multimedia list" 30 driver dialog-item-point 553 1
+press Down Down space
+expect_dialog_text $media_item Previous "the multimedia item chosen with the keys is"
+press Tab
+wait_for_output "the dialog's keyboard focus on OK" 30 OK driver acc-focus dialog $media_item
+shoot_dialog $media_item focus-dialog-ok
+press space
+driver dialog-gone $media_item >/dev/null || fail "Space on OK did not end the multimedia dialog"
+expect_child $combo_box $focused "Button 5: Multimedia-Previous" "Multimedia-Previous"
+
 # The report rate: Tab round to 500 Hz, Space, Tab to Apply, Space.
-tab_to 20 "Report rate 500 Hz"
+tab_to 8 "Report rate 500 Hz"
 keys space
 expect_child $radio_button 100014 "Report rate 500 Hz" ""
 tab_to 19 Apply
@@ -127,4 +153,7 @@ keys ctrl+Tab
 wait_for_output "the Advanced page's children" 30 "$check_box Enhance Pointer Precision" child_named "Enhance Pointer Precision"
 [ "$(driver acc-tree | tr -d '\r' | awk -F'\t' '$1 == "33" && $4 ~ /^[0-9]+$/' | wc -l)" = 3 ] ||
     fail "the Advanced page lists no three scales with their positions"
+# The macro lists and fields are stops too, which take their own keys.
+wait_for_output "the macro name field's child" 30 "2a Macro Name" child_named "Macro Name"
+wait_for_output "the list of macros' child" 30 "21 Select Macro" child_named "Select Macro"
 exit_through_menu
