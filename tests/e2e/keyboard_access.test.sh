@@ -127,6 +127,29 @@ press space
 driver dialog-gone $media_item >/dev/null || fail "Space on OK did not end the multimedia dialog"
 expect_child $combo_box $focused "Button 5: Multimedia-Previous" "Multimedia-Previous"
 
+# The combo-key dialog, whose key fields capture every key, Tab too: in keyboard use each field
+# takes one key and hands the focus on, so Tab, Tab, A and B reach OK.
+keys space
+driver control-shown 45 >/dev/null || fail "Space did not open the list of box 5 a third time"
+keys Down Down Down Down Down Down Down Down Down Down Down Down Down
+keys space
+wait_for_dialog $combo_first_key
+xdotool mousemove $((dialog_x + 40)) $((dialog_y + 60))
+press Tab
+wait_for_output "the combo dialog's focus after Tab" 30 "Modifier key" driver acc-focus dialog $combo_first_key
+press Tab
+wait_for_output "the combo dialog's focus after two Tabs" 30 "First key" driver acc-focus dialog $combo_first_key
+press a
+expect_dialog_text $combo_first_key A "the first key field took"
+wait_for_output "the focus handed on to the second key" 30 "Second key" driver acc-focus dialog $combo_first_key
+press b
+expect_dialog_text $combo_second_key B "the second key field took"
+wait_for_output "the focus handed on to OK" 30 OK driver acc-focus dialog $combo_first_key
+[ "$(dialog_text $combo_first_key)" = A ] || fail "the first key field changed to $(dialog_text $combo_first_key)"
+press space
+driver dialog-gone $combo_first_key >/dev/null || fail "Space on OK did not end the combo-key dialog"
+expect_child $combo_box $focused "Button 5: Combo Key-A+B" "Combo Key-A+B"
+
 # The report rate: Tab round to 500 Hz, Space, Tab to Apply, Space.
 tab_to 8 "Report rate 500 Hz"
 keys space
