@@ -125,8 +125,17 @@ trace_end() {
     echo $(($(wc -l <"$program_dir/wire-trace.log") + 1))
 }
 
+# Waits for the connection exchange the program makes with the mouse once it has started (the
+# sensor settings read, then written back: two commands), and sets trace_start after it.
+trace_start_after_connection() {
+    trace_start=1
+    wait_for "the connection exchange after start-up" 30 trace_holds 'set-feature 00' 2
+    trace_start=$(trace_end)
+}
+
 # Whether the wire trace holds at least $2 lines with prefix $1 from line $trace_start on.
 trace_holds() {
+    [ -e "$program_dir/wire-trace.log" ] || return 1
     [ "$(trace_count "$1" "$trace_start")" -ge "$2" ]
 }
 

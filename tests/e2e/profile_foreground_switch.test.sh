@@ -34,13 +34,13 @@ config_holds() {
 start_program
 wait_for_main_window
 config_holds Game && fail "config.bin held the game's profile before the game was in front"
-trace_start=$(($(wc -l <"$program_dir/wire-trace.log") + 1))
+trace_start_after_connection
 
 wine "$work_dir/game.exe" front-window >/dev/null 2>&1 &
 program_pids+=($!)
 wait_for "config.bin to hold the game's profile" 30 config_holds Game
 wait_for_output "the game's settings sent to the mouse" 30 40 trace_count 'set-feature 00' "$trace_start"
-trace_start=$(($(wc -l <"$program_dir/wire-trace.log") + 1))
+trace_start=$(trace_end)
 
 wine "$work_dir/other.exe" front-window >/dev/null 2>&1 &
 program_pids+=($!)

@@ -35,7 +35,7 @@ record_ini_holds_macro() {
 start_program
 wait_for_main_window
 config_holds_profile && fail "config.bin held the profile before it was chosen"
-trace_start=$(($(wc -l <"$program_dir/wire-trace.log") + 1))
+trace_start_after_connection
 
 driver tray right-up
 driver menu-shown >/dev/null || fail "the notification menu did not open"
