@@ -7,6 +7,7 @@
 #include "app/win/app_messages.h"
 #include "app/win/gorvik_dlg.h"
 #include "assign/win/window_text.h"
+#include "ui/win/keyboard_target.h"
 
 namespace {
 
@@ -119,16 +120,12 @@ void CGorvikDlg::carryOut(const FocusAction& action) {
 void CGorvikDlg::giveKeysToFocusedStop() {
     // A control stop takes the keys itself; any other leaves them to the window.
     const std::optional<FocusStop> stop = keyboard_.focused();
-    const HWND keys = stop && stop->control != 0 ? focusedControl() : hwnd();
-    if (keys != nullptr && GetFocus() != keys) {
-        SetFocus(keys);
-    }
+    giveKeysTo(stop && stop->control != 0 ? focusedControl() : hwnd());
 }
 
 HWND CGorvikDlg::focusedControl() const {
     const std::optional<FocusStop> stop = keyboard_.focused();
-    const HWND control = stop && stop->control != 0 ? GetDlgItem(hwnd(), stop->control) : nullptr;
-    return control != nullptr && IsWindowVisible(control) && IsWindowEnabled(control) ? control : nullptr;
+    return keyTakingChild(hwnd(), stop ? stop->control : 0);
 }
 
 void CGorvikDlg::keyboardFollowsPage() {

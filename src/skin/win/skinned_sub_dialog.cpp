@@ -14,6 +14,7 @@
 #include "skin/win/mem_dc.h"
 #include "skin/win/png_image.h"
 #include "ui/win/bitmap_copy.h"
+#include "ui/win/keyboard_target.h"
 #include "ui/win/modal_loop.h"
 #include "ui/win/win_geometry.h"
 
@@ -437,16 +438,12 @@ void SkinnedSubDialog::carryOut(const DialogFocusAction& action) {
 
 void SkinnedSubDialog::giveKeysToFocusedStop() {
     const std::optional<DialogStop> stop = keyboard_.focused();
-    const HWND keys = stop && stop->takesOwnKeys() ? focusedControl() : hwnd();
-    if (keys != nullptr && GetFocus() != keys) {
-        SetFocus(keys);
-    }
+    giveKeysTo(stop && stop->takesOwnKeys() ? focusedControl() : hwnd());
 }
 
 HWND SkinnedSubDialog::focusedControl() const {
     const std::optional<DialogStop> stop = keyboard_.focused();
-    const HWND control = stop && stop->control != 0 ? GetDlgItem(hwnd(), stop->control) : nullptr;
-    return control != nullptr && IsWindowVisible(control) && IsWindowEnabled(control) ? control : nullptr;
+    return keyTakingChild(hwnd(), stop ? stop->control : 0);
 }
 
 void SkinnedSubDialog::stepOpenList(HWND list, int step) {
