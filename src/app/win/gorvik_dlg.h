@@ -63,7 +63,6 @@ private:
     void searchForMouse();
     bool createReaderWakeEvent();
     void startReaderThread();
-    bool registerForDeviceNotifications();
     void loadConfiguration();
     void loadLanguageAndSettings();
     void sizeWindowToMainImage();
@@ -209,7 +208,6 @@ private:
     std::unique_ptr<DeviceBackend> backend_;
     UniqueHandle readerThread_;
     bool readerReleased_ = false;
-    UniqueDeviceNotify deviceNotification_;
     // Send the settings on every arrival (str.ini); the balloon that offers them is shown.
     bool sendOnArrival_ = false;
     bool settingsOffered_ = false;

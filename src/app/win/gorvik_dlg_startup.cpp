@@ -1,7 +1,5 @@
 #include <windows.h>
 
-#include <dbt.h>
-
 #include "app/skinless_window.h"
 #include "app/win/app_messages.h"
 #include "app/win/gorvik_dlg.h"
@@ -17,10 +15,6 @@
 #include "ui/win/win_geometry.h"
 
 namespace {
-
-// The interface class of every HID collection.
-constexpr GUID kHidInterfaceClass = {
-    0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
 
 struct WindowsVersion {
     unsigned major;
@@ -60,7 +54,7 @@ BOOL CGorvikDlg::onInitDialog() {
         return FALSE;
     }
     startReaderThread();
-    if (!registerForDeviceNotifications()) {
+    if (!backend_->watchForArrivals()) {
         showNotice(Notice{L"RegisterDeviceNotification failed!!!"});
         return FALSE;
     }
@@ -114,15 +108,6 @@ void CGorvikDlg::startReaderThread() {
     if (deviceLink_.deviceConnected) {
         releaseReader();
     }
-}
-
-bool CGorvikDlg::registerForDeviceNotifications() {
-    DEV_BROADCAST_DEVICEINTERFACE_W filter{};
-    filter.dbcc_size = sizeof(filter);
-    filter.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
-    filter.dbcc_classguid = kHidInterfaceClass;
-    deviceNotification_.reset(RegisterDeviceNotificationW(hwnd(), &filter, DEVICE_NOTIFY_WINDOW_HANDLE));
-    return deviceNotification_.valid();
 }
 
 void CGorvikDlg::loadConfiguration() {

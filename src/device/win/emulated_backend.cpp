@@ -22,6 +22,10 @@ public:
     }
 
     bool findDevice() override { return mouse_.findDevice(); }
+    // The emulator's plug-in and unplug send the main window their broadcasts themselves; a
+    // registration with the system would only bring news of real devices, which this build
+    // does not use (and costs a notification thread under Wine).
+    bool watchForArrivals() override { return true; }
     [[noreturn]] void eventReaderLoop() override { runEventReader(link_, mainWindow_); }
     HidPort* commandPort() override { return mouse_.commandPort(); }
     Pacer& pacer() override { return mouse_.pacer(); }

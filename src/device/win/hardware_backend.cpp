@@ -4,6 +4,7 @@
 
 #include "config/win/notice_box.h"
 #include "device/win/device_backend.h"
+#include "device/win/device_broadcast.h"
 #include "device/win/event_reader.h"
 #include "device/win/hid_discovery.h"
 #include "device/win/win32_hid_port.h"
@@ -28,6 +29,12 @@ public:
         return found;
     }
 
+    // The system announces HID interfaces to the windows registered for them.
+    bool watchForArrivals() override {
+        arrivalNotification_ = registerForInterfaceBroadcasts(mainWindow_);
+        return arrivalNotification_.valid();
+    }
+
     [[noreturn]] void eventReaderLoop() override { runEventReader(link_, mainWindow_); }
 
     HidPort* commandPort() override { return link_.deviceConnected && port_ ? &*port_ : nullptr; }
@@ -42,6 +49,7 @@ private:
     HWND mainWindow_;
     std::optional<Win32HidPort> port_;
     Win32Pacer pacer_;
+    UniqueDeviceNotify arrivalNotification_;
 };
 
 } // namespace
