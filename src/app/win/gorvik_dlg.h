@@ -28,6 +28,7 @@
 #include "device/device_change.h"
 #include "device/win/device_backend.h"
 #include "device/win/device_link.h"
+#include "device/win/event_reader.h"
 #include "lang/language.h"
 #include "profile/profile_library.h"
 #include "profile/profile_switcher.h"
@@ -62,7 +63,7 @@ private:
     void addTrayIcon();
     void searchForMouse();
     bool createReaderWakeEvent();
-    void startReaderThread();
+    void startEventReader();
     void loadConfiguration();
     void loadLanguageAndSettings();
     void sizeWindowToMainImage();
@@ -108,7 +109,6 @@ private:
     // DeviceChangePorts (gorvik_dlg_device.cpp): what a mouse coming or going does to the window.
     void showDeviceEvent(unsigned code) override;
     void greetArrivedMouse() override;
-    void releaseReader() override;
 
     // Clicks (page_click.cpp): the frame's own actions here, the page's in its view.
     INT_PTR onLeftButtonDown(LPARAM position);
@@ -206,8 +206,7 @@ private:
     std::optional<TrayIcon> trayIcon_;
     DeviceLink deviceLink_;
     std::unique_ptr<DeviceBackend> backend_;
-    UniqueHandle readerThread_;
-    bool readerReleased_ = false;
+    std::optional<DeviceEventReader> eventReader_;
     // Send the settings on every arrival (str.ini); the balloon that offers them is shown.
     bool sendOnArrival_ = false;
     bool settingsOffered_ = false;

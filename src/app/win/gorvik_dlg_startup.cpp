@@ -12,6 +12,7 @@
 #include "skin/win/dialog_font.h"
 #include "skin/win/find_file_directory_lister.h"
 #include "skin/win/png_image.h"
+#include "ui/win/message_wait.h"
 #include "ui/win/win_geometry.h"
 
 namespace {
@@ -34,11 +35,6 @@ WindowsVersion fontWindowsVersion() {
     return {major, minor};
 }
 
-DWORD WINAPI readerThreadMain(void* backend) {
-    static_cast<DeviceBackend*>(backend)->eventReaderLoop();
-    return 0;
-}
-
 } // namespace
 
 BOOL CGorvikDlg::onInitDialog() {
@@ -53,7 +49,7 @@ BOOL CGorvikDlg::onInitDialog() {
         showNotice(Notice{L"CreateEvent failed."});
         return FALSE;
     }
-    startReaderThread();
+    startEventReader();
     if (!backend_->watchForArrivals()) {
         showNotice(Notice{L"RegisterDeviceNotification failed!!!"});
         return FALSE;
@@ -101,12 +97,14 @@ bool CGorvikDlg::createReaderWakeEvent() {
     return deviceLink_.readerWakeEvent.valid();
 }
 
-void CGorvikDlg::startReaderThread() {
-    // Parked until the mouse is there: the first arrival resumes it once.
-    readerThread_.reset(
-        CreateThread(nullptr, 0, &readerThreadMain, backend_.get(), CREATE_SUSPENDED, nullptr));
+void CGorvikDlg::startEventReader() {
+    // The message loops answer the wake event: a search that finds the mouse sets it, and so does
+    // each read that ends. Without the mouse the reader waits for that first search.
+    eventReader_.emplace(deviceLink_, hwnd());
+    const HANDLE wake = deviceLink_.readerWakeEvent.load();
+    watchEventInMessageLoops(wake, [this] { eventReader_->onWake(); });
     if (deviceLink_.deviceConnected) {
-        releaseReader();
+        SetEvent(wake);
     }
 }
 

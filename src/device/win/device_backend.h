@@ -22,10 +22,6 @@ public:
     // broadcasts. False when that cannot be had.
     virtual bool watchForArrivals() = 0;
 
-    // Body of the event reader thread: waits for device event reports and sends each one to the
-    // main window as the device-event message. Never returns.
-    [[noreturn]] virtual void eventReaderLoop() = 0;
-
     // The command interface while the mouse is connected, else nullptr.
     virtual HidPort* commandPort() = 0;
     virtual Pacer& pacer() = 0;

@@ -5,7 +5,6 @@
 #include "config/win/notice_box.h"
 #include "device/win/device_backend.h"
 #include "device/win/device_broadcast.h"
-#include "device/win/event_reader.h"
 #include "device/win/hid_discovery.h"
 #include "device/win/win32_hid_port.h"
 #include "device/win/win32_pacer.h"
@@ -13,7 +12,7 @@
 namespace {
 
 // The mouse over HID: the search through SetupDi and HidD, the command
-// interface as a Win32HidPort, the event interface read by the reader thread.
+// interface as a Win32HidPort, the event interface read by the device event reader.
 class HardwareBackend : public DeviceBackend {
 public:
     HardwareBackend(DeviceLink& link, HWND mainWindow) : link_(link), mainWindow_(mainWindow) {}
@@ -34,8 +33,6 @@ public:
         arrivalNotification_ = registerForInterfaceBroadcasts(mainWindow_);
         return arrivalNotification_.valid();
     }
-
-    [[noreturn]] void eventReaderLoop() override { runEventReader(link_, mainWindow_); }
 
     HidPort* commandPort() override { return link_.deviceConnected && port_ ? &*port_ : nullptr; }
     Pacer& pacer() override { return pacer_; }
