@@ -43,6 +43,13 @@ INT_PTR CGorvikDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return onCommand(wParam, lParam);
     case WM_TIMER:
         return onTimer(wParam);
+    case WM_ENTERSIZEMOVE:
+        // The system moves the window (dragged by an empty spot) in a loop of its own.
+        windowMoveLoop_.emplace();
+        return FALSE;
+    case WM_EXITSIZEMOVE:
+        windowMoveLoop_.reset();
+        return FALSE;
     case WM_CLOSE:
         return onClose();
     case WM_DESTROY:

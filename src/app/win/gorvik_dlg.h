@@ -38,6 +38,7 @@
 #include "skin/win/skin_canvas.h"
 #include "ui/win/accessible_window.h"
 #include "ui/win/dialog.h"
+#include "ui/win/message_wait.h"
 #include "ui/win/scoped_handle.h"
 
 // The main window: a skinned dialog without caption or taskbar button that lives behind the
@@ -207,6 +208,7 @@ private:
     DeviceLink deviceLink_;
     std::unique_ptr<DeviceBackend> backend_;
     std::optional<DeviceEventReader> eventReader_;
+    std::optional<ForeignMessageLoop> windowMoveLoop_;
     // Send the settings on every arrival (str.ini); the balloon that offers them is shown.
     bool sendOnArrival_ = false;
     bool settingsOffered_ = false;
