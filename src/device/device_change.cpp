@@ -20,8 +20,7 @@ std::optional<DeviceChange> deviceChangeOf(unsigned eventType) {
     }
 }
 
-void carryOutDeviceChange(DeviceChange change, bool mouseFound, bool readerReleased,
-                          DeviceChangePorts& ports) {
+void carryOutDeviceChange(DeviceChange change, bool mouseFound, DeviceChangePorts& ports) {
     if (!mouseFound) {
         ports.showDeviceEvent(kEventMouseNotFound);
         ports.hideWindow();
@@ -30,8 +29,5 @@ void carryOutDeviceChange(DeviceChange change, bool mouseFound, bool readerRelea
     if (change == DeviceChange::Arrival) {
         ports.showDeviceEvent(kEventMouseFound);
         ports.greetArrivedMouse();
-        if (!readerReleased) {
-            ports.releaseReader();
-        }
     }
 }

@@ -21,12 +21,9 @@ public:
     // Reads the sensor settings from the mouse that just arrived, marks the connection and queues
     // the comparison of the mouse's settings with the program's.
     virtual void greetArrivedMouse() = 0;
-    // Lets the event reader, parked since start-up without the mouse, run from now on.
-    virtual void releaseReader() = 0;
 };
 
 // Carries out the steps after the search that the change started, in this order: the balloon, then
-// hiding the window (mouse gone) or greeting the mouse and releasing the reader (mouse arrived).
-// `mouseFound` is the search's result and `readerReleased` whether the reader already runs.
-void carryOutDeviceChange(DeviceChange change, bool mouseFound, bool readerReleased,
-                          DeviceChangePorts& ports);
+// hiding the window (mouse gone) or greeting the mouse (mouse arrived). `mouseFound` is the
+// search's result.
+void carryOutDeviceChange(DeviceChange change, bool mouseFound, DeviceChangePorts& ports);

@@ -25,6 +25,13 @@ TEST(DeviceBroadcastTest, ArrivalReachesTheWindowWithTheInterfaceName) {
     EXPECT_TRUE(isMouseInterfaceName(window.broadcasts[0].interfaceName));
 }
 
+TEST(DeviceBroadcastTest, AWindowCanBeRegisteredForHidInterfaceBroadcasts) {
+    RecordingWindow window;
+
+    EXPECT_TRUE(registerForInterfaceBroadcasts(window.hwnd()).valid());
+    EXPECT_FALSE(registerForInterfaceBroadcasts(nullptr).valid());
+}
+
 TEST(DeviceBroadcastTest, OtherBroadcastsCarryNoInterfaceName) {
     DEV_BROADCAST_VOLUME volume{};
     volume.dbcv_size = sizeof(volume);

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "device/connection_exchange.h"
@@ -14,6 +12,8 @@
 #include "device_test_window.h"
 
 namespace {
+
+constexpr DWORD kWakeTimeoutMs = 3000;
 
 HWND findControlWindow() {
     return FindWindowExW(HWND_MESSAGE, nullptr, kEmulatorControlClass, nullptr);
@@ -92,21 +92,13 @@ TEST_F(EmulatedMouseTest, PlugInReachesTheMainWindowAsAnArrivalWithTheChosenSens
 
 TEST_F(EmulatedMouseTest, DeviceEventTravelsThroughTheReaderToTheMainWindow) {
     ASSERT_TRUE(mouse.findDevice());
-    std::atomic<bool> finished{false};
-    std::thread reader([&] {
-        readOneDeviceEvent(link, window.hwnd());
-        finished = true;
-    });
+    DeviceEventReader reader(link, window.hwnd());
+    EXPECT_FALSE(reader.onWake());
 
-    PostMessageW(findControlWindow(), kEmulatorDeviceEventMessage, 7, 4);
-    const bool ended = pumpMessagesUntil([&] { return finished.load(); });
-    if (!ended) {
-        SetEvent(link.readerWakeEvent.load());
-        pumpMessagesUntil([&] { return finished.load(); });
-    }
-    reader.join();
+    SendMessageW(findControlWindow(), kEmulatorDeviceEventMessage, 7, 4);
 
-    ASSERT_TRUE(ended);
+    ASSERT_EQ(WaitForSingleObject(link.readerWakeEvent.load(), kWakeTimeoutMs), WAIT_OBJECT_0);
+    EXPECT_TRUE(reader.onWake());
     ASSERT_EQ(window.events.size(), 1u);
     EXPECT_EQ(window.events[0].code, 7u);
     EXPECT_EQ(window.events[0].value, 4);
@@ -114,22 +106,13 @@ TEST_F(EmulatedMouseTest, DeviceEventTravelsThroughTheReaderToTheMainWindow) {
 
 TEST_F(EmulatedMouseTest, UnplugEndsAPendingEventRead) {
     ASSERT_TRUE(mouse.findDevice());
-    std::atomic<bool> finished{false};
-    std::thread reader([&] {
-        readOneDeviceEvent(link, window.hwnd());
-        finished = true;
-    });
-    Sleep(100);
+    DeviceEventReader reader(link, window.hwnd());
+    EXPECT_FALSE(reader.onWake());
 
-    PostMessageW(findControlWindow(), kEmulatorUnplugMessage, 0, 0);
-    const bool ended = pumpMessagesUntil([&] { return finished.load(); });
-    if (!ended) {
-        SetEvent(link.readerWakeEvent.load());
-        pumpMessagesUntil([&] { return finished.load(); });
-    }
-    reader.join();
+    SendMessageW(findControlWindow(), kEmulatorUnplugMessage, 0, 0);
 
-    EXPECT_TRUE(ended);
+    ASSERT_EQ(WaitForSingleObject(link.readerWakeEvent.load(), kWakeTimeoutMs), WAIT_OBJECT_0);
+    EXPECT_FALSE(reader.onWake());
     EXPECT_TRUE(window.events.empty());
 }
 

@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <chrono>
-#include <thread>
 #include <vector>
 
 #include "device/win/event_reader.h"
@@ -11,9 +8,10 @@
 
 namespace {
 
-using std::chrono::milliseconds;
+constexpr DWORD kWakeTimeoutMs = 3000;
 
 // The link as a search leaves it with the event interface open: a pipe in place of the HID handle.
+// The reader answers the wake event on this thread, as it does on the main window's thread.
 class EventReaderTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -24,39 +22,19 @@ protected:
         link.eventLength = 8;
         link.deviceConnected = true;
     }
-    void TearDown() override {
-        if (reader.joinable()) {
-            reader.join();
-        }
-    }
 
-    // Runs one turn of the reader on its own thread while this thread dispatches the window's
-    // messages, as the main window's thread does.
-    bool runOneTurn(const std::function<void()>& whileReading = {}) {
-        finished = false;
-        reader = std::thread([this] {
-            sent = readOneDeviceEvent(link, window.hwnd());
-            finished = true;
-        });
-        if (whileReading) {
-            whileReading();
-        }
-        const bool ended = pumpMessagesUntil([this] { return finished.load(); });
-        if (!ended) {
-            // A reader that stays stuck is a failure; wake it so the test can still end.
-            SetEvent(link.readerWakeEvent.load());
-            pumpMessagesUntil([this] { return finished.load(); });
-        }
-        reader.join();
-        return ended;
+    HANDLE wake() const { return link.readerWakeEvent.load(); }
+
+    // Waits for the wake event, as the message loops do, and lets the reader answer it.
+    bool answerNextWake() {
+        EXPECT_EQ(WaitForSingleObject(wake(), kWakeTimeoutMs), WAIT_OBJECT_0);
+        return reader.onWake();
     }
 
     RecordingWindow window;
     PipeDevice pipe;
     DeviceLink link;
-    std::thread reader;
-    std::atomic<bool> finished{false};
-    std::atomic<bool> sent{false};
+    DeviceEventReader reader{link, window.hwnd()};
 };
 
 struct ReportCase {
@@ -71,10 +49,10 @@ class EventReaderReportTest : public EventReaderTest, public testing::WithParamI
 TEST_P(EventReaderReportTest, SendsKnownEventsToTheMainWindow) {
     const ReportCase& report = GetParam();
     pipe.feed(report.report);
+    EXPECT_FALSE(reader.onWake());
 
-    ASSERT_TRUE(runOneTurn());
+    EXPECT_EQ(answerNextWake(), report.reported);
 
-    EXPECT_EQ(sent, report.reported);
     ASSERT_EQ(window.events.size(), report.reported ? 1u : 0u);
     if (report.reported) {
         EXPECT_EQ(window.events[0].code, report.code);
@@ -92,43 +70,45 @@ INSTANTIATE_TEST_SUITE_P(Reports, EventReaderReportTest,
                                          ReportCase{{6, 4, 0, 1, 0, 0, 0, 0}, false, 0, 0},
                                          ReportCase{{6, 7, 0}, false, 0, 0}));
 
-TEST_F(EventReaderTest, ParksWhileTheMouseIsAbsentUntilWoken) {
+TEST_F(EventReaderTest, ReadsNothingWhileTheMouseIsAbsentUntilASearchFindsIt) {
     link.deviceConnected = false;
     pipe.feed({6, 7, 0, 3, 0, 0, 0, 0});
 
-    ASSERT_TRUE(runOneTurn([this] {
-        std::this_thread::sleep_for(milliseconds(100));
-        EXPECT_FALSE(finished);
-        SetEvent(link.readerWakeEvent.load());
-    }));
+    EXPECT_FALSE(reader.onWake());
+    // No read was started, so nothing can set the event.
+    EXPECT_EQ(WaitForSingleObject(wake(), 0), static_cast<DWORD>(WAIT_TIMEOUT));
 
-    EXPECT_FALSE(sent);
-    EXPECT_TRUE(window.events.empty());
+    link.deviceConnected = true;
+    SetEvent(wake());
+    EXPECT_FALSE(reader.onWake());
+    EXPECT_TRUE(answerNextWake());
+    ASSERT_EQ(window.events.size(), 1u);
+    EXPECT_EQ(window.events[0].value, 3);
 }
 
 TEST_F(EventReaderTest, WakeFromASearchEndsAPendingRead) {
-    ASSERT_TRUE(runOneTurn([this] {
-        std::this_thread::sleep_for(milliseconds(100));
-        SetEvent(link.readerWakeEvent.load());
-    }));
+    EXPECT_FALSE(reader.onWake());
 
-    EXPECT_FALSE(sent);
-    // The abandoned read took nothing away: the next report reaches the next turn.
+    SetEvent(wake());
+    EXPECT_FALSE(reader.onWake());
+
+    // The abandoned read took nothing away: the next report reaches the next read.
     pipe.feed({6, 7, 0, 2, 0, 0, 0, 0});
-    ASSERT_TRUE(runOneTurn());
+    EXPECT_TRUE(answerNextWake());
     ASSERT_EQ(window.events.size(), 1u);
     EXPECT_EQ(window.events[0].value, 2);
 }
 
 TEST_F(EventReaderTest, ClosingTheHandlesForANewSearchEndsAPendingRead) {
-    ASSERT_TRUE(runOneTurn([this] {
-        std::this_thread::sleep_for(milliseconds(100));
-        link.deviceConnected = false;
-        closeDeviceHandles(link);
-    }));
+    EXPECT_FALSE(reader.onWake());
 
-    EXPECT_FALSE(sent);
+    link.deviceConnected = false;
+    closeDeviceHandles(link);
+    SetEvent(wake());
+
+    EXPECT_FALSE(reader.onWake());
     EXPECT_TRUE(window.events.empty());
+    EXPECT_EQ(WaitForSingleObject(wake(), 0), static_cast<DWORD>(WAIT_TIMEOUT));
 }
 
 } // namespace

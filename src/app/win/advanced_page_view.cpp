@@ -14,6 +14,7 @@
 #include "ui/win/fitting_font.h"
 #include "macro/win/macro_controls.h"
 #include "skin/win/list_hover.h"
+#include "ui/win/message_wait.h"
 #include "ui/win/scoped_handle.h"
 #include "ui/win/win_geometry.h"
 
@@ -193,6 +194,7 @@ void AdvancedPageView::showEventListMenu() {
                 host_.texts()[TextKey::Delete].c_str());
     POINT cursor{};
     GetCursorPos(&cursor);
+    const ForeignMessageLoop menuLoop;
     TrackPopupMenu(popup, TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, host_.window(), nullptr);
 }
 

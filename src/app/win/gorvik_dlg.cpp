@@ -7,6 +7,7 @@
 #include "macro/win/macro_record_hook.h"
 #include "ui/win/bitmap_copy.h"
 #include "ui/win/common_controls.h"
+#include "ui/win/message_wait.h"
 
 #include <utility>
 
@@ -42,6 +43,13 @@ INT_PTR CGorvikDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return onCommand(wParam, lParam);
     case WM_TIMER:
         return onTimer(wParam);
+    case WM_ENTERSIZEMOVE:
+        // The system moves the window (dragged by an empty spot) in a loop of its own.
+        windowMoveLoop_.emplace();
+        return FALSE;
+    case WM_EXITSIZEMOVE:
+        windowMoveLoop_.reset();
+        return FALSE;
     case WM_CLOSE:
         return onClose();
     case WM_DESTROY:
@@ -252,6 +260,7 @@ void CGorvikDlg::showTrayMenu() {
     POINT cursor{};
     GetCursorPos(&cursor);
     SetForegroundWindow(hwnd());
+    const ForeignMessageLoop menuLoop;
     TrackPopupMenu(menu.get(), TPM_BOTTOMALIGN | TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, hwnd(), nullptr);
 }
 
@@ -265,6 +274,8 @@ void CGorvikDlg::cleanUp() {
     if (backend_) {
         backend_->closeHandles();
     }
+    watchEventInMessageLoops(nullptr, nullptr);
+    eventReader_.reset();
     deviceLink_.readerWakeEvent.reset();
     foregroundHook_.reset();
     if (trayIcon_) {
@@ -273,7 +284,6 @@ void CGorvikDlg::cleanUp() {
 }
 
 void CGorvikDlg::exitProgram() {
-    // The reader thread is left waiting; ending the process ends it.
     cleanUp();
     ExitProcess(0);
 }

@@ -28,6 +28,7 @@
 #include "device/device_change.h"
 #include "device/win/device_backend.h"
 #include "device/win/device_link.h"
+#include "device/win/event_reader.h"
 #include "lang/language.h"
 #include "profile/profile_library.h"
 #include "profile/profile_switcher.h"
@@ -38,6 +39,7 @@
 #include "ui/win/accessible_window.h"
 #include "ui/win/dialog.h"
 #include "ui/win/focus_mark.h"
+#include "ui/win/message_wait.h"
 #include "ui/win/scoped_handle.h"
 
 // The main window: a skinned dialog without caption or taskbar button that lives behind the
@@ -63,8 +65,7 @@ private:
     void addTrayIcon();
     void searchForMouse();
     bool createReaderWakeEvent();
-    void startReaderThread();
-    bool registerForDeviceNotifications();
+    void startEventReader();
     void loadConfiguration();
     void loadLanguageAndSettings();
     void sizeWindowToMainImage();
@@ -110,7 +111,6 @@ private:
     // DeviceChangePorts (gorvik_dlg_device.cpp): what a mouse coming or going does to the window.
     void showDeviceEvent(unsigned code) override;
     void greetArrivedMouse() override;
-    void releaseReader() override;
 
     // Clicks (page_click.cpp): the frame's own actions here, the page's in its view.
     INT_PTR onLeftButtonDown(LPARAM position);
@@ -212,9 +212,8 @@ private:
     std::optional<TrayIcon> trayIcon_;
     DeviceLink deviceLink_;
     std::unique_ptr<DeviceBackend> backend_;
-    UniqueHandle readerThread_;
-    bool readerReleased_ = false;
-    UniqueDeviceNotify deviceNotification_;
+    std::optional<DeviceEventReader> eventReader_;
+    std::optional<ForeignMessageLoop> windowMoveLoop_;
     // Send the settings on every arrival (str.ini); the balloon that offers them is shown.
     bool sendOnArrival_ = false;
     bool settingsOffered_ = false;

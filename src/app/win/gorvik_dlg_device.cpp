@@ -31,7 +31,7 @@ INT_PTR CGorvikDlg::onDeviceChange(WPARAM eventType, LPARAM broadcast) {
     }
     const bool found = backend_->findDevice();
     deviceLink_.deviceConnected = found;
-    carryOutDeviceChange(*change, found, readerReleased_, *this);
+    carryOutDeviceChange(*change, found, *this);
     return result(TRUE);
 }
 
@@ -53,12 +53,4 @@ void CGorvikDlg::runConnectionExchange() {
     DeviceImage image{};
     connectionExchange(transport, image);
     deviceLink_.sensorType = image.sensor.sensorType;
-}
-
-void CGorvikDlg::releaseReader() {
-    // The reader was created suspended; it is let go once and then runs for the rest of the process.
-    if (readerThread_ && !readerReleased_) {
-        ResumeThread(readerThread_.get());
-        readerReleased_ = true;
-    }
 }

@@ -1,7 +1,5 @@
 #include <windows.h>
 
-#include <dbt.h>
-
 #include "app/skinless_window.h"
 #include "app/win/app_messages.h"
 #include "app/win/gorvik_dlg.h"
@@ -14,13 +12,10 @@
 #include "skin/win/dialog_font.h"
 #include "skin/win/find_file_directory_lister.h"
 #include "skin/win/png_image.h"
+#include "ui/win/message_wait.h"
 #include "ui/win/win_geometry.h"
 
 namespace {
-
-// The interface class of every HID collection.
-constexpr GUID kHidInterfaceClass = {
-    0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
 
 struct WindowsVersion {
     unsigned major;
@@ -40,11 +35,6 @@ WindowsVersion fontWindowsVersion() {
     return {major, minor};
 }
 
-DWORD WINAPI readerThreadMain(void* backend) {
-    static_cast<DeviceBackend*>(backend)->eventReaderLoop();
-    return 0;
-}
-
 } // namespace
 
 BOOL CGorvikDlg::onInitDialog() {
@@ -59,8 +49,8 @@ BOOL CGorvikDlg::onInitDialog() {
         showNotice(Notice{L"CreateEvent failed."});
         return FALSE;
     }
-    startReaderThread();
-    if (!registerForDeviceNotifications()) {
+    startEventReader();
+    if (!backend_->watchForArrivals()) {
         showNotice(Notice{L"RegisterDeviceNotification failed!!!"});
         return FALSE;
     }
@@ -107,22 +97,15 @@ bool CGorvikDlg::createReaderWakeEvent() {
     return deviceLink_.readerWakeEvent.valid();
 }
 
-void CGorvikDlg::startReaderThread() {
-    // Parked until the mouse is there: the first arrival resumes it once.
-    readerThread_.reset(
-        CreateThread(nullptr, 0, &readerThreadMain, backend_.get(), CREATE_SUSPENDED, nullptr));
+void CGorvikDlg::startEventReader() {
+    // The message loops answer the wake event: a search that finds the mouse sets it, and so does
+    // each read that ends. Without the mouse the reader waits for that first search.
+    eventReader_.emplace(deviceLink_, hwnd());
+    const HANDLE wake = deviceLink_.readerWakeEvent.load();
+    watchEventInMessageLoops(wake, [this] { eventReader_->onWake(); });
     if (deviceLink_.deviceConnected) {
-        releaseReader();
+        SetEvent(wake);
     }
-}
-
-bool CGorvikDlg::registerForDeviceNotifications() {
-    DEV_BROADCAST_DEVICEINTERFACE_W filter{};
-    filter.dbcc_size = sizeof(filter);
-    filter.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
-    filter.dbcc_classguid = kHidInterfaceClass;
-    deviceNotification_.reset(RegisterDeviceNotificationW(hwnd(), &filter, DEVICE_NOTIFY_WINDOW_HANDLE));
-    return deviceNotification_.valid();
 }
 
 void CGorvikDlg::loadConfiguration() {

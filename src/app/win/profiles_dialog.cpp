@@ -10,6 +10,7 @@
 #include "common/dialog_layout.h"
 #include "config/win/notice_box.h"
 #include "skin/win/list_hover.h"
+#include "ui/win/message_wait.h"
 #include "ui/win/win_geometry.h"
 
 namespace {
@@ -248,6 +249,7 @@ std::optional<std::wstring> CProfilesDialog::pickFile(bool save, const std::wstr
     dialog.lpstrDefExt = L"toml";
     dialog.Flags = OFN_EXPLORER | OFN_NOCHANGEDIR | OFN_HIDEREADONLY |
                    (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST);
+    const ForeignMessageLoop fileDialog;
     const BOOL picked = save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
     if (!picked) {
         return std::nullopt;

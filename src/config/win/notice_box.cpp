@@ -2,6 +2,7 @@
 
 #include "config/data_paths.h"
 #include "config/win/module_path.h"
+#include "ui/win/message_wait.h"
 
 namespace {
 
@@ -15,6 +16,7 @@ const std::wstring& programTitle() {
 
 void showNotice(HWND owner, const Notice& notice, const UiTexts& texts) {
     const UINT style = notice.kind == NoticeKind::Warning ? MB_OK | MB_ICONWARNING : MB_OK;
+    const ForeignMessageLoop messageBox;
     MessageBoxW(owner, noticeText(notice, texts).c_str(),
                 noticeCaption(notice, texts, programTitle()).c_str(), style);
 }

@@ -18,9 +18,9 @@ public:
     // is open (deviceConnected is then set).
     virtual bool findDevice() = 0;
 
-    // Body of the event reader thread: waits for device event reports and sends each one to the
-    // main window as the device-event message. Never returns.
-    [[noreturn]] virtual void eventReaderLoop() = 0;
+    // Arranges for the main window to hear of the mouse's arrivals and removals as device-change
+    // broadcasts. False when that cannot be had.
+    virtual bool watchForArrivals() = 0;
 
     // The command interface while the mouse is connected, else nullptr.
     virtual HidPort* commandPort() = 0;

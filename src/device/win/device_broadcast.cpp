@@ -13,6 +13,14 @@ constexpr GUID kHidInterfaceClass = {
 
 } // namespace
 
+UniqueDeviceNotify registerForInterfaceBroadcasts(HWND window) {
+    DEV_BROADCAST_DEVICEINTERFACE_W filter{};
+    filter.dbcc_size = sizeof(filter);
+    filter.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
+    filter.dbcc_classguid = kHidInterfaceClass;
+    return UniqueDeviceNotify(RegisterDeviceNotificationW(window, &filter, DEVICE_NOTIFY_WINDOW_HANDLE));
+}
+
 std::wstring emulatedMouseInterfaceName() {
     return L"\\\\?\\HID#VID_04D9&PID_A09F&MI_01#7&1c0ffee&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030}";
 }

@@ -9,11 +9,11 @@
 #include "ui/win/scoped_handle.h"
 
 // The main window's device-event message: wParam is the event code, lParam its value (the codes
-// are in device/device_notice.h). The reader thread sends it synchronously.
+// are in device/device_notice.h). The device event reader sends it synchronously.
 inline constexpr UINT kDeviceEventMessage = WM_USER + 2;
 
-// The connection to the mouse, shared by the user-interface thread (search, arrival, removal,
-// commands) and the event reader thread. What the reader looks at is atomic; the reader never
+// The connection to the mouse, shared by the search, arrival, removal and commands and by the
+// device event reader. What the reader looks at is atomic; the reader never
 // writes any of it. The link owns its handles: each closes when it is replaced, reset or the link
 // goes away.
 struct DeviceLink {
@@ -24,7 +24,7 @@ struct DeviceLink {
     SharedFile eventReadHandle;
     SharedFile eventWriteHandle;
     // Manual-reset event: the completion event of the reader's overlapped read and its wake-up
-    // signal when a search opens the event interface.
+    // signal when a search opens the event interface; the message loops watch it.
     SharedEvent readerWakeEvent;
 
     std::atomic<uint16_t> featureLength{0};

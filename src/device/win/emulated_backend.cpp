@@ -4,7 +4,6 @@
 #include "config/win/module_path.h"
 #include "device/win/device_backend.h"
 #include "device/win/emulated_mouse.h"
-#include "device/win/event_reader.h"
 #include "device/win/trace_file.h"
 
 namespace {
@@ -22,7 +21,10 @@ public:
     }
 
     bool findDevice() override { return mouse_.findDevice(); }
-    [[noreturn]] void eventReaderLoop() override { runEventReader(link_, mainWindow_); }
+    // The emulator's plug-in and unplug send the main window their broadcasts themselves; a
+    // registration with the system would only bring news of real devices, which this build
+    // does not use (and costs a notification thread under Wine).
+    bool watchForArrivals() override { return true; }
     HidPort* commandPort() override { return mouse_.commandPort(); }
     Pacer& pacer() override { return mouse_.pacer(); }
     void closeHandles() override { mouse_.closeHandles(); }

@@ -4,7 +4,7 @@
 
 #include "config/win/notice_box.h"
 #include "device/win/device_backend.h"
-#include "device/win/event_reader.h"
+#include "device/win/device_broadcast.h"
 #include "device/win/hid_discovery.h"
 #include "device/win/win32_hid_port.h"
 #include "device/win/win32_pacer.h"
@@ -12,7 +12,7 @@
 namespace {
 
 // The mouse over HID: the search through SetupDi and HidD, the command
-// interface as a Win32HidPort, the event interface read by the reader thread.
+// interface as a Win32HidPort, the event interface read by the device event reader.
 class HardwareBackend : public DeviceBackend {
 public:
     HardwareBackend(DeviceLink& link, HWND mainWindow) : link_(link), mainWindow_(mainWindow) {}
@@ -28,7 +28,11 @@ public:
         return found;
     }
 
-    [[noreturn]] void eventReaderLoop() override { runEventReader(link_, mainWindow_); }
+    // The system announces HID interfaces to the windows registered for them.
+    bool watchForArrivals() override {
+        arrivalNotification_ = registerForInterfaceBroadcasts(mainWindow_);
+        return arrivalNotification_.valid();
+    }
 
     HidPort* commandPort() override { return link_.deviceConnected && port_ ? &*port_ : nullptr; }
     Pacer& pacer() override { return pacer_; }
@@ -42,6 +46,7 @@ private:
     HWND mainWindow_;
     std::optional<Win32HidPort> port_;
     Win32Pacer pacer_;
+    UniqueDeviceNotify arrivalNotification_;
 };
 
 } // namespace

@@ -15,6 +15,7 @@
 #include "skin/win/png_image.h"
 #include "ui/win/bitmap_copy.h"
 #include "ui/win/keyboard_target.h"
+#include "ui/win/message_wait.h"
 #include "ui/win/modal_loop.h"
 #include "ui/win/win_geometry.h"
 
@@ -126,7 +127,7 @@ int SkinnedSubDialog::runModal(HWND owner) {
     ShowWindow(window, SW_SHOW);
     MSG message{};
     while (IsWindow(window)) {
-        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        const BOOL got = nextMessage(message);
         if (got == 0) {
             // Leave the quit request for the loop outside, after this dialog has gone.
             endDialog(IDCANCEL);

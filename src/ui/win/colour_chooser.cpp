@@ -2,6 +2,8 @@
 
 #include <commdlg.h>
 
+#include "ui/win/message_wait.h"
+
 std::optional<COLORREF> chooseColour(HWND owner) {
     static COLORREF customColours[16] = {};
     CHOOSECOLORW chooser{};
@@ -9,6 +11,7 @@ std::optional<COLORREF> chooseColour(HWND owner) {
     chooser.hwndOwner = owner;
     chooser.rgbResult = RGB(0, 0, 0);
     chooser.lpCustColors = customColours;
+    const ForeignMessageLoop systemDialog;
     if (!ChooseColorW(&chooser)) {
         return std::nullopt;
     }

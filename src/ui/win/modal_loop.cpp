@@ -1,5 +1,7 @@
 #include "ui/win/modal_loop.h"
 
+#include "ui/win/message_wait.h"
+
 namespace {
 
 bool belongsToDialog(HWND dialog, HWND target) {
@@ -19,7 +21,7 @@ bool routeDialogMessage(Dialog& dialog, MSG& message) {
 void runModalLoop(Dialog& dialog) {
     const HWND window = dialog.hwnd();
     MSG message{};
-    while (IsWindow(window) && GetMessageW(&message, nullptr, 0, 0) > 0) {
+    while (IsWindow(window) && nextMessage(message) > 0) {
         if (!routeDialogMessage(dialog, message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);

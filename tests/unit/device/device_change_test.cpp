@@ -33,7 +33,6 @@ public:
     void showDeviceEvent(unsigned code) override { add("balloon " + std::to_string(code)); }
     void hideWindow() override { add("hide"); }
     void greetArrivedMouse() override { add("greet"); }
-    void releaseReader() override { add("release reader"); }
 
 private:
     void add(const std::string& step) { steps += (steps.empty() ? "" : ", ") + step; }
@@ -43,7 +42,6 @@ struct StepsCase {
     const char* name;
     DeviceChange change;
     bool mouseFound;
-    bool readerReleased;
     const char* steps;
 };
 
@@ -52,21 +50,17 @@ class DeviceChangeStepsTest : public testing::TestWithParam<StepsCase> {};
 TEST_P(DeviceChangeStepsTest, StepsAfterTheSearchInOrder) {
     const StepsCase& c = GetParam();
     RecordingPorts ports;
-    carryOutDeviceChange(c.change, c.mouseFound, c.readerReleased, ports);
+    carryOutDeviceChange(c.change, c.mouseFound, ports);
     EXPECT_EQ(ports.steps, c.steps) << c.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Changes, DeviceChangeStepsTest,
     testing::Values(
-        StepsCase{"arrival of the mouse absent at start-up", DeviceChange::Arrival, true, false,
-                  "balloon 14, greet, release reader"},
-        StepsCase{"arrival while the reader already runs", DeviceChange::Arrival, true, true,
-                  "balloon 14, greet"},
-        StepsCase{"arrival whose search fails", DeviceChange::Arrival, false, false, "balloon 15, hide"},
-        StepsCase{"removal of the mouse", DeviceChange::RemovalComplete, false, true, "balloon 15, hide"},
-        StepsCase{"removal of one collection while another stays", DeviceChange::RemovalComplete, true, true,
-                  ""}),
+        StepsCase{"arrival of the mouse", DeviceChange::Arrival, true, "balloon 14, greet"},
+        StepsCase{"arrival whose search fails", DeviceChange::Arrival, false, "balloon 15, hide"},
+        StepsCase{"removal of the mouse", DeviceChange::RemovalComplete, false, "balloon 15, hide"},
+        StepsCase{"removal of one collection while another stays", DeviceChange::RemovalComplete, true, ""}),
     [](const testing::TestParamInfo<StepsCase>& info) { return "case" + std::to_string(info.index); });
 
 } // namespace
