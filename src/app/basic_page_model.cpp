@@ -94,7 +94,7 @@ std::span<const FocusStop> BasicPageModel::keyboardOrder() {
 StopDescription BasicPageModel::describe(const FocusStop& stop) const {
     StopDescription description;
     const StageIndex stage{stop.index};
-    const auto stageOn = [this](StageIndex stage) { return dpiStages_.canChooseColour(stage); };
+    const bool stageOn = dpiStages_.isOn(stage);
     switch (stop.area) {
     case HotArea::AssignmentHeader:
         description.value = assignments_.label(stop.index);
@@ -121,16 +121,16 @@ StopDescription BasicPageModel::describe(const FocusStop& stop) const {
             labels.empty() ? std::wstring() : labels[std::min(step, labels.size() - 1)] + L" DPI";
         description.name =
             withNumber(texts_[TextKey::AccessDpiStage], stage.number()) + L": " + description.value;
-        description.unavailable = !stageOn(stage);
+        description.unavailable = !stageOn;
         break;
     }
     case HotArea::DpiStageCheckBox:
         description.name = withNumber(texts_[TextKey::AccessDpiStageOn], stage.number());
-        description.checked = stageOn(stage);
+        description.checked = stageOn;
         break;
     case HotArea::DpiColourSwatch:
         description.name = withNumber(texts_[TextKey::AccessDpiStageColour], stage.number());
-        description.unavailable = !stageOn(stage);
+        description.unavailable = !stageOn;
         break;
     case HotArea::LightingHeader: {
         const LightingFieldTexts fields = lightingFieldTexts(record_, texts_);

@@ -60,7 +60,7 @@ std::optional<DpiStageColumn> DpiStages::setStep(StageIndex stage, std::size_t p
     return DpiStageColumn{record_.dpiStageEnabled[stage.value()] != 0, position + 1u, positions};
 }
 
-bool DpiStages::canChooseColour(StageIndex stage) const {
+bool DpiStages::isOn(StageIndex stage) const {
     return validStage(stage) && record_.dpiStageEnabled[stage.value()] != 0;
 }
 

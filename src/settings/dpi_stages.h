@@ -53,8 +53,10 @@ public:
     // nothing when the click was ignored.
     std::optional<DpiStageColumn> setStep(StageIndex stage, std::size_t position, uint8_t sensorType);
 
+    // Whether a stage is on; false for a stage outside 0..3.
+    bool isOn(StageIndex stage) const;
     // A stage's colour can only be chosen while the stage is on.
-    bool canChooseColour(StageIndex stage) const;
+    bool canChooseColour(StageIndex stage) const { return isOn(stage); }
     // Stores the chosen colour in the record's byte order (red, blue, green); refused while the
     // stage is off.
     bool setColour(StageIndex stage, RgbColour colour);
