@@ -7,6 +7,7 @@ both of which the program compiles; a layout that cannot be read stops the scrip
 which are the sizes of the background images the skin scripts draw, live here alone.
 """
 
+from collections import Counter
 import pathlib
 import re
 
@@ -89,6 +90,7 @@ def read_page_layout(path=PAGE_LAYOUT):
     the name, "DpiLevelCell2.5") and the child controls (name -> rect) of the page layout."""
     size = None
     areas = {"common": [], "basic": [], "advanced": []}
+    rows = []
     controls = {}
     for kind, values in _layout_rows(path, _PAGE_ROWS):
         if kind == "PAGE_WINDOW":
@@ -97,11 +99,20 @@ def read_page_layout(path=PAGE_LAYOUT):
             continue
         elif kind == "HOT_AREA":
             table, name, index, sub = values[0], values[1], int(values[2]), int(values[3])
-            if index:
-                name += str(index) + (f".{sub}" if sub else "")
-            areas[_PAGES[table]].append((name, tuple(int(v) for v in values[4:])))
+            rows.append((_PAGES[table], name, index, sub, tuple(int(v) for v in values[4:])))
         else:
             controls[values[0]] = tuple(int(v) for v in values[1:])
+    # The table counts from 0; an area with several rows is named by the numbers the page shows,
+    # counted from 1, with the position on a scale after a dot where its rows have one.
+    rows_of = Counter((page, name) for page, name, _, _, _ in rows)
+    rows_at = Counter((page, name, index) for page, name, index, _, _ in rows)
+    for page, name, index, sub, rect in rows:
+        if rows_of[page, name] > 1:
+            numbered = name + str(index + 1)
+            if rows_at[page, name, index] > 1:
+                numbered += f".{sub + 1}"
+            name = numbered
+        areas[page].append((name, rect))
     if size is None or not all(areas.values()):
         raise LayoutError(f"{path}: the window size or a page's hot areas are missing")
     return size, areas, controls

@@ -54,11 +54,11 @@ const AreaHandler<AdvancedPageModel> AdvancedPageModel::kAreaHandlers[] = {
 // macro group: the list of macros, the list of the selected macro's lines, the recording buttons,
 // the name and loop-count fields, the mouse-event list and the macro buttons.
 constexpr FocusStop kAdvancedStops[] = {
-    {100, HotArea::PointerSliderSegment, 1, FocusRole::Slider, TextKey::MouseSpeed},
+    {100, HotArea::PointerSliderSegment, 0, FocusRole::Slider, TextKey::MouseSpeed},
     {101, HotArea::PrecisionCheckBox, 0, FocusRole::CheckBox, TextKey::EnhancePointerPrecision},
-    {102, HotArea::PointerSliderSegment, 2, FocusRole::Slider, TextKey::ScrollingSpeed},
+    {102, HotArea::PointerSliderSegment, 1, FocusRole::Slider, TextKey::ScrollingSpeed},
     {103, HotArea::OneScreenCheckBox, 0, FocusRole::CheckBox, TextKey::ScrollOneScreen},
-    {104, HotArea::PointerSliderSegment, 3, FocusRole::Slider, TextKey::DoubleClickSpeed},
+    {104, HotArea::PointerSliderSegment, 2, FocusRole::Slider, TextKey::DoubleClickSpeed},
     {105, HotArea::PointerDefault, 0, FocusRole::Button, TextKey::PointerDefault},
     {200,
      {},
@@ -100,8 +100,8 @@ StopDescription AdvancedPageModel::describe(const FocusStop& stop) const {
     switch (stop.area) {
     case HotArea::PointerSliderSegment: {
         const uint8_t segments[] = {view.speedSegments, view.scrollSegments, view.doubleClickSegments};
-        if (stop.index >= 1 && stop.index <= kPointerScaleCount) {
-            description.value = std::to_wstring(segments[stop.index - 1u]);
+        if (stop.index < kPointerScaleCount) {
+            description.value = std::to_wstring(segments[stop.index]);
         }
         break;
     }
@@ -316,10 +316,10 @@ PageUpdate AdvancedPageModel::stepPointerSlider(uint8_t slider, int step) {
     }
     const PointerGroupView view = pointer_->view();
     const uint8_t segments[] = {view.speedSegments, view.scrollSegments, view.doubleClickSegments};
-    if (slider < 1 || slider > kPointerScaleCount) {
+    if (slider >= kPointerScaleCount) {
         return {};
     }
-    const int value = segments[slider - 1u] + step;
+    const int value = segments[slider] + step;
     if (value < 1 || value > kPointerScaleMax) {
         return {};
     }
@@ -327,7 +327,7 @@ PageUpdate AdvancedPageModel::stepPointerSlider(uint8_t slider, int step) {
 }
 
 PageUpdate AdvancedPageModel::setPointerSlider(uint8_t slider, uint8_t value) {
-    if (pointer_ == nullptr || slider < 1 || slider > kPointerScaleCount ||
+    if (pointer_ == nullptr || slider >= kPointerScaleCount ||
         !pointer_->setScale(static_cast<PointerScale>(slider), value)) {
         return {};
     }

@@ -57,6 +57,8 @@ public:
     PageUpdate deleteMacro();
     PageUpdate saveMacro();
     PageUpdate toggleMouseEventList();
+    // Pointer scale `slider` (0 speed, 1 scroll lines, 2 double-click) set to `value`, the number of
+    // segments lit (1..11).
     PageUpdate setPointerSlider(uint8_t slider, uint8_t value);
     // The focused pointer scale moved `step` segments; nothing beyond the ends of the scale.
     PageUpdate stepPointerSlider(uint8_t slider, int step);
@@ -111,8 +113,9 @@ private:
     PageUpdate onDeleteMacro(const HotAreaEntry&) { return deleteMacro(); }
     PageUpdate onConfirmMacro(const HotAreaEntry&) { return saveMacro(); }
     PageUpdate onMouseEventHeader(const HotAreaEntry&) { return toggleMouseEventList(); }
+    // A click on a segment lights it and every segment below it: the scale's value is their count.
     PageUpdate onPointerSliderSegment(const HotAreaEntry& hit) {
-        return setPointerSlider(hit.index, hit.subIndex);
+        return setPointerSlider(hit.index, static_cast<uint8_t>(hit.subIndex + 1u));
     }
 
     // Macro group: record.ini, the editor on it and the record's macro area, and the recorder.

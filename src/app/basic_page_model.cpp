@@ -14,8 +14,12 @@ namespace {
 
 constexpr uint8_t kLightingListCount = 3;
 
+constexpr std::initializer_list<ButtonIndex> kAllButtons{ButtonIndex{0}, ButtonIndex{1}, ButtonIndex{2},
+                                                         ButtonIndex{3}, ButtonIndex{4}, ButtonIndex{5},
+                                                         ButtonIndex{6}};
+
 bool isLightingList(uint8_t list) {
-    return list >= 1 && list <= kLightingListCount;
+    return list < kLightingListCount;
 }
 
 // What the view does after a lighting panel operation: the field texts are controls; the lists
@@ -52,35 +56,35 @@ const AreaHandler<BasicPageModel> BasicPageModel::kAreaHandlers[] = {
 // The assignment group (the seven boxes, the key modes, Default), the report rate, the DPI stages
 // (each stage's scale, box and colour) and the lighting fields.
 constexpr FocusStop kBasicStops[] = {
-    {100, HotArea::AssignmentHeader, 1, FocusRole::ComboBox, std::nullopt},
-    {101, HotArea::AssignmentHeader, 2, FocusRole::ComboBox, std::nullopt},
-    {102, HotArea::AssignmentHeader, 3, FocusRole::ComboBox, std::nullopt},
-    {103, HotArea::AssignmentHeader, 4, FocusRole::ComboBox, std::nullopt},
-    {104, HotArea::AssignmentHeader, 5, FocusRole::ComboBox, std::nullopt},
-    {105, HotArea::AssignmentHeader, 6, FocusRole::ComboBox, std::nullopt},
-    {106, HotArea::AssignmentHeader, 7, FocusRole::ComboBox, std::nullopt},
+    {100, HotArea::AssignmentHeader, 0, FocusRole::ComboBox, std::nullopt},
+    {101, HotArea::AssignmentHeader, 1, FocusRole::ComboBox, std::nullopt},
+    {102, HotArea::AssignmentHeader, 2, FocusRole::ComboBox, std::nullopt},
+    {103, HotArea::AssignmentHeader, 3, FocusRole::ComboBox, std::nullopt},
+    {104, HotArea::AssignmentHeader, 4, FocusRole::ComboBox, std::nullopt},
+    {105, HotArea::AssignmentHeader, 5, FocusRole::ComboBox, std::nullopt},
+    {106, HotArea::AssignmentHeader, 6, FocusRole::ComboBox, std::nullopt},
     {110, HotArea::ModeA, 0, FocusRole::RadioButton, std::nullopt},
     {111, HotArea::ModeB, 0, FocusRole::RadioButton, std::nullopt},
     {112, HotArea::KeyDefault, 0, FocusRole::Button, TextKey::KeyDefault},
-    {200, HotArea::ReportRateSegment, 1, FocusRole::RadioButton, std::nullopt},
-    {201, HotArea::ReportRateSegment, 2, FocusRole::RadioButton, std::nullopt},
-    {202, HotArea::ReportRateSegment, 3, FocusRole::RadioButton, std::nullopt},
-    {203, HotArea::ReportRateSegment, 4, FocusRole::RadioButton, std::nullopt},
-    {300, HotArea::DpiLevelCell, 1, FocusRole::Slider, std::nullopt},
-    {301, HotArea::DpiStageCheckBox, 1, FocusRole::CheckBox, std::nullopt},
-    {302, HotArea::DpiColourSwatch, 1, FocusRole::Button, std::nullopt},
-    {310, HotArea::DpiLevelCell, 2, FocusRole::Slider, std::nullopt},
-    {311, HotArea::DpiStageCheckBox, 2, FocusRole::CheckBox, std::nullopt},
-    {312, HotArea::DpiColourSwatch, 2, FocusRole::Button, std::nullopt},
-    {320, HotArea::DpiLevelCell, 3, FocusRole::Slider, std::nullopt},
-    {321, HotArea::DpiStageCheckBox, 3, FocusRole::CheckBox, std::nullopt},
-    {322, HotArea::DpiColourSwatch, 3, FocusRole::Button, std::nullopt},
-    {330, HotArea::DpiLevelCell, 4, FocusRole::Slider, std::nullopt},
-    {331, HotArea::DpiStageCheckBox, 4, FocusRole::CheckBox, std::nullopt},
-    {332, HotArea::DpiColourSwatch, 4, FocusRole::Button, std::nullopt},
-    {400, HotArea::LightingHeader, 1, FocusRole::ComboBox, TextKey::ModeLabel},
-    {401, HotArea::LightingHeader, 2, FocusRole::ComboBox, TextKey::ParameterLabel},
-    {402, HotArea::LightingHeader, 3, FocusRole::ComboBox, TextKey::EffectLabel},
+    {200, HotArea::ReportRateSegment, 0, FocusRole::RadioButton, std::nullopt},
+    {201, HotArea::ReportRateSegment, 1, FocusRole::RadioButton, std::nullopt},
+    {202, HotArea::ReportRateSegment, 2, FocusRole::RadioButton, std::nullopt},
+    {203, HotArea::ReportRateSegment, 3, FocusRole::RadioButton, std::nullopt},
+    {300, HotArea::DpiLevelCell, 0, FocusRole::Slider, std::nullopt},
+    {301, HotArea::DpiStageCheckBox, 0, FocusRole::CheckBox, std::nullopt},
+    {302, HotArea::DpiColourSwatch, 0, FocusRole::Button, std::nullopt},
+    {310, HotArea::DpiLevelCell, 1, FocusRole::Slider, std::nullopt},
+    {311, HotArea::DpiStageCheckBox, 1, FocusRole::CheckBox, std::nullopt},
+    {312, HotArea::DpiColourSwatch, 1, FocusRole::Button, std::nullopt},
+    {320, HotArea::DpiLevelCell, 2, FocusRole::Slider, std::nullopt},
+    {321, HotArea::DpiStageCheckBox, 2, FocusRole::CheckBox, std::nullopt},
+    {322, HotArea::DpiColourSwatch, 2, FocusRole::Button, std::nullopt},
+    {330, HotArea::DpiLevelCell, 3, FocusRole::Slider, std::nullopt},
+    {331, HotArea::DpiStageCheckBox, 3, FocusRole::CheckBox, std::nullopt},
+    {332, HotArea::DpiColourSwatch, 3, FocusRole::Button, std::nullopt},
+    {400, HotArea::LightingHeader, 0, FocusRole::ComboBox, TextKey::ModeLabel},
+    {401, HotArea::LightingHeader, 1, FocusRole::ComboBox, TextKey::ParameterLabel},
+    {402, HotArea::LightingHeader, 2, FocusRole::ComboBox, TextKey::EffectLabel},
 };
 
 std::span<const FocusStop> BasicPageModel::keyboardOrder() {
@@ -89,14 +93,13 @@ std::span<const FocusStop> BasicPageModel::keyboardOrder() {
 
 StopDescription BasicPageModel::describe(const FocusStop& stop) const {
     StopDescription description;
-    const unsigned number = stop.index;
-    const auto stageOn = [this](unsigned stage) {
-        return stage >= 1 && stage <= kDpiStageCount && record_.dpiStageEnabled[stage - 1u] != 0;
-    };
+    const StageIndex stage{stop.index};
+    const bool stageOn = dpiStages_.isOn(stage);
     switch (stop.area) {
     case HotArea::AssignmentHeader:
-        description.value = assignments_.label(number - 1u);
-        description.name = withNumber(texts_[TextKey::AccessButtonBox], number) + L": " + description.value;
+        description.value = assignments_.label(stop.index);
+        description.name = withNumber(texts_[TextKey::AccessButtonBox], ButtonIndex{stop.index}.number()) +
+                           L": " + description.value;
         break;
     case HotArea::ModeA:
     case HotArea::ModeB: {
@@ -113,25 +116,28 @@ StopDescription BasicPageModel::describe(const FocusStop& stop) const {
     case HotArea::DpiLevelCell: {
         // The stored step, which a stage that is off keeps though its scale shows dark.
         const std::vector<std::wstring>& labels = dpiScaleLabels(sensorType_);
-        const std::size_t step =
-            number >= 1 && number <= kDpiStageCount ? record_.dpiPosition[number - 1u] : 0;
+        const std::size_t step = stage.value() < kDpiStageCount ? record_.dpiPosition[stage.value()] : 0;
         description.value =
             labels.empty() ? std::wstring() : labels[std::min(step, labels.size() - 1)] + L" DPI";
-        description.name = withNumber(texts_[TextKey::AccessDpiStage], number) + L": " + description.value;
-        description.unavailable = !stageOn(number);
+        description.name =
+            withNumber(texts_[TextKey::AccessDpiStage], stage.number()) + L": " + description.value;
+        description.unavailable = !stageOn;
         break;
     }
     case HotArea::DpiStageCheckBox:
-        description.name = withNumber(texts_[TextKey::AccessDpiStageOn], number);
-        description.checked = stageOn(number);
+        description.name = withNumber(texts_[TextKey::AccessDpiStageOn], stage.number());
+        description.checked = stageOn;
         break;
     case HotArea::DpiColourSwatch:
-        description.name = withNumber(texts_[TextKey::AccessDpiStageColour], number);
-        description.unavailable = !stageOn(number);
+        description.name = withNumber(texts_[TextKey::AccessDpiStageColour], stage.number());
+        description.unavailable = !stageOn;
         break;
     case HotArea::LightingHeader: {
         const LightingFieldTexts fields = lightingFieldTexts(record_, texts_);
-        description.value = number == 1 ? fields.mode : number == 2 ? fields.parameter : fields.effect;
+        const auto field = static_cast<LightingField>(stop.index);
+        description.value = field == LightingField::Mode        ? fields.mode
+                            : field == LightingField::Parameter ? fields.parameter
+                                                                : fields.effect;
         break;
     }
     default:
@@ -157,10 +163,10 @@ void BasicPageModel::closeListsAt(Point p) {
     };
     const std::optional<std::size_t> slot = assignments_.openList();
     bool offSomeBox = false;
-    for (uint8_t button = 1; button <= kShownButtonCount; ++button) {
+    for (uint8_t button = 0; button < kShownButtonCount; ++button) {
         offSomeBox = offSomeBox || !on(HotArea::AssignmentList, HotArea::AssignmentHeader, button);
     }
-    if (slot && !on(HotArea::AssignmentList, HotArea::AssignmentHeader, static_cast<uint8_t>(*slot + 1u))) {
+    if (slot && !on(HotArea::AssignmentList, HotArea::AssignmentHeader, static_cast<uint8_t>(*slot))) {
         assignments_.closeLists();
     } else if (slot && offSomeBox && dpiSubListOpen()) {
         assignments_.onAssignmentListHover(*slot, std::nullopt);
@@ -180,7 +186,7 @@ PageUpdate BasicPageModel::onKeyDefault(const HotAreaEntry&) {
 }
 
 PageUpdate BasicPageModel::onAssignmentHeader(const HotAreaEntry& hit) {
-    return toggleAssignmentList(hit.index);
+    return toggleAssignmentList(ButtonIndex{hit.index});
 }
 
 PageUpdate BasicPageModel::onReportRateSegment(const HotAreaEntry& hit) {
@@ -188,14 +194,14 @@ PageUpdate BasicPageModel::onReportRateSegment(const HotAreaEntry& hit) {
 }
 
 PageUpdate BasicPageModel::onStageCheckBox(const HotAreaEntry& hit) {
-    return toggleDpiStage(hit.index);
+    return toggleDpiStage(StageIndex{hit.index});
 }
 
 // The colour of a stage that is off cannot be chosen.
 PageUpdate BasicPageModel::onStageSwatch(const HotAreaEntry& hit) {
     PageUpdate update;
-    if (hit.index >= 1 && hit.index <= kDpiStageCount && record_.dpiStageEnabled[hit.index - 1u] != 0) {
-        update.colourForStage = hit.index;
+    if (const StageIndex stage{hit.index}; dpiStages_.canChooseColour(stage)) {
+        update.colourForStage = stage;
     }
     return update;
 }
@@ -205,7 +211,7 @@ PageUpdate BasicPageModel::onLightingHeader(const HotAreaEntry& hit) {
 }
 
 PageUpdate BasicPageModel::onDpiLevelCell(const HotAreaEntry& hit) {
-    return setDpiStep(hit.index, hit.subIndex);
+    return setDpiStep(StageIndex{hit.index}, hit.subIndex);
 }
 
 bool BasicPageModel::lightingListOpen(uint8_t list) const {
@@ -218,16 +224,16 @@ PageUpdate BasicPageModel::selectReportRate(uint8_t segment) {
     if (!change) {
         return update;
     }
-    if (change->unlitSegment != 0) {
+    if (change->unlitSegment) {
         update.redraw.emplace_back(std::in_place_type<ImageElement>, SkinImage::ReportRateDark,
-                                   hotAreaRect(HotArea::ReportRateSegment, change->unlitSegment).topLeft());
+                                   hotAreaRect(HotArea::ReportRateSegment, *change->unlitSegment).topLeft());
     }
     update.redraw.emplace_back(std::in_place_type<ImageElement>, SkinImage::ReportRateLight,
                                hotAreaRect(HotArea::ReportRateSegment, change->litSegment).topLeft());
     return update;
 }
 
-PageUpdate BasicPageModel::setStageColour(uint8_t stage, uint8_t red, uint8_t green, uint8_t blue) {
+PageUpdate BasicPageModel::setStageColour(StageIndex stage, uint8_t red, uint8_t green, uint8_t blue) {
     PageUpdate update;
     update.refreshControls = dpiStages_.setColour(stage, {red, green, blue});
     return update;
@@ -236,36 +242,36 @@ PageUpdate BasicPageModel::setStageColour(uint8_t stage, uint8_t red, uint8_t gr
 // The mode buttons show which key mode is edited; the seven boxes show that mode's labels.
 PageUpdate BasicPageModel::selectKeyMode(uint8_t mode) {
     assignments_.selectKeyMode(mode == 0 ? KeyMode::ModeA : KeyMode::ModeB);
-    return assignmentBoxesUpdate({1, 2, 3, 4, 5, 6, 7}, true);
+    return assignmentBoxesUpdate(kAllButtons, true);
 }
 
 PageUpdate BasicPageModel::restoreDefaultAssignments() {
     assignments_.restoreDefaultAssignments();
-    return assignmentBoxesUpdate({1, 2, 3, 4, 5, 6, 7}, false);
+    return assignmentBoxesUpdate(kAllButtons, false);
 }
 
 // The list opens or closes (the view follows assignmentListOpen()); the last button holding Left
 // Click keeps its list shut and the warning says why.
-PageUpdate BasicPageModel::toggleAssignmentList(uint8_t button) {
+PageUpdate BasicPageModel::toggleAssignmentList(ButtonIndex button) {
     PageUpdate update;
-    if (button < 1 || button > kShownButtonCount) {
+    if (button.value() >= kShownButtonCount) {
         return update;
     }
-    update.notice = assignments_.toggleAssignmentList(button - 1u);
+    update.notice = assignments_.toggleAssignmentList(button.value());
     return update;
 }
 
-void BasicPageModel::hoverAssignmentList(uint8_t button, std::optional<std::size_t> item) {
-    if (button >= 1 && button <= kShownButtonCount) {
-        assignments_.onAssignmentListHover(button - 1u, item);
+void BasicPageModel::hoverAssignmentList(ButtonIndex button, std::optional<std::size_t> item) {
+    if (button.value() < kShownButtonCount) {
+        assignments_.onAssignmentListHover(button.value(), item);
     }
 }
 
-PageUpdate BasicPageModel::chooseAssignment(uint8_t button, std::optional<std::size_t> item) {
-    if (button < 1 || button > kShownButtonCount) {
+PageUpdate BasicPageModel::chooseAssignment(ButtonIndex button, std::optional<std::size_t> item) {
+    if (button.value() >= kShownButtonCount) {
         return {};
     }
-    const FunctionPick pick = assignments_.pickFunction(button - 1u, item);
+    const FunctionPick pick = assignments_.pickFunction(button.value(), item);
     PageUpdate update = pick.changed ? assignmentBoxesUpdate({button}, false) : PageUpdate{};
     update.dialog = pick.dialog;
     return update;
@@ -275,7 +281,7 @@ PageUpdate BasicPageModel::assign(const DialogRequest& request, const std::optio
     if (!assignments_.assign(request.slot, choice)) {
         return {};
     }
-    return assignmentBoxesUpdate({static_cast<uint8_t>(request.slot + 1u)}, false);
+    return assignmentBoxesUpdate({ButtonIndex{request.slot}}, false);
 }
 
 PageUpdate BasicPageModel::chooseDpiSwitch(std::optional<std::size_t> row) {
@@ -283,12 +289,12 @@ PageUpdate BasicPageModel::chooseDpiSwitch(std::optional<std::size_t> row) {
     if (!slot || !assignments_.onDpiSubListChoice(row)) {
         return {};
     }
-    return assignmentBoxesUpdate({static_cast<uint8_t>(*slot + 1u)}, false);
+    return assignmentBoxesUpdate({ButtonIndex{*slot}}, false);
 }
 
 // The boxes of `buttons` drawn normal with the edited key mode's labels, and the two mode buttons
 // with the edited one lit.
-PageUpdate BasicPageModel::assignmentBoxesUpdate(std::initializer_list<uint8_t> buttons,
+PageUpdate BasicPageModel::assignmentBoxesUpdate(std::initializer_list<ButtonIndex> buttons,
                                                  bool modeButtons) const {
     const PagePaintInput input{record_,
                                [this](TextKey key) { return texts_[key]; },
@@ -304,16 +310,17 @@ PageUpdate BasicPageModel::assignmentBoxesUpdate(std::initializer_list<uint8_t> 
         append(buttonPaint({HotArea::ModeA, hotAreaRect(HotArea::ModeA)}, !modeB, input));
         append(buttonPaint({HotArea::ModeB, hotAreaRect(HotArea::ModeB)}, modeB, input));
     }
-    for (const uint8_t button : buttons) {
-        const Rect box = hotAreaRect(HotArea::AssignmentHeader, button);
-        append(buttonPaint({HotArea::AssignmentHeader, box, button}, false, input));
+    for (const ButtonIndex button : buttons) {
+        const auto index = static_cast<uint8_t>(button.value());
+        append(buttonPaint({HotArea::AssignmentHeader, hotAreaRect(HotArea::AssignmentHeader, index), index},
+                           false, input));
     }
     return update;
 }
 
 // A stage switched on lights its scale up to its stored step, one switched off goes dark; the only
 // stage that is on stays on.
-PageUpdate BasicPageModel::toggleDpiStage(uint8_t stage) {
+PageUpdate BasicPageModel::toggleDpiStage(StageIndex stage) {
     PageUpdate update;
     if (dpiStages_.toggleStage(stage)) {
         update.redraw = dpiStageColumnPaint(stage, dpiStages_.column(stage, sensorType_));
@@ -323,7 +330,7 @@ PageUpdate BasicPageModel::toggleDpiStage(uint8_t stage) {
 
 // Positions above an 8-position sensor's scale are not drawn and have no DPI value: a click there
 // is ignored.
-PageUpdate BasicPageModel::setDpiStep(uint8_t stage, uint8_t position) {
+PageUpdate BasicPageModel::setDpiStep(StageIndex stage, uint8_t position) {
     PageUpdate update;
     if (const std::optional<DpiStageColumn> column = dpiStages_.setStep(stage, position, sensorType_)) {
         update.redraw = dpiStageColumnPaint(stage, *column);
@@ -331,14 +338,14 @@ PageUpdate BasicPageModel::setDpiStep(uint8_t stage, uint8_t position) {
     return update;
 }
 
-PageUpdate BasicPageModel::stepDpiStage(uint8_t stage, int step) {
-    if (stage < 1 || stage > kDpiStageCount) {
+PageUpdate BasicPageModel::stepDpiStage(StageIndex stage, int step) {
+    if (stage.value() >= kDpiStageCount) {
         return {};
     }
-    // The stored step counts from 0; a step past the sensor's scale stands at its top.
-    const int top = static_cast<int>(dpiScalePositions(sensorType_));
-    const int position = std::min(record_.dpiPosition[stage - 1u] + 1, top) + step;
-    if (position < 1 || position > top) {
+    // A stored step past the sensor's scale stands at its top.
+    const int positions = static_cast<int>(dpiScalePositions(sensorType_));
+    const int position = std::min<int>(record_.dpiPosition[stage.value()], positions - 1) + step;
+    if (position < 0 || position >= positions) {
         return {};
     }
     return setDpiStep(stage, static_cast<uint8_t>(position));

@@ -15,6 +15,7 @@
 #include "app/keyboard_focus.h"
 #include "app/page_update.h"
 #include "assign/assignment_group_model.h"
+#include "common/item_index.h"
 #include "config/app_settings.h"
 #include "config/device_config_record.h"
 #include "lang/language.h"
@@ -38,23 +39,23 @@ public:
     void closeListsAt(Point p);
 
     const DeviceConfigRecord& record() const { return record_; }
-    bool assignmentListOpen(uint8_t button) const { return assignments_.openList() == button - 1u; }
+    bool assignmentListOpen(ButtonIndex button) const { return assignments_.openList() == button.value(); }
     bool dpiSubListOpen() const { return assignments_.dpiSubListOpen(); }
     bool lightingListOpen(uint8_t list) const;
 
     // What the page's areas do.
     PageUpdate selectKeyMode(uint8_t mode);
     PageUpdate restoreDefaultAssignments();
-    PageUpdate toggleAssignmentList(uint8_t button);
+    PageUpdate toggleAssignmentList(ButtonIndex button);
     PageUpdate selectReportRate(uint8_t segment);
-    PageUpdate toggleDpiStage(uint8_t stage);
+    PageUpdate toggleDpiStage(StageIndex stage);
     // The colour chosen for an enabled stage in the system's colour chooser.
-    PageUpdate setStageColour(uint8_t stage, uint8_t red, uint8_t green, uint8_t blue);
+    PageUpdate setStageColour(StageIndex stage, uint8_t red, uint8_t green, uint8_t blue);
     PageUpdate toggleLightingList(uint8_t list);
-    PageUpdate setDpiStep(uint8_t stage, uint8_t position);
+    PageUpdate setDpiStep(StageIndex stage, uint8_t position);
     // The scale of `stage` moved `step` positions from its stored step; nothing beyond
     // the ends of the sensor's scale.
-    PageUpdate stepDpiStage(uint8_t stage, int step);
+    PageUpdate stepDpiStage(StageIndex stage, int step);
 
     // The page's stops of the keyboard order, panel by panel.
     static std::span<const FocusStop> keyboardOrder();
@@ -67,10 +68,10 @@ public:
     std::vector<std::wstring> assignmentListItems() const { return assignments_.listItems(); }
     // The pointer rests on `item` of the open list of `button` (nothing: on no item): "DPI Switch"
     // opens the DPI sub-list beside it, any other item closes it.
-    void hoverAssignmentList(uint8_t button, std::optional<std::size_t> item);
+    void hoverAssignmentList(ButtonIndex button, std::optional<std::size_t> item);
     // `item` picked in the list of `button`: a direct function is stored at once and the box shows
     // its label; the others ask for their dialog, whose result goes to assign().
-    PageUpdate chooseAssignment(uint8_t button, std::optional<std::size_t> item);
+    PageUpdate chooseAssignment(ButtonIndex button, std::optional<std::size_t> item);
     // The dialog of a request ended with `choice` (nothing: cancelled): the lists close, the slot takes
     // the choice and its box shows the new label.
     PageUpdate assign(const DialogRequest& request, const std::optional<FunctionChoice>& choice);
@@ -80,7 +81,7 @@ public:
     // DPI stages and lighting panel.
     // The sensor whose scale the page shows: it has 8 or 12 positions to click.
     void setSensorType(uint8_t sensorType) { sensorType_ = sensorType; }
-    // Entry `entry` (0-based) chosen in lighting list `list` (1..3); nothing happens unless that list
+    // Entry `entry` (0-based) chosen in lighting list `list` (0..2); nothing happens unless that list
     // is the open one.
     PageUpdate chooseLightingEntry(uint8_t list, std::size_t entry);
     // The entries of the open lighting list, in the page's language.
@@ -102,7 +103,7 @@ private:
     AppSettings& settings_;
     const UiTexts& texts_;
     // Assignment group.
-    PageUpdate assignmentBoxesUpdate(std::initializer_list<uint8_t> buttons, bool modeButtons) const;
+    PageUpdate assignmentBoxesUpdate(std::initializer_list<ButtonIndex> buttons, bool modeButtons) const;
     AssignmentGroupModel assignments_;
     // DPI stages and lighting panel.
     DpiStages dpiStages_;

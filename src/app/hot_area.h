@@ -20,7 +20,8 @@ enum class HotArea : uint8_t {
 #undef AREA_KIND
 #undef PAGE_WINDOW
 
-// One rectangle of a page's table. Indexes count from 1 as the user sees them; 0 where unused.
+// One rectangle of a page's table. Indexes count from 0 (the first button box is 0; the window shows
+// it as 1); 0 where unused.
 struct HotAreaEntry {
     HotArea area{};
     Rect rect;

@@ -1,5 +1,7 @@
 #include "app/main_window_hover.h"
 
+#include "assign/assignment_group_model.h"
+
 namespace {
 
 std::vector<HotAreaEntry> hoverButtons(Page page) {
@@ -14,7 +16,7 @@ std::vector<HotAreaEntry> hoverButtons(Page page) {
     }
     if (page == Page::Basic) {
         add(HotArea::KeyDefault);
-        for (uint8_t button = 1; button <= 7; ++button) {
+        for (uint8_t button = 0; button < kShownButtonCount; ++button) {
             add(HotArea::AssignmentHeader, button);
         }
     } else if (page == Page::Advanced) {

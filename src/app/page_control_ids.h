@@ -6,11 +6,11 @@ namespace page_control_id {
 
 // Basic Settings page.
 inline constexpr int kDpiSubList = 37;
-inline constexpr int kFirstAssignmentList = 41; // 41..47 for buttons 1..7
+inline constexpr int kFirstAssignmentList = 41; // 41..47 for buttons 0..6
 inline constexpr int kLastAssignmentList = 47;
 inline constexpr int kFirstLightingList = 63; // 63..65: mode, parameter, effect
 inline constexpr int kLastLightingList = 65;
-inline constexpr int kFirstStageSwatch = 71; // 71..74 for stages 1..4
+inline constexpr int kFirstStageSwatch = 71; // 71..74 for stages 0..3
 inline constexpr int kLastStageSwatch = 74;
 inline constexpr int kFirstLightingText = 80; // 80..82: mode, parameter, effect
 inline constexpr int kLastLightingText = 82;

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "app/page_control_layout.h"
+#include "assign/assignment_group_model.h"
 #include "settings/dpi_table.h"
 #include "settings/report_rate.h"
 
@@ -16,7 +17,6 @@ constexpr Rect kWebLinkRect{260, 629, 450, 645};
 // The profile in force, right-aligned up to the Profiles button, clear of the wordmark at the left.
 constexpr Rect kProfileNameRect{400, 5, 671, 23};
 constexpr int kDropdownNumberWidth = 20;
-constexpr int kDpiColumns = 4;
 constexpr int kDpiPositionsMax = 12;
 constexpr int kSliderSegments = 11;
 
@@ -118,13 +118,14 @@ public:
 
     // The button number and the label of the assigned function, both left-aligned and cut at the
     // header's right edge.
-    void dropdownTexts(uint8_t button) {
-        const Rect header = hotAreaRect(HotArea::AssignmentHeader, button);
+    void dropdownTexts(ButtonIndex button) {
+        const Rect header = hotAreaRect(HotArea::AssignmentHeader, static_cast<uint8_t>(button.value()));
         const int split = header.left + kDropdownNumberWidth;
-        text(std::to_wstring(button), {header.left, header.top, split, header.bottom}, TextAlign::Left);
-        const std::size_t slot = button - 1u;
-        const std::wstring label =
-            slot < input_.buttonLabels.size() ? input_.buttonLabels[slot] : std::wstring{};
+        text(std::to_wstring(button.number()), {header.left, header.top, split, header.bottom},
+             TextAlign::Left);
+        const std::wstring label = button.value() < input_.buttonLabels.size()
+                                       ? input_.buttonLabels[button.value()]
+                                       : std::wstring{};
         text(label, {split, header.top, header.right, header.bottom}, TextAlign::Left);
     }
 
@@ -166,7 +167,7 @@ int dpiPositionCount(uint8_t sensorType) {
 }
 
 void paintBasicLabels(PagePainter& painter) {
-    for (uint8_t segment = 1; segment <= kReportRateSegmentCount; ++segment) {
+    for (uint8_t segment = 0; segment < kReportRateSegmentCount; ++segment) {
         const Rect rate = hotAreaRect(HotArea::ReportRateSegment, segment);
         const unsigned hertz = reportRateHertz(reportIntervalCodeOfSegment(segment));
         painter.text(std::to_wstring(hertz), {rate.left, rate.bottom + 2, rate.right, rate.bottom + 16},
@@ -174,42 +175,42 @@ void paintBasicLabels(PagePainter& painter) {
     }
     // Row labels stand left of the first swatch and the first check box, right-aligned in the
     // column of the scale values, so they stay inside the DPI panel.
-    const Rect swatch = hotAreaRect(HotArea::DpiColourSwatch, 1);
+    const Rect swatch = hotAreaRect(HotArea::DpiColourSwatch, 0);
     painter.text(L"Color", {swatch.left - 60, swatch.top, swatch.left - 4, swatch.bottom}, TextAlign::Right);
-    const Rect box = hotAreaRect(HotArea::DpiStageCheckBox, 1);
+    const Rect box = hotAreaRect(HotArea::DpiStageCheckBox, 0);
     painter.text(L"Select", {box.left - 60, box.top, box.left - 4, box.bottom}, TextAlign::Right);
     static constexpr std::array kLightingLabels{TextKey::ModeLabel, TextKey::ParameterLabel,
                                                 TextKey::EffectLabel};
-    for (uint8_t list = 1; list <= 3; ++list) {
+    for (uint8_t list = 0; list < kLightingLabels.size(); ++list) {
         const Rect header = hotAreaRect(HotArea::LightingHeader, list);
-        painter.text(kLightingLabels[list - 1u],
-                     {header.left - 100, header.top, header.left - 4, header.bottom}, TextAlign::Right);
+        painter.text(kLightingLabels[list], {header.left - 100, header.top, header.left - 4, header.bottom},
+                     TextAlign::Right);
     }
-    for (uint8_t stage = 1; stage <= 4; ++stage) {
+    for (uint8_t stage = 0; stage < kDpiStageCount; ++stage) {
         const Rect stageBox = hotAreaRect(HotArea::DpiStageCheckBox, stage);
-        painter.text(std::to_wstring(stage),
+        painter.text(std::to_wstring(StageIndex{stage}.number()),
                      {stageBox.left, stageBox.bottom + 2, stageBox.right, stageBox.bottom + 16},
                      TextAlign::Centre);
     }
 }
 
 // The check boxes and scales of the four DPI stages, and the scale's values left of the first
-// column. A stage that is on lights positions 1 up to its step; a stage that is off is all dark.
+// column. A stage that is on lights the positions up to its step; a stage that is off is all dark.
 // Positions past the sensor's scale are not drawn.
 void paintDpiStages(PagePainter& painter) {
     const PagePaintInput& input = painter.input();
     const int positions = dpiPositionCount(input.sensorType);
-    for (uint8_t stage = 1; stage <= kDpiColumns; ++stage) {
+    for (std::size_t stage = 0; stage < kDpiStageCount; ++stage) {
         DpiStageColumn column;
-        column.enabled = input.record.dpiStageEnabled[stage - 1u] != 0;
+        column.enabled = input.record.dpiStageEnabled[stage] != 0;
         column.scalePositions = static_cast<std::size_t>(positions);
-        column.litPositions = column.enabled ? input.record.dpiPosition[stage - 1u] + 1u : 0u;
-        painter.append(dpiStageColumnPaint(stage, column));
+        column.litPositions = column.enabled ? input.record.dpiPosition[stage] + 1u : 0u;
+        painter.append(dpiStageColumnPaint(StageIndex{stage}, column));
     }
     const std::vector<std::wstring>& values = dpiScaleLabels(input.sensorType);
-    for (int position = 1; position <= positions; ++position) {
-        const Rect cell = hotAreaRect(HotArea::DpiLevelCell, 1, static_cast<uint8_t>(position));
-        painter.text(values[position - 1], {cell.left - 60, cell.top, cell.left - 4, cell.bottom},
+    for (int position = 0; position < positions; ++position) {
+        const Rect cell = hotAreaRect(HotArea::DpiLevelCell, 0, static_cast<uint8_t>(position));
+        painter.text(values[position], {cell.left - 60, cell.top, cell.left - 4, cell.bottom},
                      TextAlign::Right);
     }
 }
@@ -235,11 +236,12 @@ void paintAdvancedLabels(PagePainter& painter) {
     const Rect oneScreen = hotAreaRect(HotArea::OneScreenCheckBox);
     painter.text(TextKey::ScrollOneScreen, {oneScreen.right + 8, oneScreen.top, 300, oneScreen.bottom},
                  TextAlign::Left);
-    for (uint8_t slider = 1; slider <= 3; ++slider) {
-        for (uint8_t segment = 1; segment <= kSliderSegments; ++segment) {
+    for (uint8_t slider = 0; slider < 3; ++slider) {
+        for (uint8_t segment = 0; segment < kSliderSegments; ++segment) {
             const Rect cell = hotAreaRect(HotArea::PointerSliderSegment, slider, segment);
-            painter.text(std::to_wstring(segment), {cell.left, cell.bottom + 2, cell.right, cell.bottom + 16},
-                         TextAlign::Centre);
+            // The segments are numbered from 1 under the scale.
+            painter.text(std::to_wstring(segment + 1),
+                         {cell.left, cell.bottom + 2, cell.right, cell.bottom + 16}, TextAlign::Centre);
         }
     }
     painter.text(TextKey::MacroName, kMacroNameLabelRect, TextAlign::Left);
@@ -255,10 +257,10 @@ std::vector<PaintElement> basicPagePaint(const PagePaintInput& input) {
     painter.profileName();
     painter.buttonImage(HotArea::KeyDefault);
     painter.pageButtonImages();
-    for (uint8_t button = 1; button <= 7; ++button) {
+    for (uint8_t button = 0; button < kShownButtonCount; ++button) {
         painter.buttonImage(HotArea::AssignmentHeader, button);
     }
-    for (uint8_t segment = 1; segment <= 4; ++segment) {
+    for (uint8_t segment = 0; segment < kReportRateSegmentCount; ++segment) {
         painter.image(SkinImage::ReportRateDark, hotAreaRect(HotArea::ReportRateSegment, segment).topLeft());
     }
     painter.text(TextKey::BasicSettings, kPageTitleRect, TextAlign::Left, FontRole::Title);
@@ -269,14 +271,14 @@ std::vector<PaintElement> basicPagePaint(const PagePaintInput& input) {
     painter.text(TextKey::MakerWebAddress, kWebLinkRect, TextAlign::Centre);
     painter.frameCaptions();
     painter.caption(HotArea::KeyDefault);
-    for (uint8_t button = 1; button <= 7; ++button) {
-        painter.dropdownTexts(button);
+    for (std::size_t button = 0; button < kShownButtonCount; ++button) {
+        painter.dropdownTexts(ButtonIndex{button});
     }
     paintKeyModes(painter);
     paintBasicLabels(painter);
-    if (const uint8_t selected = reportRateSegmentOfCode(input.record.reportIntervalCode)) {
+    if (const std::optional<uint8_t> selected = reportRateSegmentOfCode(input.record.reportIntervalCode)) {
         painter.image(SkinImage::ReportRateLight,
-                      hotAreaRect(HotArea::ReportRateSegment, selected).topLeft());
+                      hotAreaRect(HotArea::ReportRateSegment, *selected).topLeft());
     }
     paintDpiStages(painter);
     return painter.take();
@@ -315,21 +317,22 @@ std::vector<PaintElement> buttonPaint(const HotAreaEntry& button, bool over, con
     PagePainter painter(input);
     painter.buttonImage(button.area, button.index, over);
     if (button.area == HotArea::AssignmentHeader) {
-        painter.dropdownTexts(button.index);
+        painter.dropdownTexts(ButtonIndex{button.index});
     } else {
         painter.caption(button.area);
     }
     return painter.take();
 }
 
-std::vector<PaintElement> dpiStageColumnPaint(uint8_t stage, const DpiStageColumn& column) {
-    std::vector<PaintElement> elements{checkBoxPaint(HotArea::DpiStageCheckBox, column.enabled, stage)};
+std::vector<PaintElement> dpiStageColumnPaint(StageIndex stage, const DpiStageColumn& column) {
+    const auto index = static_cast<uint8_t>(stage.value());
+    std::vector<PaintElement> elements{checkBoxPaint(HotArea::DpiStageCheckBox, column.enabled, index)};
     const std::size_t positions = std::min<std::size_t>(column.scalePositions, kDpiPositionsMax);
-    for (std::size_t position = 1; position <= positions; ++position) {
+    for (std::size_t position = 0; position < positions; ++position) {
         elements.emplace_back(
             std::in_place_type<ImageElement>,
-            position <= column.litPositions ? SkinImage::DpiLevelLight : SkinImage::DpiLevelDark,
-            hotAreaRect(HotArea::DpiLevelCell, stage, static_cast<uint8_t>(position)).topLeft());
+            position < column.litPositions ? SkinImage::DpiLevelLight : SkinImage::DpiLevelDark,
+            hotAreaRect(HotArea::DpiLevelCell, index, static_cast<uint8_t>(position)).topLeft());
     }
     return elements;
 }
@@ -338,20 +341,20 @@ std::vector<PaintElement> pointerGroupPaint(const DeviceConfigRecord& record) {
     std::vector<PaintElement> elements;
     const std::array<uint8_t, 3> values{record.pointerSpeedPosition, record.scrollLines,
                                         record.doubleClickPosition};
-    for (uint8_t scale = 1; scale <= values.size(); ++scale) {
-        std::ranges::move(pointerScalePaint(scale, values[scale - 1u]), std::back_inserter(elements));
+    for (uint8_t scale = 0; scale < values.size(); ++scale) {
+        std::ranges::move(pointerScalePaint(scale, values[scale]), std::back_inserter(elements));
     }
     elements.push_back(checkBoxPaint(HotArea::PrecisionCheckBox, record.enhancePointerPrecision != 0));
     elements.push_back(checkBoxPaint(HotArea::OneScreenCheckBox, record.scrollOneScreen != 0));
     return elements;
 }
 
-// Segments 1 up to `lit` light, never past the scale.
+// The lowest `lit` segments light, never past the scale.
 std::vector<PaintElement> pointerScalePaint(uint8_t scale, uint8_t lit) {
     std::vector<PaintElement> elements;
-    for (uint8_t segment = 1; segment <= kSliderSegments; ++segment) {
+    for (uint8_t segment = 0; segment < kSliderSegments; ++segment) {
         elements.emplace_back(std::in_place_type<ImageElement>,
-                              segment <= lit ? SkinImage::SliderLight : SkinImage::SliderDark,
+                              segment < lit ? SkinImage::SliderLight : SkinImage::SliderDark,
                               hotAreaRect(HotArea::PointerSliderSegment, scale, segment).topLeft());
     }
     return elements;

@@ -34,13 +34,13 @@ std::vector<PaintElement> advancedPagePaint(const PagePaintInput& input);
 std::vector<PaintElement> buttonPaint(const HotAreaEntry& button, bool over, const PagePaintInput& input);
 
 // DPI stages and pointer settings: the parts of the pages a click on them redraws.
-// One DPI stage column: its on/off box and its scale, positions 1 up to the column's lit count light,
-// the rest of the sensor's scale dark.
-std::vector<PaintElement> dpiStageColumnPaint(uint8_t stage, const DpiStageColumn& column);
+// One DPI stage column: its on/off box and its scale, the lowest positions up to the column's lit
+// count light, the rest of the sensor's scale dark.
+std::vector<PaintElement> dpiStageColumnPaint(StageIndex stage, const DpiStageColumn& column);
 // The pointer group of the Advanced page as the record holds it: the three scales, then the
 // precision and one-screen boxes.
 std::vector<PaintElement> pointerGroupPaint(const DeviceConfigRecord& record);
-// One pointer scale (1 speed, 2 scroll lines, 3 double-click) with segments 1 up to `lit` light.
+// One pointer scale (0 speed, 1 scroll lines, 2 double-click) with its lowest `lit` segments light.
 std::vector<PaintElement> pointerScalePaint(uint8_t scale, uint8_t lit);
 // A tick box of either page (DPI stage box, precision, one screen), ticked or empty.
 PaintElement checkBoxPaint(HotArea box, bool ticked, uint8_t index = 0);

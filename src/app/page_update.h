@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "assign/assignment_group_model.h"
+#include "common/item_index.h"
 #include "lang/notice.h"
 #include "skin/paint_element.h"
 
@@ -20,9 +21,9 @@ struct PageUpdate {
     std::optional<Notice> notice;
     // The function dialog the view runs next; what it chose goes back to the model.
     std::optional<DialogRequest> dialog;
-    // The stage (1..4) whose colour the system's colour chooser picks next; the colour goes back to
+    // The stage whose colour the system's colour chooser picks next; the colour goes back to
     // the model. The chooser opens with its own defaults (black), not with the stage's colour.
-    std::optional<uint8_t> colourForStage;
+    std::optional<StageIndex> colourForStage;
 
     bool operator==(const PageUpdate&) const = default;
 };

@@ -479,7 +479,7 @@ std::vector<UnnamedBytes> unnamedOf(const toml::table& root) {
 
 uint8_t reportIntervalOf(const toml::node& node) {
     const int64_t hertz = integerOf(node, "report rate", 1, INT32_MAX);
-    for (uint8_t segment = 1; segment <= kReportRateSegmentCount; ++segment) {
+    for (uint8_t segment = 0; segment < kReportRateSegmentCount; ++segment) {
         const uint8_t code = reportIntervalCodeOfSegment(segment);
         if (reportRateHertz(code) == hertz) {
             return code;

@@ -6,8 +6,8 @@
 
 namespace {
 
-bool validStage(std::size_t stage) {
-    return stage >= 1 && stage <= kDpiStageCount;
+bool validStage(StageIndex stage) {
+    return stage.value() < kDpiStageCount;
 }
 
 } // namespace
@@ -16,16 +16,16 @@ std::size_t dpiScalePositions(uint8_t sensorType) {
     return dpiScaleLabels(sensorType).size();
 }
 
-DpiStageColumn DpiStages::column(std::size_t stage, uint8_t sensorType) const {
+DpiStageColumn DpiStages::column(StageIndex stage, uint8_t sensorType) const {
     DpiStageColumn column;
     column.scalePositions = dpiScalePositions(sensorType);
     if (!validStage(stage)) {
         return column;
     }
-    column.enabled = record_.dpiStageEnabled[stage - 1] != 0;
+    column.enabled = record_.dpiStageEnabled[stage.value()] != 0;
     if (column.enabled) {
         column.litPositions =
-            std::min<std::size_t>(record_.dpiPosition[stage - 1] + 1u, column.scalePositions);
+            std::min<std::size_t>(record_.dpiPosition[stage.value()] + 1u, column.scalePositions);
     }
     return column;
 }
@@ -35,11 +35,11 @@ std::size_t DpiStages::enabledCount() const {
         std::ranges::count_if(record_.dpiStageEnabled, [](uint8_t enabled) { return enabled != 0; }));
 }
 
-bool DpiStages::toggleStage(std::size_t stage) {
+bool DpiStages::toggleStage(StageIndex stage) {
     if (!validStage(stage)) {
         return false;
     }
-    uint8_t& enabled = record_.dpiStageEnabled[stage - 1];
+    uint8_t& enabled = record_.dpiStageEnabled[stage.value()];
     if (enabled == 0) {
         enabled = 1;
         return true;
@@ -51,32 +51,31 @@ bool DpiStages::toggleStage(std::size_t stage) {
     return true;
 }
 
-std::optional<DpiStageColumn> DpiStages::setStep(std::size_t stage, std::size_t position,
-                                                 uint8_t sensorType) {
+std::optional<DpiStageColumn> DpiStages::setStep(StageIndex stage, std::size_t position, uint8_t sensorType) {
     const std::size_t positions = dpiScalePositions(sensorType);
-    if (!validStage(stage) || position < 1 || position > positions) {
+    if (!validStage(stage) || position >= positions) {
         return std::nullopt;
     }
-    record_.dpiPosition[stage - 1] = static_cast<uint8_t>(position - 1);
-    return DpiStageColumn{record_.dpiStageEnabled[stage - 1] != 0, position, positions};
+    record_.dpiPosition[stage.value()] = static_cast<uint8_t>(position);
+    return DpiStageColumn{record_.dpiStageEnabled[stage.value()] != 0, position + 1u, positions};
 }
 
-bool DpiStages::canChooseColour(std::size_t stage) const {
-    return validStage(stage) && record_.dpiStageEnabled[stage - 1] != 0;
+bool DpiStages::isOn(StageIndex stage) const {
+    return validStage(stage) && record_.dpiStageEnabled[stage.value()] != 0;
 }
 
-bool DpiStages::setColour(std::size_t stage, RgbColour colour) {
+bool DpiStages::setColour(StageIndex stage, RgbColour colour) {
     if (!canChooseColour(stage)) {
         return false;
     }
-    record_.stageColor[stage - 1] = StageColor{colour.red, colour.blue, colour.green};
+    record_.stageColor[stage.value()] = StageColor{colour.red, colour.blue, colour.green};
     return true;
 }
 
-RgbColour DpiStages::colour(std::size_t stage) const {
+RgbColour DpiStages::colour(StageIndex stage) const {
     if (!validStage(stage)) {
         return {};
     }
-    const StageColor& stored = record_.stageColor[stage - 1];
+    const StageColor& stored = record_.stageColor[stage.value()];
     return {stored.red, stored.green, stored.blue};
 }

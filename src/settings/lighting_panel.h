@@ -10,8 +10,8 @@
 #include "lang/language.h"
 #include "settings/lighting_texts.h"
 
-// The three fields of the lighting panel, numbered as their headers on the page.
-enum class LightingField : uint8_t { Mode = 1, Parameter = 2, Effect = 3 };
+// The three fields of the lighting panel, counted from 0 as the index of their header areas.
+enum class LightingField : uint8_t { Mode = 0, Parameter = 1, Effect = 2 };
 
 // What the view does after an operation of the panel, in this order: destroy the list window of
 // `closedList`, set the three field texts from `fields()` when `fieldsChanged`, create the list of

@@ -9,8 +9,9 @@
 #include "lang/notice.h"
 #include "settings/pointer_system.h"
 
-// The three scales of the pointer group, numbered as on the advanced page.
-enum class PointerScale : uint8_t { Speed = 1, ScrollLines = 2, DoubleClick = 3 };
+// The three scales of the pointer group, counted from 0 as the index of their areas on the advanced
+// page.
+enum class PointerScale : uint8_t { Speed = 0, ScrollLines = 1, DoubleClick = 2 };
 
 // What the pointer group draws: the two boxes, and for each scale the segments 1..n lit (0..11).
 struct PointerGroupView {

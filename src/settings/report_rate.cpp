@@ -15,19 +15,16 @@ constexpr std::array<ReportRate, kReportRateSegmentCount> kRates{{{8, 125}, {4, 
 } // namespace
 
 uint8_t reportIntervalCodeOfSegment(uint8_t segment) {
-    if (segment < 1 || segment > kRates.size()) {
-        return 0;
-    }
-    return kRates[segment - 1u].intervalCode;
+    return segment < kRates.size() ? kRates[segment].intervalCode : 0;
 }
 
-uint8_t reportRateSegmentOfCode(uint8_t intervalCode) {
-    for (std::size_t index = 0; index < kRates.size(); ++index) {
-        if (kRates[index].intervalCode == intervalCode) {
-            return static_cast<uint8_t>(index + 1);
+std::optional<uint8_t> reportRateSegmentOfCode(uint8_t intervalCode) {
+    for (uint8_t segment = 0; segment < kRates.size(); ++segment) {
+        if (kRates[segment].intervalCode == intervalCode) {
+            return segment;
         }
     }
-    return 0;
+    return std::nullopt;
 }
 
 unsigned reportRateHertz(unsigned intervalCode) {

@@ -31,10 +31,10 @@ std::vector<PaintElement> BasicPageView::paint(const PagePaintInput& input) {
 void BasicPageView::show() {
     model_.reset();
     const HFONT font = host_.normalFont();
-    for (uint8_t stage = 1; stage <= stageSwatches_.size(); ++stage) {
-        stageSwatches_[stage - 1u].reset(createPageControl(
-            host_.window(), L"STATIC", L"", SS_CENTER, toRect(hotAreaRect(HotArea::DpiColourSwatch, stage)),
-            id::kFirstStageSwatch + stage - 1, font));
+    for (uint8_t stage = 0; stage < stageSwatches_.size(); ++stage) {
+        stageSwatches_[stage].reset(createPageControl(host_.window(), L"STATIC", L"", SS_CENTER,
+                                                      toRect(hotAreaRect(HotArea::DpiColourSwatch, stage)),
+                                                      id::kFirstStageSwatch + stage, font));
     }
     const std::array<Rect, 3> rects{kLightingModeTextRect, kLightingParameterTextRect,
                                     kLightingEffectTextRect};
@@ -112,17 +112,17 @@ void BasicPageView::closeListsAt(Point p) {
 }
 
 void BasicPageView::dropClosedLists() {
-    for (uint8_t button = 1; button <= assignmentLists_.size(); ++button) {
-        if (!model_.assignmentListOpen(button)) {
-            assignmentLists_[button - 1u].reset();
+    for (std::size_t button = 0; button < assignmentLists_.size(); ++button) {
+        if (!model_.assignmentListOpen(ButtonIndex{button})) {
+            assignmentLists_[button].reset();
         }
     }
     if (!model_.dpiSubListOpen()) {
         dpiSubList_.reset();
     }
-    for (uint8_t list = 1; list <= lightingLists_.size(); ++list) {
+    for (uint8_t list = 0; list < lightingLists_.size(); ++list) {
         if (!model_.lightingListOpen(list)) {
-            lightingLists_[list - 1u].reset();
+            lightingLists_[list].reset();
         }
     }
 }
@@ -134,7 +134,7 @@ void BasicPageView::show(const PageUpdate& update) {
     }
 }
 
-void BasicPageView::chooseStageColour(uint8_t stage) {
+void BasicPageView::chooseStageColour(StageIndex stage) {
     // The chooser opens with its own defaults (black), not with the stage's colour.
     const std::optional<COLORREF> colour = chooseColour(host_.window());
     if (colour) {
@@ -145,14 +145,14 @@ void BasicPageView::chooseStageColour(uint8_t stage) {
 // Creates the function list and the DPI sub-list the model has open and closes the others; a list
 // may be closing from inside its own notification.
 void BasicPageView::showAssignmentLists() {
-    for (uint8_t button = 1; button <= assignmentLists_.size(); ++button) {
-        UniqueWindow& window = assignmentLists_[button - 1u];
-        if (!model_.assignmentListOpen(button)) {
+    for (uint8_t button = 0; button < assignmentLists_.size(); ++button) {
+        UniqueWindow& window = assignmentLists_[button];
+        if (!model_.assignmentListOpen(ButtonIndex{button})) {
             closeListAfterNotification(window);
         } else if (!window) {
             window.reset(createPageControl(host_.window(), L"LISTBOX", L"", WS_BORDER | LBS_NOTIFY,
                                            toRect(hotAreaRect(HotArea::AssignmentList, button)),
-                                           id::kFirstAssignmentList + button - 1, host_.normalFont()));
+                                           id::kFirstAssignmentList + button, host_.normalFont()));
             for (const std::wstring& item : model_.assignmentListItems()) {
                 SendMessageW(window.get(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
             }
@@ -162,9 +162,9 @@ void BasicPageView::showAssignmentLists() {
         closeListAfterNotification(dpiSubList_);
         return;
     }
-    for (uint8_t button = 1; button <= assignmentLists_.size() && !dpiSubList_; ++button) {
+    for (uint8_t button = 0; button < assignmentLists_.size() && !dpiSubList_; ++button) {
         RECT item{};
-        const HWND list = assignmentLists_[button - 1u].get();
+        const HWND list = assignmentLists_[button].get();
         if (list == nullptr ||
             SendMessageW(list, LB_GETITEMRECT, kDpiSwitchItem, reinterpret_cast<LPARAM>(&item)) == LB_ERR) {
             continue;
@@ -187,9 +187,9 @@ void BasicPageView::chooseAssignment(int control, int notification) {
             show(model_.chooseDpiSwitch(row));
         }
     } else {
-        const auto button = static_cast<uint8_t>(control - id::kFirstAssignmentList + 1);
+        const ButtonIndex button{static_cast<std::size_t>(control - id::kFirstAssignmentList)};
         const std::optional<std::size_t> item =
-            chosenListEntry(assignmentLists_[button - 1u].get(), notification);
+            chosenListEntry(assignmentLists_[button.value()].get(), notification);
         if (!item) {
             return;
         }
@@ -207,8 +207,8 @@ void BasicPageView::chooseAssignment(int control, int notification) {
 // The pointer over the open function list: resting on "DPI Switch" opens the DPI sub-list, on any
 // other item closes it.
 void BasicPageView::hoverAssignmentList() {
-    for (uint8_t button = 1; button <= assignmentLists_.size(); ++button) {
-        const HWND list = assignmentLists_[button - 1u].get();
+    for (std::size_t button = 0; button < assignmentLists_.size(); ++button) {
+        const HWND list = assignmentLists_[button].get();
         POINT cursor{};
         if (list == nullptr || !GetCursorPos(&cursor) || WindowFromPoint(cursor) != list) {
             continue;
@@ -216,16 +216,16 @@ void BasicPageView::hoverAssignmentList() {
         ScreenToClient(list, &cursor);
         const LRESULT item = SendMessageW(list, LB_ITEMFROMPOINT, 0, MAKELPARAM(cursor.x, cursor.y));
         // The high word is set when the point lies below the last item.
-        model_.hoverAssignmentList(button, HIWORD(item) == 0 ? std::optional<std::size_t>(LOWORD(item))
-                                                             : std::nullopt);
+        model_.hoverAssignmentList(
+            ButtonIndex{button}, HIWORD(item) == 0 ? std::optional<std::size_t>(LOWORD(item)) : std::nullopt);
         showAssignmentLists();
     }
 }
 
 // Creates the lighting list the model has open; the lists it closed are already gone.
 void BasicPageView::showLightingLists() {
-    for (uint8_t list = 1; list <= lightingLists_.size(); ++list) {
-        UniqueWindow& window = lightingLists_[list - 1u];
+    for (uint8_t list = 0; list < lightingLists_.size(); ++list) {
+        UniqueWindow& window = lightingLists_[list];
         if (!model_.lightingListOpen(list)) {
             window.reset();
         } else if (!window) {
@@ -237,8 +237,8 @@ void BasicPageView::showLightingLists() {
 }
 
 void BasicPageView::chooseLightingEntry(int control, int notification) {
-    const auto list = static_cast<uint8_t>(control - id::kFirstLightingList + 1);
-    UniqueWindow& window = lightingLists_[list - 1u];
+    const auto list = static_cast<uint8_t>(control - id::kFirstLightingList);
+    UniqueWindow& window = lightingLists_[list];
     const std::optional<std::size_t> entry = chosenListEntry(window.get(), notification);
     if (!entry) {
         return;
@@ -265,16 +265,16 @@ bool BasicPageView::command(int control, int notification) {
 
 void BasicPageView::stepScale(const FocusStop& stop, int step) {
     if (stop.area == HotArea::DpiLevelCell) {
-        show(model_.stepDpiStage(stop.index, step));
+        show(model_.stepDpiStage(StageIndex{stop.index}, step));
     }
 }
 
 // The open function list takes Up, Down and Space; an item reached with the arrows counts as the
 // pointer resting on it, so "DPI Switch" opens its sub-list, which Right enters and Left leaves.
 bool BasicPageView::keyInOpenList(UINT virtualKey) {
-    for (uint8_t button = 1; button <= assignmentLists_.size(); ++button) {
-        const HWND list = assignmentLists_[button - 1u].get();
-        if (!model_.assignmentListOpen(button) || list == nullptr) {
+    for (std::size_t button = 0; button < assignmentLists_.size(); ++button) {
+        const HWND list = assignmentLists_[button].get();
+        if (!model_.assignmentListOpen(ButtonIndex{button}) || list == nullptr) {
             continue;
         }
         keysInDpiSubList_ = keysInDpiSubList_ && dpiSubList_;
@@ -288,13 +288,13 @@ bool BasicPageView::keyInOpenList(UINT virtualKey) {
             chooseAssignment(GetDlgCtrlID(keyed), LBN_SELCHANGE);
         } else if (key == ListKey::Moved && !keysInDpiSubList_) {
             const LRESULT item = SendMessageW(list, LB_GETCURSEL, 0, 0);
-            model_.hoverAssignmentList(button, static_cast<std::size_t>(item));
+            model_.hoverAssignmentList(ButtonIndex{button}, static_cast<std::size_t>(item));
             showAssignmentLists();
         }
         return key != ListKey::None;
     }
-    for (uint8_t field = 1; field <= lightingLists_.size(); ++field) {
-        const HWND list = lightingLists_[field - 1u].get();
+    for (uint8_t field = 0; field < lightingLists_.size(); ++field) {
+        const HWND list = lightingLists_[field].get();
         if (!model_.lightingListOpen(field) || list == nullptr) {
             continue;
         }

@@ -40,7 +40,7 @@ private:
     void show(const PageUpdate& update);
     // The list windows of the lists the model closed go.
     void dropClosedLists();
-    void chooseStageColour(uint8_t stage);
+    void chooseStageColour(StageIndex stage);
     void refreshControls();
     // Assignment group.
     void showAssignmentLists();

@@ -22,7 +22,7 @@ HWND createLightingList(HWND parent, HFONT font, uint8_t list, const std::vector
     const DWORD style = WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
     const HWND window =
         createPageControl(parent, L"LISTBOX", L"", style, toRect(hotAreaRect(HotArea::LightingList, list)),
-                          page_control_id::kFirstLightingList + list - 1, font);
+                          page_control_id::kFirstLightingList + list, font);
     if (window == nullptr) {
         return nullptr;
     }

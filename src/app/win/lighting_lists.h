@@ -18,7 +18,7 @@
 // the parameter entries of every mode.
 std::vector<std::wstring> allLightingTexts(const UiTexts& texts);
 
-// Creates lighting list `list` (1..3) filled with `items`, in `font`, above the page's other
+// Creates lighting list `list` (0..2) filled with `items`, in `font`, above the page's other
 // controls. It scrolls when the items do not fit (the 30 Neon cycles).
 HWND createLightingList(HWND parent, HFONT font, uint8_t list, const std::vector<std::wstring>& items);
 

@@ -27,23 +27,23 @@ TEST(AccessibleNames, BasicPageStopsSayWhatTheyShowInTheLanguage) {
         uint8_t index;
         StopDescription expected;
     } kCases[] = {
-        {Language::English, HotArea::AssignmentHeader, 5, {L"Button 5: Backward", L"Backward", false, false}},
-        {Language::English, HotArea::ReportRateSegment, 3, {L"Report rate 500 Hz", L"", true, false}},
-        {Language::English, HotArea::ReportRateSegment, 4, {L"Report rate 1000 Hz", L"", false, false}},
-        {Language::English, HotArea::DpiLevelCell, 2, {L"DPI stage 2: 1600 DPI", L"1600 DPI", false, false}},
-        {Language::English, HotArea::DpiStageCheckBox, 3, {L"DPI stage 3 on", L"", false, false}},
-        {Language::English, HotArea::DpiColourSwatch, 3, {L"DPI stage 3 colour", L"", false, true}},
-        {Language::English, HotArea::DpiColourSwatch, 1, {L"DPI stage 1 colour", L"", false, false}},
+        {Language::English, HotArea::AssignmentHeader, 4, {L"Button 5: Backward", L"Backward", false, false}},
+        {Language::English, HotArea::ReportRateSegment, 2, {L"Report rate 500 Hz", L"", true, false}},
+        {Language::English, HotArea::ReportRateSegment, 3, {L"Report rate 1000 Hz", L"", false, false}},
+        {Language::English, HotArea::DpiLevelCell, 1, {L"DPI stage 2: 1600 DPI", L"1600 DPI", false, false}},
+        {Language::English, HotArea::DpiStageCheckBox, 2, {L"DPI stage 3 on", L"", false, false}},
+        {Language::English, HotArea::DpiColourSwatch, 2, {L"DPI stage 3 colour", L"", false, true}},
+        {Language::English, HotArea::DpiColourSwatch, 0, {L"DPI stage 1 colour", L"", false, false}},
         {Language::English, HotArea::ModeA, 0, {L"Key mode A", L"", false, false}},
         {Language::English, HotArea::ModeB, 0, {L"Key mode B", L"", true, false}},
         {Language::English, HotArea::KeyDefault, 0, {L"Default", L"", false, false}},
-        {Language::English, HotArea::LightingHeader, 1, {L"Mode", L"Off", false, false}},
+        {Language::English, HotArea::LightingHeader, 0, {L"Mode", L"Off", false, false}},
         {Language::SimplifiedChinese,
          HotArea::AssignmentHeader,
-         5,
+         4,
          {L"按键 5: 后退方向键", L"后退方向键", false, false}},
-        {Language::SimplifiedChinese, HotArea::ReportRateSegment, 3, {L"回报率 500 Hz", L"", true, false}},
-        {Language::SimplifiedChinese, HotArea::DpiStageCheckBox, 1, {L"DPI 档位 1 启用", L"", true, false}},
+        {Language::SimplifiedChinese, HotArea::ReportRateSegment, 2, {L"回报率 500 Hz", L"", true, false}},
+        {Language::SimplifiedChinese, HotArea::DpiStageCheckBox, 0, {L"DPI 档位 1 启用", L"", true, false}},
     };
     for (const auto& c : kCases) {
         DeviceConfigRecord record{};

@@ -32,8 +32,8 @@ std::vector<ImageElement> imagesOf(const PageUpdate& update) {
 }
 
 // The label a box shows: the text right of the button number in the box's rectangle.
-std::wstring boxLabel(const PageUpdate& update, uint8_t button) {
-    const Rect box = hotAreaRect(HotArea::AssignmentHeader, button);
+std::wstring boxLabel(const PageUpdate& update, ButtonIndex button) {
+    const Rect box = hotAreaRect(HotArea::AssignmentHeader, static_cast<uint8_t>(button.value()));
     for (const auto& [text, rect] : textsOf(update)) {
         if (rect.top == box.top && rect.left > box.left && rect.right == box.right) {
             return text;
@@ -51,8 +51,8 @@ protected:
 
     std::array<bool, 7> openLists() const {
         std::array<bool, 7> open{};
-        for (uint8_t button = 1; button <= open.size(); ++button) {
-            open[button - 1u] = page.assignmentListOpen(button);
+        for (std::size_t button = 0; button < open.size(); ++button) {
+            open[button] = page.assignmentListOpen(ButtonIndex{button});
         }
         return open;
     }
@@ -64,15 +64,15 @@ protected:
 };
 
 TEST_F(BasicPageAssignments, ABoxOpensItsListExceptTheLastLeftClickWhichIsRefusedWithAWarning) {
-    const PageUpdate refused = page.toggleAssignmentList(1);
+    const PageUpdate refused = page.toggleAssignmentList(ButtonIndex{0});
     EXPECT_EQ(refused.notice, (Notice{L"Left key must be selected!", L"Warning"}));
-    EXPECT_FALSE(page.assignmentListOpen(1));
+    EXPECT_FALSE(page.assignmentListOpen(ButtonIndex{0}));
 
-    EXPECT_EQ(page.toggleAssignmentList(4), PageUpdate{});
-    EXPECT_TRUE(page.assignmentListOpen(4));
+    EXPECT_EQ(page.toggleAssignmentList(ButtonIndex{3}), PageUpdate{});
+    EXPECT_TRUE(page.assignmentListOpen(ButtonIndex{3}));
     EXPECT_EQ(openLists(), (std::array<bool, 7>{false, false, false, true}));
     EXPECT_EQ(page.assignmentListItems().size(), 15u);
-    EXPECT_EQ(page.toggleAssignmentList(8), PageUpdate{}) << "there is no eighth box";
+    EXPECT_EQ(page.toggleAssignmentList(ButtonIndex{7}), PageUpdate{}) << "there is no eighth box";
 }
 
 struct CloseCase {
@@ -85,40 +85,40 @@ TEST_F(BasicPageAssignments, AClickElsewhereClosesTheOpenListOrOnlyItsDpiSubList
     const CloseCase cases[] = {{"elsewhere", {700, 600}, false}, {"own header", {300, 250}, true}};
     for (const CloseCase& c : cases) {
         page.reset();
-        page.toggleAssignmentList(3);
-        page.hoverAssignmentList(3, kDpiSwitchItem);
+        page.toggleAssignmentList(ButtonIndex{2});
+        page.hoverAssignmentList(ButtonIndex{2}, kDpiSwitchItem);
         ASSERT_TRUE(page.dpiSubListOpen()) << c.what;
         page.closeListsAt(c.p);
-        EXPECT_EQ(page.assignmentListOpen(3), c.listStaysOpen) << c.what;
+        EXPECT_EQ(page.assignmentListOpen(ButtonIndex{2}), c.listStaysOpen) << c.what;
         EXPECT_FALSE(page.dpiSubListOpen()) << c.what;
     }
 }
 
 // A click on the page closes the lists it is not on before its own area acts.
 TEST_F(BasicPageAssignments, AClickOnAnotherBoxClosesTheOpenListAndTogglesItsOwn) {
-    page.toggleAssignmentList(7);
+    page.toggleAssignmentList(ButtonIndex{6});
     ASSERT_TRUE(page.click({300, 250}));
     EXPECT_EQ(openLists(), (std::array<bool, 7>{false, false, true, false, false, false, false}));
     ASSERT_TRUE(page.click({300, 250}));
     EXPECT_EQ(openLists(), (std::array<bool, 7>{}))
         << "a click on the open list's own box is left to the toggle, which closes it";
-    page.toggleAssignmentList(2);
+    page.toggleAssignmentList(ButtonIndex{1});
     EXPECT_EQ(page.click({700, 600}), std::nullopt) << "no area there: the window is dragged";
     EXPECT_EQ(openLists(), (std::array<bool, 7>{}));
 }
 
 TEST_F(BasicPageAssignments, TheDpiSubListFollowsThePointerAndItsChoiceRedrawsTheBox) {
-    page.toggleAssignmentList(5);
-    page.hoverAssignmentList(5, kDpiSwitchItem);
+    page.toggleAssignmentList(ButtonIndex{4});
+    page.hoverAssignmentList(ButtonIndex{4}, kDpiSwitchItem);
     EXPECT_TRUE(page.dpiSubListOpen());
-    page.hoverAssignmentList(5, 7);
+    page.hoverAssignmentList(ButtonIndex{4}, 7);
     EXPECT_FALSE(page.dpiSubListOpen());
-    page.hoverAssignmentList(5, kDpiSwitchItem);
+    page.hoverAssignmentList(ButtonIndex{4}, kDpiSwitchItem);
 
     const PageUpdate update = page.chooseDpiSwitch(3);
-    EXPECT_EQ(boxLabel(update, 5), L"Shift DPI");
+    EXPECT_EQ(boxLabel(update, ButtonIndex{4}), L"Shift DPI");
     EXPECT_EQ(ReadButtonFunction(record, KeyMode::ModeA, 4), ButtonFunction{DpiSwitchFunction{4}});
-    EXPECT_FALSE(page.assignmentListOpen(5));
+    EXPECT_FALSE(page.assignmentListOpen(ButtonIndex{4}));
     EXPECT_FALSE(page.dpiSubListOpen());
     EXPECT_EQ(page.chooseDpiSwitch(0), PageUpdate{}) << "no list is open any more";
 }
@@ -137,25 +137,26 @@ TEST_F(BasicPageAssignments, AFunctionChosenInTheListIsStoredAndItsBoxRedrawnUnl
         {kDpiSwitchItem, std::nullopt, L""},
     };
     for (const ChoiceCase& c : cases) {
-        page.toggleAssignmentList(2);
-        PageUpdate update = page.chooseAssignment(2, c.item);
+        page.toggleAssignmentList(ButtonIndex{1});
+        PageUpdate update = page.chooseAssignment(ButtonIndex{1}, c.item);
         const std::optional<DialogRequest> ran = update.dialog;
         if (ran) {
             PageUpdate onlyTheDialog;
             onlyTheDialog.dialog = ran;
             EXPECT_EQ(update, onlyTheDialog) << "nothing is drawn before the dialog ran";
             EXPECT_EQ(ran->slot, 1u);
-            EXPECT_TRUE(page.assignmentListOpen(2)) << "the list stays open while the dialog runs";
+            EXPECT_TRUE(page.assignmentListOpen(ButtonIndex{1}))
+                << "the list stays open while the dialog runs";
             update = page.assign(*ran, c.dialogResult);
         }
         if (c.expectedLabel.empty()) {
             EXPECT_EQ(update, PageUpdate{}) << c.item;
         } else {
-            EXPECT_EQ(boxLabel(update, 2), c.expectedLabel) << c.item;
+            EXPECT_EQ(boxLabel(update, ButtonIndex{1}), c.expectedLabel) << c.item;
             EXPECT_EQ(settings.labelsA[1], c.expectedLabel) << c.item;
         }
         EXPECT_EQ(ran.has_value(), c.item == 11 || c.item == 10) << c.item;
-        EXPECT_EQ(page.assignmentListOpen(2), c.item == kDpiSwitchItem) << c.item;
+        EXPECT_EQ(page.assignmentListOpen(ButtonIndex{1}), c.item == kDpiSwitchItem) << c.item;
         page.reset();
     }
     EXPECT_EQ(settings.labelsA[1], L"Single Key-F5") << "the cancelled fire key kept the single key";
@@ -169,13 +170,13 @@ TEST_F(BasicPageAssignments, ModeBLightsItsButtonAndShowsItsOwnLabels) {
     ASSERT_GE(images.size(), 2u);
     EXPECT_EQ(images[0], (ImageElement{SkinImage::ButtonNormal, hotAreaRect(HotArea::ModeA).topLeft()}));
     EXPECT_EQ(images[1], (ImageElement{SkinImage::ButtonOver, hotAreaRect(HotArea::ModeB).topLeft()}));
-    EXPECT_EQ(boxLabel(update, 1), L"Mid Click");
-    EXPECT_EQ(boxLabel(update, 7), L"DPI -");
+    EXPECT_EQ(boxLabel(update, ButtonIndex{0}), L"Mid Click");
+    EXPECT_EQ(boxLabel(update, ButtonIndex{6}), L"DPI -");
 
     page.selectKeyMode(0);
     EXPECT_EQ(record.keyMode, 0);
     settings.labelsA[0] = L"Combo Key-A";
-    EXPECT_EQ(boxLabel(page.restoreDefaultAssignments(), 1), L"Left Click");
+    EXPECT_EQ(boxLabel(page.restoreDefaultAssignments(), ButtonIndex{0}), L"Left Click");
     EXPECT_EQ(settings.labelsB[0], L"Left Click") << "Default restores both key modes";
 }
 

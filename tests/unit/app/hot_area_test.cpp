@@ -22,10 +22,10 @@ const EdgeCase kEdgeCases[] = {
     {"minimise", HotArea::Minimise, 0, 0, {825, 5, 843, 23}},
     {"webLink", HotArea::WebLink, 0, 0, {260, 629, 450, 645}},
     {"modeB", HotArea::ModeB, 0, 0, {357, 518, 462, 539}},
-    {"list7", HotArea::AssignmentList, 7, 0, {252, 359, 463, 609}},
-    {"rate4", HotArea::ReportRateSegment, 4, 0, {758, 204, 828, 215}},
-    {"dpiCell4x12", HotArea::DpiLevelCell, 4, 12, {635, 302, 651, 318}},
-    {"lightingList2", HotArea::LightingList, 2, 0, {766, 377, 851, 457}},
+    {"list7", HotArea::AssignmentList, 6, 0, {252, 359, 463, 609}},
+    {"rate4", HotArea::ReportRateSegment, 3, 0, {758, 204, 828, 215}},
+    {"dpiCell4x12", HotArea::DpiLevelCell, 3, 11, {635, 302, 651, 318}},
+    {"lightingList2", HotArea::LightingList, 1, 0, {766, 377, 851, 457}},
     {"mouseEventHeader", HotArea::MouseEventHeader, 0, 0, {735, 402, 854, 416}},
     {"confirm", HotArea::ConfirmMacro, 0, 0, {721, 528, 826, 549}},
 };
@@ -50,30 +50,28 @@ INSTANTIATE_TEST_SUITE_P(PageLayout, HotAreaEdges, testing::ValuesIn(kEdgeCases)
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(HotAreaTables, RepeatedAreasFollowTheirSpacing) {
-    for (int i = 1; i <= 7; ++i) {
-        EXPECT_EQ(hotAreaRect(HotArea::AssignmentHeader, i),
-                  (Rect{252, 199 + 23 * (i - 1), 463, 220 + 23 * (i - 1)}))
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(hotAreaRect(HotArea::AssignmentHeader, i), (Rect{252, 199 + 23 * i, 463, 220 + 23 * i}))
             << "header " << i;
-        EXPECT_EQ(hotAreaRect(HotArea::AssignmentList, i),
-                  (Rect{252, 221 + 23 * (i - 1), 463, 471 + 23 * (i - 1)}))
+        EXPECT_EQ(hotAreaRect(HotArea::AssignmentList, i), (Rect{252, 221 + 23 * i, 463, 471 + 23 * i}))
             << "list " << i;
     }
-    for (int s = 1; s <= 4; ++s) {
-        const int x = 554 + 27 * (s - 1);
+    for (int s = 0; s < 4; ++s) {
+        const int x = 554 + 27 * s;
         EXPECT_EQ(hotAreaRect(HotArea::DpiStageCheckBox, s), (Rect{x, 541, x + 16, 557}));
         EXPECT_EQ(hotAreaRect(HotArea::DpiColourSwatch, s), (Rect{x, 523, x + 16, 539}));
-        for (int l = 1; l <= 12; ++l) {
-            const int y = 500 - 18 * (l - 1);
+        for (int l = 0; l < 12; ++l) {
+            const int y = 500 - 18 * l;
             EXPECT_EQ(hotAreaRect(HotArea::DpiLevelCell, s, l), (Rect{x, y, x + 16, y + 16}))
                 << s << "/" << l;
         }
     }
     const int sliderTops[] = {200, 350, 500};
-    for (int k = 1; k <= 3; ++k) {
-        for (int n = 1; n <= 11; ++n) {
-            const int x = 52 + 24 * (n - 1);
+    for (int k = 0; k < 3; ++k) {
+        for (int n = 0; n < 11; ++n) {
+            const int x = 52 + 24 * n;
             EXPECT_EQ(hotAreaRect(HotArea::PointerSliderSegment, k, n),
-                      (Rect{x, sliderTops[k - 1], x + 24, sliderTops[k - 1] + 11}))
+                      (Rect{x, sliderTops[k], x + 24, sliderTops[k] + 11}))
                 << k << "/" << n;
         }
     }
@@ -93,8 +91,8 @@ TEST(HotAreaTables, EveryEntryIsUniqueAndNotEmpty) {
 }
 
 TEST(HotAreaTables, UnknownAreaGivesAnEmptyRectangle) {
-    EXPECT_EQ(hotAreaRect(HotArea::AssignmentHeader, 8), Rect{});
-    EXPECT_EQ(hotAreaRect(HotArea::DpiLevelCell, 1, 13), Rect{});
+    EXPECT_EQ(hotAreaRect(HotArea::AssignmentHeader, 7), Rect{});
+    EXPECT_EQ(hotAreaRect(HotArea::DpiLevelCell, 0, 12), Rect{});
 }
 
 TEST(HotAreaTables, ListWindowsAreNoClickTargets) {
@@ -102,7 +100,7 @@ TEST(HotAreaTables, ListWindowsAreNoClickTargets) {
     const auto hit = clickTargetAt(basicPageAreas(), {300, 250});
     ASSERT_TRUE(hit);
     EXPECT_EQ(hit->area, HotArea::AssignmentHeader);
-    EXPECT_EQ(hit->index, 3);
+    EXPECT_EQ(hit->index, 2) << "the third header";
     EXPECT_FALSE(clickTargetAt(advancedPageAreas(), {800, 500}));
 }
 

@@ -150,12 +150,12 @@ TEST(KeyboardFocus, ArrowsMoveTheScalesWithinTheirEnds) {
         int step;
         uint8_t positionAfter; // stored 0-based
     } kDpiSteps[] = {
-        {1, 1, -1, 0}, {1, 1, 1, 1}, {2, 1, 1, 7}, {2, 0, 1, 8}, {2, 0, -1, 7}, {5, 0, 1, 0},
+        {0, 1, -1, 0}, {0, 1, 1, 1}, {1, 1, 1, 7}, {1, 0, 1, 8}, {1, 0, -1, 7}, {4, 0, 1, 0},
     };
     for (const auto& c : kDpiSteps) {
         basic.setSensorType(c.sensor);
-        basic.stepDpiStage(c.stage, c.step);
-        EXPECT_EQ(record.dpiPosition[c.stage <= 4 ? c.stage - 1 : 0], c.stage <= 4 ? c.positionAfter : 1)
+        basic.stepDpiStage(StageIndex{c.stage}, c.step);
+        EXPECT_EQ(record.dpiPosition[c.stage < 4 ? c.stage : 0], c.stage < 4 ? c.positionAfter : 1)
             << int(c.stage) << " " << c.step;
     }
 
@@ -164,13 +164,13 @@ TEST(KeyboardFocus, ArrowsMoveTheScalesWithinTheirEnds) {
     AdvancedPageModel advanced(record, settings, texts);
     DeviceConfigRecord applied{};
     advanced.preparePointerSettings(pointer, applied);
-    advanced.setPointerSlider(1, 11);
-    advanced.setPointerSlider(3, 1);
-    EXPECT_EQ(advanced.stepPointerSlider(1, 1), PageUpdate{}) << "past the top of the scale";
-    EXPECT_EQ(advanced.stepPointerSlider(3, -1), PageUpdate{}) << "below the bottom of the scale";
-    EXPECT_NE(advanced.stepPointerSlider(1, -1), PageUpdate{});
+    advanced.setPointerSlider(0, 11);
+    advanced.setPointerSlider(2, 1);
+    EXPECT_EQ(advanced.stepPointerSlider(0, 1), PageUpdate{}) << "past the top of the scale";
+    EXPECT_EQ(advanced.stepPointerSlider(2, -1), PageUpdate{}) << "below the bottom of the scale";
+    EXPECT_NE(advanced.stepPointerSlider(0, -1), PageUpdate{});
     EXPECT_EQ(pointer.view().speedSegments, 10);
-    EXPECT_EQ(advanced.stepPointerSlider(4, 1), PageUpdate{});
+    EXPECT_EQ(advanced.stepPointerSlider(3, 1), PageUpdate{});
 }
 
 } // namespace

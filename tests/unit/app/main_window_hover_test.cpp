@@ -66,10 +66,10 @@ TEST(MainWindowHover, SkinsButtonGoesBackToNormalWhenThePointerMovesOff) {
 TEST(MainWindowHover, OnlyOneDropdownHeaderIsLit) {
     MainWindowHover hover;
     hover.showPage(Page::Basic);
-    EXPECT_EQ(redrawn(hover.onMouseHover({300, 230}), true), (Areas{{HotArea::AssignmentHeader, 2}}));
+    EXPECT_EQ(redrawn(hover.onMouseHover({300, 230}), true), (Areas{{HotArea::AssignmentHeader, 1}}));
     const MainWindowHoverUpdate fifth = hover.onMouseHover({300, 300});
-    EXPECT_EQ(redrawn(fifth, false), (Areas{{HotArea::AssignmentHeader, 2}}));
-    EXPECT_EQ(redrawn(fifth, true), (Areas{{HotArea::AssignmentHeader, 5}}));
+    EXPECT_EQ(redrawn(fifth, false), (Areas{{HotArea::AssignmentHeader, 1}}));
+    EXPECT_EQ(redrawn(fifth, true), (Areas{{HotArea::AssignmentHeader, 4}}));
 }
 
 TEST(MainWindowHover, JumpingBetweenGroupsNeverLeavesTwoButtonsLit) {

@@ -27,10 +27,10 @@ struct RateCase {
 
 TEST_F(BasicPage, ReportRateSegmentStoresItsCodeAndRedrawsTheTwoSegments) {
     const RateCase cases[] = {
-        {8, 4, 1, {image(SkinImage::ReportRateDark, 1), image(SkinImage::ReportRateLight, 4)}},
-        {1, 2, 4, {image(SkinImage::ReportRateDark, 4), image(SkinImage::ReportRateLight, 2)}},
-        {0, 3, 2, {image(SkinImage::ReportRateLight, 3)}}, // nothing lit before
-        {2, 5, 2, {}},                                     // no such segment
+        {8, 3, 1, {image(SkinImage::ReportRateDark, 0), image(SkinImage::ReportRateLight, 3)}},
+        {1, 1, 4, {image(SkinImage::ReportRateDark, 3), image(SkinImage::ReportRateLight, 1)}},
+        {0, 2, 2, {image(SkinImage::ReportRateLight, 2)}}, // nothing lit before
+        {2, 4, 2, {}},                                     // no such segment
     };
     for (const RateCase& c : cases) {
         record.reportIntervalCode = c.storedCode;
@@ -42,35 +42,35 @@ TEST_F(BasicPage, ReportRateSegmentStoresItsCodeAndRedrawsTheTwoSegments) {
 
 TEST_F(BasicPage, StageColourIsStoredRedBlueGreenAndRefreshesTheSwatches) {
     record.dpiStageEnabled[2] = 1; // a colour is only chosen for a stage that is on
-    const PageUpdate update = page.setStageColour(3, 10, 20, 30);
+    const PageUpdate update = page.setStageColour(StageIndex{2}, 10, 20, 30);
     EXPECT_EQ(record.stageColor[2].red, 10);
     EXPECT_EQ(record.stageColor[2].green, 20);
     EXPECT_EQ(record.stageColor[2].blue, 30);
     EXPECT_EQ(reinterpret_cast<const uint8_t*>(&record.stageColor[2])[1], 30) << "blue is the second byte";
     EXPECT_TRUE(update.refreshControls);
-    EXPECT_EQ(page.setStageColour(5, 1, 1, 1), PageUpdate{}) << "no fifth stage";
+    EXPECT_EQ(page.setStageColour(StageIndex{4}, 1, 1, 1), PageUpdate{}) << "no fifth stage";
 }
 
 TEST_F(BasicPage, OnlyTheSwatchOfAStageThatIsOnAsksForItsColour) {
     record.dpiStageEnabled = {1, 0, 2, 0};
-    const std::optional<uint8_t> expected[] = {1, std::nullopt, 3, std::nullopt};
-    for (uint8_t stage = 1; stage <= 4; ++stage) {
+    const std::optional<StageIndex> expected[] = {StageIndex{0}, std::nullopt, StageIndex{2}, std::nullopt};
+    for (uint8_t stage = 0; stage < 4; ++stage) {
         const std::optional<PageUpdate> update =
             page.click(hotAreaRect(HotArea::DpiColourSwatch, stage).topLeft());
         ASSERT_TRUE(update) << "the click is used up either way: no drag";
-        EXPECT_EQ(update->colourForStage, expected[stage - 1u]) << int(stage);
+        EXPECT_EQ(update->colourForStage, expected[stage]) << int(stage);
     }
 }
 
 TEST_F(BasicPage, NoListIsOpenAfterAReset) {
     record.lightingMode = 1;
-    page.toggleLightingList(1);
-    page.toggleAssignmentList(4);
+    page.toggleLightingList(0);
+    page.toggleAssignmentList(ButtonIndex{3});
     page.reset();
-    for (uint8_t button = 1; button <= 7; ++button) {
-        EXPECT_FALSE(page.assignmentListOpen(button));
+    for (std::size_t button = 0; button < 7; ++button) {
+        EXPECT_FALSE(page.assignmentListOpen(ButtonIndex{button}));
     }
-    EXPECT_FALSE(page.lightingListOpen(1));
+    EXPECT_FALSE(page.lightingListOpen(0));
     EXPECT_FALSE(page.dpiSubListOpen());
 }
 

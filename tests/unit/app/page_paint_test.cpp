@@ -223,7 +223,7 @@ TEST(ButtonPaint, TextButtonsGetImageAndCentredCaption) {
     EXPECT_EQ(std::get<ImageElement>(close[0]).image, SkinImage::CloseNormal);
 
     const auto header =
-        buttonPaint({HotArea::AssignmentHeader, {252, 222, 463, 243}, 2}, true, fixture.input());
+        buttonPaint({HotArea::AssignmentHeader, {252, 222, 463, 243}, 1}, true, fixture.input());
     ASSERT_EQ(header.size(), 3u);
     EXPECT_EQ(std::get<ImageElement>(header[0]).image, SkinImage::DropdownOver);
     EXPECT_EQ(std::get<TextElement>(header[2]).text, L"Right Click");

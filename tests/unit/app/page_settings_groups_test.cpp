@@ -35,12 +35,12 @@ TEST(BasicSettingsGroups, DpiClicksRedrawTheStageColumnOnTheSensorsScale) {
         Drawn expected;
         std::array<uint8_t, 4> enabledAfter, stepsAfter;
     } kCases[] = {
-        {true, 3, 0, 1, {0, 1, 0, 8, 608}, {1, 0, 0, 0}, {0, 0, 4, 0}},  // off: box empty, all dark
-        {true, 1, 0, 1, {}, {1, 0, 0, 0}, {0, 0, 4, 0}},                 // the only stage on stays on
-        {true, 3, 0, 0, {1, 0, 5, 7, 608}, {1, 0, 1, 0}, {0, 0, 4, 0}},  // on: lit up to its step
-        {false, 2, 4, 1, {0, 1, 4, 4, 581}, {1, 0, 1, 0}, {0, 3, 4, 0}}, // a stage that is off takes a step
-        {false, 2, 9, 1, {}, {1, 0, 1, 0}, {0, 3, 4, 0}},                // above an 8-position scale
-        {false, 2, 12, 0, {0, 1, 12, 0, 581}, {1, 0, 1, 0}, {0, 11, 4, 0}}, // top of the 12-position scale
+        {true, 2, 0, 1, {0, 1, 0, 8, 608}, {1, 0, 0, 0}, {0, 0, 4, 0}},  // off: box empty, all dark
+        {true, 0, 0, 1, {}, {1, 0, 0, 0}, {0, 0, 4, 0}},                 // the only stage on stays on
+        {true, 2, 0, 0, {1, 0, 5, 7, 608}, {1, 0, 1, 0}, {0, 0, 4, 0}},  // on: lit up to its step
+        {false, 1, 3, 1, {0, 1, 4, 4, 581}, {1, 0, 1, 0}, {0, 3, 4, 0}}, // a stage that is off takes a step
+        {false, 1, 8, 1, {}, {1, 0, 1, 0}, {0, 3, 4, 0}},                // above an 8-position scale
+        {false, 1, 11, 0, {0, 1, 12, 0, 581}, {1, 0, 1, 0}, {0, 11, 4, 0}}, // top of the 12-position scale
     };
     DeviceConfigRecord record{};
     AppSettings settings;
@@ -50,8 +50,8 @@ TEST(BasicSettingsGroups, DpiClicksRedrawTheStageColumnOnTheSensorsScale) {
     record.dpiPosition = {0, 0, 4, 0};
     for (const auto& c : kCases) {
         page.setSensorType(c.sensor);
-        const PageUpdate update =
-            c.toggle ? page.toggleDpiStage(c.stage) : page.setDpiStep(c.stage, c.position);
+        const PageUpdate update = c.toggle ? page.toggleDpiStage(StageIndex{c.stage})
+                                           : page.setDpiStep(StageIndex{c.stage}, c.position);
         EXPECT_EQ(drawn(update), c.expected) << int(c.stage) << "/" << int(c.position);
         EXPECT_EQ(record.dpiStageEnabled, c.enabledAfter);
         EXPECT_EQ(record.dpiPosition, c.stepsAfter);
@@ -64,14 +64,14 @@ TEST(BasicSettingsGroups, ALightingListClosesOnlyOnAClickOffItsAreaAndHeader) {
     AppSettings settings;
     const UiTexts texts(Language::English);
     BasicPageModel page(record, settings, texts);
-    page.toggleLightingList(2);
+    page.toggleLightingList(1);
     page.closeListsAt({800, 450});
-    EXPECT_TRUE(page.lightingListOpen(2)) << "inside its list area";
+    EXPECT_TRUE(page.lightingListOpen(1)) << "inside its list area";
     page.closeListsAt({800, 365});
-    EXPECT_TRUE(page.lightingListOpen(2)) << "on its header";
+    EXPECT_TRUE(page.lightingListOpen(1)) << "on its header";
     ASSERT_TRUE(page.click({800, 335}));
-    EXPECT_FALSE(page.lightingListOpen(2));
-    EXPECT_TRUE(page.lightingListOpen(1)) << "the mode header opened its own list";
+    EXPECT_FALSE(page.lightingListOpen(1));
+    EXPECT_TRUE(page.lightingListOpen(0)) << "the mode header opened its own list";
 }
 
 TEST(BasicSettingsGroups, LightingListsOpenCloseAndChooseThroughThePage) {
@@ -83,15 +83,15 @@ TEST(BasicSettingsGroups, LightingListsOpenCloseAndChooseThroughThePage) {
         uint8_t openAfter; // 0: none
         bool refresh;
     } kSteps[] = {
-        {Toggle, 1, 0, 1, false},
-        {Toggle, 2, 0, 2, false}, // opening another closes the first
-        {Choose, 1, 0, 2, false}, // only the open list chooses
-        {Choose, 2, 3, 0, true},
-        {Toggle, 3, 0, 0, true}, // Standard: no effect list, field set
-        {Toggle, 1, 0, 1, false},
-        {ClickElsewhere, 2, 0, 1, false}, // a click on header 1 keeps list 1
-        {ClickElsewhere, 1, 0, 0, false},
-        {Toggle, 4, 0, 0, false},
+        {Toggle, 0, 0, 1, false},
+        {Toggle, 1, 0, 2, false}, // opening another closes the first
+        {Choose, 0, 0, 2, false}, // only the open list chooses
+        {Choose, 1, 3, 0, true},
+        {Toggle, 2, 0, 0, true}, // Standard: no effect list, field set
+        {Toggle, 0, 0, 1, false},
+        {ClickElsewhere, 1, 0, 1, false}, // a click on header 1 keeps list 1
+        {ClickElsewhere, 0, 0, 0, false},
+        {Toggle, 3, 0, 0, false},
     };
     DeviceConfigRecord record{};
     record.lightingMode = 1;
@@ -100,18 +100,18 @@ TEST(BasicSettingsGroups, LightingListsOpenCloseAndChooseThroughThePage) {
     BasicPageModel page(record, settings, texts);
     for (const auto& s : kSteps) {
         // A click off list `list`: off list 2 on the header of list 1, off list 1 far away.
-        const Point elsewhere = s.list == 2 ? Point{800, 335} : Point{700, 600};
+        const Point elsewhere = s.list == 1 ? Point{800, 335} : Point{700, 600};
         const PageUpdate update = s.act == Toggle   ? page.toggleLightingList(s.list)
                                   : s.act == Choose ? page.chooseLightingEntry(s.list, s.entry)
                                                     : (page.closeListsAt(elsewhere), PageUpdate{});
-        EXPECT_EQ((std::array<bool, 3>{page.lightingListOpen(1), page.lightingListOpen(2),
-                                       page.lightingListOpen(3)}),
+        EXPECT_EQ((std::array<bool, 3>{page.lightingListOpen(0), page.lightingListOpen(1),
+                                       page.lightingListOpen(2)}),
                   (std::array<bool, 3>{s.openAfter == 1, s.openAfter == 2, s.openAfter == 3}))
             << int(s.list);
         EXPECT_EQ(update.refreshControls, s.refresh) << int(s.list);
     }
     EXPECT_EQ(record.standardBrightness, 3);
-    page.toggleLightingList(1);
+    page.toggleLightingList(0);
     EXPECT_EQ(page.lightingListItems(), (std::vector<std::wstring>{L"Standard", L"Respiration", L"Neon"}));
 }
 
@@ -124,7 +124,7 @@ TEST(AdvancedSettingsGroup, PointerGroupThroughThePage) {
     PointerSettings pointer(record, system, texts);
     AppSettings settings;
     AdvancedPageModel page(record, settings, texts);
-    EXPECT_EQ(page.setPointerSlider(1, 4), PageUpdate{}) << "no pointer group before the page is drawn";
+    EXPECT_EQ(page.setPointerSlider(0, 4), PageUpdate{}) << "no pointer group before the page is drawn";
     system.speed = 3;
     system.failing = {"doubleClickTime", "setMouseSpeed", "setDoubleClickTime"};
     record.doubleClickPosition = 4;
@@ -139,9 +139,9 @@ TEST(AdvancedSettingsGroup, PointerGroupThroughThePage) {
     } kClicks[] = {
         {page.togglePointerPrecision(), {1, 0, 0, 0, 51}},
         {page.toggleScrollOneScreen(), {1, 0, 0, 0, 51}},
-        {page.setPointerSlider(2, 5), {0, 0, 5, 6, -1}},
-        {page.setPointerSlider(3, 12), {}},
-        {page.setPointerSlider(4, 3), {}},
+        {page.setPointerSlider(1, 5), {0, 0, 5, 6, -1}},
+        {page.setPointerSlider(2, 12), {}},
+        {page.setPointerSlider(3, 3), {}},
         {page.restorePointerDefaults(), {0, 2, 15, 18, -1}},
     };
     for (const auto& c : kClicks) {

@@ -9,19 +9,19 @@ TEST(ReportRate, SegmentsMapToIntervalCodesBothWays) {
     const struct {
         uint8_t segment;
         uint8_t code;
-    } kRates[] = {{1, 8}, {2, 4}, {3, 2}, {4, 1}};
+    } kRates[] = {{0, 8}, {1, 4}, {2, 2}, {3, 1}};
     for (const auto& rate : kRates) {
         EXPECT_EQ(reportIntervalCodeOfSegment(rate.segment), rate.code) << int{rate.segment};
         EXPECT_EQ(reportRateSegmentOfCode(rate.code), rate.segment) << int{rate.code};
     }
 }
 
-TEST(ReportRate, UnknownSegmentsAndCodesGiveZero) {
-    for (uint8_t segment : {0, 5, 255}) {
+TEST(ReportRate, UnknownSegmentsAndCodesMatchNothing) {
+    for (uint8_t segment : {4, 5, 255}) {
         EXPECT_EQ(reportIntervalCodeOfSegment(segment), 0) << int{segment};
     }
     for (uint8_t code : {0, 3, 16, 255}) {
-        EXPECT_EQ(reportRateSegmentOfCode(code), 0) << int{code};
+        EXPECT_EQ(reportRateSegmentOfCode(code), std::nullopt) << int{code};
     }
 }
 

@@ -13,11 +13,11 @@ TEST(ReportRate, HertzOfEachCodeAndTheSegmentsAClickRepaints) {
     }
     DeviceConfigRecord record{};
     record.reportIntervalCode = 8;
-    EXPECT_EQ(selectReportRate(record, 3), (ReportRateChange{1, 3}));
+    EXPECT_EQ(selectReportRate(record, 2), (ReportRateChange{0, 2}));
     EXPECT_EQ(record.reportIntervalCode, 2);
     record.reportIntervalCode = 7;
-    EXPECT_EQ(selectReportRate(record, 4), (ReportRateChange{0, 4}));
-    EXPECT_FALSE(selectReportRate(record, 5));
+    EXPECT_EQ(selectReportRate(record, 3), (ReportRateChange{std::nullopt, 3}));
+    EXPECT_FALSE(selectReportRate(record, 4));
 }
 
 } // namespace
