@@ -34,8 +34,14 @@ TEST_F(MessageWaitTest, NextMessageDoesTheWorkOfTheEventSignalledWhileItWaits) {
     // A message of its own, which no message left over from another test can be taken for.
     const UINT signalled = RegisterWindowMessageW(L"GMMessageWaitTestSignalled");
     const DWORD thisThread = GetCurrentThreadId();
+    // The message comes only once the work has reset the event, so it can end the wait only after
+    // the event did its work there (or, if the wait never does it, after the time-out: the test fails).
     std::thread other([&] {
         SetEvent(event.get());
+        const ULONGLONG end = GetTickCount64() + kTimeoutMs;
+        while (WaitForSingleObject(event.get(), 0) == WAIT_OBJECT_0 && GetTickCount64() < end) {
+            Sleep(1);
+        }
         PostThreadMessageW(thisThread, signalled, 0, 0);
     });
     MSG message{};
