@@ -12,33 +12,6 @@
 
 namespace {
 
-void printUtf8(const std::wstring& text) {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0,
-                                         nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), bytes.data(), size, nullptr,
-                        nullptr);
-    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
-}
-
-struct DialogSearch {
-    DWORD process;
-    int control;
-    HWND found;
-};
-
-BOOL CALLBACK matchDialog(HWND window, LPARAM parameter) {
-    auto* search = reinterpret_cast<DialogSearch*>(parameter);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process == search->process && IsWindowVisible(window) &&
-        GetDlgItem(window, search->control) != nullptr) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // The main window, or the shown window of its process that holds control `control`.
 HWND targetWindow(int control) {
     HWND found = nullptr;
@@ -47,10 +20,9 @@ HWND targetWindow(int control) {
         if (main == nullptr || control == 0) {
             return (found = main) != nullptr;
         }
-        DialogSearch search{0, control, nullptr};
-        GetWindowThreadProcessId(main, &search.process);
-        EnumWindows(&matchDialog, reinterpret_cast<LPARAM>(&search));
-        return (found = search.found) != nullptr;
+        DWORD process = 0;
+        GetWindowThreadProcessId(main, &process);
+        return (found = shownWindowHolding(process, control)) != nullptr;
     });
     return found;
 }

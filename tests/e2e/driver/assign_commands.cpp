@@ -22,16 +22,6 @@ DWORD programProcess() {
     return process;
 }
 
-void printUtf8(const std::wstring& text) {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0,
-                                         nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), bytes.data(), size, nullptr,
-                        nullptr);
-    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
-    std::fputc('\n', stdout);
-}
-
 std::wstring textOf(HWND window) {
     wchar_t text[512] = {};
     // WM_GETTEXT crosses processes; GetWindowText would not ask a control of another process.
@@ -97,7 +87,7 @@ int closeMessageBox(const std::wstring& caption) {
     waitUntilHandled(box);
     std::wstring text;
     waitFor([&] { return !(text = textOf(GetDlgItem(box, 0xFFFF))).empty(); });
-    printUtf8(text);
+    printUtf8Line(text);
     sendWithoutWaiting(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                        reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
     return waitFor([&] { return !IsWindow(box); }) ? kPassed : kFailed;
@@ -147,7 +137,7 @@ int dialogCommand(const std::vector<std::wstring>& args, int control) {
     if (command == L"dialog-shown") {
         printClientArea(dialog);
     } else if (command == L"dialog-text") {
-        printUtf8(textOf(item));
+        printUtf8Line(textOf(item));
     } else if (command == L"dialog-item-point") {
         return args.size() < 3 ? kUsage
                                : printItemPoint(item, static_cast<int>(wcstol(args[2].c_str(), nullptr, 10)));

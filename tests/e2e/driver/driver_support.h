@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <cstdio>
+#include <string>
+
 // Exit codes of every driver command: the scenario passed, failed, or the command was misspelt.
 inline constexpr int kPassed = 0;
 inline constexpr int kFailed = 1;
@@ -47,4 +50,43 @@ inline void clickAndWait(HWND window, LPARAM at) {
     sendWithoutWaiting(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
     sendWithoutWaiting(window, WM_LBUTTONUP, 0, at);
     waitUntilHandled(window);
+}
+
+// Writes `text` to standard output in UTF-8, the scenarios' encoding; printUtf8Line ends the line.
+inline void printUtf8(const std::wstring& text) {
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0,
+                                         nullptr, nullptr);
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), bytes.data(), size, nullptr,
+                        nullptr);
+    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+}
+
+inline void printUtf8Line(const std::wstring& text) {
+    printUtf8(text);
+    std::fputc('\n', stdout);
+}
+
+// A shown top-level window of process `process` that holds control `control` (a dialog of the
+// program); nullptr while there is none.
+inline HWND shownWindowHolding(DWORD process, int control) {
+    struct Search {
+        DWORD process;
+        int control;
+        HWND found;
+    } search{process, control, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM parameter) -> BOOL {
+            auto* wanted = reinterpret_cast<Search*>(parameter);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == wanted->process && IsWindowVisible(window) &&
+                GetDlgItem(window, wanted->control) != nullptr) {
+                wanted->found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }

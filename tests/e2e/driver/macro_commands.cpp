@@ -24,15 +24,6 @@ std::wstring textOf(HWND window) {
     return text;
 }
 
-void printUtf8Line(const std::wstring& text) {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0,
-                                         nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), bytes.data(), size, nullptr,
-                        nullptr);
-    std::printf("%s\n", bytes.c_str());
-}
-
 } // namespace
 
 std::optional<int> runMacroCommand(const std::vector<std::wstring>& args) {

@@ -26,49 +26,19 @@ DWORD programProcess() {
     return process;
 }
 
-struct Search {
-    DWORD process;
-    int control;
-    HWND found;
-};
-
-BOOL CALLBACK matchWindow(HWND window, LPARAM parameter) {
-    auto* search = reinterpret_cast<Search*>(parameter);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process == search->process && IsWindowVisible(window) &&
-        GetDlgItem(window, search->control) != nullptr) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // A shown top-level window of the program that holds one of the controls, waited for.
 HWND waitForProgramWindow(std::initializer_list<int> controls) {
     HWND found = nullptr;
     waitFor([&] {
         for (const int control : controls) {
-            Search search{programProcess(), control, nullptr};
-            if (search.process != 0) {
-                EnumWindows(&matchWindow, reinterpret_cast<LPARAM>(&search));
-            }
-            if ((found = search.found) != nullptr) {
+            const DWORD process = programProcess();
+            if (process != 0 && (found = shownWindowHolding(process, control)) != nullptr) {
                 return true;
             }
         }
         return false;
     });
     return found;
-}
-
-void printUtf8Line(const std::wstring& text) {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0,
-                                         nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), bytes.data(), size, nullptr,
-                        nullptr);
-    std::printf("%s\n", bytes.c_str());
 }
 
 int number(const std::wstring& text) {

@@ -10,15 +10,6 @@
 
 namespace {
 
-void printUtf8Line(const std::wstring& text) {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0,
-                                         nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), bytes.data(), size, nullptr,
-                        nullptr);
-    std::printf("%s\n", bytes.c_str());
-}
-
 int printPointerSettings() {
     int mouse[3] = {};
     UINT speed = 0;
