@@ -9,7 +9,7 @@
 #include "assign/win/delay_time_dialog.h"
 #include "assign/win/fire_key_dialog.h"
 #include "assign/win/single_key_dialog.h"
-#include "assign/win/window_text.h"
+#include "ui/win/window_text.h"
 #include "skin_test_support.h"
 
 using skintest::Pixel;

@@ -10,7 +10,7 @@
 #include "app/win/page_controls.h"
 #include "app/win/resource_ids.h"
 #include "assign/win/delay_time_dialog.h"
-#include "assign/win/window_text.h"
+#include "ui/win/window_text.h"
 #include "ui/win/fitting_font.h"
 #include "macro/win/macro_controls.h"
 #include "skin/win/list_hover.h"

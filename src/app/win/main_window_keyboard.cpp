@@ -6,7 +6,7 @@
 #include "app/accessible_tree.h"
 #include "app/win/app_messages.h"
 #include "app/win/gorvik_dlg.h"
-#include "assign/win/window_text.h"
+#include "ui/win/window_text.h"
 #include "ui/win/keyboard_target.h"
 
 namespace {

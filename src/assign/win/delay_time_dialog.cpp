@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "assign/win/window_text.h"
+#include "ui/win/window_text.h"
 #include "ui/win/win_geometry.h"
 
 CDelayTimeDialog::CDelayTimeDialog(DialogLook look, const UiTexts& texts)

@@ -4,7 +4,7 @@
 
 #include <utility>
 
-#include "assign/win/window_text.h"
+#include "ui/win/window_text.h"
 #include "skin/win/list_hover.h"
 #include "ui/win/win_geometry.h"
 

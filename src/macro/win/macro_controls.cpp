@@ -1,6 +1,6 @@
 #include "macro/win/macro_controls.h"
 
-#include "assign/win/window_text.h"
+#include "ui/win/window_text.h"
 
 std::vector<std::wstring> listItems(HWND list) {
     std::vector<std::wstring> items;

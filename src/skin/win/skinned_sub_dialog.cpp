@@ -15,6 +15,7 @@
 #include "skin/win/png_image.h"
 #include "ui/win/bitmap_copy.h"
 #include "ui/win/keyboard_target.h"
+#include "ui/win/window_text.h"
 #include "ui/win/message_wait.h"
 #include "ui/win/modal_loop.h"
 #include "ui/win/win_geometry.h"
@@ -40,19 +41,12 @@ constexpr DWORD kHoverTimeMs = 10;
 // that the reader's call returns before the click is carried out.
 constexpr UINT kStopActionMessage = WM_APP + 0x30;
 
-std::wstring textOf(HWND control) {
-    const int length = GetWindowTextLengthW(control);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), length + 1)));
-    return text;
-}
-
 // What a reader hears as a control's value: an edit's or a static's text, a list's selected row.
 std::wstring valueOf(HWND control) {
     std::array<wchar_t, 16> kind{};
     GetClassNameW(control, kind.data(), static_cast<int>(kind.size()));
     if (CompareStringOrdinal(kind.data(), -1, L"ListBox", -1, TRUE) != CSTR_EQUAL) {
-        return textOf(control);
+        return windowText(control);
     }
     const LRESULT row = SendMessageW(control, LB_GETCURSEL, 0, 0);
     const LRESULT length = row == LB_ERR ? LB_ERR : SendMessageW(control, LB_GETTEXTLEN, row, 0);
@@ -482,7 +476,7 @@ std::wstring SkinnedSubDialog::stopName(const DialogStop& stop) const {
     if (stop.area == dialog_layout::Cancel) {
         return look_.captions.cancel;
     }
-    return stop.control != 0 ? textOf(GetDlgItem(hwnd(), stop.control)) : std::wstring{};
+    return stop.control != 0 ? windowText(GetDlgItem(hwnd(), stop.control)) : std::wstring{};
 }
 
 std::vector<AccessibleNode> SkinnedSubDialog::accessibleChildren() const {

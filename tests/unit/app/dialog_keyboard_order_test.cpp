@@ -95,8 +95,9 @@ TEST(DialogKeyboardOrder, EveryAreaOfEachDialogIsAStopExactlyOnce) {
                 << dialog.dialog << ": Cancel comes last";
         }
         for (const DialogStop& stop : dialog.order) {
-            EXPECT_EQ(stop.takesOwnKeys(), stop.control != 0 && stop.takesOwnKeys())
-                << dialog.dialog << ": a field or a list names its control";
+            if (stop.takesOwnKeys()) {
+                EXPECT_NE(stop.control, 0) << dialog.dialog << ": a field or a list names its control";
+            }
         }
     }
 }

@@ -1,4 +1,4 @@
-#include "assign/win/window_text.h"
+#include "ui/win/window_text.h"
 
 std::wstring windowText(HWND window) {
     const int length = GetWindowTextLengthW(window);
