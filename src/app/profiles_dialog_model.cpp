@@ -9,50 +9,22 @@
 
 namespace {
 
-struct AreaEntry {
-    ProfilesDialogArea area;
-    Rect rect;
-};
-
-// Three columns between the title strip and the frame's OK and Cancel: the profiles with the name
-// field, the buttons that act on them, and the programs of the selected profile; the options below
-// the first two.
-constexpr std::array kAreas{
-    AreaEntry{ProfilesDialogArea::ProfileList, dialog_layout::ProfilesProfileList},
-    AreaEntry{ProfilesDialogArea::NameCaption, dialog_layout::ProfilesNameCaption},
-    AreaEntry{ProfilesDialogArea::NameEdit, dialog_layout::ProfilesNameEdit},
-    AreaEntry{ProfilesDialogArea::SaveNew, dialog_layout::ProfilesSaveNew},
-    AreaEntry{ProfilesDialogArea::Rename, dialog_layout::ProfilesRename},
-    AreaEntry{ProfilesDialogArea::Delete, dialog_layout::ProfilesDelete},
-    AreaEntry{ProfilesDialogArea::Import, dialog_layout::ProfilesImport},
-    AreaEntry{ProfilesDialogArea::Export, dialog_layout::ProfilesExport},
-    AreaEntry{ProfilesDialogArea::ProgramsCaption, dialog_layout::ProfilesProgramsCaption},
-    AreaEntry{ProfilesDialogArea::ProgramList, dialog_layout::ProfilesProgramList},
-    AreaEntry{ProfilesDialogArea::ProgramEdit, dialog_layout::ProfilesProgramEdit},
-    AreaEntry{ProfilesDialogArea::AddProgram, dialog_layout::ProfilesAddProgram},
-    AreaEntry{ProfilesDialogArea::RunningPrograms, dialog_layout::ProfilesRunningPrograms},
-    AreaEntry{ProfilesDialogArea::RemoveProgram, dialog_layout::ProfilesRemoveProgram},
-    AreaEntry{ProfilesDialogArea::RunningList, dialog_layout::ProfilesRunningList},
-    AreaEntry{ProfilesDialogArea::BalloonOption, dialog_layout::ProfilesBalloonOption},
-    AreaEntry{ProfilesDialogArea::ArrivalOption, dialog_layout::ProfilesArrivalOption},
-};
-
 struct AreaCommand {
-    ProfilesDialogArea area;
+    Rect area;
     ProfilesDialogCommand command;
 };
 
 constexpr std::array kAreaCommands{
-    AreaCommand{ProfilesDialogArea::SaveNew, ProfilesDialogCommand::SaveNew},
-    AreaCommand{ProfilesDialogArea::Rename, ProfilesDialogCommand::Rename},
-    AreaCommand{ProfilesDialogArea::Delete, ProfilesDialogCommand::Delete},
-    AreaCommand{ProfilesDialogArea::Import, ProfilesDialogCommand::Import},
-    AreaCommand{ProfilesDialogArea::Export, ProfilesDialogCommand::Export},
-    AreaCommand{ProfilesDialogArea::AddProgram, ProfilesDialogCommand::AddProgram},
-    AreaCommand{ProfilesDialogArea::RunningPrograms, ProfilesDialogCommand::ToggleRunningList},
-    AreaCommand{ProfilesDialogArea::RemoveProgram, ProfilesDialogCommand::RemoveProgram},
-    AreaCommand{ProfilesDialogArea::BalloonOption, ProfilesDialogCommand::ToggleBalloon},
-    AreaCommand{ProfilesDialogArea::ArrivalOption, ProfilesDialogCommand::ToggleArrival},
+    AreaCommand{dialog_layout::ProfilesSaveNew, ProfilesDialogCommand::SaveNew},
+    AreaCommand{dialog_layout::ProfilesRename, ProfilesDialogCommand::Rename},
+    AreaCommand{dialog_layout::ProfilesDelete, ProfilesDialogCommand::Delete},
+    AreaCommand{dialog_layout::ProfilesImport, ProfilesDialogCommand::Import},
+    AreaCommand{dialog_layout::ProfilesExport, ProfilesDialogCommand::Export},
+    AreaCommand{dialog_layout::ProfilesAddProgram, ProfilesDialogCommand::AddProgram},
+    AreaCommand{dialog_layout::ProfilesRunningPrograms, ProfilesDialogCommand::ToggleRunningList},
+    AreaCommand{dialog_layout::ProfilesRemoveProgram, ProfilesDialogCommand::RemoveProgram},
+    AreaCommand{dialog_layout::ProfilesBalloonOption, ProfilesDialogCommand::ToggleBalloon},
+    AreaCommand{dialog_layout::ProfilesArrivalOption, ProfilesDialogCommand::ToggleArrival},
 };
 
 constexpr int kTickSize = 16;
@@ -70,54 +42,43 @@ bool lessIgnoringCase(const std::wstring& a, const std::wstring& b) {
 
 } // namespace
 
-Rect profilesDialogRect(ProfilesDialogArea area) {
-    for (const AreaEntry& entry : kAreas) {
-        if (entry.area == area) {
-            return entry.rect;
-        }
-    }
-    return {};
-}
-
 const std::vector<ProfilesDialogButton>& profilesDialogButtons() {
     static const std::vector<ProfilesDialogButton> buttons{
-        {ProfilesDialogArea::SaveNew, TextKey::ProfileSaveNew},
-        {ProfilesDialogArea::Rename, TextKey::ProfileRename},
-        {ProfilesDialogArea::Delete, TextKey::Delete},
-        {ProfilesDialogArea::Import, TextKey::ProfileImport},
-        {ProfilesDialogArea::Export, TextKey::ProfileExport},
-        {ProfilesDialogArea::AddProgram, TextKey::ProgramAdd},
-        {ProfilesDialogArea::RunningPrograms, TextKey::ProgramsRunning},
-        {ProfilesDialogArea::RemoveProgram, TextKey::ProgramRemove},
+        {dialog_layout::ProfilesSaveNew, TextKey::ProfileSaveNew},
+        {dialog_layout::ProfilesRename, TextKey::ProfileRename},
+        {dialog_layout::ProfilesDelete, TextKey::Delete},
+        {dialog_layout::ProfilesImport, TextKey::ProfileImport},
+        {dialog_layout::ProfilesExport, TextKey::ProfileExport},
+        {dialog_layout::ProfilesAddProgram, TextKey::ProgramAdd},
+        {dialog_layout::ProfilesRunningPrograms, TextKey::ProgramsRunning},
+        {dialog_layout::ProfilesRemoveProgram, TextKey::ProgramRemove},
     };
     return buttons;
 }
 
-Point optionTickAt(ProfilesDialogArea option) {
-    const Rect area = profilesDialogRect(option);
-    return {area.left, area.top + (area.height() - kTickSize) / 2};
+Point optionTickAt(const Rect& option) {
+    return {option.left, option.top + (option.height() - kTickSize) / 2};
 }
 
 std::vector<DialogStop> profilesDialogKeyboardOrder() {
-    using Area = ProfilesDialogArea;
-    const auto stop = [](Area area, FocusRole role, int control = 0) {
-        return DialogStop{profilesDialogRect(area), role, control};
+    const auto stop = [](const Rect& area, FocusRole role, int control = 0) {
+        return DialogStop{area, role, control};
     };
     return withOkAndCancel({
-        stop(Area::ProfileList, FocusRole::List, kProfilesDialogProfileListId),
-        stop(Area::NameEdit, FocusRole::Edit, kProfilesDialogNameEditId),
-        stop(Area::SaveNew, FocusRole::Button),
-        stop(Area::Rename, FocusRole::Button),
-        stop(Area::Delete, FocusRole::Button),
-        stop(Area::Import, FocusRole::Button),
-        stop(Area::Export, FocusRole::Button),
-        stop(Area::ProgramList, FocusRole::List, kProfilesDialogProgramListId),
-        stop(Area::ProgramEdit, FocusRole::Edit, kProfilesDialogProgramEditId),
-        stop(Area::AddProgram, FocusRole::Button),
-        stop(Area::RunningPrograms, FocusRole::Button),
-        stop(Area::RemoveProgram, FocusRole::Button),
-        stop(Area::BalloonOption, FocusRole::CheckBox),
-        stop(Area::ArrivalOption, FocusRole::CheckBox),
+        stop(dialog_layout::ProfilesProfileList, FocusRole::List, kProfilesDialogProfileListId),
+        stop(dialog_layout::ProfilesNameEdit, FocusRole::Edit, kProfilesDialogNameEditId),
+        stop(dialog_layout::ProfilesSaveNew, FocusRole::Button),
+        stop(dialog_layout::ProfilesRename, FocusRole::Button),
+        stop(dialog_layout::ProfilesDelete, FocusRole::Button),
+        stop(dialog_layout::ProfilesImport, FocusRole::Button),
+        stop(dialog_layout::ProfilesExport, FocusRole::Button),
+        stop(dialog_layout::ProfilesProgramList, FocusRole::List, kProfilesDialogProgramListId),
+        stop(dialog_layout::ProfilesProgramEdit, FocusRole::Edit, kProfilesDialogProgramEditId),
+        stop(dialog_layout::ProfilesAddProgram, FocusRole::Button),
+        stop(dialog_layout::ProfilesRunningPrograms, FocusRole::Button),
+        stop(dialog_layout::ProfilesRemoveProgram, FocusRole::Button),
+        stop(dialog_layout::ProfilesBalloonOption, FocusRole::CheckBox),
+        stop(dialog_layout::ProfilesArrivalOption, FocusRole::CheckBox),
     });
 }
 
@@ -134,15 +95,15 @@ ProfilesDialogModel::ProfilesDialogModel(ProfileLibrary& library, const UiTexts&
 
 ProfilesDialogClick ProfilesDialogModel::click(Point p) const {
     ProfilesDialogClick result;
-    const bool onListButton = profilesDialogRect(ProfilesDialogArea::RunningPrograms).contains(p);
+    const bool onListButton = dialog_layout::ProfilesRunningPrograms.contains(p);
     result.closeRunningList =
-        runningOpen_ && !onListButton && !profilesDialogRect(ProfilesDialogArea::RunningList).contains(p);
+        runningOpen_ && !onListButton && !dialog_layout::ProfilesRunningList.contains(p);
     if (runningOpen_ && !result.closeRunningList && !onListButton) {
         // The open list lies over the program column and takes its own clicks.
         return result;
     }
     for (const AreaCommand& entry : kAreaCommands) {
-        if (profilesDialogRect(entry.area).contains(p)) {
+        if (entry.area.contains(p)) {
             result.command = entry.command;
             break;
         }

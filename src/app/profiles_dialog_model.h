@@ -20,28 +20,6 @@
 // options are taken only when the dialog ends with OK.
 
 // The dialog's hot areas and controls, in client pixels (right and bottom exclusive).
-enum class ProfilesDialogArea {
-    ProfileList,
-    NameCaption,
-    NameEdit,
-    SaveNew,
-    Rename,
-    Delete,
-    Import,
-    Export,
-    ProgramsCaption,
-    ProgramList,
-    ProgramEdit,
-    AddProgram,
-    RunningPrograms,
-    RemoveProgram,
-    RunningList,
-    BalloonOption,
-    ArrivalOption,
-};
-
-Rect profilesDialogRect(ProfilesDialogArea area);
-
 // The identifiers of the dialog's controls.
 inline constexpr int kProfilesDialogProfileListId = 570;
 inline constexpr int kProfilesDialogNameEditId = 571;
@@ -55,13 +33,13 @@ std::vector<DialogStop> profilesDialogKeyboardOrder();
 
 // The skin buttons of the dialog and their captions, in drawing order.
 struct ProfilesDialogButton {
-    ProfilesDialogArea area;
+    Rect area;
     TextKey caption;
 };
 const std::vector<ProfilesDialogButton>& profilesDialogButtons();
 
 // Where the tick of an option is drawn: the left end of its area, vertically centred.
-Point optionTickAt(ProfilesDialogArea option);
+Point optionTickAt(const Rect& option);
 
 enum class ProfilesDialogCommand {
     None,

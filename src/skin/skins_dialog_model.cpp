@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <utility>
 
+#include "common/dialog_layout.h"
 #include "config/app_settings.h"
 #include "skin/skin_paths.h"
-#include "skin/skins_dialog_areas.h"
 
 namespace {
 
@@ -33,17 +33,16 @@ SkinsDialogModel::SkinsDialogModel(const DirectoryLister& lister, const std::wst
 
 SkinsDialogClick SkinsDialogModel::click(Point p) const {
     SkinsDialogClick result;
-    const bool inHeader = skinsDialogRect(SkinsDialogArea::SkinHeader).contains(p);
-    result.closeSkinList = listOpen_ && !inHeader && !skinsDialogRect(SkinsDialogArea::SkinList).contains(p);
+    const bool inHeader = dialog_layout::SkinsSkinHeader.contains(p);
+    result.closeSkinList = listOpen_ && !inHeader && !dialog_layout::SkinsSkinList.contains(p);
     // OK and Cancel share one pixel column; Cancel, drawn over OK there, takes it.
-    if (skinsDialogRect(SkinsDialogArea::Cancel).contains(p) ||
-        skinsDialogRect(SkinsDialogArea::Close).contains(p)) {
+    if (dialog_layout::Cancel.contains(p) || dialog_layout::Close.contains(p)) {
         result.command = SkinsDialogCommand::EndWithCancel;
-    } else if (skinsDialogRect(SkinsDialogArea::Ok).contains(p)) {
+    } else if (dialog_layout::Ok.contains(p)) {
         result.command = SkinsDialogCommand::EndWithOk;
     } else if (inHeader) {
         result.command = SkinsDialogCommand::ToggleSkinList;
-    } else if (skinsDialogRect(SkinsDialogArea::ColourSwatch).contains(p)) {
+    } else if (dialog_layout::SkinsColourSwatch.contains(p)) {
         result.command = SkinsDialogCommand::ChooseColour;
     }
     return result;
@@ -101,4 +100,9 @@ int skinListWheelLines(int wheelDelta, bool listOpen) {
 void commitSkinChoice(ProfileStore& settings, const SkinChoice& choice) {
     writeSkinSettings(settings, choice.textColour.red, choice.textColour.green, choice.textColour.blue,
                       choice.skinName);
+}
+
+std::vector<DialogStop> skinsDialogKeyboardOrder() {
+    return withOkAndCancel({{dialog_layout::SkinsColourSwatch, FocusRole::Button, kSkinsDialogColourSwatchId},
+                            {dialog_layout::SkinsSkinHeader, FocusRole::ComboBox, kSkinsDialogSkinNameId}});
 }

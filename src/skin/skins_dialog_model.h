@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "common/dialog_focus.h"
 #include "config/profile_store.h"
 #include "lang/language.h"
 #include "skin/directory_lister.h"
@@ -25,6 +26,13 @@ struct SkinsDialogTexts {
     std::wstring colourPrompt;
 };
 SkinsDialogTexts skinsDialogTexts(const UiTexts& texts);
+
+// The identifiers of the skin name's display and the colour swatch.
+inline constexpr int kSkinsDialogSkinNameId = 560;
+inline constexpr int kSkinsDialogColourSwatchId = 561;
+
+// The colour swatch, the skin drop-down, OK and Cancel.
+std::vector<DialogStop> skinsDialogKeyboardOrder();
 
 enum class SkinsDialogCommand { None, EndWithOk, EndWithCancel, ToggleSkinList, ChooseColour };
 

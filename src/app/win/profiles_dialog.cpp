@@ -70,14 +70,10 @@ CProfilesDialog::CProfilesDialog(DialogLook look, const UiTexts& texts, ProfileL
 void CProfilesDialog::createControls() {
     const DWORD list = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
     const DWORD edit = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL;
-    profileList_ = createControl(L"LISTBOX", L"", list, profilesDialogRect(ProfilesDialogArea::ProfileList),
-                                 kProfileListId);
-    nameEdit_ =
-        createControl(L"EDIT", L"", edit, profilesDialogRect(ProfilesDialogArea::NameEdit), kNameEditId);
-    programList_ = createControl(L"LISTBOX", L"", list, profilesDialogRect(ProfilesDialogArea::ProgramList),
-                                 kProgramListId);
-    programEdit_ = createControl(L"EDIT", L"", edit, profilesDialogRect(ProfilesDialogArea::ProgramEdit),
-                                 kProgramEditId);
+    profileList_ = createControl(L"LISTBOX", L"", list, dialog_layout::ProfilesProfileList, kProfileListId);
+    nameEdit_ = createControl(L"EDIT", L"", edit, dialog_layout::ProfilesNameEdit, kNameEditId);
+    programList_ = createControl(L"LISTBOX", L"", list, dialog_layout::ProfilesProgramList, kProgramListId);
+    programEdit_ = createControl(L"EDIT", L"", edit, dialog_layout::ProfilesProgramEdit, kProgramEditId);
     refresh();
 }
 
@@ -93,30 +89,30 @@ void CProfilesDialog::refresh() {
 void CProfilesDialog::paintOwnContent(HDC dc) {
     drawText(dc, texts_[TextKey::Profiles], dialog_layout::ProfilesTitle,
              DT_LEFT | DT_VCENTER | DT_SINGLELINE);
-    drawText(dc, texts_[TextKey::ProfileNameCaption], profilesDialogRect(ProfilesDialogArea::NameCaption),
+    drawText(dc, texts_[TextKey::ProfileNameCaption], dialog_layout::ProfilesNameCaption,
              DT_LEFT | DT_VCENTER | DT_SINGLELINE);
-    drawText(dc, texts_[TextKey::ProfilePrograms], profilesDialogRect(ProfilesDialogArea::ProgramsCaption),
+    drawText(dc, texts_[TextKey::ProfilePrograms], dialog_layout::ProfilesProgramsCaption,
              DT_LEFT | DT_VCENTER | DT_SINGLELINE);
     const struct {
-        ProfilesDialogArea area;
+        Rect area;
         bool ticked;
         TextKey text;
     } options[] = {
-        {ProfilesDialogArea::BalloonOption, model_.options().switchBalloon,
+        {dialog_layout::ProfilesBalloonOption, model_.options().switchBalloon,
          TextKey::ProfileSwitchBalloonOption},
-        {ProfilesDialogArea::ArrivalOption, model_.options().sendOnArrival, TextKey::ApplyOnConnect},
+        {dialog_layout::ProfilesArrivalOption, model_.options().sendOnArrival, TextKey::ApplyOnConnect},
     };
     for (const auto& option : options) {
         drawSkinImage(dc, option.ticked ? SkinImage::CheckBoxTicked : SkinImage::CheckBoxEmpty,
                       optionTickAt(option.area));
-        Rect text = profilesDialogRect(option.area);
+        Rect text = option.area;
         text.left += kTickGap;
         drawWrapped(dc, texts_[option.text], text);
     }
     // The skin buttons carry the UI text colour, as OK and Cancel do.
     SetTextColor(dc, textColour().colorRef());
     for (const ProfilesDialogButton& button : profilesDialogButtons()) {
-        const Rect area = profilesDialogRect(button.area);
+        const Rect area = button.area;
         drawSkinImage(dc, SkinImage::ButtonNormal, area.topLeft());
         drawText(dc, texts_[button.caption], area, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     }
@@ -132,7 +128,7 @@ void CProfilesDialog::onClick(Point p) {
 
 bool CProfilesDialog::isDragSpot(Point p) const {
     return model_.click(p).command == ProfilesDialogCommand::None &&
-           !(model_.runningListOpen() && profilesDialogRect(ProfilesDialogArea::RunningList).contains(p));
+           !(model_.runningListOpen() && dialog_layout::ProfilesRunningList.contains(p));
 }
 
 void CProfilesDialog::carryOut(ProfilesDialogCommand command) {
@@ -200,7 +196,7 @@ void CProfilesDialog::toggleRunningList() {
     }
     runningList_.reset(createControl(L"LISTBOX", L"",
                                      WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | LBS_NOTIFY,
-                                     profilesDialogRect(ProfilesDialogArea::RunningList), kRunningListId));
+                                     dialog_layout::ProfilesRunningList, kRunningListId));
     fillList(runningList_.get(), model_.runningList());
 }
 
@@ -282,22 +278,21 @@ INT_PTR CProfilesDialog::onOtherMessage(UINT message, WPARAM wParam, LPARAM) {
 }
 
 std::wstring CProfilesDialog::stopName(const DialogStop& stop) const {
-    using Area = ProfilesDialogArea;
-    const std::pair<Area, TextKey> named[] = {
-        {Area::ProfileList, TextKey::Profiles},
-        {Area::NameEdit, TextKey::ProfileNameCaption},
-        {Area::ProgramList, TextKey::ProfilePrograms},
-        {Area::ProgramEdit, TextKey::AccessProgramName},
-        {Area::BalloonOption, TextKey::ProfileSwitchBalloonOption},
-        {Area::ArrivalOption, TextKey::ApplyOnConnect},
+    const std::pair<Rect, TextKey> named[] = {
+        {dialog_layout::ProfilesProfileList, TextKey::Profiles},
+        {dialog_layout::ProfilesNameEdit, TextKey::ProfileNameCaption},
+        {dialog_layout::ProfilesProgramList, TextKey::ProfilePrograms},
+        {dialog_layout::ProfilesProgramEdit, TextKey::AccessProgramName},
+        {dialog_layout::ProfilesBalloonOption, TextKey::ProfileSwitchBalloonOption},
+        {dialog_layout::ProfilesArrivalOption, TextKey::ApplyOnConnect},
     };
     for (const auto& [area, text] : named) {
-        if (stop.area == profilesDialogRect(area)) {
+        if (stop.area == area) {
             return texts_[text];
         }
     }
     for (const ProfilesDialogButton& button : profilesDialogButtons()) {
-        if (stop.area == profilesDialogRect(button.area)) {
+        if (stop.area == button.area) {
             return texts_[button.caption];
         }
     }
@@ -305,10 +300,8 @@ std::wstring CProfilesDialog::stopName(const DialogStop& stop) const {
 }
 
 bool CProfilesDialog::stopChecked(const DialogStop& stop) const {
-    return (stop.area == profilesDialogRect(ProfilesDialogArea::BalloonOption) &&
-            model_.options().switchBalloon) ||
-           (stop.area == profilesDialogRect(ProfilesDialogArea::ArrivalOption) &&
-            model_.options().sendOnArrival);
+    return (stop.area == dialog_layout::ProfilesBalloonOption && model_.options().switchBalloon) ||
+           (stop.area == dialog_layout::ProfilesArrivalOption && model_.options().sendOnArrival);
 }
 
 bool CProfilesDialog::filterMessage(MSG& message) {

@@ -5,9 +5,10 @@
 #include <cstdlib>
 #include <utility>
 
+#include "common/dialog_layout.h"
 #include "config/data_paths.h"
 #include "config/win/module_path.h"
-#include "skin/skins_dialog_areas.h"
+#include "skin/skins_dialog_model.h"
 #include "skin/win/find_file_directory_lister.h"
 #include "skin/win/list_hover.h"
 #include "ui/win/colour_chooser.h"
@@ -42,7 +43,7 @@ void CSkinsDialog::createControls() {
     skinName_ = createControl(L"STATIC", model_->choice().skinName.c_str(), WS_CHILD | WS_VISIBLE | SS_SUNKEN,
                               dialog_layout::SkinsSkinNameStatic, kSkinNameId);
     swatch_ = createControl(L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_CENTER,
-                            skinsDialogRect(SkinsDialogArea::ColourSwatch), kColourSwatchId);
+                            dialog_layout::SkinsColourSwatch, kColourSwatchId);
 }
 
 void CSkinsDialog::paintOwnContent(HDC dc) {
@@ -50,7 +51,7 @@ void CSkinsDialog::paintOwnContent(HDC dc) {
     SetTextColor(dc, colorRefOf(textColour()));
     // The English prompt is wider than its area: it wraps onto two lines, centred on the area's
     // middle, rather than losing its first and last letters.
-    RECT prompt = toRect(skinsDialogRect(SkinsDialogArea::ColourPrompt));
+    RECT prompt = toRect(dialog_layout::SkinsColourPrompt);
     const int length = static_cast<int>(texts_.colourPrompt.size());
     RECT measured = prompt;
     DrawTextW(dc, texts_.colourPrompt.c_str(), length, &measured, DT_CENTER | DT_WORDBREAK | DT_CALCRECT);
@@ -82,9 +83,9 @@ void CSkinsDialog::onClick(Point p) {
 }
 
 bool CSkinsDialog::isDragSpot(Point p) const {
-    for (const SkinsDialogArea area :
-         {SkinsDialogArea::ColourSwatch, SkinsDialogArea::SkinHeader, SkinsDialogArea::SkinList}) {
-        if (skinsDialogRect(area).contains(p)) {
+    for (const Rect& area :
+         {dialog_layout::SkinsColourSwatch, dialog_layout::SkinsSkinHeader, dialog_layout::SkinsSkinList}) {
+        if (area.contains(p)) {
             return false;
         }
     }
@@ -96,7 +97,7 @@ void CSkinsDialog::toggleSkinList() {
         skinList_.reset();
         return;
     }
-    const Rect area = skinsDialogRect(SkinsDialogArea::SkinList);
+    const Rect area = dialog_layout::SkinsSkinList;
     skinList_.reset(
         createControl(L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOTIFY, area, kSkinListId));
     for (const std::wstring& name : model_->listedSkins()) {

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "skin/directory_lister.h"
-#include "skin/skins_dialog_areas.h"
 #include "skin/skins_dialog_model.h"
 #include "skin/win/skinned_sub_dialog.h"
 #include "ui/win/scoped_handle.h"

@@ -12,7 +12,7 @@
 #include "assign/key_capture_rules.h"
 #include "common/dialog_layout.h"
 #include "macro/macro_key_dialog_model.h"
-#include "skin/skins_dialog_areas.h"
+#include "skin/skins_dialog_model.h"
 
 namespace {
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/profiles_dialog_model.h"
+#include "common/dialog_layout.h"
 #include "config/temp_folder.h"
 #include "profile/profile_state.h"
 #include "profile/profile_writer.h"
@@ -207,23 +208,20 @@ TEST_F(ProfilesDialogModelTest, RunningListOffersEachProgramNotYetNamedOnce) {
 
 // Where a click lands with the list of running programs closed and open.
 TEST(ProfilesDialogClick, ButtonsActAndTheOpenListTakesItsOwnClicks) {
-    const auto centre = [](ProfilesDialogArea area) {
-        const Rect r = profilesDialogRect(area);
-        return Point{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-    };
+    const auto centre = [](const Rect& r) { return Point{(r.left + r.right) / 2, (r.top + r.bottom) / 2}; };
     const struct {
-        ProfilesDialogArea area;
+        Rect area;
         bool listOpen;
         ProfilesDialogClick click;
     } cases[] = {
-        {ProfilesDialogArea::SaveNew, false, {false, ProfilesDialogCommand::SaveNew}},
-        {ProfilesDialogArea::Export, false, {false, ProfilesDialogCommand::Export}},
-        {ProfilesDialogArea::RemoveProgram, false, {false, ProfilesDialogCommand::RemoveProgram}},
-        {ProfilesDialogArea::ArrivalOption, false, {false, ProfilesDialogCommand::ToggleArrival}},
-        {ProfilesDialogArea::ProfileList, false, {false, ProfilesDialogCommand::None}},
-        {ProfilesDialogArea::RunningPrograms, true, {false, ProfilesDialogCommand::ToggleRunningList}},
-        {ProfilesDialogArea::RemoveProgram, true, {false, ProfilesDialogCommand::None}},
-        {ProfilesDialogArea::Delete, true, {true, ProfilesDialogCommand::Delete}},
+        {dialog_layout::ProfilesSaveNew, false, {false, ProfilesDialogCommand::SaveNew}},
+        {dialog_layout::ProfilesExport, false, {false, ProfilesDialogCommand::Export}},
+        {dialog_layout::ProfilesRemoveProgram, false, {false, ProfilesDialogCommand::RemoveProgram}},
+        {dialog_layout::ProfilesArrivalOption, false, {false, ProfilesDialogCommand::ToggleArrival}},
+        {dialog_layout::ProfilesProfileList, false, {false, ProfilesDialogCommand::None}},
+        {dialog_layout::ProfilesRunningPrograms, true, {false, ProfilesDialogCommand::ToggleRunningList}},
+        {dialog_layout::ProfilesRemoveProgram, true, {false, ProfilesDialogCommand::None}},
+        {dialog_layout::ProfilesDelete, true, {true, ProfilesDialogCommand::Delete}},
     };
     TempFolder temp;
     ProfileLibrary library(temp.file(L"Profiles"));
@@ -234,7 +232,8 @@ TEST(ProfilesDialogClick, ButtonsActAndTheOpenListTakesItsOwnClicks) {
         if (c.listOpen) {
             ASSERT_TRUE(model.toggleRunningList({L"game.exe"}));
         }
-        EXPECT_EQ(model.click(centre(c.area)), c.click) << static_cast<int>(c.area) << " open " << c.listOpen;
+        EXPECT_EQ(model.click(centre(c.area)), c.click)
+            << "area at " << c.area.left << "," << c.area.top << " open " << c.listOpen;
     }
 }
 
