@@ -14,7 +14,7 @@ set(GM_SYSTEM_LIBS gm_delay_gdiplus msimg32 gm_delay_comctl32 gm_delay_comdlg32 
 
 # The shell: one library per win/ folder, on top of the small window framework in src/ui/win. The
 # entry point and the two device back ends are linked per program.
-gm_folder_library(ui_win ui/win DEPS common)
+gm_folder_library(ui_win ui/win DEPS common lang)
 gm_folder_library(config_win config/win DEPS config ui_win)
 gm_folder_library(skin_win skin/win DEPS skin config_win ui_win)
 gm_folder_library(settings_win settings/win DEPS settings ui_win)

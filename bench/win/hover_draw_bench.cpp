@@ -19,9 +19,8 @@
 #include <vector>
 
 #include "skin/win/load_png.h"
-#include "skin/win/mem_dc.h"
-#include "skin/win/png_cache.h"
-#include "ui/win/dib_section.h"
+#include "ui/win/mem_dc.h"
+#include "skin/win/png_image.h"
 #include "ui/win/scoped_handle.h"
 
 namespace {

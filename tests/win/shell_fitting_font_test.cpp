@@ -8,8 +8,7 @@
 #include "lang/font_choice.h"
 #include "lang/language.h"
 #include "macro/macro_key_dialog_model.h"
-#include "ui/win/fitting_font.h"
-#include "skin/win/dialog_font.h"
+#include "ui/win/fonts.h"
 #include "ui/win/scoped_handle.h"
 
 namespace {

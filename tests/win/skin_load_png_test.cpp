@@ -3,7 +3,7 @@
 #include <fstream>
 
 #include "skin/win/load_png.h"
-#include "skin/win/png_cache.h"
+#include "skin/win/png_image.h"
 #include "skin_test_support.h"
 
 using skintest::Pixel;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "skin/win/mem_dc.h"
+#include "ui/win/mem_dc.h"
 #include "skin_test_support.h"
 
 using skintest::Pixel;

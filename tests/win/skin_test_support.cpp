@@ -1,6 +1,6 @@
 #include "skin_test_support.h"
 
-#include "ui/win/dib_section.h"
+#include "ui/win/mem_dc.h"
 
 #include <atomic>
 #include <stdexcept>

@@ -11,7 +11,7 @@
 #include "app/win/resource_ids.h"
 #include "assign/win/delay_time_dialog.h"
 #include "ui/win/window_text.h"
-#include "ui/win/fitting_font.h"
+#include "ui/win/fonts.h"
 #include "macro/win/macro_controls.h"
 #include "skin/win/list_hover.h"
 #include "ui/win/message_wait.h"

@@ -10,7 +10,7 @@
 #include "app/win/lighting_lists.h"
 #include "app/win/list_keys.h"
 #include "app/win/page_controls.h"
-#include "ui/win/fitting_font.h"
+#include "ui/win/fonts.h"
 #include "assign/assignment_labels.h"
 #include "settings/lighting_texts.h"
 #include "skin/win/list_hover.h"

@@ -5,7 +5,7 @@
 #include "config/win/notice_box.h"
 #include "device/device_notice.h"
 #include "macro/win/macro_record_hook.h"
-#include "ui/win/bitmap_copy.h"
+#include "ui/win/mem_dc.h"
 #include "ui/win/common_controls.h"
 #include "ui/win/message_wait.h"
 

@@ -9,7 +9,7 @@
 #include "device/device_notice.h"
 #include "lang/font_choice.h"
 #include "skin/skin_paths.h"
-#include "skin/win/dialog_font.h"
+#include "ui/win/fonts.h"
 #include "skin/win/find_file_directory_lister.h"
 #include "skin/win/png_image.h"
 #include "ui/win/message_wait.h"

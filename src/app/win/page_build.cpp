@@ -4,7 +4,7 @@
 #include "app/win/gorvik_dlg.h"
 #include "assign/default_button_labels.h"
 #include "config/win/win32_profile_store.h"
-#include "skin/win/mem_dc.h"
+#include "ui/win/mem_dc.h"
 
 void CGorvikDlg::buildBasicPage() {
     buildPage(state_.pages, Page::Basic, *this);

@@ -4,7 +4,7 @@
 #include <climits>
 #include <cstdlib>
 
-#include "ui/win/fitting_font.h"
+#include "ui/win/fonts.h"
 #include "ui/win/scoped_handle.h"
 
 namespace {

@@ -9,8 +9,8 @@
 #include "config/data_paths.h"
 #include "config/win/module_path.h"
 #include "config/win/win32_profile_store.h"
-#include "ui/win/fitting_font.h"
-#include "skin/win/mem_dc.h"
+#include "ui/win/fonts.h"
+#include "ui/win/mem_dc.h"
 #include "skin/win/list_hover.h"
 #include "ui/win/win_geometry.h"
 

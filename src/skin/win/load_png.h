@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "skin/win/png_cache.h"
 #include "skin/win/png_image.h"
 
 // Draws `image` with its top-left corner at (x, y) and at its own size, never scaled or clipped to

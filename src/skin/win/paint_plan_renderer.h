@@ -7,7 +7,7 @@
 
 #include "skin/paint_element.h"
 #include "skin/text_colour.h"
-#include "skin/win/png_cache.h"
+#include "skin/win/png_image.h"
 
 // What the main window draws its pages with.
 struct PaintResources {

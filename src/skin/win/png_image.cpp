@@ -1,6 +1,6 @@
 #include "skin/win/png_image.h"
 
-#include "ui/win/dib_section.h"
+#include "ui/win/mem_dc.h"
 
 #include <objidl.h>
 
@@ -95,4 +95,15 @@ std::optional<ImageSize> PngImage::readSize(const std::wstring& path) {
     }
     const std::optional<PngImage> decoded = load(path);
     return decoded ? std::optional(ImageSize{decoded->width(), decoded->height()}) : std::nullopt;
+}
+
+const PngImage* PngCache::image(const std::wstring& path) {
+    if (const auto found = images_.find(path); found != images_.end()) {
+        return &found->second;
+    }
+    std::optional<PngImage> loaded = PngImage::load(path);
+    if (!loaded) {
+        return nullptr;
+    }
+    return &images_.emplace(path, std::move(*loaded)).first->second;
 }

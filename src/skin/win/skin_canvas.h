@@ -5,7 +5,6 @@
 #include <optional>
 #include <string>
 
-#include "skin/win/png_cache.h"
 #include "skin/win/png_image.h"
 #include "ui/win/scoped_handle.h"
 

@@ -9,11 +9,10 @@
 
 #include "config/win/notice_box.h"
 #include "skin/skin_paths.h"
-#include "skin/win/dialog_font.h"
+#include "ui/win/fonts.h"
 #include "skin/win/load_png.h"
-#include "skin/win/mem_dc.h"
+#include "ui/win/mem_dc.h"
 #include "skin/win/png_image.h"
-#include "ui/win/bitmap_copy.h"
 #include "ui/win/keyboard_target.h"
 #include "ui/win/window_text.h"
 #include "ui/win/message_wait.h"

@@ -12,7 +12,7 @@
 #include "skin/dialog_look.h"
 #include "skin/skin_image.h"
 #include "skin/text_colour.h"
-#include "skin/win/png_cache.h"
+#include "skin/win/png_image.h"
 #include "ui/win/accessible_window.h"
 #include "ui/win/dialog.h"
 #include "ui/win/focus_mark.h"

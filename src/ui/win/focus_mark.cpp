@@ -1,6 +1,6 @@
 #include "ui/win/focus_mark.h"
 
-#include "ui/win/bitmap_copy.h"
+#include "ui/win/mem_dc.h"
 #include "ui/win/scoped_handle.h"
 #include "ui/win/win_geometry.h"
 

@@ -1,11 +1,20 @@
 #pragma once
 
+// The program's fonts: one made from a language's font choice, and one shrunk to fit texts whose
+// place cannot grow.
+
 #include <windows.h>
 
 #include <string>
 #include <vector>
 
 #include "ui/win/scoped_handle.h"
+
+struct FontSpec;
+
+// A font of the given face, height and weight with the program's fixed look (no italics, default
+// quality, swiss pitch and family). The caller owns it.
+HFONT createFontFrom(const FontSpec& font);
 
 // How a smaller font's cell height is found.
 enum class FontShrink {

@@ -1,8 +1,9 @@
-#include "ui/win/fitting_font.h"
+#include "ui/win/fonts.h"
 
 #include <algorithm>
 #include <cstdlib>
 
+#include "lang/font_choice.h"
 #include "ui/win/scoped_handle.h"
 
 namespace {
@@ -57,4 +58,9 @@ UniqueFont fontFitting(HWND window, HFONT font, const std::vector<std::wstring>&
         }
     }
     return smaller;
+}
+
+HFONT createFontFrom(const FontSpec& font) {
+    return CreateFontW(font.height, 0, 0, 0, font.weight, FALSE, FALSE, FALSE, 0, OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, kFontPitchAndFamily, font.face.c_str());
 }

@@ -1,8 +1,18 @@
 #pragma once
 
+// Off-screen drawing: bitmaps to draw into, copies of them to a DC, and memory surfaces that reach
+// the screen in one copy.
+
 #include <windows.h>
 
 #include "ui/win/scoped_handle.h"
+
+// A 32-bit top-down DIB section of the given size; `bits` receives its pixels (BGRA, row 0 first).
+// nullptr if it could not be created. The caller owns the bitmap.
+HBITMAP createTopDownDib(int width, int height, void** bits);
+
+// Copies `bitmap` 1:1 into `area` of `target` through a memory DC. Does nothing without a bitmap.
+void copyBitmapToDc(HDC target, HBITMAP bitmap, const RECT& area);
 
 // An off-screen drawing surface over a rectangle of a target DC. Everything drawn into it reaches
 // the target in one copy of the whole rectangle when the surface is released, so the screen never

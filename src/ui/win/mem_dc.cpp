@@ -1,4 +1,4 @@
-#include "skin/win/mem_dc.h"
+#include "ui/win/mem_dc.h"
 
 namespace {
 
@@ -24,6 +24,30 @@ RECT coveredArea(HDC target, RECT area) {
 }
 
 } // namespace
+
+HBITMAP createTopDownDib(int width, int height, void** bits) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0);
+}
+
+void copyBitmapToDc(HDC target, HBITMAP bitmap, const RECT& area) {
+    if (bitmap == nullptr) {
+        return;
+    }
+    UniqueMemoryDc memory(CreateCompatibleDC(target));
+    if (!memory) {
+        return;
+    }
+    ScopedSelect selected(memory.get(), bitmap);
+    BitBlt(target, area.left, area.top, area.right - area.left, area.bottom - area.top, memory.get(),
+           area.left, area.top, SRCCOPY);
+}
 
 CMemDC::CMemDC(HDC target, RECT area)
     : target_(target), area_(coveredArea(target, area)), drawsToMemory_(!isPrinter(target)) {
