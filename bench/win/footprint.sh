@@ -2,8 +2,10 @@
 # Prints the footprint of the emulated build under Wine beside that of a minimal tray program: time
 # from start to the notification icon, working set and private bytes idle in the tray and with the
 # window open, the CPU time used over IDLE_SECONDS (default 30) idle in the tray, and the first show
-# of the window (from the click on the icon until it is shown and painted). Both programs run from a
-# fresh folder with the factory config.bin, an English str.ini and the build's skins.
+# of the window (from the click on the icon until it is shown and painted). Last, the two programs
+# are started in turn START_TURNS times (default 9) and the median time from start to the icon of
+# each is printed: taking turns weighs a change of the machine's load on both alike. Both programs
+# run from a fresh folder with the factory config.bin, an English str.ini and the build's skins.
 # Usage: bench/win/footprint.sh [WINDOWS_BUILD_DIR]   (Wine set up by scripts/wine-env.sh)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -25,4 +27,4 @@ cp -r "$build/Skins" "$work/program/"
 cp "$build/minimal_tray.exe" "$work/"
 
 wine "$build/footprint_bench.exe" "$(winepath -w "$work/program/$exe_name")" "$program_class" \
-    "$(winepath -w "$work/minimal_tray.exe")" "$baseline_class" "${IDLE_SECONDS:-30}"
+    "$(winepath -w "$work/minimal_tray.exe")" "$baseline_class" "${IDLE_SECONDS:-30}" "${START_TURNS:-9}"

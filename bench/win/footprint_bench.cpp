@@ -2,22 +2,23 @@
 // of a baseline program: the time from start until its notification icon exists, its working set
 // and private bytes while it waits in the tray and with its window open, the CPU time it uses over
 // an idle stretch, and the time from the first click on the icon until the window is shown and
-// painted. Both programs are driven the same way: the window of the given class that
-// the started process owns, icon 1 with callback message WM_USER + 1 (a left click opens the
-// window), and command 1028 to end.
+// painted; last, the median start-to-icon time of each over starts taken in turns. Both programs
+// are driven the same way: the window of the given class that the started process owns, icon 1
+// with callback message WM_USER + 1 (a left click opens the window), and command 1028 to end.
 //
 // Under Wine the system's own counters are incomplete for another process (private bytes and CPU
 // times read 0), so there the figures come from the Linux process that runs the program, found
 // through Wine's Z: drive: working set = VmRSS, private bytes = RssAnon + VmSwap, CPU = utime +
 // stime of /proc/PID/stat.
 //
-// Usage: footprint_bench PROGRAM WINDOW-CLASS BASELINE BASELINE-CLASS [IDLE-SECONDS]
+// Usage: footprint_bench PROGRAM WINDOW-CLASS BASELINE BASELINE-CLASS [IDLE-SECONDS [START-TURNS]]
 
 #include <windows.h>
 
 #include <psapi.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -26,6 +27,9 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -193,30 +197,64 @@ bool waitUntil(Probe probe, DWORD timeoutMs) {
     return true;
 }
 
-std::optional<Footprint> measure(const std::wstring& exe, const std::wstring& windowClass,
-                                 DWORD idleSeconds) {
+// A started program: its process and, once the notification icon exists, its window.
+struct Started {
+    PROCESS_INFORMATION process{};
+    HWND window = nullptr;
+    double startToIconMs = 0;
+};
+
+// Starts `exe` in its own folder and waits for its notification icon; no window when the icon did
+// not come in time. Nothing when the program could not be started.
+std::optional<Started> startUntilIcon(const std::wstring& exe, const std::wstring& windowClass) {
     const std::wstring folder = exe.substr(0, exe.find_last_of(L"\\/") + 1);
     std::wstring commandLine = L"\"" + exe + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process{};
-    const double started = secondsNow();
+    Started started;
+    const double startedAt = secondsNow();
     if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.empty() ? nullptr : folder.c_str(), &startup, &process)) {
+                        folder.empty() ? nullptr : folder.c_str(), &startup, &started.process)) {
         std::fprintf(stderr, "footprint_bench: cannot start %ls (error %lu)\n", exe.c_str(), GetLastError());
         return std::nullopt;
     }
-    CloseHandle(process.hThread);
-    Footprint result;
+    CloseHandle(started.process.hThread);
     HWND window = nullptr;
-    const bool iconShown = waitUntil(
-        [&] {
-            window = window != nullptr ? window : windowOf(windowClass, process.dwProcessId);
-            return window != nullptr && iconPresent(window);
-        },
-        kStartTimeoutMs);
+    if (waitUntil(
+            [&] {
+                window = window != nullptr ? window : windowOf(windowClass, started.process.dwProcessId);
+                return window != nullptr && iconPresent(window);
+            },
+            kStartTimeoutMs)) {
+        started.window = window;
+        started.startToIconMs = (secondsNow() - startedAt) * 1000.0;
+    }
+    return started;
+}
+
+// Asks the program to exit through its tray menu's Exit and waits for it; ends it where it does not.
+void exitProgram(const Started& started) {
+    if (started.window != nullptr) {
+        PostMessageW(started.window, WM_COMMAND, kExitCommand, 0);
+    }
+    if (WaitForSingleObject(started.process.hProcess, 10000) != WAIT_OBJECT_0) {
+        TerminateProcess(started.process.hProcess, 1);
+    }
+    CloseHandle(started.process.hProcess);
+}
+
+std::optional<Footprint> measure(const std::wstring& exe, const std::wstring& windowClass,
+                                 DWORD idleSeconds) {
+    const std::optional<Started> started = startUntilIcon(exe, windowClass);
+    if (!started) {
+        return std::nullopt;
+    }
+    const PROCESS_INFORMATION& process = started->process;
+    const HWND window = started->window;
+    const bool iconShown = window != nullptr;
+    Footprint result;
     if (iconShown) {
-        result.startToIconMs = (secondsNow() - started) * 1000.0;
+        result.startToIconMs = started->startToIconMs;
         const unsigned linuxPid = linuxProcessOf(exe);
         if (linuxPid == 0 && runsUnderWine()) {
             std::fprintf(stderr,
@@ -237,15 +275,39 @@ std::optional<Footprint> measure(const std::wstring& exe, const std::wstring& wi
         result.firstShowMs = (secondsNow() - clicked) * 1000.0;
         Sleep(kSettleMs);
         result.windowOpen = memoryOf(process.hProcess, linuxPid);
-        PostMessageW(window, WM_COMMAND, kExitCommand, 0);
     } else {
         std::fprintf(stderr, "footprint_bench: %ls showed no notification icon\n", exe.c_str());
     }
-    if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) {
-        TerminateProcess(process.hProcess, 1);
-    }
-    CloseHandle(process.hProcess);
+    exitProgram(*started);
     return iconShown ? std::optional<Footprint>(result) : std::nullopt;
+}
+
+// The median start-to-icon time of each program over `rounds` starts, the two taking turns so that
+// a change of the machine's load weighs on both alike. Nothing when a start showed no icon.
+std::optional<std::pair<double, double>>
+alternatedStartMedians(const std::wstring& program, const std::wstring& programClass,
+                       const std::wstring& baseline, const std::wstring& baselineClass, unsigned rounds) {
+    std::vector<double> programTimes;
+    std::vector<double> baselineTimes;
+    for (unsigned round = 0; round < rounds; ++round) {
+        for (auto [exe, windowClass, times] : {std::tuple{&program, &programClass, &programTimes},
+                                               std::tuple{&baseline, &baselineClass, &baselineTimes}}) {
+            const std::optional<Started> started = startUntilIcon(*exe, *windowClass);
+            if (!started) {
+                return std::nullopt;
+            }
+            exitProgram(*started);
+            if (started->window == nullptr) {
+                return std::nullopt;
+            }
+            times->push_back(started->startToIconMs);
+        }
+    }
+    const auto median = [](std::vector<double>& times) {
+        std::ranges::sort(times);
+        return times[times.size() / 2];
+    };
+    return std::pair{median(programTimes), median(baselineTimes)};
 }
 
 void printRow(const char* what, double program, double baseline, const char* unit) {
@@ -256,11 +318,12 @@ void printRow(const char* what, double program, double baseline, const char* uni
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 5) {
-        std::fprintf(stderr,
-                     "usage: footprint_bench PROGRAM WINDOW-CLASS BASELINE BASELINE-CLASS [IDLE-SECONDS]\n");
+        std::fprintf(stderr, "usage: footprint_bench PROGRAM WINDOW-CLASS BASELINE BASELINE-CLASS "
+                             "[IDLE-SECONDS [START-TURNS]]\n");
         return 2;
     }
     const DWORD idleSeconds = argc > 5 ? wcstoul(argv[5], nullptr, 10) : 30;
+    const unsigned rounds = argc > 6 ? wcstoul(argv[6], nullptr, 10) : 9;
     const std::optional<Footprint> program = measure(argv[1], argv[2], idleSeconds);
     const std::optional<Footprint> baseline = measure(argv[3], argv[4], idleSeconds);
     if (!program || !baseline) {
@@ -279,5 +342,15 @@ int wmain(int argc, wchar_t** argv) {
     std::snprintf(idleLabel, sizeof(idleLabel), "CPU time over %lu s idle in tray", idleSeconds);
     printRow(idleLabel, program->idleCpuMs, baseline->idleCpuMs, "ms ");
     printRow("first show of the window", program->firstShowMs, baseline->firstShowMs, "ms ");
+    if (rounds > 0) {
+        const std::optional<std::pair<double, double>> medians =
+            alternatedStartMedians(argv[1], argv[2], argv[3], argv[4], rounds);
+        if (!medians) {
+            return 1;
+        }
+        char startLabel[64];
+        std::snprintf(startLabel, sizeof(startLabel), "start to icon, median of %u turns", rounds);
+        printRow(startLabel, medians->first, medians->second, "ms ");
+    }
     return 0;
 }
