@@ -12,6 +12,7 @@
 #include "app/accessible_tree.h"
 #include "app/hot_area.h"
 #include "app/keyboard_focus.h"
+#include "app/page_click_model.h"
 #include "app/page_update.h"
 #include "config/app_settings.h"
 #include "config/device_config_record.h"
@@ -27,7 +28,7 @@
 // (win/advanced_page_view.h) owns the child controls and shows what the model says. Deleting a
 // macro changes the record and the button labels in memory at once, like the page's other edits,
 // so the buttons that ran it or a later macro reach the mouse and config.bin with OK or Apply.
-class AdvancedPageModel {
+class AdvancedPageModel : public PageClickModel {
 public:
     AdvancedPageModel(DeviceConfigRecord& record, AppSettings& settings, const UiTexts& texts);
 
@@ -36,9 +37,9 @@ public:
     // A click at p on the page: the open mouse-event list closes unless the click is on it or its
     // header, then the page area it hits acts (the table in advanced_page_model.cpp). Nothing when it
     // hits no area: the window is dragged.
-    std::optional<PageUpdate> click(Point p);
+    std::optional<PageUpdate> click(Point p) override;
     // The mouse-event list closes unless p is on it or its header (a click on the frame's buttons).
-    void closeListsAt(Point p);
+    void closeListsAt(Point p) override;
 
     bool mouseEventListOpen() const { return macro_ && macro_->editor.mouseEventListOpen(); }
 

@@ -13,6 +13,7 @@
 #include "app/area_handlers.h"
 #include "app/hot_area.h"
 #include "app/keyboard_focus.h"
+#include "app/page_click_model.h"
 #include "app/page_update.h"
 #include "assign/assignment_group_model.h"
 #include "common/item_index.h"
@@ -26,7 +27,7 @@
 // the report rate, the DPI stages and the lighting panel. It holds which of the page's drop-down
 // lists are open and decides what each click changes in the record and the labels; its view
 // (win/basic_page_view.h) owns the child controls and shows what the model says.
-class BasicPageModel {
+class BasicPageModel : public PageClickModel {
 public:
     BasicPageModel(DeviceConfigRecord& record, AppSettings& settings, const UiTexts& texts);
 
@@ -34,9 +35,9 @@ public:
     void reset();
     // A click at p on the page: the open lists it is not in or on close, then the page area it hits
     // acts (the table in basic_page_model.cpp). Nothing when it hits no area: the window is dragged.
-    std::optional<PageUpdate> click(Point p);
+    std::optional<PageUpdate> click(Point p) override;
     // The open lists p is not in or on close (a click on the frame's OK, Apply, Skins or Cancel).
-    void closeListsAt(Point p);
+    void closeListsAt(Point p) override;
 
     const DeviceConfigRecord& record() const { return record_; }
     bool assignmentListOpen(ButtonIndex button) const { return assignments_.openList() == button.value(); }

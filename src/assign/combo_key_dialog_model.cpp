@@ -14,15 +14,16 @@ std::vector<std::wstring> modifierTexts() {
 
 } // namespace
 
-ComboKeyDialogModel::ComboKeyDialogModel() : modifiers_(kComboModifierLayout, modifierTexts(), {}) {}
+ComboKeyDialogModel::ComboKeyDialogModel(const UiTexts& texts)
+    : texts_(texts), modifiers_(kComboModifierLayout, modifierTexts(), {}) {}
 
-std::optional<ComboKeyEdit> ComboKeyDialogModel::onKeyCaptured(std::wstring_view keyName,
-                                                               ComboKeyEdit focus) {
+DialogAnswer<std::optional<ComboKeyEdit>> ComboKeyDialogModel::onKeyCaptured(std::wstring_view keyName,
+                                                                             ComboKeyEdit focus) {
     if (!editsEnabled() || focus == ComboKeyEdit::None) {
-        return std::nullopt;
+        return {std::nullopt, choice()};
     }
     (focus == ComboKeyEdit::First ? firstKey_ : secondKey_) = keyName;
-    return focus;
+    return {focus, choice()};
 }
 
 std::vector<DialogStop> ComboKeyDialogModel::keyboardOrder() const {

@@ -7,6 +7,7 @@
 #include "assign/function_choice.h"
 #include "assign/dialog_drop_down.h"
 #include "common/dialog_layout.h"
+#include "lang/language.h"
 
 // The combo-key dialog: one modifier from a drop-down list and up to two keys, each captured into
 // its edit while that edit has the focus. The background image carries the labels.
@@ -31,7 +32,7 @@ ComboKeyDialogTexts comboKeyDialogTexts(const UiTexts& texts);
 
 class ComboKeyDialogModel {
 public:
-    ComboKeyDialogModel();
+    explicit ComboKeyDialogModel(const UiTexts& texts);
 
     const DialogDropDown& modifierList() const { return modifiers_; }
     // The modifier drop-down, the two key fields, OK and Cancel.
@@ -40,21 +41,25 @@ public:
     DropDownClick click(Point p) { return modifiers_.click(p); }
     // The two key edits are disabled while the modifier list is open, so no key reaches them then.
     bool editsEnabled() const { return !modifiers_.open(); }
-    // A modifier picked in the open list; the static shows modifierName(). Returns whether taken.
-    bool chooseModifier(std::optional<std::size_t> row) { return modifiers_.choose(row); }
+    // A modifier picked in the open list; the static shows modifierName(). Answers whether it was
+    // taken.
+    DialogAnswer<bool> chooseModifier(std::optional<std::size_t> row) {
+        const bool taken = modifiers_.choose(row);
+        return {taken, choice()};
+    }
     const std::wstring& modifierName() const { return modifiers_.text(); }
 
     // A key event was captured while `focus` had the focus: the edit that had it now shows the
-    // name (returned, for the view to set its text); with neither edit focused nothing changes.
-    std::optional<ComboKeyEdit> onKeyCaptured(std::wstring_view keyName, ComboKeyEdit focus);
+    // name (answered, for the view to set its text); with neither edit focused nothing changes.
+    DialogAnswer<std::optional<ComboKeyEdit>> onKeyCaptured(std::wstring_view keyName, ComboKeyEdit focus);
     const std::wstring& firstKeyName() const { return firstKey_; }
     const std::wstring& secondKeyName() const { return secondKey_; }
 
-    FunctionChoice choice(const UiTexts& texts) const {
-        return comboKeyChoice(texts, modifierName(), firstKey_, secondKey_);
-    }
+    // What OK hands back: the modifier and the keys with a code.
+    FunctionChoice choice() const { return comboKeyChoice(texts_, modifierName(), firstKey_, secondKey_); }
 
 private:
+    const UiTexts& texts_;
     DialogDropDown modifiers_;
     std::wstring firstKey_;
     std::wstring secondKey_;

@@ -35,11 +35,11 @@ std::vector<std::wstring> consumerKeyItems(ConsumerKeyDialog dialog, const UiTex
 }
 
 ConsumerKeyDialogModel::ConsumerKeyDialogModel(ConsumerKeyDialog dialog, const UiTexts& texts)
-    : dialog_(dialog), list_(dropDownOf(dialog, texts)) {}
+    : texts_(texts), dialog_(dialog), list_(dropDownOf(dialog, texts)) {}
 
-FunctionChoice ConsumerKeyDialogModel::choice(const UiTexts& texts) const {
+FunctionChoice ConsumerKeyDialogModel::choice() const {
     if (dialog_ == ConsumerKeyDialog::Multimedia) {
-        return multimediaKeyChoice(texts, list_.position(), list_.text());
+        return multimediaKeyChoice(texts_, list_.position(), list_.text());
     }
     return windowsKeyChoice(list_.position(), list_.text());
 }

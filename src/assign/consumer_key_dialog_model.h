@@ -35,13 +35,17 @@ public:
     std::vector<DialogStop> keyboardOrder() const { return withOkAndCancel({dropDownStop(list_.layout())}); }
     // The dialog's part of a left click: the list opens or closes. The wheel does not scroll it.
     DropDownClick click(Point p) { return list_.click(p); }
-    // An item picked in the open list; the display shows its text. Returns whether taken.
-    bool chooseItem(std::optional<std::size_t> row) { return list_.choose(row); }
+    // An item picked in the open list; the display shows its text. Answers whether it was taken.
+    DialogAnswer<bool> chooseItem(std::optional<std::size_t> row) {
+        const bool taken = list_.choose(row);
+        return {taken, choice()};
+    }
 
     // What OK hands back: the key of the item, labelled with its text.
-    FunctionChoice choice(const UiTexts& texts) const;
+    FunctionChoice choice() const;
 
 private:
+    const UiTexts& texts_;
     ConsumerKeyDialog dialog_;
     DialogDropDown list_;
 };

@@ -1,5 +1,7 @@
 #include "assign/fire_key_dialog_model.h"
 
+#include <utility>
+
 #include "assign/edit_number.h"
 #include "assign/key_names.h"
 
@@ -29,29 +31,39 @@ FireKeyDialogTexts fireKeyDialogTexts(const UiTexts& texts) {
             texts[TextKey::FireTimesNote], texts[TextKey::FireKey]};
 }
 
-FireKeyDialogModel::FireKeyDialogModel()
-    : keys_(kFireKeyListLayout, fireKeyTexts(), {}), speedText_(std::to_wstring(kFireSpeedDefault)),
-      timesText_(std::to_wstring(kFireTimesDefault)) {}
+FireKeyDialogModel::FireKeyDialogModel(const UiTexts& texts)
+    : texts_(texts), keys_(kFireKeyListLayout, fireKeyTexts(), {}),
+      speedText_(std::to_wstring(kFireSpeedDefault)), timesText_(std::to_wstring(kFireTimesDefault)) {}
 
-std::optional<std::wstring> FireKeyDialogModel::onSpeedFocusLost() {
+DialogAnswer<bool> FireKeyDialogModel::chooseKey(std::optional<std::size_t> row) {
+    const bool taken = keys_.choose(row);
+    return {taken, choice()};
+}
+
+FunctionChoice FireKeyDialogModel::onSpeedChanged(std::wstring text) {
+    speedText_ = std::move(text);
+    return choice();
+}
+
+DialogAnswer<std::optional<std::wstring>> FireKeyDialogModel::onSpeedFocusLost() {
     if (numberInRange(speedText_, kFireSpeedMin, kFireSpeedMax)) {
-        return std::nullopt;
+        return {std::nullopt, choice()};
     }
     speedText_ = std::to_wstring(kFireSpeedMin);
-    return speedText_;
+    return {speedText_, choice()};
 }
 
-std::optional<std::wstring> FireKeyDialogModel::onTimesChanged(std::wstring text) {
+DialogAnswer<std::optional<std::wstring>> FireKeyDialogModel::onTimesChanged(std::wstring text) {
     timesText_ = std::move(text);
     if (numberInRange(timesText_, 0, kFireTimesMax)) {
-        return std::nullopt;
+        return {std::nullopt, choice()};
     }
     timesText_ = std::to_wstring(kFireTimesDefault);
-    return timesText_;
+    return {timesText_, choice()};
 }
 
-FunctionChoice FireKeyDialogModel::choice(const UiTexts& texts) const {
-    return fireKeyChoice(texts, static_cast<int>(keys_.position()), keyName(),
+FunctionChoice FireKeyDialogModel::choice() const {
+    return fireKeyChoice(texts_, static_cast<int>(keys_.position()), keyName(),
                          numberInRange(speedText_, kFireSpeedMin, kFireSpeedMax).value_or(kFireSpeedMin),
                          numberInRange(timesText_, 0, kFireTimesMax).value_or(kFireTimesDefault));
 }

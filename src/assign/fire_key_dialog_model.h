@@ -35,7 +35,7 @@ FireKeyDialogTexts fireKeyDialogTexts(const UiTexts& texts);
 
 class FireKeyDialogModel {
 public:
-    FireKeyDialogModel();
+    explicit FireKeyDialogModel(const UiTexts& texts);
 
     const DialogDropDown& keyList() const { return keys_; }
     // The key drop-down, the speed and times fields, OK and Cancel.
@@ -46,28 +46,29 @@ public:
     bool editsEnabled() const { return !keys_.open(); }
     // Lines the open key list scrolls for one wheel notch (0 while it is closed).
     int wheelLines(int wheelDelta) const { return dropDownWheelLines(wheelDelta, keys_.open()); }
-    // A key picked in the open list; the display shows keyName(). Returns whether taken.
-    bool chooseKey(std::optional<std::size_t> row) { return keys_.choose(row); }
+    // A key picked in the open list; the display shows keyName(). Answers whether it was taken.
+    DialogAnswer<bool> chooseKey(std::optional<std::size_t> row);
     const std::wstring& keyName() const { return keys_.text(); }
 
     // The edits' texts as the dialog starts: "32" and "1".
     const std::wstring& speedText() const { return speedText_; }
     const std::wstring& timesText() const { return timesText_; }
 
-    // The speed edit's text changed; it is checked when the edit loses the focus.
-    void onSpeedChanged(std::wstring text) { speedText_ = std::move(text); }
-    // The speed edit lost the focus: a speed outside 5 to 255 becomes 5. Returns the text the edit
+    // The speed edit's text changed; the edit is checked when it loses the focus, the choice at once.
+    FunctionChoice onSpeedChanged(std::wstring text);
+    // The speed edit lost the focus: a speed outside 5 to 255 becomes 5. Answers the text the edit
     // must show instead, when it was replaced.
-    std::optional<std::wstring> onSpeedFocusLost();
-    // The times edit's text changed: times outside 0 to 255 become 1 at once. Returns the
+    DialogAnswer<std::optional<std::wstring>> onSpeedFocusLost();
+    // The times edit's text changed: times outside 0 to 255 become 1 at once. Answers the
     // replacement text, when there is one.
-    std::optional<std::wstring> onTimesChanged(std::wstring text);
+    DialogAnswer<std::optional<std::wstring>> onTimesChanged(std::wstring text);
 
     // What OK hands back. The speed obeys its range also when OK is clicked while the speed edit
     // still has the focus, so the rule is applied to the text it holds.
-    FunctionChoice choice(const UiTexts& texts) const;
+    FunctionChoice choice() const;
 
 private:
+    const UiTexts& texts_;
     DialogDropDown keys_;
     std::wstring speedText_;
     std::wstring timesText_;

@@ -15,6 +15,15 @@ struct FunctionChoice {
     bool operator==(const FunctionChoice&) const = default;
 };
 
+// What a function dialog's model answers to one input: what the input changed, for the dialog to
+// show, and the choice OK hands back from then on, which the dialog keeps.
+template <typename Change>
+struct DialogAnswer {
+    Change change;
+    FunctionChoice choice;
+    bool operator==(const DialogAnswer&) const = default;
+};
+
 // The choice of each dialog from what the user saw: names become codes through the key-name tables
 // and list positions become usages; a position outside its list gives code 0. The label is the
 // Windows-function text alone, for the others the function's item text, "-" and the names chosen.

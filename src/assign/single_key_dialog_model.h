@@ -13,17 +13,23 @@ inline constexpr int kSingleKeyNameId = 502; // sunken, centred static
 
 class SingleKeyDialogModel {
 public:
+    explicit SingleKeyDialogModel(const UiTexts& texts) : texts_(texts) {}
+
     // "Please enter a key" in the current language.
     static std::wstring prompt(const UiTexts& texts);
 
     // The keyboard hook captured the name of the latest key event (press, repeat or release): the
-    // static shows it.
-    void onKeyCaptured(std::wstring_view keyName) { keyName_ = keyName; }
+    // static shows it. Answers what OK hands back from now on.
+    FunctionChoice onKeyCaptured(std::wstring_view keyName) {
+        keyName_ = keyName;
+        return choice();
+    }
     const std::wstring& keyName() const { return keyName_; }
 
     // What OK hands back: the key of the name, which is empty when no key was pressed.
-    FunctionChoice choice(const UiTexts& texts) const { return singleKeyChoice(texts, keyName_); }
+    FunctionChoice choice() const { return singleKeyChoice(texts_, keyName_); }
 
 private:
+    const UiTexts& texts_;
     std::wstring keyName_;
 };

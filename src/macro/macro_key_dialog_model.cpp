@@ -31,8 +31,8 @@ TextKey macroRepeatText(int mode) {
     }
 }
 
-MacroKeyDialogModel::MacroKeyDialogModel(MacroStore& store)
-    : macros_(kMacroKeyListLayout, store.listMacros(), L"") {}
+MacroKeyDialogModel::MacroKeyDialogModel(MacroStore& store, const UiTexts& texts)
+    : texts_(texts), macros_(kMacroKeyListLayout, store.listMacros(), L"") {}
 
 MacroKeyDialogClick MacroKeyDialogModel::click(Point p) {
     MacroKeyDialogClick result{macros_.click(p), std::nullopt};
@@ -44,17 +44,17 @@ MacroKeyDialogClick MacroKeyDialogModel::click(Point p) {
     return result;
 }
 
-std::optional<int> MacroKeyDialogModel::chooseRepeatMode(int mode) {
+DialogAnswer<std::optional<int>> MacroKeyDialogModel::chooseRepeatMode(int mode) {
     if (mode < 1 || mode > kMacroRepeatModeCount || mode == repeatMode_) {
-        return std::nullopt;
+        return {std::nullopt, choice()};
     }
     const int previous = repeatMode_;
     repeatMode_ = mode;
-    return previous;
+    return {previous, choice()};
 }
 
-FunctionChoice MacroKeyDialogModel::choice(const UiTexts& texts) const {
-    return macroKeyChoice(texts, static_cast<uint8_t>(macros_.position()),
+FunctionChoice MacroKeyDialogModel::choice() const {
+    return macroKeyChoice(texts_, static_cast<uint8_t>(macros_.position()),
                           static_cast<uint8_t>(repeatMode_ - 1), macroName());
 }
 

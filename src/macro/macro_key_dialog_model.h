@@ -36,7 +36,7 @@ struct MacroKeyDialogClick {
 class MacroKeyDialogModel {
 public:
     // The list offers the macros of record.ini in file order, as the macro list of the editor does.
-    explicit MacroKeyDialogModel(MacroStore& store);
+    MacroKeyDialogModel(MacroStore& store, const UiTexts& texts);
 
     const DialogDropDown& macroList() const { return macros_; }
     // The macro drop-down, the three repeat options, OK and Cancel.
@@ -44,20 +44,24 @@ public:
     MacroKeyDialogClick click(Point p);
     // Lines the open list scrolls for one wheel notch (0 while it is closed).
     int wheelLines(int wheelDelta) const { return dropDownWheelLines(wheelDelta, macros_.open()); }
-    // A macro picked in the open list; the display shows macroName(). Returns whether taken.
-    bool chooseMacro(std::optional<std::size_t> row) { return macros_.choose(row); }
+    // A macro picked in the open list; the display shows macroName(). Answers whether it was taken.
+    DialogAnswer<bool> chooseMacro(std::optional<std::size_t> row) {
+        const bool taken = macros_.choose(row);
+        return {taken, choice()};
+    }
     const std::wstring& macroName() const { return macros_.text(); }
 
-    // Chooses repeat mode 1 to 3 (the dialog starts with 1). Returns the mode whose tick box is
+    // Chooses repeat mode 1 to 3 (the dialog starts with 1). Answers the mode whose tick box is
     // drawn empty again; nothing when the choice did not change.
-    std::optional<int> chooseRepeatMode(int mode);
+    DialogAnswer<std::optional<int>> chooseRepeatMode(int mode);
     int repeatMode() const { return repeatMode_; }
 
     // What OK hands back; OK is not validated, so without a choice it is the first macro with an
     // empty name. The position is the macro number, the repeat mode the option minus 1.
-    FunctionChoice choice(const UiTexts& texts) const;
+    FunctionChoice choice() const;
 
 private:
+    const UiTexts& texts_;
     DialogDropDown macros_;
     int repeatMode_ = 1;
 };

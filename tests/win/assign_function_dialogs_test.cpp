@@ -74,7 +74,7 @@ TEST_F(FunctionDialogs, CreateTheirControlsWithTheirIdentifiersPlacesAndStyles) 
          [](const DialogLook& l, const UiTexts& t) { return std::make_unique<CSingleDialog>(l, t); },
          {{502, {73, 128, 151, 144}, sunken | SS_CENTER}}},
         {"combo",
-         [](const DialogLook& l, const UiTexts&) { return std::make_unique<CComboDialog>(l); },
+         [](const DialogLook& l, const UiTexts& t) { return std::make_unique<CComboDialog>(l, t); },
          {{512, {49, 69, 117, 85}, sunken | SS_CENTER},
           {516, {50, 120, 131, 134}, WS_CHILD | WS_VISIBLE | ES_CENTER},
           {517, {50, 170, 131, 184}, WS_CHILD | WS_VISIBLE | ES_CENTER}}},
@@ -120,7 +120,7 @@ TEST_F(FunctionDialogs, ConsumerKeyDialogsShowTheirFirstItemAndListTheirItemsWhe
     EXPECT_FALSE(IsWindowVisible(list)) << "the list closes with the choice";
     EXPECT_EQ(windowText(GetDlgItem(dialog.hwnd(), 532)), L"Browser-My Favorites");
     click(dialog, kOnOk);
-    EXPECT_EQ(dialog.choice(texts_), (FunctionChoice{windowsKeyFunction(10), L"Browser-My Favorites"}));
+    EXPECT_EQ(dialog.choice(), (FunctionChoice{windowsKeyFunction(10), L"Browser-My Favorites"}));
 }
 
 struct SpeedCase {
@@ -155,14 +155,14 @@ TEST_F(FunctionDialogs, FireKeySpeedObeysItsRangeEvenWhenOkIsClickedInItsEdit) {
         EXPECT_EQ(windowText(times), c.shownTimes) << c.times;
         click(dialog, kOnOk);
         EXPECT_EQ(dialog.modalResult(), IDOK);
-        const auto chosen = std::get<FireKeyFunction>(dialog.choice(texts_).function);
+        const auto chosen = std::get<FireKeyFunction>(dialog.choice().function);
         EXPECT_EQ(chosen.speed, c.chosenSpeed) << c.speed;
         EXPECT_EQ(chosen.times, c.chosenTimes) << c.times;
     }
 }
 
 TEST_F(FunctionDialogs, KeyEditsAreDisabledWhileTheListIsOpen) {
-    CComboDialog dialog(look());
+    CComboDialog dialog(look(), texts_);
     ASSERT_NE(dialog.createWindow(nullptr), nullptr);
     const HWND first = GetDlgItem(dialog.hwnd(), 516);
     click(dialog, {125, 77});

@@ -111,26 +111,17 @@ bool AdvancedPageView::holdsKey(const MSG& message) const {
     return message.message == WM_KEYDOWN && model_.recording();
 }
 
-bool AdvancedPageView::click(Point p) {
-    const std::optional<PageUpdate> update = model_.click(p);
+void AdvancedPageView::showClick(const std::optional<PageUpdate>& update) {
     if (!model_.mouseEventListOpen()) {
         mouseEventList_.reset();
     }
     if (!update) {
-        return false;
+        return;
     }
     show(*update);
     // Default leaves each refusal of the system to show once.
     for (const Notice& notice : model_.takePointerNotices()) {
         host_.showNotice(notice);
-    }
-    return true;
-}
-
-void AdvancedPageView::closeListsAt(Point p) {
-    model_.closeListsAt(p);
-    if (!model_.mouseEventListOpen()) {
-        mouseEventList_.reset();
     }
 }
 

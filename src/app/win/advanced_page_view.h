@@ -30,8 +30,8 @@ public:
     void show() override;
     // Giving way to the other page ends a running recording.
     void hide(bool pageChanges) override;
-    bool click(Point p) override;
-    void closeListsAt(Point p) override;
+    PageClickModel& clickModel() override { return model_; }
+    void showClick(const std::optional<PageUpdate>& update) override;
     bool command(int id, int notification) override;
     // WM_MACRO_RECORD_KEY from the recording hook: wParam 1 for a release.
     bool message(UINT message, WPARAM wParam) override;

@@ -90,11 +90,10 @@ void BasicPageView::refreshControls() {
     }
 }
 
-bool BasicPageView::click(Point p) {
-    const std::optional<PageUpdate> update = model_.click(p);
+void BasicPageView::showClick(const std::optional<PageUpdate>& update) {
     dropClosedLists();
     if (!update) {
-        return false;
+        return;
     }
     // The lists change before a refusal shows.
     showAssignmentLists();
@@ -103,12 +102,6 @@ bool BasicPageView::click(Point p) {
     if (update->colourForStage) {
         chooseStageColour(*update->colourForStage);
     }
-    return true;
-}
-
-void BasicPageView::closeListsAt(Point p) {
-    model_.closeListsAt(p);
-    dropClosedLists();
 }
 
 void BasicPageView::dropClosedLists() {

@@ -21,8 +21,8 @@ public:
     // Creates the page's controls from the model, every list closed.
     void show() override;
     void hide(bool pageChanges) override;
-    bool click(Point p) override;
-    void closeListsAt(Point p) override;
+    PageClickModel& clickModel() override { return model_; }
+    void showClick(const std::optional<PageUpdate>& update) override;
     bool command(int id, int notification) override;
     bool message(UINT, WPARAM) override { return false; }
     bool holdsKey(const MSG&) const override { return false; }

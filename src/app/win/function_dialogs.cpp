@@ -8,12 +8,13 @@
 
 namespace {
 
+// The dialog keeps what its model last answered; OK hands that back as it stands.
 template <typename DialogClass>
-std::optional<FunctionChoice> choiceOf(DialogClass& dialog, HWND owner, const UiTexts& texts) {
+std::optional<FunctionChoice> choiceOf(DialogClass& dialog, HWND owner) {
     if (dialog.runModal(owner) != IDOK) {
         return std::nullopt;
     }
-    return dialog.choice(texts);
+    return dialog.choice();
 }
 
 } // namespace
@@ -23,23 +24,23 @@ std::optional<FunctionChoice> runFunctionDialog(HWND owner, const DialogLook& lo
     switch (dialog) {
     case FunctionDialog::WindowsKey: {
         CWindowsDialog windowsDialog(look, texts);
-        return choiceOf(windowsDialog, owner, texts);
+        return choiceOf(windowsDialog, owner);
     }
     case FunctionDialog::MultimediaKey: {
         CMediaDialog mediaDialog(look, texts);
-        return choiceOf(mediaDialog, owner, texts);
+        return choiceOf(mediaDialog, owner);
     }
     case FunctionDialog::FireKey: {
         CFireKeyDialog fireKeyDialog(look, texts);
-        return choiceOf(fireKeyDialog, owner, texts);
+        return choiceOf(fireKeyDialog, owner);
     }
     case FunctionDialog::SingleKey: {
         CSingleDialog singleDialog(look, texts);
-        return choiceOf(singleDialog, owner, texts);
+        return choiceOf(singleDialog, owner);
     }
     case FunctionDialog::ComboKey: {
-        CComboDialog comboDialog(look, comboKeyDialogTexts(texts));
-        return choiceOf(comboDialog, owner, texts);
+        CComboDialog comboDialog(look, texts);
+        return choiceOf(comboDialog, owner);
     }
     case FunctionDialog::MacroKey:
         return runMacroDialog(owner, look, texts);

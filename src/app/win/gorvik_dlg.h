@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/click_dispatch.h"
+#include "app/main_window_click.h"
 #include "app/keyboard_focus.h"
 #include "app/commit_service.h"
 #include "app/main_window_hover.h"

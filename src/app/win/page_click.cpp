@@ -15,16 +15,20 @@ INT_PTR CGorvikDlg::onLeftButtonDown(LPARAM position) {
 }
 
 void CGorvikDlg::clickAt(Point p) {
-    const ClickDecision decision = dispatchClick({state_.pages.activePage, deviceLink_.deviceConnected}, p);
-    if (PageFeature* page = shownPage(); page != nullptr && decision.closePageLists) {
-        page->closeListsAt(p);
+    PageFeature* page = shownPage();
+    const MainWindowClick click = routeMainWindowClick({state_.pages.activePage, deviceLink_.deviceConnected},
+                                                       page != nullptr ? &page->clickModel() : nullptr, p);
+    if (page != nullptr) {
+        page->showClick(click.page);
     }
-    carryOut(decision.action, p);
+    carryOut(click.action, p);
 }
 
 void CGorvikDlg::carryOut(ClickAction action, Point p) {
     switch (action) {
     case ClickAction::None:
+    case ClickAction::ToPage:
+        // The shown page had the click already.
         break;
     case ClickAction::DragWindow:
         dragWindow(p);
@@ -61,11 +65,6 @@ void CGorvikDlg::carryOut(ClickAction action, Point p) {
         break;
     case ClickAction::OpenWebLink:
         openWebLink();
-        break;
-    case ClickAction::ToPage:
-        if (PageFeature* page = shownPage(); page == nullptr || !page->click(p)) {
-            dragWindow(p);
-        }
         break;
     }
 }

@@ -8,6 +8,7 @@
 
 #include "app/accessible_tree.h"
 #include "app/keyboard_focus.h"
+#include "app/page_click_model.h"
 #include "app/page_paint.h"
 #include "app/win/main_window_control_colours.h"
 #include "common/geometry.h"
@@ -28,10 +29,11 @@ public:
     // The page's controls go; `pageChanges` when the other page takes its place.
     virtual void hide(bool pageChanges) = 0;
 
-    // A left click on the page; false where it has no area there (the window is dragged).
-    virtual bool click(Point p) = 0;
-    // The page's open lists that p is not in or on close (a click on one of the frame's buttons).
-    virtual void closeListsAt(Point p) = 0;
+    // The page's model, which takes the main window's left clicks (main_window_click.h).
+    virtual PageClickModel& clickModel() = 0;
+    // After a left click on the main window: the lists the model closed go, and where the page
+    // took the click, its update shows.
+    virtual void showClick(const std::optional<PageUpdate>& update) = 0;
     // WM_COMMAND from one of the page's controls or menus; true when the page took it.
     virtual bool command(int id, int notification) = 0;
     // A message the main window has no handler of its own for; true when the page took it.

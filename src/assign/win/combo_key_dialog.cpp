@@ -6,9 +6,10 @@
 #include "skin/win/list_hover.h"
 #include "ui/win/win_geometry.h"
 
-CComboDialog::CComboDialog(DialogLook look, ComboKeyDialogTexts texts)
+CComboDialog::CComboDialog(DialogLook look, const UiTexts& texts)
     : SkinnedSubDialog(SkinImage::ComboKeyDialog, kComboKeyDialogLoadFailure, std::move(look)),
-      texts_(std::move(texts)), modifiers_(*this, model_.modifierList()) {}
+      texts_(comboKeyDialogTexts(texts)), model_(texts), choice_(model_.choice()),
+      modifiers_(*this, model_.modifierList()) {}
 
 void CComboDialog::paintOwnContent(HDC dc) {
     RECT shortcuts = toRect(kCaptureShortcutsRect);
@@ -37,7 +38,9 @@ bool CComboDialog::isDragSpot(Point p) const {
 }
 
 void CComboDialog::onModifierPicked() {
-    if (model_.chooseModifier(modifiers_.selection())) {
+    const DialogAnswer<bool> answer = model_.chooseModifier(modifiers_.selection());
+    choice_ = answer.choice;
+    if (answer.change) {
         modifiers_.showChoice();
         modifiers_.showList({firstKeyEdit_, secondKeyEdit_});
     }
@@ -69,12 +72,13 @@ void CComboDialog::onKeyCaptured() {
     const ComboKeyEdit focused = focus == firstKeyEdit_    ? ComboKeyEdit::First
                                  : focus == secondKeyEdit_ ? ComboKeyEdit::Second
                                                            : ComboKeyEdit::None;
-    const std::optional<ComboKeyEdit> changed =
+    const DialogAnswer<std::optional<ComboKeyEdit>> answer =
         model_.onKeyCaptured(CapturedKeyName(CaptureDialog::ComboKey), focused);
-    if (!changed || *changed == ComboKeyEdit::None) {
+    choice_ = answer.choice;
+    if (!answer.change || *answer.change == ComboKeyEdit::None) {
         return;
     }
-    const bool first = *changed == ComboKeyEdit::First;
+    const bool first = *answer.change == ComboKeyEdit::First;
     const HWND edit = first ? firstKeyEdit_ : secondKeyEdit_;
     SetWindowTextW(edit, (first ? model_.firstKeyName() : model_.secondKeyName()).c_str());
     InvalidateRect(edit, nullptr, TRUE);

@@ -8,13 +8,12 @@
 #include "skin/win/skinned_sub_dialog.h"
 
 // The combo-key dialog: a modifier from a drop-down list and two keys, each captured into its edit
-// while that edit has the focus. After OK the caller takes choice(texts).
+// while that edit has the focus. After OK the caller takes choice().
 class CComboDialog : public SkinnedSubDialog {
 public:
-    // `texts` say on the dialog how Alt+O and Alt+C complete and cancel it, and name its stops.
-    explicit CComboDialog(DialogLook look, ComboKeyDialogTexts texts = {});
+    CComboDialog(DialogLook look, const UiTexts& texts);
 
-    FunctionChoice choice(const UiTexts& texts) const { return model_.choice(texts); }
+    const FunctionChoice& choice() const { return choice_; }
 
 protected:
     // Enter and Escape are held back from the dialog manager so that they can be captured, Alt+O
@@ -35,10 +34,13 @@ private:
     void onModifierPicked();
     void onKeyCaptured();
 
+    // How Alt+O and Alt+C complete and cancel the dialog, and the names of its stops.
     ComboKeyDialogTexts texts_;
     // In keyboard use each key field takes one key and hands the focus on.
     OneKeyField oneKey_;
     ComboKeyDialogModel model_;
+    // What the model answered to the last modifier or key; OK hands it back.
+    FunctionChoice choice_;
     DropDownControls modifiers_;
     HWND firstKeyEdit_ = nullptr;
     HWND secondKeyEdit_ = nullptr;

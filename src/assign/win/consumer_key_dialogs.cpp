@@ -18,7 +18,7 @@ const wchar_t* loadFailureOf(ConsumerKeyDialog dialog) {
 
 ConsumerKeyDialogView::ConsumerKeyDialogView(ConsumerKeyDialog dialog, DialogLook look, const UiTexts& texts)
     : SkinnedSubDialog(backgroundOf(dialog), loadFailureOf(dialog), std::move(look)), model_(dialog, texts),
-      list_(*this, model_.list()),
+      choice_(model_.choice()), list_(*this, model_.list()),
       listName_(texts[dialog == ConsumerKeyDialog::Multimedia ? TextKey::Multimedia : TextKey::Windows]) {}
 
 void ConsumerKeyDialogView::createControls() {
@@ -39,7 +39,9 @@ INT_PTR ConsumerKeyDialogView::onOtherMessage(UINT message, WPARAM wParam, LPARA
     if (message != WM_COMMAND || !list_.isPick(LOWORD(wParam), HIWORD(wParam))) {
         return FALSE;
     }
-    if (model_.chooseItem(list_.selection())) {
+    const DialogAnswer<bool> answer = model_.chooseItem(list_.selection());
+    choice_ = answer.choice;
+    if (answer.change) {
         list_.showChoice();
         list_.showList();
     }

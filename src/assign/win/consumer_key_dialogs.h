@@ -7,10 +7,10 @@
 #include "skin/win/skinned_sub_dialog.h"
 
 // The multimedia and the Windows-function dialogs: one item from a drop-down list of consumer keys.
-// The background image carries their labels. After OK the caller takes choice(texts).
+// The background image carries their labels. After OK the caller takes choice().
 class ConsumerKeyDialogView : public SkinnedSubDialog {
 public:
-    FunctionChoice choice(const UiTexts& texts) const { return model_.choice(texts); }
+    const FunctionChoice& choice() const { return choice_; }
 
 protected:
     // The pointer over the open list selects the item under it.
@@ -29,6 +29,8 @@ protected:
 
 private:
     ConsumerKeyDialogModel model_;
+    // What the model answered to the last pick; OK hands it back.
+    FunctionChoice choice_;
     DropDownControls list_;
     std::wstring listName_;
 };

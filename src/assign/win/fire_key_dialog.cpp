@@ -31,7 +31,8 @@ void drawWrapped(HDC dc, const std::wstring& text, Rect area) {
 
 CFireKeyDialog::CFireKeyDialog(DialogLook look, const UiTexts& texts)
     : SkinnedSubDialog(SkinImage::FireKeyDialog, kFireKeyDialogLoadFailure, std::move(look)),
-      texts_(fireKeyDialogTexts(texts)), keys_(*this, model_.keyList()) {}
+      texts_(fireKeyDialogTexts(texts)), model_(texts), choice_(model_.choice()),
+      keys_(*this, model_.keyList()) {}
 
 void CFireKeyDialog::createControls() {
     keys_.create(SS_CENTER);
@@ -59,26 +60,29 @@ bool CFireKeyDialog::isDragSpot(Point p) const {
     return !keys_.covers(p);
 }
 
-void CFireKeyDialog::replaceText(HWND edit, const std::optional<std::wstring>& text) {
-    if (text) {
-        SetWindowTextW(edit, text->c_str());
+void CFireKeyDialog::showAnswer(HWND edit, const DialogAnswer<std::optional<std::wstring>>& answer) {
+    choice_ = answer.choice;
+    if (answer.change) {
+        SetWindowTextW(edit, answer.change->c_str());
     }
     InvalidateRect(edit, nullptr, TRUE);
 }
 
 void CFireKeyDialog::onCommand(int control, int notification) {
     if (keys_.isPick(control, notification)) {
-        if (model_.chooseKey(keys_.selection())) {
+        const DialogAnswer<bool> answer = model_.chooseKey(keys_.selection());
+        choice_ = answer.choice;
+        if (answer.change) {
             keys_.showChoice();
             keys_.showList({speedEdit_, timesEdit_});
         }
     } else if (control == kFireSpeedEditId && notification == EN_CHANGE) {
-        model_.onSpeedChanged(windowText(speedEdit_));
+        choice_ = model_.onSpeedChanged(windowText(speedEdit_));
         InvalidateRect(speedEdit_, nullptr, TRUE);
     } else if (control == kFireSpeedEditId && notification == EN_KILLFOCUS) {
-        replaceText(speedEdit_, model_.onSpeedFocusLost());
+        showAnswer(speedEdit_, model_.onSpeedFocusLost());
     } else if (control == kFireTimesEditId && notification == EN_CHANGE) {
-        replaceText(timesEdit_, model_.onTimesChanged(windowText(timesEdit_)));
+        showAnswer(timesEdit_, model_.onTimesChanged(windowText(timesEdit_)));
     }
 }
 

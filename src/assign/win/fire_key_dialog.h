@@ -7,12 +7,12 @@
 #include "skin/win/skinned_sub_dialog.h"
 
 // The fire-key dialog: a key or mouse button from a drop-down list, the speed it repeats at and how
-// many times. After OK the caller takes choice(texts).
+// many times. After OK the caller takes choice().
 class CFireKeyDialog : public SkinnedSubDialog {
 public:
     CFireKeyDialog(DialogLook look, const UiTexts& texts);
 
-    FunctionChoice choice(const UiTexts& texts) const { return model_.choice(texts); }
+    const FunctionChoice& choice() const { return choice_; }
 
 protected:
     // The pointer over the open list selects the item under it.
@@ -28,10 +28,13 @@ protected:
 
 private:
     void onCommand(int control, int notification);
-    void replaceText(HWND edit, const std::optional<std::wstring>& text);
+    // Keeps the answer's choice and shows its replacement text, if any, in `edit`.
+    void showAnswer(HWND edit, const DialogAnswer<std::optional<std::wstring>>& answer);
 
     FireKeyDialogTexts texts_;
     FireKeyDialogModel model_;
+    // What the model answered to the last key, speed or times; OK hands it back.
+    FunctionChoice choice_;
     DropDownControls keys_;
     HWND speedEdit_ = nullptr;
     HWND timesEdit_ = nullptr;

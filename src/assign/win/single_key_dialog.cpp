@@ -7,7 +7,8 @@
 
 CSingleDialog::CSingleDialog(DialogLook look, const UiTexts& texts)
     : SkinnedSubDialog(SkinImage::SingleKeyDialog, kSingleKeyDialogLoadFailure, std::move(look)),
-      prompt_(SingleKeyDialogModel::prompt(texts)), shortcuts_(texts[TextKey::CaptureDialogShortcuts]) {}
+      prompt_(SingleKeyDialogModel::prompt(texts)), shortcuts_(texts[TextKey::CaptureDialogShortcuts]),
+      model_(texts), choice_(model_.choice()) {}
 
 void CSingleDialog::createControls() {
     keyName_ = createControl(L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_SUNKEN | SS_CENTER,
@@ -25,7 +26,7 @@ void CSingleDialog::paintOwnContent(HDC dc) {
 }
 
 void CSingleDialog::onKeyCaptured() {
-    model_.onKeyCaptured(CapturedKeyName(CaptureDialog::SingleKey));
+    choice_ = model_.onKeyCaptured(CapturedKeyName(CaptureDialog::SingleKey));
     SetWindowTextW(keyName_, model_.keyName().c_str());
     InvalidateRect(keyName_, nullptr, TRUE);
     tellReaders();

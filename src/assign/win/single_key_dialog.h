@@ -7,12 +7,12 @@
 #include "skin/win/skinned_sub_dialog.h"
 
 // The single-key dialog: the user presses any key, Enter, Escape and the Windows keys included, and
-// the dialog shows its name. After OK the caller takes choice(texts).
+// the dialog shows its name. After OK the caller takes choice().
 class CSingleDialog : public SkinnedSubDialog {
 public:
     CSingleDialog(DialogLook look, const UiTexts& texts);
 
-    FunctionChoice choice(const UiTexts& texts) const { return model_.choice(texts); }
+    const FunctionChoice& choice() const { return choice_; }
 
 protected:
     // Enter, Escape and the Windows keys are held back from the dialog manager and the system, so
@@ -31,6 +31,8 @@ private:
     std::wstring prompt_;
     std::wstring shortcuts_;
     SingleKeyDialogModel model_;
+    // What the model answered to the last key; OK hands it back.
+    FunctionChoice choice_;
     HWND keyName_ = nullptr;
     ScopedKeyCapture capture_;
 };

@@ -25,7 +25,7 @@ constexpr UINT kOptionTextFormat = DT_WORDBREAK | DT_EDITCONTROL;
 
 CMacroDialog::CMacroDialog(MacroStore& macros, DialogLook look, const UiTexts& texts)
     : SkinnedSubDialog(SkinImage::MacroKeyDialog, kMacroKeyDialogLoadFailure, std::move(look)),
-      model_(macros), texts_(texts), list_(*this, model_.macroList()) {}
+      model_(macros, texts), choice_(model_.choice()), texts_(texts), list_(*this, model_.macroList()) {}
 
 void CMacroDialog::createControls() {
     list_.create(0);
@@ -76,7 +76,9 @@ void CMacroDialog::onClick(Point p) {
     if (!click.repeatMode) {
         return;
     }
-    if (const std::optional<int> previous = model_.chooseRepeatMode(*click.repeatMode)) {
+    const DialogAnswer<std::optional<int>> answer = model_.chooseRepeatMode(*click.repeatMode);
+    choice_ = answer.choice;
+    if (const std::optional<int> previous = answer.change) {
         CanvasPainter painter(hwnd(), canvas());
         drawTickBox(painter.dc(), *previous);
         drawTickBox(painter.dc(), *click.repeatMode);
@@ -103,7 +105,9 @@ INT_PTR CMacroDialog::onOtherMessage(UINT message, WPARAM wParam, LPARAM) {
     if (message != WM_COMMAND || !list_.isPick(LOWORD(wParam), HIWORD(wParam))) {
         return FALSE;
     }
-    if (model_.chooseMacro(list_.selection())) {
+    const DialogAnswer<bool> answer = model_.chooseMacro(list_.selection());
+    choice_ = answer.choice;
+    if (answer.change) {
         list_.showChoice();
         list_.showList();
     }
@@ -153,5 +157,5 @@ std::optional<FunctionChoice> runMacroDialog(HWND owner, const DialogLook& look,
     if (dialog.runModal(owner) != IDOK) {
         return std::nullopt;
     }
-    return dialog.choice(texts);
+    return dialog.choice();
 }

@@ -13,12 +13,12 @@
 
 // The macro-key dialog: one of the macros of record.ini for a button, and how it repeats. The
 // chosen name shows in a sunken static; a click on it opens the macro list under it. Three tick
-// boxes choose the repeat mode. After OK the caller takes choice(texts).
+// boxes choose the repeat mode. After OK the caller takes choice().
 class CMacroDialog : public SkinnedSubDialog {
 public:
     CMacroDialog(MacroStore& macros, DialogLook look, const UiTexts& texts);
 
-    FunctionChoice choice(const UiTexts& texts) const { return model_.choice(texts); }
+    const FunctionChoice& choice() const { return choice_; }
     // The open macro list, nullptr while it is closed.
     HWND macroList() const { return list_.list(); }
 
@@ -40,6 +40,8 @@ private:
     void drawTickBox(HDC dc, int mode);
 
     MacroKeyDialogModel model_;
+    // What the model answered to the last macro or repeat mode; OK hands it back.
+    FunctionChoice choice_;
     const UiTexts& texts_;
     DropDownControls list_;
     // The repeat options' font where the dialog's font makes a language's texts too tall.

@@ -42,9 +42,9 @@ std::vector<DialogOrder> dialogOrders() {
     const UiTexts texts(Language::English);
     return {
         {"SingleKey", {}, {"PromptText", "KeyNameStatic"}},
-        {"ComboKey", ComboKeyDialogModel().keyboardOrder(), {"ModifierStatic", "ModifierList"}},
+        {"ComboKey", ComboKeyDialogModel(texts).keyboardOrder(), {"ModifierStatic", "ModifierList"}},
         {"FireKey",
-         FireKeyDialogModel().keyboardOrder(),
+         FireKeyDialogModel(texts).keyboardOrder(),
          {"KeyStatic", "KeyList", "SpeedCaption", "TimesCaption", "SpeedNote", "TimesNote"}},
         {"DelayTime", DelayTimeDialogModel::keyboardOrder(), {"DelayPrompt", "RangeNote"}},
         {"MediaKey",
@@ -106,7 +106,8 @@ TEST(DialogKeyboardOrder, EveryAreaOfEachDialogIsAStopExactlyOnce) {
 // and a control taking the focus move it without the mark, which shows once Tab moved it.
 TEST(DialogFocus, KeysClicksAndTheMark) {
     using Kind = DialogFocusAction::Kind;
-    DialogFocus focus(ComboKeyDialogModel().keyboardOrder());
+    const UiTexts texts;
+    DialogFocus focus(ComboKeyDialogModel(texts).keyboardOrder());
     const std::size_t count = focus.order().size();
     EXPECT_EQ(focus.key(FocusKey::Space), DialogFocusAction{}) << "nothing has the focus yet";
     focus.clickedAt(dialog_layout::ComboKeyModifierDropdown.topLeft());

@@ -15,8 +15,8 @@ namespace {
 // it, a click on the list itself leaves it open; edits are disabled while it is open.
 TEST(FunctionDialogs, DropDownToggles) {
     const UiTexts texts;
-    ComboKeyDialogModel combo;
-    FireKeyDialogModel fire;
+    ComboKeyDialogModel combo(texts);
+    FireKeyDialogModel fire(texts);
     ConsumerKeyDialogModel media(ConsumerKeyDialog::Multimedia, texts);
     ConsumerKeyDialogModel windows(ConsumerKeyDialog::WindowsFunction, texts);
     const struct {
@@ -57,53 +57,55 @@ TEST(FunctionDialogs, ChoicesAndTheirDefaults) {
     const Point arrow{130, 70};
     const Point mediaArrow{150, 130};
 
-    EXPECT_EQ(SingleKeyDialogModel().choice(english), (FunctionChoice{SingleKeyFunction{}, L"Single Key-"}));
-    SingleKeyDialogModel single;
+    // Each input answers the choice OK hands back from then on.
+    EXPECT_EQ(SingleKeyDialogModel(english).choice(), (FunctionChoice{SingleKeyFunction{}, L"Single Key-"}));
+    SingleKeyDialogModel single(english);
     single.onKeyCaptured(L"Shift");
-    single.onKeyCaptured(L"A");
-    EXPECT_EQ(single.choice(english), (FunctionChoice{SingleKeyFunction{0x04}, L"Single Key-A"}));
+    EXPECT_EQ(single.onKeyCaptured(L"A"), (FunctionChoice{SingleKeyFunction{0x04}, L"Single Key-A"}));
 
-    ComboKeyDialogModel combo;
-    EXPECT_EQ(combo.choice(english), (FunctionChoice{ComboKeyFunction{}, L"Combo Key-"}));
-    EXPECT_FALSE(combo.chooseModifier(1)); // list closed
+    ComboKeyDialogModel combo(english);
+    EXPECT_EQ(combo.choice(), (FunctionChoice{ComboKeyFunction{}, L"Combo Key-"}));
+    EXPECT_FALSE(combo.chooseModifier(1).change); // list closed
     combo.click(arrow);
-    EXPECT_EQ(combo.onKeyCaptured(L"A", ComboKeyEdit::First), std::nullopt); // edits disabled
+    EXPECT_EQ(combo.onKeyCaptured(L"A", ComboKeyEdit::First).change, std::nullopt); // edits disabled
     EXPECT_EQ(combo.modifierList().items().size(), 8u);
-    EXPECT_TRUE(combo.chooseModifier(4));
-    EXPECT_EQ(combo.onKeyCaptured(L"Tab", ComboKeyEdit::Second), ComboKeyEdit::Second);
-    EXPECT_EQ(combo.onKeyCaptured(L"Q", ComboKeyEdit::None), std::nullopt);
-    EXPECT_EQ(combo.choice(english),
+    EXPECT_TRUE(combo.chooseModifier(4).change);
+    EXPECT_EQ(combo.onKeyCaptured(L"Tab", ComboKeyEdit::Second).change, ComboKeyEdit::Second);
+    const DialogAnswer<std::optional<ComboKeyEdit>> unfocused = combo.onKeyCaptured(L"Q", ComboKeyEdit::None);
+    EXPECT_EQ(unfocused.change, std::nullopt);
+    EXPECT_EQ(unfocused.choice,
               (FunctionChoice{ComboKeyFunction{0x10, 0, 0x2B}, L"Combo Key-Right Ctrl+Tab"}));
 
-    FireKeyDialogModel fire;
-    EXPECT_EQ(fire.choice(english), (FunctionChoice{FireKeyFunction{0, 0x04, 32, 1}, L"Fire Key-"}));
+    FireKeyDialogModel fire(english);
+    EXPECT_EQ(fire.choice(), (FunctionChoice{FireKeyFunction{0, 0x04, 32, 1}, L"Fire Key-"}));
     fire.click(arrow);
     EXPECT_EQ(fire.wheelLines(120), -3);
     EXPECT_EQ(fire.wheelLines(-120), 3);
-    EXPECT_FALSE(fire.chooseKey(61));
-    EXPECT_TRUE(fire.chooseKey(39));
+    EXPECT_FALSE(fire.chooseKey(61).change);
+    const DialogAnswer<bool> key = fire.chooseKey(39);
+    EXPECT_TRUE(key.change);
     EXPECT_EQ(fire.wheelLines(120), 0);
-    EXPECT_EQ(fire.choice(english), (FunctionChoice{FireKeyFunction{39, 0xE4, 32, 1}, L"Fire Key-R-CTRL"}));
+    EXPECT_EQ(key.choice, (FunctionChoice{FireKeyFunction{39, 0xE4, 32, 1}, L"Fire Key-R-CTRL"}));
     EXPECT_EQ(fire.keyName(), L"R-CTRL");
 
     ConsumerKeyDialogModel media(ConsumerKeyDialog::Multimedia, english);
-    EXPECT_EQ(media.choice(english), (FunctionChoice{MultimediaKeyFunction{0, 0xB5}, L"Multimedia-Next"}));
+    EXPECT_EQ(media.choice(), (FunctionChoice{MultimediaKeyFunction{0, 0xB5}, L"Multimedia-Next"}));
     media.click(mediaArrow);
-    EXPECT_TRUE(media.chooseItem(6));
-    EXPECT_EQ(media.choice(english).function, ButtonFunction{(MultimediaKeyFunction{6, 0xEA})});
+    const DialogAnswer<bool> mediaItem = media.chooseItem(6);
+    EXPECT_TRUE(mediaItem.change);
+    EXPECT_EQ(mediaItem.choice.function, ButtonFunction{(MultimediaKeyFunction{6, 0xEA})});
 
     ConsumerKeyDialogModel windows(ConsumerKeyDialog::WindowsFunction, chinese);
-    EXPECT_EQ(windows.choice(chinese), (FunctionChoice{windowsKeyFunction(0), L"打开多媒体播放器"}));
+    EXPECT_EQ(windows.choice(), (FunctionChoice{windowsKeyFunction(0), L"打开多媒体播放器"}));
     windows.click(mediaArrow);
-    EXPECT_TRUE(windows.chooseItem(10));
-    EXPECT_EQ(windows.choice(chinese),
-              (FunctionChoice{WindowsKeyFunction{10, 0x2A, 0x02}, L"浏览器-收藏夹"}));
-    EXPECT_EQ(EncodeButtonFunction(windows.choice(chinese).function),
-              (KeyMatrixEntry{0x03, 0x00, 0x2A, 0x02}));
+    const DialogAnswer<bool> windowsItem = windows.chooseItem(10);
+    EXPECT_TRUE(windowsItem.change);
+    EXPECT_EQ(windowsItem.choice, (FunctionChoice{WindowsKeyFunction{10, 0x2A, 0x02}, L"浏览器-收藏夹"}));
+    EXPECT_EQ(EncodeButtonFunction(windowsItem.choice.function), (KeyMatrixEntry{0x03, 0x00, 0x2A, 0x02}));
 }
 
-FireKeyFunction fireKeyOf(const FireKeyDialogModel& dialog) {
-    return std::get<FireKeyFunction>(dialog.choice(UiTexts()).function);
+FireKeyFunction fireKeyOf(const FunctionChoice& choice) {
+    return std::get<FireKeyFunction>(choice.function);
 }
 
 TEST(FunctionDialogs, FireSpeedObeysItsRangeWhenFocusLeavesOrOkIsClicked) {
@@ -121,14 +123,15 @@ TEST(FunctionDialogs, FireSpeedObeysItsRangeWhenFocusLeavesOrOkIsClicked) {
                  {L"032", std::nullopt, 32},
                  {L"256", L"5", 5},
                  {L"99999999999", L"5", 5}};
+    const UiTexts texts;
     for (const auto& c : cases) {
-        FireKeyDialogModel okWithFocus;
-        okWithFocus.onSpeedChanged(c.typed);
-        EXPECT_EQ(fireKeyOf(okWithFocus).speed, c.speed) << c.typed;
-        FireKeyDialogModel focusLost;
+        FireKeyDialogModel okWithFocus(texts);
+        EXPECT_EQ(fireKeyOf(okWithFocus.onSpeedChanged(c.typed)).speed, c.speed) << c.typed;
+        FireKeyDialogModel focusLost(texts);
         focusLost.onSpeedChanged(c.typed);
-        EXPECT_EQ(focusLost.onSpeedFocusLost(), c.replacement) << c.typed;
-        EXPECT_EQ(fireKeyOf(focusLost).speed, c.speed) << c.typed;
+        const DialogAnswer<std::optional<std::wstring>> lost = focusLost.onSpeedFocusLost();
+        EXPECT_EQ(lost.change, c.replacement) << c.typed;
+        EXPECT_EQ(fireKeyOf(lost.choice).speed, c.speed) << c.typed;
     }
 }
 
@@ -142,10 +145,12 @@ TEST(FunctionDialogs, FireTimesFallBackToOneAtOnce) {
                  {L"255", std::nullopt, 255},
                  {L"-1", L"1", 1},
                  {L"", std::nullopt, 0}};
+    const UiTexts texts;
     for (const auto& c : cases) {
-        FireKeyDialogModel fire;
-        EXPECT_EQ(fire.onTimesChanged(c.typed), c.replacement) << c.typed;
-        EXPECT_EQ(fireKeyOf(fire).times, c.times) << c.typed;
+        FireKeyDialogModel fire(texts);
+        const DialogAnswer<std::optional<std::wstring>> answer = fire.onTimesChanged(c.typed);
+        EXPECT_EQ(answer.change, c.replacement) << c.typed;
+        EXPECT_EQ(fireKeyOf(answer.choice).times, c.times) << c.typed;
     }
 }
 

@@ -10,7 +10,8 @@ namespace {
 
 TEST(MacroKeyDialog, OkWithoutAChoiceGivesTheFirstMacroRepeatedByItsLoopCount) {
     MacroFiles f;
-    EXPECT_EQ(MacroKeyDialogModel(f.store).choice(UiTexts()),
+    const UiTexts texts;
+    EXPECT_EQ(MacroKeyDialogModel(f.store, texts).choice(),
               (FunctionChoice{MacroKeyFunction{0, 0}, L"Macro Key-"}));
 }
 
@@ -19,22 +20,24 @@ TEST(MacroKeyDialog, ListsTheMacrosInFileOrderAndTakesTheChosenOne) {
     for (const wchar_t* name : {L"Alpha", L"Beta", L"Gamma"}) {
         f.store.writeMacro(name, L"1", {L"A   Dn"});
     }
-    MacroKeyDialogModel dialog(f.store);
+    const UiTexts texts;
+    MacroKeyDialogModel dialog(f.store, texts);
     EXPECT_EQ(dialog.macroList().items(), (Lines{L"Alpha", L"Beta", L"Gamma"}));
     EXPECT_EQ(dialog.click({150, 143}).list, DropDownClick::Opened);
-    EXPECT_FALSE(dialog.chooseMacro(std::nullopt));
-    EXPECT_TRUE(dialog.chooseMacro(2));
+    EXPECT_FALSE(dialog.chooseMacro(std::nullopt).change);
+    EXPECT_TRUE(dialog.chooseMacro(2).change);
     EXPECT_FALSE(dialog.macroList().open());
-    EXPECT_EQ(dialog.chooseRepeatMode(3), 1);
-    EXPECT_EQ(dialog.chooseRepeatMode(3), std::nullopt);
-    EXPECT_EQ(dialog.chooseRepeatMode(1), 3) << "only one option stays ticked";
-    dialog.chooseRepeatMode(3);
-    EXPECT_EQ(dialog.choice(UiTexts()), (FunctionChoice{MacroKeyFunction{2, 2}, L"Macro Key-Gamma"}));
+    EXPECT_EQ(dialog.chooseRepeatMode(3).change, 1);
+    EXPECT_EQ(dialog.chooseRepeatMode(3).change, std::nullopt);
+    EXPECT_EQ(dialog.chooseRepeatMode(1).change, 3) << "only one option stays ticked";
+    EXPECT_EQ(dialog.chooseRepeatMode(3).choice,
+              (FunctionChoice{MacroKeyFunction{2, 2}, L"Macro Key-Gamma"}));
 }
 
 TEST(MacroKeyDialog, ClicksOnTheListAndTheTickBoxes) {
     MacroFiles f;
-    MacroKeyDialogModel dialog(f.store);
+    const UiTexts texts;
+    MacroKeyDialogModel dialog(f.store, texts);
     const struct {
         Point at;
         MacroKeyDialogClick expected;
