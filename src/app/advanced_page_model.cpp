@@ -42,6 +42,7 @@ void AdvancedPageModel::reset() {
 // The pointer group (speed, precision, scroll lines, one screen, double-click, Default) and the
 // macro group's recording buttons, mouse-event list and macro buttons; their places give the
 // keyboard's reading order, group by group.
+// Each row: {area, look, lights under the pointer, {place, place step, role, names}}, handler.
 const AreaHandler<AdvancedPageModel> AdvancedPageModel::kAreaHandlers[] = {
     {{HotArea::PrecisionCheckBox,
       std::nullopt,

@@ -44,6 +44,7 @@ void BasicPageModel::reset() {
 // The assignment group (the seven boxes, the key modes, Default), the report rate, the DPI stages
 // (each stage's scale, box and colour) and the lighting fields; their places give the keyboard's
 // reading order, panel by panel.
+// Each row: {area, look, lights under the pointer, {place, place step, role, names}}, handler.
 const AreaHandler<BasicPageModel> BasicPageModel::kAreaHandlers[] = {
     {{HotArea::ModeA, textButton(TextKey::KeyModeA), false, {110, 1, FocusRole::RadioButton, {}}},
      &BasicPageModel::onModeButton},

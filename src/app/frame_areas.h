@@ -20,8 +20,7 @@ struct FrameArea {
     Page page = Page::None;
 };
 
-// The frame's table, one row per kind of area.
-std::span<const FrameArea> frameAreas();
+// The kinds of the frame's table, one row per kind of area.
 std::span<const AreaKind> frameAreaKinds();
 // The row of `area`; nothing for an area of a page.
 const FrameArea* frameAreaOf(HotArea area);
