@@ -1,5 +1,7 @@
 #include "app/accessible_tree.h"
 
+#include "app/frame_areas.h"
+
 std::wstring withNumber(const std::wstring& text, unsigned number) {
     std::wstring filled = text;
     if (const std::size_t at = filled.find(L"{}"); at != std::wstring::npos) {
@@ -10,24 +12,8 @@ std::wstring withNumber(const std::wstring& text, unsigned number) {
 
 StopDescription describeFrameStop(const FocusStop& stop, bool advancedShown, const UiTexts& texts) {
     StopDescription description;
-    switch (stop.area) {
-    case HotArea::Skins:
-        description.name = texts[TextKey::AccessSkins];
-        break;
-    case HotArea::Minimise:
-        description.name = texts[TextKey::AccessMinimise];
-        break;
-    case HotArea::Close:
-        description.name = texts[TextKey::AccessClose];
-        break;
-    case HotArea::BasicPageButton:
-        description.checked = !advancedShown;
-        break;
-    case HotArea::AdvancedPageButton:
-        description.checked = advancedShown;
-        break;
-    default:
-        break;
+    if (const FrameArea* area = frameAreaOf(stop.area); area != nullptr && area->page != Page::None) {
+        description.checked = (area->page == Page::Advanced) == advancedShown;
     }
     if (stop.name) {
         description.name = texts[*stop.name];

@@ -1,5 +1,7 @@
 #include "app/advanced_page_model.h"
 
+#include <algorithm>
+#include <iterator>
 #include <utility>
 
 #include "app/page_control_ids.h"
@@ -37,29 +39,67 @@ void AdvancedPageModel::reset() {
     }
 }
 
+// The pointer group (speed, precision, scroll lines, one screen, double-click, Default) and the
+// macro group's recording buttons, mouse-event list and macro buttons; their places give the
+// keyboard's reading order, group by group.
+// Each row: {area, look, lights under the pointer, {place, place step, role, names}}, handler.
 const AreaHandler<AdvancedPageModel> AdvancedPageModel::kAreaHandlers[] = {
-    {HotArea::PrecisionCheckBox, &AdvancedPageModel::onPrecisionCheckBox},
-    {HotArea::OneScreenCheckBox, &AdvancedPageModel::onOneScreenCheckBox},
-    {HotArea::PointerDefault, &AdvancedPageModel::onPointerDefault},
-    {HotArea::RecordStart, &AdvancedPageModel::onRecordStart},
-    {HotArea::RecordStop, &AdvancedPageModel::onRecordStop},
-    {HotArea::NewMacro, &AdvancedPageModel::onNewMacro},
-    {HotArea::DeleteMacro, &AdvancedPageModel::onDeleteMacro},
-    {HotArea::ConfirmMacro, &AdvancedPageModel::onConfirmMacro},
-    {HotArea::MouseEventHeader, &AdvancedPageModel::onMouseEventHeader},
-    {HotArea::PointerSliderSegment, &AdvancedPageModel::onPointerSliderSegment},
+    {{HotArea::PrecisionCheckBox,
+      std::nullopt,
+      false,
+      {101, 1, FocusRole::CheckBox, kStopNames<TextKey::EnhancePointerPrecision>}},
+     &AdvancedPageModel::onPrecisionCheckBox},
+    {{HotArea::OneScreenCheckBox,
+      std::nullopt,
+      false,
+      {103, 1, FocusRole::CheckBox, kStopNames<TextKey::ScrollOneScreen>}},
+     &AdvancedPageModel::onOneScreenCheckBox},
+    {{HotArea::PointerDefault,
+      textButton(TextKey::PointerDefault),
+      true,
+      {105, 1, FocusRole::Button, kStopNames<TextKey::PointerDefault>}},
+     &AdvancedPageModel::onPointerDefault},
+    {{HotArea::RecordStart,
+      std::nullopt,
+      false,
+      {202, 1, FocusRole::Button, kStopNames<TextKey::StartRecording>}},
+     &AdvancedPageModel::onRecordStart},
+    {{HotArea::RecordStop,
+      std::nullopt,
+      false,
+      {203, 1, FocusRole::Button, kStopNames<TextKey::StopRecording>}},
+     &AdvancedPageModel::onRecordStop},
+    {{HotArea::NewMacro,
+      textButton(TextKey::New),
+      true,
+      {207, 1, FocusRole::Button, kStopNames<TextKey::New>}},
+     &AdvancedPageModel::onNewMacro},
+    {{HotArea::DeleteMacro,
+      textButton(TextKey::Delete),
+      true,
+      {208, 1, FocusRole::Button, kStopNames<TextKey::Delete>}},
+     &AdvancedPageModel::onDeleteMacro},
+    {{HotArea::ConfirmMacro,
+      textButton(TextKey::Confirm),
+      true,
+      {209, 1, FocusRole::Button, kStopNames<TextKey::Confirm>}},
+     &AdvancedPageModel::onConfirmMacro},
+    {{HotArea::MouseEventHeader,
+      std::nullopt,
+      false,
+      {206, 1, FocusRole::ComboBox, kStopNames<TextKey::InsertMouseEventButton>}},
+     &AdvancedPageModel::onMouseEventHeader},
+    {{HotArea::PointerSliderSegment,
+      std::nullopt,
+      false,
+      {100, 2, FocusRole::Slider,
+       kStopNames<TextKey::MouseSpeed, TextKey::ScrollingSpeed, TextKey::DoubleClickSpeed>}},
+     &AdvancedPageModel::onPointerSliderSegment},
 };
 
-// The pointer group (speed, precision, scroll lines, one screen, double-click, Default), then the
-// macro group: the list of macros, the list of the selected macro's lines, the recording buttons,
-// the name and loop-count fields, the mouse-event list and the macro buttons.
-constexpr FocusStop kAdvancedStops[] = {
-    {100, HotArea::PointerSliderSegment, 0, FocusRole::Slider, TextKey::MouseSpeed},
-    {101, HotArea::PrecisionCheckBox, 0, FocusRole::CheckBox, TextKey::EnhancePointerPrecision},
-    {102, HotArea::PointerSliderSegment, 1, FocusRole::Slider, TextKey::ScrollingSpeed},
-    {103, HotArea::OneScreenCheckBox, 0, FocusRole::CheckBox, TextKey::ScrollOneScreen},
-    {104, HotArea::PointerSliderSegment, 2, FocusRole::Slider, TextKey::DoubleClickSpeed},
-    {105, HotArea::PointerDefault, 0, FocusRole::Button, TextKey::PointerDefault},
+// The macro group's controls between its hot areas: the list of macros, the list of the selected
+// macro's lines, the name and loop-count fields.
+constexpr FocusStop kMacroControlStops[] = {
     {200,
      {},
      0,
@@ -74,18 +114,23 @@ constexpr FocusStop kAdvancedStops[] = {
      TextKey::KeyPressSequence,
      page_control_id::kEventListBox,
      kEventListBoxRect},
-    {202, HotArea::RecordStart, 0, FocusRole::Button, TextKey::StartRecording},
-    {203, HotArea::RecordStop, 0, FocusRole::Button, TextKey::StopRecording},
     {204, {}, 0, FocusRole::Edit, TextKey::MacroName, page_control_id::kMacroNameEdit, kMacroNameEditRect},
     {205, {}, 0, FocusRole::Edit, TextKey::LoopTimes, page_control_id::kLoopTimesEdit, kLoopTimesEditRect},
-    {206, HotArea::MouseEventHeader, 0, FocusRole::ComboBox, TextKey::InsertMouseEventButton},
-    {207, HotArea::NewMacro, 0, FocusRole::Button, TextKey::New},
-    {208, HotArea::DeleteMacro, 0, FocusRole::Button, TextKey::Delete},
-    {209, HotArea::ConfirmMacro, 0, FocusRole::Button, TextKey::Confirm},
 };
 
+std::span<const AreaKind> AdvancedPageModel::areaKinds() {
+    static const std::vector<AreaKind> kinds = areaKindsOf<AdvancedPageModel>(kAreaHandlers);
+    return kinds;
+}
+
 std::span<const FocusStop> AdvancedPageModel::keyboardOrder() {
-    return kAdvancedStops;
+    static const std::vector<FocusStop> stops = [] {
+        std::vector<FocusStop> all = areaFocusStops(areaKinds(), advancedPageAreas());
+        all.insert(all.end(), std::begin(kMacroControlStops), std::end(kMacroControlStops));
+        std::ranges::stable_sort(all, {}, &FocusStop::place);
+        return all;
+    }();
+    return stops;
 }
 
 StopDescription AdvancedPageModel::describe(const FocusStop& stop) const {

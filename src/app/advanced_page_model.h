@@ -64,7 +64,9 @@ public:
     // The focused pointer scale moved `step` segments; nothing beyond the ends of the scale.
     PageUpdate stepPointerSlider(uint8_t slider, int step);
 
-    // The page's stops of the keyboard order, group by group.
+    // The kinds of the page's areas (the rows of its table), and the page's stops of the keyboard
+    // order, group by group: those of its areas and of its macro controls.
+    static std::span<const AreaKind> areaKinds();
     static std::span<const FocusStop> keyboardOrder();
     // What a screen reader says of one of those stops: its name, a scale's position as its value,
     // a box's tick.
@@ -103,7 +105,7 @@ public:
     PageUpdate onRecordedKey(bool released);
 
 private:
-    // One row per kind of area: what a click on it does.
+    // One row per kind of area: what it is and what a click on it does.
     static const AreaHandler<AdvancedPageModel> kAreaHandlers[];
     PageUpdate onPrecisionCheckBox(const HotAreaEntry&) { return togglePointerPrecision(); }
     PageUpdate onOneScreenCheckBox(const HotAreaEntry&) { return toggleScrollOneScreen(); }

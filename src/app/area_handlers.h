@@ -2,16 +2,18 @@
 
 #include <optional>
 #include <span>
+#include <vector>
 
+#include "app/area_kind.h"
 #include "app/hot_area.h"
 #include "app/page_update.h"
 #include "common/geometry.h"
 
-// One row of a page model's handler table: the kind of hot area and the member of the model that a
-// click on such an area runs.
+// One row of a page model's table of areas: a kind of hot area, whole (area_kind.h), and the member
+// of the model that a click on such an area runs.
 template <class Model>
 struct AreaHandler {
-    HotArea area;
+    AreaKind kind;
     PageUpdate (Model::*handle)(const HotAreaEntry& hit);
 };
 
@@ -25,9 +27,19 @@ std::optional<PageUpdate> handleAreaClick(Model& model, std::span<const HotAreaE
         return std::nullopt;
     }
     for (const AreaHandler<Model>& handler : handlers) {
-        if (handler.area == hit->area) {
+        if (handler.kind.area == hit->area) {
             return (model.*handler.handle)(*hit);
         }
     }
     return std::nullopt;
+}
+
+// The kinds of a table's rows, in its order.
+template <class Model>
+std::vector<AreaKind> areaKindsOf(std::span<const AreaHandler<Model>> handlers) {
+    std::vector<AreaKind> kinds;
+    for (const AreaHandler<Model>& handler : handlers) {
+        kinds.push_back(handler.kind);
+    }
+    return kinds;
 }

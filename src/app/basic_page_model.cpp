@@ -41,54 +41,49 @@ void BasicPageModel::reset() {
     lighting_.closeList();
 }
 
+// The assignment group (the seven boxes, the key modes, Default), the report rate, the DPI stages
+// (each stage's scale, box and colour) and the lighting fields; their places give the keyboard's
+// reading order, panel by panel.
+// Each row: {area, look, lights under the pointer, {place, place step, role, names}}, handler.
 const AreaHandler<BasicPageModel> BasicPageModel::kAreaHandlers[] = {
-    {HotArea::ModeA, &BasicPageModel::onModeButton},
-    {HotArea::ModeB, &BasicPageModel::onModeButton},
-    {HotArea::KeyDefault, &BasicPageModel::onKeyDefault},
-    {HotArea::AssignmentHeader, &BasicPageModel::onAssignmentHeader},
-    {HotArea::ReportRateSegment, &BasicPageModel::onReportRateSegment},
-    {HotArea::DpiStageCheckBox, &BasicPageModel::onStageCheckBox},
-    {HotArea::DpiColourSwatch, &BasicPageModel::onStageSwatch},
-    {HotArea::LightingHeader, &BasicPageModel::onLightingHeader},
-    {HotArea::DpiLevelCell, &BasicPageModel::onDpiLevelCell},
+    {{HotArea::ModeA, textButton(TextKey::KeyModeA), false, {110, 1, FocusRole::RadioButton, {}}},
+     &BasicPageModel::onModeButton},
+    {{HotArea::ModeB, textButton(TextKey::KeyModeB), false, {111, 1, FocusRole::RadioButton, {}}},
+     &BasicPageModel::onModeButton},
+    {{HotArea::KeyDefault,
+      textButton(TextKey::KeyDefault),
+      true,
+      {112, 1, FocusRole::Button, kStopNames<TextKey::KeyDefault>}},
+     &BasicPageModel::onKeyDefault},
+    {{HotArea::AssignmentHeader,
+      ButtonLook{SkinImage::DropdownNormal, SkinImage::DropdownOver, std::nullopt, true},
+      true,
+      {100, 1, FocusRole::ComboBox, {}}},
+     &BasicPageModel::onAssignmentHeader},
+    {{HotArea::ReportRateSegment, std::nullopt, false, {200, 1, FocusRole::RadioButton, {}}},
+     &BasicPageModel::onReportRateSegment},
+    {{HotArea::DpiStageCheckBox, std::nullopt, false, {301, 10, FocusRole::CheckBox, {}}},
+     &BasicPageModel::onStageCheckBox},
+    {{HotArea::DpiColourSwatch, std::nullopt, false, {302, 10, FocusRole::Button, {}}},
+     &BasicPageModel::onStageSwatch},
+    {{HotArea::LightingHeader,
+      std::nullopt,
+      false,
+      {400, 1, FocusRole::ComboBox,
+       kStopNames<TextKey::ModeLabel, TextKey::ParameterLabel, TextKey::EffectLabel>}},
+     &BasicPageModel::onLightingHeader},
+    {{HotArea::DpiLevelCell, std::nullopt, false, {300, 10, FocusRole::Slider, {}}},
+     &BasicPageModel::onDpiLevelCell},
 };
 
-// The assignment group (the seven boxes, the key modes, Default), the report rate, the DPI stages
-// (each stage's scale, box and colour) and the lighting fields.
-constexpr FocusStop kBasicStops[] = {
-    {100, HotArea::AssignmentHeader, 0, FocusRole::ComboBox, std::nullopt},
-    {101, HotArea::AssignmentHeader, 1, FocusRole::ComboBox, std::nullopt},
-    {102, HotArea::AssignmentHeader, 2, FocusRole::ComboBox, std::nullopt},
-    {103, HotArea::AssignmentHeader, 3, FocusRole::ComboBox, std::nullopt},
-    {104, HotArea::AssignmentHeader, 4, FocusRole::ComboBox, std::nullopt},
-    {105, HotArea::AssignmentHeader, 5, FocusRole::ComboBox, std::nullopt},
-    {106, HotArea::AssignmentHeader, 6, FocusRole::ComboBox, std::nullopt},
-    {110, HotArea::ModeA, 0, FocusRole::RadioButton, std::nullopt},
-    {111, HotArea::ModeB, 0, FocusRole::RadioButton, std::nullopt},
-    {112, HotArea::KeyDefault, 0, FocusRole::Button, TextKey::KeyDefault},
-    {200, HotArea::ReportRateSegment, 0, FocusRole::RadioButton, std::nullopt},
-    {201, HotArea::ReportRateSegment, 1, FocusRole::RadioButton, std::nullopt},
-    {202, HotArea::ReportRateSegment, 2, FocusRole::RadioButton, std::nullopt},
-    {203, HotArea::ReportRateSegment, 3, FocusRole::RadioButton, std::nullopt},
-    {300, HotArea::DpiLevelCell, 0, FocusRole::Slider, std::nullopt},
-    {301, HotArea::DpiStageCheckBox, 0, FocusRole::CheckBox, std::nullopt},
-    {302, HotArea::DpiColourSwatch, 0, FocusRole::Button, std::nullopt},
-    {310, HotArea::DpiLevelCell, 1, FocusRole::Slider, std::nullopt},
-    {311, HotArea::DpiStageCheckBox, 1, FocusRole::CheckBox, std::nullopt},
-    {312, HotArea::DpiColourSwatch, 1, FocusRole::Button, std::nullopt},
-    {320, HotArea::DpiLevelCell, 2, FocusRole::Slider, std::nullopt},
-    {321, HotArea::DpiStageCheckBox, 2, FocusRole::CheckBox, std::nullopt},
-    {322, HotArea::DpiColourSwatch, 2, FocusRole::Button, std::nullopt},
-    {330, HotArea::DpiLevelCell, 3, FocusRole::Slider, std::nullopt},
-    {331, HotArea::DpiStageCheckBox, 3, FocusRole::CheckBox, std::nullopt},
-    {332, HotArea::DpiColourSwatch, 3, FocusRole::Button, std::nullopt},
-    {400, HotArea::LightingHeader, 0, FocusRole::ComboBox, TextKey::ModeLabel},
-    {401, HotArea::LightingHeader, 1, FocusRole::ComboBox, TextKey::ParameterLabel},
-    {402, HotArea::LightingHeader, 2, FocusRole::ComboBox, TextKey::EffectLabel},
-};
+std::span<const AreaKind> BasicPageModel::areaKinds() {
+    static const std::vector<AreaKind> kinds = areaKindsOf<BasicPageModel>(kAreaHandlers);
+    return kinds;
+}
 
 std::span<const FocusStop> BasicPageModel::keyboardOrder() {
-    return kBasicStops;
+    static const std::vector<FocusStop> stops = areaFocusStops(areaKinds(), basicPageAreas());
+    return stops;
 }
 
 StopDescription BasicPageModel::describe(const FocusStop& stop) const {

@@ -58,7 +58,9 @@ public:
     // the ends of the sensor's scale.
     PageUpdate stepDpiStage(StageIndex stage, int step);
 
-    // The page's stops of the keyboard order, panel by panel.
+    // The kinds of the page's areas (the rows of its table), and their stops of the keyboard order,
+    // panel by panel.
+    static std::span<const AreaKind> areaKinds();
     static std::span<const FocusStop> keyboardOrder();
     // What a screen reader says of one of those stops: "Button 5: Backward", "DPI stage 2" with
     // its DPI, "Report rate 500 Hz" checked where it is the chosen rate.
@@ -89,7 +91,7 @@ public:
     std::vector<std::wstring> lightingListItems() const { return lighting_.listItems(); }
 
 private:
-    // One row per kind of area: what a click on it does.
+    // One row per kind of area: what it is and what a click on it does.
     static const AreaHandler<BasicPageModel> kAreaHandlers[];
     PageUpdate onModeButton(const HotAreaEntry& hit);
     PageUpdate onKeyDefault(const HotAreaEntry& hit);

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "app/frame_areas.h"
 #include "app/hot_area.h"
 
 namespace {
@@ -10,38 +11,21 @@ ClickDecision act(ClickAction action, bool closePageLists = false) {
     return {action, closePageLists};
 }
 
-// The frame's buttons. Those that hide the window or change the page stop here; OK, Apply, Skins,
-// Profiles and Cancel also close the page's open lists, as any click elsewhere does.
+// The frame's buttons, as their rows say (frame_areas.cpp).
 std::optional<ClickDecision> frameDecision(const ClickContext& context, Point p) {
     const std::optional<HotAreaEntry> hit = clickTargetAt(commonFrameAreas(), p);
     if (!hit) {
         return std::nullopt;
     }
-    switch (hit->area) {
-    case HotArea::Minimise:
-        return act(ClickAction::HideWindow);
-    case HotArea::Close:
-        return act(ClickAction::Exit);
-    case HotArea::BasicPageButton:
-        return act(context.activePage == Page::Basic ? ClickAction::None : ClickAction::ShowBasicPage);
-    case HotArea::AdvancedPageButton:
-        return act(context.activePage == Page::Advanced ? ClickAction::None : ClickAction::ShowAdvancedPage);
-    case HotArea::WebLink:
-        return act(ClickAction::OpenWebLink);
-    case HotArea::Ok:
-        // Nothing is applied, and the window stays open, without the mouse.
-        return act(context.deviceConnected ? ClickAction::Ok : ClickAction::None, true);
-    case HotArea::Apply:
-        return act(context.deviceConnected ? ClickAction::Apply : ClickAction::None, true);
-    case HotArea::Skins:
-        return act(ClickAction::OpenSkinsDialog, true);
-    case HotArea::Profiles:
-        return act(ClickAction::OpenProfilesDialog, true);
-    case HotArea::Cancel:
-        return act(ClickAction::Cancel, true);
-    default:
+    const FrameArea* area = frameAreaOf(hit->area);
+    if (area == nullptr) {
         return act(ClickAction::None, true);
     }
+    // Nothing is applied, and the window stays open, without the mouse; the shown page's button
+    // builds nothing.
+    const bool idle = (area->needsMouse && !context.deviceConnected) ||
+                      (area->page != Page::None && area->page == context.activePage);
+    return act(idle ? ClickAction::None : area->action, area->closesPageLists);
 }
 
 } // namespace

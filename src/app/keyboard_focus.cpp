@@ -2,22 +2,9 @@
 
 #include <algorithm>
 
-namespace {
+#include "app/frame_areas.h"
 
-// Reading order: the title bar's buttons, the page tabs, the page (places 100 to 899), then the web
-// address and the buttons at the foot.
-constexpr FocusStop kFrameStops[] = {
-    {5, HotArea::Profiles, 0, FocusRole::Button, TextKey::Profiles},
-    {10, HotArea::Skins, 0, FocusRole::Button, std::nullopt},
-    {20, HotArea::Minimise, 0, FocusRole::Button, std::nullopt},
-    {30, HotArea::Close, 0, FocusRole::Button, std::nullopt},
-    {40, HotArea::BasicPageButton, 0, FocusRole::PageTab, TextKey::BasicSettings},
-    {50, HotArea::AdvancedPageButton, 0, FocusRole::PageTab, TextKey::AdvancedSettings},
-    {900, HotArea::WebLink, 0, FocusRole::Link, TextKey::MakerWebAddress},
-    {910, HotArea::Ok, 0, FocusRole::Button, TextKey::Ok},
-    {920, HotArea::Apply, 0, FocusRole::Button, TextKey::Apply},
-    {930, HotArea::Cancel, 0, FocusRole::Button, TextKey::Cancel},
-};
+namespace {
 
 Rect unite(const Rect& a, const Rect& b) {
     return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
@@ -26,13 +13,31 @@ Rect unite(const Rect& a, const Rect& b) {
 
 } // namespace
 
+std::vector<FocusStop> areaFocusStops(std::span<const AreaKind> kinds, std::span<const HotAreaEntry> layout) {
+    std::vector<FocusStop> stops;
+    for (const AreaKind& kind : kinds) {
+        for (const HotAreaEntry& entry : layout) {
+            // The positions of a scale past its first share the stop of their index.
+            if (entry.area == kind.area && entry.subIndex == 0) {
+                const AreaStops& rule = kind.stops;
+                stops.push_back(
+                    {rule.placeOf(entry.index), kind.area, entry.index, rule.role, rule.nameOf(entry.index)});
+            }
+        }
+    }
+    std::ranges::stable_sort(stops, {}, &FocusStop::place);
+    return stops;
+}
+
 std::span<const FocusStop> frameFocusOrder() {
-    return kFrameStops;
+    static const std::vector<FocusStop> stops = areaFocusStops(frameAreaKinds(), commonFrameAreas());
+    return stops;
 }
 
 void KeyboardFocus::showPage(std::span<const FocusStop> pageStops) {
     const std::optional<FocusStop> before = focused();
-    order_.assign(std::begin(kFrameStops), std::end(kFrameStops));
+    const std::span<const FocusStop> frame = frameFocusOrder();
+    order_.assign(frame.begin(), frame.end());
     order_.insert(order_.end(), pageStops.begin(), pageStops.end());
     std::stable_sort(order_.begin(), order_.end(),
                      [](const FocusStop& a, const FocusStop& b) { return a.place < b.place; });

@@ -5,6 +5,7 @@
 #include <span>
 #include <vector>
 
+#include "app/area_kind.h"
 #include "app/hot_area.h"
 #include "common/accessible_node.h"
 #include "common/focus_ring.h"
@@ -30,6 +31,9 @@ struct FocusStop {
     }
     bool operator==(const FocusStop&) const = default;
 };
+
+// The stops of the areas of `kinds` laid out in `layout`, one per kind and index, in reading order.
+std::vector<FocusStop> areaFocusStops(std::span<const AreaKind> kinds, std::span<const HotAreaEntry> layout);
 
 // The stops of the frame shared by both pages, in reading order.
 std::span<const FocusStop> frameFocusOrder();

@@ -1,28 +1,14 @@
 #include "app/main_window_hover.h"
 
-#include "assign/assignment_group_model.h"
+#include "app/area_kind.h"
 
 namespace {
 
 std::vector<HotAreaEntry> hoverButtons(Page page) {
     std::vector<HotAreaEntry> buttons;
-    const auto add = [&buttons](HotArea area, uint8_t index = 0) {
-        buttons.push_back({area, hotAreaRect(area, index), index});
-    };
-    for (HotArea area :
-         {HotArea::Ok, HotArea::Apply, HotArea::Cancel, HotArea::Skins, HotArea::Profiles, HotArea::Close,
-          HotArea::Minimise, HotArea::BasicPageButton, HotArea::AdvancedPageButton}) {
-        add(area);
-    }
-    if (page == Page::Basic) {
-        add(HotArea::KeyDefault);
-        for (uint8_t button = 0; button < kShownButtonCount; ++button) {
-            add(HotArea::AssignmentHeader, button);
-        }
-    } else if (page == Page::Advanced) {
-        for (HotArea area :
-             {HotArea::PointerDefault, HotArea::NewMacro, HotArea::DeleteMacro, HotArea::ConfirmMacro}) {
-            add(area);
+    for (const ShownArea& shown : shownAreas(page)) {
+        if (shown.kind->lightsUnderPointer) {
+            buttons.push_back(shown.entry);
         }
     }
     return buttons;

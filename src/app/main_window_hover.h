@@ -19,10 +19,9 @@ struct MainWindowHoverUpdate {
     bool copyToWindow = false; // copy the whole client area once, after the redraws
 };
 
-// The buttons of the main window that light up under the pointer: OK, Apply, Cancel, Skins, Close,
-// Minimise and the two page buttons on both pages; on the Basic page also Default and the seven
-// drop-down headers; on the Advanced page Default, New, Delete and Confirm. Leaving the window
-// changes nothing; the next move inside it puts lit buttons back to normal.
+// The buttons of the main window that light up under the pointer: those of the frame and of the
+// shown page whose kind says so (area_kind.h). Leaving the window changes nothing; the next move
+// inside it puts lit buttons back to normal.
 class MainWindowHover {
 public:
     MainWindowHover() { showPage(Page::None); }

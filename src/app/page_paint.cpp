@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <iterator>
 #include <optional>
 
+#include "app/area_kind.h"
 #include "app/page_control_layout.h"
-#include "assign/assignment_group_model.h"
+#include "common/item_index.h"
 #include "settings/dpi_table.h"
 #include "settings/report_rate.h"
 
@@ -19,68 +21,6 @@ constexpr Rect kProfileNameRect{400, 5, 671, 23};
 constexpr int kDropdownNumberWidth = 20;
 constexpr int kDpiPositionsMax = 12;
 constexpr int kSliderSegments = 11;
-
-struct ButtonImages {
-    SkinImage normal;
-    SkinImage over;
-};
-
-std::optional<ButtonImages> buttonImages(HotArea area) {
-    switch (area) {
-    case HotArea::Ok:
-    case HotArea::Apply:
-    case HotArea::Cancel:
-    case HotArea::KeyDefault:
-    case HotArea::PointerDefault:
-    case HotArea::NewMacro:
-    case HotArea::DeleteMacro:
-    case HotArea::ConfirmMacro:
-    case HotArea::ModeA:
-    case HotArea::ModeB:
-        return ButtonImages{SkinImage::ButtonNormal, SkinImage::ButtonOver};
-    case HotArea::Skins:
-        return ButtonImages{SkinImage::SkinsNormal, SkinImage::SkinsOver};
-    case HotArea::Profiles:
-        return ButtonImages{SkinImage::ProfilesNormal, SkinImage::ProfilesOver};
-    case HotArea::Minimise:
-        return ButtonImages{SkinImage::MinimiseNormal, SkinImage::MinimiseOver};
-    case HotArea::Close:
-        return ButtonImages{SkinImage::CloseNormal, SkinImage::CloseOver};
-    case HotArea::BasicPageButton:
-        return ButtonImages{SkinImage::PreviousPageNormal, SkinImage::PreviousPageOver};
-    case HotArea::AdvancedPageButton:
-        return ButtonImages{SkinImage::NextPageNormal, SkinImage::NextPageOver};
-    case HotArea::AssignmentHeader:
-        return ButtonImages{SkinImage::DropdownNormal, SkinImage::DropdownOver};
-    default:
-        break;
-    }
-    return std::nullopt;
-}
-
-std::optional<TextKey> captionKey(HotArea area) {
-    switch (area) {
-    case HotArea::Ok:
-        return TextKey::Ok;
-    case HotArea::Apply:
-        return TextKey::Apply;
-    case HotArea::Cancel:
-        return TextKey::Cancel;
-    case HotArea::KeyDefault:
-        return TextKey::KeyDefault;
-    case HotArea::PointerDefault:
-        return TextKey::PointerDefault;
-    case HotArea::NewMacro:
-        return TextKey::New;
-    case HotArea::DeleteMacro:
-        return TextKey::Delete;
-    case HotArea::ConfirmMacro:
-        return TextKey::Confirm;
-    default:
-        break;
-    }
-    return std::nullopt;
-}
 
 class PagePainter {
 public:
@@ -101,18 +41,29 @@ public:
         text(input_.text(key), rect, align, font);
     }
 
-    void buttonImage(HotArea area, uint8_t index = 0, bool over = false) {
-        const std::optional<ButtonImages> images = buttonImages(area);
-        if (images) {
-            image(over ? images->over : images->normal, hotAreaRect(area, index).topLeft());
+    void buttonImage(const HotAreaEntry& button, const ButtonLook& look, bool over) {
+        image(over ? look.over : look.normal, button.rect.topLeft());
+    }
+
+    // What stands on a push button: its caption, or a drop-down header's number and label.
+    void buttonCaption(const HotAreaEntry& button, const ButtonLook& look) {
+        if (look.showsAssignment) {
+            dropdownTexts(ButtonIndex{button.index});
+        } else if (look.caption) {
+            text(*look.caption, button.rect, TextAlign::Centre);
         }
     }
 
-    void caption(HotArea area) {
-        if (area == HotArea::ModeA || area == HotArea::ModeB) {
-            text(area == HotArea::ModeA ? L"Mode A" : L"Mode B", hotAreaRect(area), TextAlign::Centre);
-        } else if (const std::optional<TextKey> key = captionKey(area)) {
-            text(*key, hotAreaRect(area), TextAlign::Centre);
+    // The push buttons of the frame and of `page`: every image, lit where `chosen` says so, then what
+    // stands on them, so that no neighbour sharing an edge column covers a caption.
+    void buttons(Page page, const std::function<bool(HotArea)>& chosen) {
+        std::vector<ShownArea> shown = shownAreas(page);
+        std::erase_if(shown, [](const ShownArea& area) { return !area.kind->look; });
+        for (const ShownArea& area : shown) {
+            buttonImage(area.entry, *area.kind->look, chosen(area.entry.area));
+        }
+        for (const ShownArea& area : shown) {
+            buttonCaption(area.entry, *area.kind->look);
         }
     }
 
@@ -129,29 +80,11 @@ public:
         text(label, {split, header.top, header.right, header.bottom}, TextAlign::Left);
     }
 
-    void frameImages() {
-        for (HotArea area : {HotArea::Minimise, HotArea::Close, HotArea::Skins, HotArea::Profiles,
-                             HotArea::Ok, HotArea::Apply, HotArea::Cancel}) {
-            buttonImage(area);
-        }
-    }
-
     // "Profile: <name>" in the title bar while a profile is in force.
     void profileName() {
         if (!input_.profileInForce.empty()) {
             text(input_.text(TextKey::ProfileInForceCaption) + L" " + input_.profileInForce, kProfileNameRect,
                  TextAlign::Right);
-        }
-    }
-
-    void pageButtonImages() {
-        buttonImage(HotArea::BasicPageButton);
-        buttonImage(HotArea::AdvancedPageButton);
-    }
-
-    void frameCaptions() {
-        for (HotArea area : {HotArea::Ok, HotArea::Apply, HotArea::Cancel}) {
-            caption(area);
         }
     }
 
@@ -215,14 +148,6 @@ void paintDpiStages(PagePainter& painter) {
     }
 }
 
-void paintKeyModes(PagePainter& painter) {
-    const bool modeB = painter.input().record.modeBActive();
-    painter.buttonImage(HotArea::ModeA, 0, !modeB);
-    painter.caption(HotArea::ModeA);
-    painter.buttonImage(HotArea::ModeB, 0, modeB);
-    painter.caption(HotArea::ModeB);
-}
-
 void paintPointerSettings(PagePainter& painter) {
     painter.append(pointerGroupPaint(painter.input().record));
 }
@@ -253,13 +178,10 @@ void paintAdvancedLabels(PagePainter& painter) {
 std::vector<PaintElement> basicPagePaint(const PagePaintInput& input) {
     PagePainter painter(input);
     painter.image(SkinImage::BasicPage, {0, 0});
-    painter.frameImages();
+    // The key mode edited is the lit one of the two mode buttons.
+    const HotArea keyMode = input.record.modeBActive() ? HotArea::ModeB : HotArea::ModeA;
+    painter.buttons(Page::Basic, [keyMode](HotArea area) { return area == keyMode; });
     painter.profileName();
-    painter.buttonImage(HotArea::KeyDefault);
-    painter.pageButtonImages();
-    for (uint8_t button = 0; button < kShownButtonCount; ++button) {
-        painter.buttonImage(HotArea::AssignmentHeader, button);
-    }
     for (uint8_t segment = 0; segment < kReportRateSegmentCount; ++segment) {
         painter.image(SkinImage::ReportRateDark, hotAreaRect(HotArea::ReportRateSegment, segment).topLeft());
     }
@@ -269,12 +191,6 @@ std::vector<PaintElement> basicPagePaint(const PagePaintInput& input) {
     painter.text(TextKey::DpiSetting, {504, 275, 609, 296}, TextAlign::Left);
     painter.text(TextKey::DpiEffectTitle, {704, 275, 809, 296}, TextAlign::Left);
     painter.text(TextKey::MakerWebAddress, kWebLinkRect, TextAlign::Centre);
-    painter.frameCaptions();
-    painter.caption(HotArea::KeyDefault);
-    for (std::size_t button = 0; button < kShownButtonCount; ++button) {
-        painter.dropdownTexts(ButtonIndex{button});
-    }
-    paintKeyModes(painter);
     paintBasicLabels(painter);
     if (const std::optional<uint8_t> selected = reportRateSegmentOfCode(input.record.reportIntervalCode)) {
         painter.image(SkinImage::ReportRateLight,
@@ -287,13 +203,8 @@ std::vector<PaintElement> basicPagePaint(const PagePaintInput& input) {
 std::vector<PaintElement> advancedPagePaint(const PagePaintInput& input) {
     PagePainter painter(input);
     painter.image(SkinImage::AdvancedPage, {0, 0});
-    painter.frameImages();
+    painter.buttons(Page::Advanced, [](HotArea) { return false; });
     painter.profileName();
-    painter.buttonImage(HotArea::PointerDefault);
-    painter.pageButtonImages();
-    for (HotArea area : {HotArea::NewMacro, HotArea::DeleteMacro, HotArea::ConfirmMacro}) {
-        painter.buttonImage(area);
-    }
     painter.text(TextKey::AdvancedSettings, kPageTitleRect, TextAlign::Left, FontRole::Title);
     painter.text(TextKey::MouseSpeed, {39, 160, 177, 181}, TextAlign::Centre);
     painter.text(TextKey::ScrollingSpeed, {39, 310, 177, 331}, TextAlign::Centre);
@@ -303,11 +214,6 @@ std::vector<PaintElement> advancedPagePaint(const PagePaintInput& input) {
     painter.text(TextKey::KeyPressSequence, {591, 196, 726, 220}, TextAlign::Centre);
     painter.text(TextKey::RecordOption, {725, 196, 875, 220}, TextAlign::Centre);
     painter.text(TextKey::MakerWebAddress, kWebLinkRect, TextAlign::Centre);
-    painter.frameCaptions();
-    for (HotArea area :
-         {HotArea::PointerDefault, HotArea::NewMacro, HotArea::DeleteMacro, HotArea::ConfirmMacro}) {
-        painter.caption(area);
-    }
     paintAdvancedLabels(painter);
     paintPointerSettings(painter);
     return painter.take();
@@ -315,11 +221,9 @@ std::vector<PaintElement> advancedPagePaint(const PagePaintInput& input) {
 
 std::vector<PaintElement> buttonPaint(const HotAreaEntry& button, bool over, const PagePaintInput& input) {
     PagePainter painter(input);
-    painter.buttonImage(button.area, button.index, over);
-    if (button.area == HotArea::AssignmentHeader) {
-        painter.dropdownTexts(ButtonIndex{button.index});
-    } else {
-        painter.caption(button.area);
+    if (const AreaKind* kind = areaKindOf(button.area); kind != nullptr && kind->look) {
+        painter.buttonImage(button, *kind->look, over);
+        painter.buttonCaption(button, *kind->look);
     }
     return painter.take();
 }

@@ -29,8 +29,9 @@ struct PagePaintInput {
 std::vector<PaintElement> basicPagePaint(const PagePaintInput& input);
 std::vector<PaintElement> advancedPagePaint(const PagePaintInput& input);
 
-// One button of the main window drawn normal or over: its image, and its caption for text buttons,
-// or the number and label for a drop-down header. Empty for areas that are not buttons.
+// One push button of the main window drawn normal or over, as its kind's look says (area_kind.h):
+// its image, and its caption for text buttons, or the number and label for a drop-down header.
+// Empty for areas that are not push buttons.
 std::vector<PaintElement> buttonPaint(const HotAreaEntry& button, bool over, const PagePaintInput& input);
 
 // DPI stages and pointer settings: the parts of the pages a click on them redraws.

@@ -14,6 +14,8 @@ constexpr TextEntry kEnglishEntries[] = {
     {TextKey::ReportRateSetting, L"Report Rate Setting"},
     {TextKey::DpiSetting, L"DPI Setting"},
     {TextKey::KeyDefault, L"Default"},
+    {TextKey::KeyModeA, L"Mode A"},
+    {TextKey::KeyModeB, L"Mode B"},
     {TextKey::DpiEffectTitle, L"DPI Effect"},
     {TextKey::ModeLabel, L"Mode"},
     {TextKey::ParameterLabel, L"Parameter"},

@@ -15,6 +15,8 @@ constexpr TextEntry kGermanEntries[] = {
     {TextKey::ReportRateSetting, L"Polling Rate"},
     {TextKey::DpiSetting, L"DPI Einstellung"},
     {TextKey::KeyDefault, L"Standard"},
+    {TextKey::KeyModeA, L"Mode A"},
+    {TextKey::KeyModeB, L"Mode B"},
     {TextKey::DpiEffectTitle, L"Leuchteffekt"},
     {TextKey::ModeLabel, L"Modus"},
     {TextKey::ParameterLabel, L"Beleuchtung"},

@@ -14,6 +14,8 @@ constexpr TextEntry kSimplifiedChineseEntries[] = {
     {TextKey::ReportRateSetting, L"报告率设置"},
     {TextKey::DpiSetting, L"DPI设置"},
     {TextKey::KeyDefault, L"按键恢复"},
+    {TextKey::KeyModeA, L"Mode A"},
+    {TextKey::KeyModeB, L"Mode B"},
     {TextKey::DpiEffectTitle, L"DPI显示特效"},
     {TextKey::ModeLabel, L"模式"},
     {TextKey::ParameterLabel, L"参数"},

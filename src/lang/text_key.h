@@ -16,6 +16,8 @@ enum class TextKey : std::size_t {
     ReportRateSetting,
     DpiSetting,
     KeyDefault,
+    KeyModeA,
+    KeyModeB,
     DpiEffectTitle,
     ModeLabel,
     ParameterLabel,

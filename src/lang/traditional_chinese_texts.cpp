@@ -16,6 +16,8 @@ constexpr TextEntry kTraditionalChineseEntries[] = {
     {TextKey::ReportRateSetting, L"報告率設置"},
     {TextKey::DpiSetting, L"DPI設置"},
     {TextKey::KeyDefault, L"按鍵恢復"},
+    {TextKey::KeyModeA, L"Mode A"},
+    {TextKey::KeyModeB, L"Mode B"},
     {TextKey::DpiEffectTitle, L"DPI顯示特效"},
     {TextKey::ModeLabel, L"模式"},
     {TextKey::ParameterLabel, L"參數"},
