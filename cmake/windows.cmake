@@ -9,7 +9,7 @@ gm_delay_import(comctl32 comctl32.dll)
 # oleacc and oleaut32 serve screen readers only: loaded when a reader first asks for a window.
 gm_delay_import(oleacc oleacc.dll)
 gm_delay_import(oleaut32 oleaut32.dll)
-set(GM_SYSTEM_LIBS gm_delay_gdiplus msimg32 gm_delay_comctl32 gm_delay_comdlg32 shell32 shlwapi setupapi hid ole32 uuid gm_delay_oleacc gm_delay_oleaut32
+set(GM_SYSTEM_LIBS msimg32 gm_delay_comctl32 gm_delay_comdlg32 shell32 shlwapi setupapi hid ole32 uuid gm_delay_oleacc gm_delay_oleaut32
                    winmm)
 
 # The shell: one library per win/ folder, on top of the small window framework in src/ui/win. The
@@ -24,6 +24,10 @@ gm_folder_library(device_win device/win EXCLUDE "_backend\\.cpp$" DEPS device co
 gm_folder_library(app_win app/win EXCLUDE "/app_main\\.cpp$"
                   DEPS app device_win assign_win settings_win macro_win skin_win config_win ui_win)
 gm_folder_library(cli_win cli/win DEPS device_win config_win HEADERS cli)
+# stb_image decodes the skin images, header-only. Only its own folder goes on the include path, so
+# that the MinGW build does not search the rest of the system's headers.
+find_path(GM_STB_DIR stb_image.h PATHS /usr/include/stb NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+target_include_directories(gm_skin_win SYSTEM PRIVATE ${GM_STB_DIR})
 gm_libraries_options(compile ${GM_WIN_FLAGS})
 foreach(library ui_win config_win skin_win settings_win assign_win macro_win device_win app_win cli_win)
     target_link_libraries(gm_${library} PUBLIC ${GM_SYSTEM_LIBS})
@@ -87,7 +91,8 @@ file(GLOB_RECURSE WIN_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/w
 add_executable(win_tests ${WIN_TEST_SOURCES})
 target_compile_options(win_tests PRIVATE ${PROJECT_WARNINGS})
 target_include_directories(win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
-target_link_libraries(win_tests PRIVATE gm_shell gtest_main)
+# The tests write their own PNG files through GDI+'s encoder; the program decodes without it.
+target_link_libraries(win_tests PRIVATE gm_shell gm_delay_gdiplus gtest_main)
 target_link_options(win_tests PRIVATE ${GM_STATIC_LINK})
 add_test(NAME win_tests COMMAND win_tests)
 
@@ -130,7 +135,8 @@ target_link_options(apply_bench PRIVATE ${GM_STATIC_LINK})
 # The hover redraw benchmark: one skin button drawn into a canvas, decoded every time against cached.
 add_executable(hover_draw_bench ${CMAKE_SOURCE_DIR}/bench/win/hover_draw_bench.cpp)
 target_compile_options(hover_draw_bench PRIVATE ${PROJECT_WARNINGS})
-target_link_libraries(hover_draw_bench PRIVATE gm_shell)
+# The benchmark writes its button image through GDI+'s encoder.
+target_link_libraries(hover_draw_bench PRIVATE gm_shell gm_delay_gdiplus)
 target_link_options(hover_draw_bench PRIVATE ${GM_STATIC_LINK} -municode)
 
 # The footprint benchmark (bench/win/footprint.sh) and the minimal tray program it compares the

@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(cmake g++ clang googletest libgtest-dev g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth xdotool
           x11-utils imagemagick librsvg2-bin fonts-wqy-zenhei fonts-noto-cjk fonts-dejavu-core nsis python3 python3-pil
-          libtomlplusplus-dev)
+          libtomlplusplus-dev libstb-dev)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <fstream>
+#include <optional>
 #include <string>
 
 #include "skin/win/png_image.h"
@@ -55,16 +57,39 @@ TEST(PngImage, KeepsSizeAndTellsWhetherTheSourceHadAlpha) {
     EXPECT_EQ(skintest::dibPixel(opaque->bitmap(), 3, 8), (Pixel{30, 20, 10, 255}));
 }
 
-TEST(PngImage, MissingOrBrokenFileGivesNothing) {
-    skintest::TempFolder folder;
-    const auto broken = folder.path() / L"broken.png";
-    FILE* file = _wfopen(broken.c_str(), L"wb");
-    ASSERT_NE(file, nullptr);
-    std::fputs("not a png", file);
-    std::fclose(file);
+// A PNG signature and header for `width` x `height` RGBA pixels, with no image data after it.
+std::string pngHeaderOnly(uint32_t width, uint32_t height) {
+    std::string bytes("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR", 16);
+    for (const uint32_t value : {width, height}) {
+        for (int shift = 24; shift >= 0; shift -= 8) {
+            bytes += static_cast<char>((value >> shift) & 0xFF);
+        }
+    }
+    bytes += std::string("\x08\x06\0\0\0", 5) + std::string(4, '\0');
+    return bytes;
+}
 
-    EXPECT_FALSE(PngImage::load((folder.path() / L"missing.png").wstring()));
-    EXPECT_FALSE(PngImage::load(broken.wstring()));
+TEST(PngImage, MissingBrokenOrOversizedFileGivesNothing) {
+    skintest::TempFolder folder;
+    const struct {
+        const wchar_t* name;
+        std::optional<std::string> content;
+    } cases[] = {
+        {L"missing.png", std::nullopt},
+        {L"empty.png", std::string()},
+        {L"text.png", std::string("not a png")},
+        {L"cut short.png", pngHeaderOnly(4, 4)},
+        // A header that asks for 100000 x 100000 pixels (40 GB) is refused before anything is
+        // allocated.
+        {L"huge.png", pngHeaderOnly(100000, 100000)},
+    };
+    for (const auto& c : cases) {
+        const auto path = folder.path() / c.name;
+        if (c.content) {
+            std::ofstream(path, std::ios::binary) << *c.content;
+        }
+        EXPECT_FALSE(PngImage::load(path.wstring())) << path;
+    }
 }
 
 TEST(PngImage, DetachHandsTheBitmapOver) {

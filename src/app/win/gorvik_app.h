@@ -3,7 +3,7 @@
 #include <windows.h>
 
 // The application object: registers the main window's class and runs the main window until the
-// program ends. GDI+ is started by the skin images while they are decoded.
+// program ends.
 class CGorvikApp {
 public:
     explicit CGorvikApp(HINSTANCE instance) : instance_(instance) {}

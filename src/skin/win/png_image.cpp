@@ -2,40 +2,52 @@
 
 #include "ui/win/mem_dc.h"
 
-#include <objidl.h>
-
-#include <gdiplus.h>
-
 #include <array>
-#include <cstring>
-#include <mutex>
+#include <memory>
+#include <vector>
+
+// stb_image decodes in the program's own code: no system decoder to load and start when the window
+// first opens. Only the formats a skin image may come in are compiled, and the image size is
+// bounded, so a hostile file cannot ask for a huge buffer.
+#define STBI_NO_STDIO
+#define STBI_NO_LINEAR
+#define STBI_NO_HDR
+#define STBI_ONLY_PNG
+#define STBI_ONLY_BMP
+#define STBI_ONLY_JPEG
+#define STBI_ONLY_GIF
+#define STBI_MAX_DIMENSIONS 16384
+#define STB_IMAGE_STATIC
+#define STB_IMAGE_IMPLEMENTATION
+#include <stb_image.h>
 
 namespace {
 
-std::mutex& gdiplusMutex() {
-    static std::mutex instance;
-    return instance;
+// Larger than any skin image; a file beyond it is not read.
+constexpr LONGLONG kLargestImageFile = 64LL * 1024 * 1024;
+
+std::optional<std::vector<stbi_uc>> readWholeFile(const std::wstring& path) {
+    UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    LARGE_INTEGER size{};
+    if (!file || !GetFileSizeEx(file.get(), &size) || size.QuadPart <= 0 ||
+        size.QuadPart > kLargestImageFile) {
+        return std::nullopt;
+    }
+    std::vector<stbi_uc> bytes(static_cast<std::size_t>(size.QuadPart));
+    DWORD read = 0;
+    if (!ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) ||
+        read != bytes.size()) {
+        return std::nullopt;
+    }
+    return bytes;
 }
 
-int gdiplusUsers = 0;
-ULONG_PTR gdiplusToken = 0;
+struct StbiFree {
+    void operator()(stbi_uc* pixels) const { stbi_image_free(pixels); }
+};
 
 } // namespace
-
-GdiplusUse::GdiplusUse() {
-    std::lock_guard lock(gdiplusMutex());
-    if (gdiplusUsers++ == 0) {
-        Gdiplus::GdiplusStartupInput input;
-        Gdiplus::GdiplusStartup(&gdiplusToken, &input, nullptr);
-    }
-}
-
-GdiplusUse::~GdiplusUse() {
-    std::lock_guard lock(gdiplusMutex());
-    if (--gdiplusUsers == 0) {
-        Gdiplus::GdiplusShutdown(gdiplusToken);
-    }
-}
 
 void premultiplyPixels(uint8_t* bgra, size_t pixelCount) {
     for (size_t pixel = 0; pixel < pixelCount; ++pixel) {
@@ -48,35 +60,37 @@ void premultiplyPixels(uint8_t* bgra, size_t pixelCount) {
 }
 
 std::optional<PngImage> PngImage::load(const std::wstring& path) {
-    GdiplusUse gdiplus;
-    Gdiplus::Bitmap source(path.c_str());
-    if (source.GetLastStatus() != Gdiplus::Ok) {
+    const std::optional<std::vector<stbi_uc>> file = readWholeFile(path);
+    if (!file) {
         return std::nullopt;
     }
-    const int width = static_cast<int>(source.GetWidth());
-    const int height = static_cast<int>(source.GetHeight());
-    const bool hasAlpha = Gdiplus::IsAlphaPixelFormat(source.GetPixelFormat()) != FALSE;
-
-    Gdiplus::Rect area(0, 0, width, height);
-    Gdiplus::BitmapData pixels{};
-    if (source.LockBits(&area, Gdiplus::ImageLockModeRead, PixelFormat32bppARGB, &pixels) != Gdiplus::Ok) {
+    int width = 0;
+    int height = 0;
+    int channelsInFile = 0;
+    const std::unique_ptr<stbi_uc, StbiFree> rgba(stbi_load_from_memory(
+        file->data(), static_cast<int>(file->size()), &width, &height, &channelsInFile, 4));
+    if (!rgba) {
         return std::nullopt;
     }
     void* bits = nullptr;
     UniqueBitmap bitmap(createTopDownDib(width, height, &bits));
-    if (bitmap) {
-        auto* target = static_cast<uint8_t*>(bits);
-        const auto* row = static_cast<const uint8_t*>(pixels.Scan0);
-        const size_t rowBytes = static_cast<size_t>(width) * 4;
-        for (int y = 0; y < height; ++y) {
-            std::memcpy(target + rowBytes * y, row + static_cast<ptrdiff_t>(pixels.Stride) * y, rowBytes);
-        }
-        premultiplyPixels(target, static_cast<size_t>(width) * height);
-    }
-    source.UnlockBits(&pixels);
     if (!bitmap) {
         return std::nullopt;
     }
+    // RGBA rows, top row first, become the DIB's BGRA with the colours premultiplied by alpha.
+    auto* target = static_cast<uint8_t*>(bits);
+    const size_t pixelCount = static_cast<size_t>(width) * static_cast<size_t>(height);
+    for (size_t pixel = 0; pixel < pixelCount; ++pixel) {
+        const stbi_uc* source = rgba.get() + pixel * 4;
+        uint8_t* destination = target + pixel * 4;
+        destination[0] = source[2];
+        destination[1] = source[1];
+        destination[2] = source[0];
+        destination[3] = source[3];
+    }
+    premultiplyPixels(target, pixelCount);
+    // Grey with alpha or colour with alpha, a palette with transparency included.
+    const bool hasAlpha = channelsInFile == 2 || channelsInFile == 4;
     return PngImage(std::move(bitmap), width, height, hasAlpha);
 }
 

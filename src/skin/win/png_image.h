@@ -11,17 +11,6 @@
 #include "skin/png_header.h"
 #include "ui/win/scoped_handle.h"
 
-// Keeps GDI+ started for as long as it lives: the first one alive starts it, the last one to go
-// shuts it down. Every decode holds one; holding one across many decodes saves starting GDI+ anew
-// for each of them.
-class GdiplusUse {
-public:
-    GdiplusUse();
-    GdiplusUse(const GdiplusUse&) = delete;
-    GdiplusUse& operator=(const GdiplusUse&) = delete;
-    ~GdiplusUse();
-};
-
 // A skin image decoded from a PNG file into a 32-bit top-down DIB section whose colours are
 // premultiplied by their alpha, ready for AlphaBlend. Images without an alpha channel come out
 // fully opaque.

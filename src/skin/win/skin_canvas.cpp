@@ -4,10 +4,8 @@ bool SkinCanvas::make() {
     if (bitmap_ || mainImagePath_.empty()) {
         return false;
     }
-    gdiplus_.emplace();
     std::optional<PngImage> mainImage = PngImage::load(mainImagePath_);
     if (!mainImage) {
-        gdiplus_.reset();
         return false;
     }
     bitmap_.reset(mainImage->detach());
@@ -17,5 +15,4 @@ bool SkinCanvas::make() {
 void SkinCanvas::release() {
     images_.clear();
     bitmap_.reset();
-    gdiplus_.reset();
 }

@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <optional>
 #include <string>
 
 #include "skin/win/png_image.h"
@@ -21,7 +20,7 @@ public:
     // Makes the canvas from the main image unless it is there. True when it was made now, so the
     // page has to be drawn into it; false when it was there already or the image cannot be decoded.
     bool make();
-    // Lets the canvas, the decoded images and GDI+ go.
+    // Lets the canvas and the decoded images go.
     void release();
 
     // The canvas bitmap; nullptr while there is none.
@@ -30,9 +29,6 @@ public:
 
 private:
     std::wstring mainImagePath_;
-    // GDI+ stays started while the window is shown, for the images that hovers and page changes
-    // decode.
-    std::optional<GdiplusUse> gdiplus_;
     UniqueBitmap bitmap_;
     PngCache images_;
 };
