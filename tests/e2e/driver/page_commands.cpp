@@ -24,34 +24,15 @@ HWND mainWindow() {
     return FindWindowW(kMainWindowClass, nullptr);
 }
 
-struct DialogSearch {
-    DWORD processId;
-    int markerControl;
-    HWND found;
-};
-
-BOOL CALLBACK matchDialog(HWND window, LPARAM search) {
-    auto* wanted = reinterpret_cast<DialogSearch*>(search);
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    if (processId == wanted->processId && IsWindowVisible(window) &&
-        GetDlgItem(window, wanted->markerControl) != nullptr) {
-        wanted->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // A visible top-level window of the program that holds `markerControl`.
 HWND findProgramDialog(int markerControl) {
     const HWND main = mainWindow();
     if (main == nullptr) {
         return nullptr;
     }
-    DialogSearch search{0, markerControl, nullptr};
-    GetWindowThreadProcessId(main, &search.processId);
-    EnumWindows(&matchDialog, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    DWORD process = 0;
+    GetWindowThreadProcessId(main, &process);
+    return shownWindowHolding(process, markerControl);
 }
 
 HWND waitForDialog(int markerControl) {
