@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <functional>
 #include <iterator>
 #include <optional>
 
@@ -54,13 +53,13 @@ public:
         }
     }
 
-    // The push buttons of the frame and of `page`: every image, lit where `chosen` says so, then what
+    // The push buttons of the frame and of `page`: every image, `lit` in its over state, then what
     // stands on them, so that no neighbour sharing an edge column covers a caption.
-    void buttons(Page page, const std::function<bool(HotArea)>& chosen) {
+    void buttons(Page page, std::optional<HotArea> lit = std::nullopt) {
         std::vector<ShownArea> shown = shownAreas(page);
         std::erase_if(shown, [](const ShownArea& area) { return !area.kind->look; });
         for (const ShownArea& area : shown) {
-            buttonImage(area.entry, *area.kind->look, chosen(area.entry.area));
+            buttonImage(area.entry, *area.kind->look, area.entry.area == lit);
         }
         for (const ShownArea& area : shown) {
             buttonCaption(area.entry, *area.kind->look);
@@ -180,7 +179,7 @@ std::vector<PaintElement> basicPagePaint(const PagePaintInput& input) {
     painter.image(SkinImage::BasicPage, {0, 0});
     // The key mode edited is the lit one of the two mode buttons.
     const HotArea keyMode = input.record.modeBActive() ? HotArea::ModeB : HotArea::ModeA;
-    painter.buttons(Page::Basic, [keyMode](HotArea area) { return area == keyMode; });
+    painter.buttons(Page::Basic, keyMode);
     painter.profileName();
     for (uint8_t segment = 0; segment < kReportRateSegmentCount; ++segment) {
         painter.image(SkinImage::ReportRateDark, hotAreaRect(HotArea::ReportRateSegment, segment).topLeft());
@@ -203,7 +202,7 @@ std::vector<PaintElement> basicPagePaint(const PagePaintInput& input) {
 std::vector<PaintElement> advancedPagePaint(const PagePaintInput& input) {
     PagePainter painter(input);
     painter.image(SkinImage::AdvancedPage, {0, 0});
-    painter.buttons(Page::Advanced, [](HotArea) { return false; });
+    painter.buttons(Page::Advanced);
     painter.profileName();
     painter.text(TextKey::AdvancedSettings, kPageTitleRect, TextAlign::Left, FontRole::Title);
     painter.text(TextKey::MouseSpeed, {39, 160, 177, 181}, TextAlign::Centre);
