@@ -61,24 +61,21 @@ Point optionTickAt(const Rect& option) {
 }
 
 std::vector<DialogStop> profilesDialogKeyboardOrder() {
-    const auto stop = [](const Rect& area, FocusRole role, int control = 0) {
-        return DialogStop{area, role, control};
-    };
     return withOkAndCancel({
-        stop(dialog_layout::ProfilesProfileList, FocusRole::List, kProfilesDialogProfileListId),
-        stop(dialog_layout::ProfilesNameEdit, FocusRole::Edit, kProfilesDialogNameEditId),
-        stop(dialog_layout::ProfilesSaveNew, FocusRole::Button),
-        stop(dialog_layout::ProfilesRename, FocusRole::Button),
-        stop(dialog_layout::ProfilesDelete, FocusRole::Button),
-        stop(dialog_layout::ProfilesImport, FocusRole::Button),
-        stop(dialog_layout::ProfilesExport, FocusRole::Button),
-        stop(dialog_layout::ProfilesProgramList, FocusRole::List, kProfilesDialogProgramListId),
-        stop(dialog_layout::ProfilesProgramEdit, FocusRole::Edit, kProfilesDialogProgramEditId),
-        stop(dialog_layout::ProfilesAddProgram, FocusRole::Button),
-        stop(dialog_layout::ProfilesRunningPrograms, FocusRole::Button),
-        stop(dialog_layout::ProfilesRemoveProgram, FocusRole::Button),
-        stop(dialog_layout::ProfilesBalloonOption, FocusRole::CheckBox),
-        stop(dialog_layout::ProfilesArrivalOption, FocusRole::CheckBox),
+        {dialog_layout::ProfilesProfileList, FocusRole::List, kProfilesDialogProfileListId},
+        {dialog_layout::ProfilesNameEdit, FocusRole::Edit, kProfilesDialogNameEditId},
+        {dialog_layout::ProfilesSaveNew, FocusRole::Button},
+        {dialog_layout::ProfilesRename, FocusRole::Button},
+        {dialog_layout::ProfilesDelete, FocusRole::Button},
+        {dialog_layout::ProfilesImport, FocusRole::Button},
+        {dialog_layout::ProfilesExport, FocusRole::Button},
+        {dialog_layout::ProfilesProgramList, FocusRole::List, kProfilesDialogProgramListId},
+        {dialog_layout::ProfilesProgramEdit, FocusRole::Edit, kProfilesDialogProgramEditId},
+        {dialog_layout::ProfilesAddProgram, FocusRole::Button},
+        {dialog_layout::ProfilesRunningPrograms, FocusRole::Button},
+        {dialog_layout::ProfilesRemoveProgram, FocusRole::Button},
+        {dialog_layout::ProfilesBalloonOption, FocusRole::CheckBox},
+        {dialog_layout::ProfilesArrivalOption, FocusRole::CheckBox},
     });
 }
 
